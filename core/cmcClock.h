@@ -1,0 +1,38 @@
+#pragma once
+// The system's millisecond tick count (unsigned 32-bit, wrapping every 49.7
+// days) behind an interface, so that time-dependent logic runs on a virtual
+// clock in tests.
+
+#include <cstdint>
+
+class cmcClock {
+public:
+    virtual ~cmcClock() = default;
+    virtual uint32_t NowMs() const = 0;
+    virtual void SleepMs(uint32_t ms) = 0;
+};
+
+// The monotonic clock of the machine.
+class cmcSystemClock : public cmcClock {
+public:
+    uint32_t NowMs() const override;
+    void SleepMs(uint32_t ms) override;
+};
+
+// A clock that moves only when told to (tests, simulations).
+class cmcVirtualClock : public cmcClock {
+public:
+    explicit cmcVirtualClock(uint32_t start = 0) : now_(start) {}
+    uint32_t NowMs() const override { return now_; }
+    void SleepMs(uint32_t ms) override { now_ += ms; }
+    void Set(uint32_t now) { now_ = now; }
+    void Advance(uint32_t ms) { now_ += ms; }
+
+private:
+    uint32_t now_;
+};
+
+// The clock used by cmcTick and the timer hosts; the system clock unless replaced.
+cmcClock& CurrentClock();
+// Replaces the current clock (nullptr restores the system clock); returns the previous one.
+cmcClock* SetCurrentClock(cmcClock* clock);

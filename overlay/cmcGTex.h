@@ -1,0 +1,45 @@
+#pragma once
+// The text table over the overlay file: every user-visible text and every
+// layout of sheets, menus, tree and tool bar is looked up here by index name.
+// The file is read lazily: section headers are indexed as far as a lookup
+// needs, body lines are reached by seeking to remembered positions.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cmcMessageBox.h"
+
+class cmcGTex {
+public:
+    cmcGTex();
+    ~cmcGTex();
+    cmcGTex(const cmcGTex&) = delete;
+    cmcGTex& operator=(const cmcGTex&) = delete;
+
+    // Set the source once: a file, or an array of lines (without line ends) that
+    // the caller keeps alive. Return false when a source was already set.
+    bool SetFile(const std::string& name);
+    bool SetLines(const std::vector<std::string>* lines);
+
+    // Body line index of section name, without its line end. A missing section
+    // or a read past the end of the source is fatal (internal error box).
+    std::string GetText(const std::string& name, int index = 0);
+    // Body lines 0, 1, ... joined with line feeds, up to the first line beginning with "#".
+    std::string GetLines(const std::string& name);
+    // Whether the section exists (never fatal).
+    bool HasSection(const std::string& name);
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+// The program-wide text table over "<program directory>ORVANE.OVL" (created on
+// first use unless replaced).
+cmcGTex& GTex();
+// Replaces the program-wide text table (tests, tools); nullptr restores the default.
+cmcGTex* SetGTex(cmcGTex* table);
+
+// A user message box: caption "GI_Sys_AppTitle", the given text, through the current host.
+cmcMbResult ShowMessage(const std::string& text, cmcMbButtons buttons, cmcMbIcon icon);

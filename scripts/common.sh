@@ -1,0 +1,31 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the
+# build needs when they are missing, then configures and builds.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+PACKAGES=(build-essential cmake ninja-build libgtest-dev clang libclang-rt-14-dev socat)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q
+    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# build DIR [cmake options...]
+build() {
+    local dir="$1"
+    shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cmcClock.h"
+#include "cmcTask.h"
+#include "cmcTick.h"
+#include "cmcTimerHost.h"
+
+TEST(cmcTick, RemainingCountsDownAndStopsOnce) {
+    cmcVirtualClock clock(1000);
+    cmcTick tick(&clock);
+    EXPECT_EQ(tick.Remaining(), 0u);
+    tick.Start(100);
+    clock.Advance(30);
+    EXPECT_EQ(tick.Remaining(), 70u);
+    clock.Advance(70);
+    EXPECT_EQ(tick.Remaining(), 0u);
+    EXPECT_FALSE(tick.IsRunning());
+    clock.Set(1000);  // even back in the period, a stopped tick stays at 0
+    EXPECT_EQ(tick.Remaining(), 0u);
+}
+
+TEST(cmcTick, RemainingIsRightAcrossTheTickCountWrap) {
+    cmcVirtualClock clock(0xFFFFFFF0u);
+    cmcTick tick(&clock);
+    tick.Start(1000);
+    clock.Advance(0x20);  // now 0x10 after the wrap: 32 ms elapsed
+    EXPECT_EQ(tick.Remaining(), 968u);
+    clock.Advance(968);
+    EXPECT_EQ(tick.Remaining(), 0u);
+}
+
+TEST(cmcTick, UsesTheCurrentClockByDefault) {
+    cmcVirtualClock clock(5);
+    cmcClock* previous = SetCurrentClock(&clock);
+    cmcTick tick;
+    tick.Start(10);
+    clock.Advance(4);
+    EXPECT_EQ(tick.Remaining(), 6u);
+    SetCurrentClock(previous);
+}
+
+TEST(cmcTask, StoppedUntilAnIntervalIsSetAndZeroMeansOneMs) {
+    cmcVirtualTimerHost host;
+    cmcTask task(&host);
+    int ticks = 0;
+    task.SetCallback([&](cmcTask&) { ++ticks; });
+    EXPECT_TRUE(task.IsStopped());
+    host.Advance(50);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(task.SetInterval(0));
+    host.Advance(10);
+    EXPECT_EQ(ticks, 10);
+    EXPECT_TRUE(task.SetInterval(-1));
+    host.Advance(10);
+    EXPECT_EQ(ticks, 10);
+}
+
+TEST(cmcTask, TasksFireInTimeOrder) {
+    cmcVirtualTimerHost host;
+    cmcTask fast(&host), slow(&host);
+    std::string order;
+    fast.SetCallback([&](cmcTask&) { order += 'f'; });
+    slow.SetCallback([&](cmcTask&) { order += 's'; });
+    slow.SetInterval(25);
+    fast.SetInterval(10);
+    host.Advance(50);
+    EXPECT_EQ(order, "ffsffsf");  // 10 20 25 30 40 50(f) 50(s)... ordered by due time
+}
+
+TEST(cmcTask, NotReenteredFromANestedLoop) {
+    cmcVirtualTimerHost host;
+    cmcTask task(&host);
+    cmcTask other(&host);
+    int entries = 0, otherTicks = 0, maxDepth = 0, depth = 0;
+    other.SetCallback([&](cmcTask&) { ++otherTicks; });
+    other.SetInterval(5);
+    task.SetCallback([&](cmcTask&) {
+        ++entries;
+        maxDepth = std::max(maxDepth, ++depth);
+        if (entries == 1) {
+            host.Advance(100);  // a modal box pumping the loop inside the callback
+        }
+        --depth;
+    });
+    task.SetInterval(10);
+    host.Advance(10);
+    EXPECT_EQ(entries, 1);  // every tick during the nested loop was dropped
+    EXPECT_EQ(maxDepth, 1);
+    EXPECT_EQ(otherTicks, 22);  // others keep running meanwhile
+    host.Advance(10);
+    EXPECT_EQ(entries, 2);
+}
+
+TEST(cmcTask, CallbackMayStopOrReleaseItself) {
+    cmcVirtualTimerHost host;
+    int ticks = 0;
+    auto* task = new cmcTask(&host);
+    task->SetCallback([&](cmcTask& t) {
+        ++ticks;
+        cmcTask::Release(&t);  // freed once the callback returns
+    });
+    task->SetInterval(1);
+    host.Advance(20);
+    EXPECT_EQ(ticks, 1);
+
+    cmcTask stopper(&host);
+    int n = 0;
+    stopper.SetCallback([&](cmcTask& t) {
+        if (++n == 3) {
+            t.Stop();
+        }
+    });
+    stopper.SetInterval(2);
+    host.Advance(100);
+    EXPECT_EQ(n, 3);
+    EXPECT_TRUE(stopper.IsStopped());
+}
+
+TEST(cmcTask, VirtualHostHandlesTheClockWrap) {
+    cmcVirtualTimerHost host(0xFFFFFFF0u);
+    cmcTask task(&host);
+    int ticks = 0;
+    task.SetCallback([&](cmcTask&) { ++ticks; });
+    task.SetInterval(10);
+    host.Advance(100);
+    EXPECT_EQ(ticks, 10);
+}
