@@ -5,7 +5,7 @@
 #include <vector>
 
 class cmcRecent {
-public:
+  public:
     explicit cmcRecent(int capacity = 10) : capacity_(capacity) {}
 
     void AddToFront(const std::string& path);
@@ -13,7 +13,8 @@ public:
     int Count() const { return static_cast<int>(entries_.size()); }
     // The full path of entry index; empty beyond the count.
     std::string Entry(int index) const;
-    // The entry's file name alone when it lies in directory, else the full path; empty beyond the count.
+    // The entry's file name alone when it lies in directory, else the full path; empty beyond the
+    // count.
     std::string DisplayName(int index, const std::string& directory) const;
     void Clear() { entries_.clear(); }
 
@@ -21,7 +22,7 @@ public:
     // names are case-sensitive.
     static bool SamePath(const std::string& a, const std::string& b);
 
-private:
+  private:
     void RemoveEqual(const std::string& path);
     void DropBeyondCapacity();
 

@@ -8,11 +8,12 @@
 #include <utility>
 
 class cmcSettingsBackend {
-public:
+  public:
     virtual ~cmcSettingsBackend() = default;
     // False when the value is missing or unreadable.
     virtual bool ReadInt(const std::string& group, const std::string& name, int& value) = 0;
-    virtual bool ReadString(const std::string& group, const std::string& name, std::string& value) = 0;
+    virtual bool ReadString(const std::string& group, const std::string& name,
+                            std::string& value) = 0;
     virtual void WriteInt(const std::string& group, const std::string& name, int value) = 0;
     virtual void WriteString(const std::string& group, const std::string& name,
                              const std::string& value) = 0;
@@ -20,7 +21,7 @@ public:
 
 // Settings held in memory (tests, and programs that keep nothing between runs).
 class cmcMemorySettings : public cmcSettingsBackend {
-public:
+  public:
     bool ReadInt(const std::string& group, const std::string& name, int& value) override;
     bool ReadString(const std::string& group, const std::string& name, std::string& value) override;
     void WriteInt(const std::string& group, const std::string& name, int value) override;
@@ -35,7 +36,7 @@ public:
 
 // The single-instance lock: held by the first running copy of the program.
 class cmcInstanceLock {
-public:
+  public:
     virtual ~cmcInstanceLock() = default;
     // True when this process now holds the lock and no other live process did.
     virtual bool TryLock() = 0;

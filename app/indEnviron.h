@@ -7,18 +7,20 @@
 #include "cmcRecent.h"
 #include "cmcSettingsBackend.h"
 
-class indEnviron {
-public:
-    static constexpr int ValidMark = 753951;
+// The screen size that the default window geometry is computed from.
+struct indScreenSize {
+    int width = 1024;
+    int height = 768;
+};
 
-    struct Screen {
-        int width = 1024;
-        int height = 768;
-    };
+class indEnviron {
+  public:
+    static constexpr int ValidMark = 753951;
+    static constexpr char DefaultComDevice[] = "/dev/ttyUSB%d";
 
     // Takes the lock; when this is the first instance, loads the settings from
     // backend (defaults where none are stored). Neither pointer is owned.
-    indEnviron(cmcSettingsBackend* backend, cmcInstanceLock* lock, Screen screen = {});
+    indEnviron(cmcSettingsBackend* backend, cmcInstanceLock* lock, indScreenSize screen = {});
     // Writes the settings back when this is the first instance with valid settings.
     ~indEnviron();
     indEnviron(const indEnviron&) = delete;
@@ -46,16 +48,21 @@ public:
     int ModelType() const { return modelType_; }
     void SetModelType(int type) { modelType_ = type & 0xFF; }
 
+    // The serial device of a port number: a pattern whose %d is the port number
+    // less one, or a literal device path.
+    const std::string& ComDevice() const { return comDevice_; }
+    void SetComDevice(const std::string& device) { comDevice_ = device; }
+
     cmcRecent& Recent() { return recent_; }
     const cmcRecent& Recent() const { return recent_; }
 
-private:
+  private:
     void ApplyDefaults();
     void Load();
 
     cmcSettingsBackend* backend_;
     cmcInstanceLock* lock_;
-    Screen screen_;
+    indScreenSize screen_;
     bool firstInstance_ = false;
     int mark_ = 0;
     int comPort_ = 1;
@@ -65,6 +72,7 @@ private:
     int left_ = 0, top_ = 0, width_ = 800, height_ = 600;
     int splitterV_ = 200;
     int modelType_ = 0;
+    std::string comDevice_;
     cmcRecent recent_;
 };
 

@@ -7,7 +7,9 @@
 
 cmcBuff::cmcBuff() : data_(new uint8_t[1]{}) {}
 
-cmcBuff::cmcBuff(const cmcBuff& other) : cmcBuff() { Assign(other); }
+cmcBuff::cmcBuff(const cmcBuff& other) : cmcBuff() {
+    Assign(other);
+}
 
 cmcBuff& cmcBuff::operator=(const cmcBuff& other) {
     if (this != &other) {
@@ -16,7 +18,9 @@ cmcBuff& cmcBuff::operator=(const cmcBuff& other) {
     return *this;
 }
 
-cmcBuff::~cmcBuff() { delete[] data_; }
+cmcBuff::~cmcBuff() {
+    delete[] data_;
+}
 
 void cmcBuff::Assign(const cmcBuff& other) {
     if (this != &other) {
@@ -51,7 +55,9 @@ uint8_t& cmcBuff::At(int i) {
     return data_[i];
 }
 
-const uint8_t& cmcBuff::At(int i) const { return const_cast<cmcBuff*>(this)->At(i); }
+const uint8_t& cmcBuff::At(int i) const {
+    return const_cast<cmcBuff*>(this)->At(i);
+}
 
 void cmcBuff::Append(const cmcBuff& other) {
     if (this == &other) {
@@ -62,7 +68,9 @@ void cmcBuff::Append(const cmcBuff& other) {
     }
 }
 
-void cmcBuff::AppendByte(uint8_t b) { AppendFill(b, 1); }
+void cmcBuff::AppendByte(uint8_t b) {
+    AppendFill(b, 1);
+}
 
 void cmcBuff::AppendBytes(const void* bytes, int n) {
     if (n <= 0) {
@@ -87,7 +95,9 @@ void cmcBuff::SetBytes(const void* bytes, int n) {
     AppendBytes(bytes, n);
 }
 
-void cmcBuff::Fill(uint8_t b) { std::memset(data_, b, static_cast<size_t>(size_)); }
+void cmcBuff::Fill(uint8_t b) {
+    std::memset(data_, b, static_cast<size_t>(size_));
+}
 
 void cmcBuff::Clear() {
     delete[] data_;

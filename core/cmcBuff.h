@@ -8,7 +8,7 @@
 #include <string_view>
 
 class cmcBuff {
-public:
+  public:
     cmcBuff();
     cmcBuff(const cmcBuff& other);
     cmcBuff& operator=(const cmcBuff& other);
@@ -36,7 +36,7 @@ public:
     // an odd last digit becomes the high nibble of a last byte.
     static cmcBuff FromHex(std::string_view text);
 
-private:
+  private:
     void Reallocate(int capacity);
 
     uint8_t* data_;

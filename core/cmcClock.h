@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class cmcClock {
-public:
+  public:
     virtual ~cmcClock() = default;
     virtual uint32_t NowMs() const = 0;
     virtual void SleepMs(uint32_t ms) = 0;
@@ -14,21 +14,21 @@ public:
 
 // The monotonic clock of the machine.
 class cmcSystemClock : public cmcClock {
-public:
+  public:
     uint32_t NowMs() const override;
     void SleepMs(uint32_t ms) override;
 };
 
 // A clock that moves only when told to (tests, simulations).
 class cmcVirtualClock : public cmcClock {
-public:
+  public:
     explicit cmcVirtualClock(uint32_t start = 0) : now_(start) {}
     uint32_t NowMs() const override { return now_; }
     void SleepMs(uint32_t ms) override { now_ += ms; }
     void Set(uint32_t now) { now_ = now; }
     void Advance(uint32_t ms) { now_ += ms; }
 
-private:
+  private:
     uint32_t now_;
 };
 

@@ -84,7 +84,9 @@ void cmcEvMan::SendText(uint8_t kind, void* object, int32_t value, const std::st
     Deliver(e);
 }
 
-void cmcEvMan::Enqueue(cmcEvent event) { queue_.push_back({std::move(event), false, true}); }
+void cmcEvMan::Enqueue(cmcEvent event) {
+    queue_.push_back({std::move(event), false, true});
+}
 
 void cmcEvMan::Post(uint8_t kind, void* object, int32_t value) {
     Enqueue(MakeEvent(kind, cmcEvMode::Posted, object, value));

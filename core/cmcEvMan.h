@@ -46,7 +46,7 @@ struct cmcEvAns {
 using cmcEvCallback = void (*)(void* listenerData, const cmcEvent& event);
 
 class cmcEvMan {
-public:
+  public:
     // Starts the 10 ms pump on the given timer host (default: the current host).
     explicit cmcEvMan(cmcTimerHost* host = nullptr);
     ~cmcEvMan();
@@ -55,7 +55,8 @@ public:
 
     // Registers (callback, data) at the front; an earlier registration of the same pair is removed.
     void AddListener(cmcEvCallback callback, void* data);
-    // Marks every registration of the pair removed; it is skipped at once and freed by the next pump.
+    // Marks every registration of the pair removed; it is skipped at once and freed by the next
+    // pump.
     void RemoveListener(cmcEvCallback callback, void* data);
 
     void Send(uint8_t kind, void* object, int32_t value);
@@ -63,8 +64,8 @@ public:
     void Post(uint8_t kind, void* object, int32_t value);
     void PostText(uint8_t kind, void* object, int32_t value, const std::string& text);
     void PostData(uint8_t kind, const void* bytes, int32_t length);
-    // Delivers at once; returns the first answer (walk with Next()) or nullptr when nobody answered.
-    // The answers stay valid until the next query at the same level.
+    // Delivers at once; returns the first answer (walk with Next()) or nullptr when nobody
+    // answered. The answers stay valid until the next query at the same level.
     const cmcEvAns* Query(uint8_t kind, void* object, int32_t value);
 
     // Only meaningful while a query is being delivered.
@@ -77,7 +78,7 @@ public:
     int ListenerCount() const;  // live (not removed) listeners
     int QueuedCount() const { return static_cast<int>(queue_.size()); }
 
-private:
+  private:
     struct Listener {
         cmcEvCallback callback;
         void* data;
@@ -102,5 +103,6 @@ private:
 
 // The program-wide event manager (created on first use unless replaced).
 cmcEvMan& EvMan();
-// Replaces the program-wide manager (tests); nullptr restores the default. Returns the previous one.
+// Replaces the program-wide manager (tests); nullptr restores the default. Returns the previous
+// one.
 cmcEvMan* SetEvMan(cmcEvMan* manager);

@@ -33,7 +33,9 @@ cmcInternalErrorBox* SetInternalErrorBox(cmcInternalErrorBox* box) {
     return previous;
 }
 
-void SetProgramPath(const std::string& argv0) { ProgramPath() = argv0; }
+void SetProgramPath(const std::string& argv0) {
+    ProgramPath() = argv0;
+}
 
 std::string ProgramFileName() {
     const std::string path = ExecutablePath();
@@ -64,4 +66,6 @@ void cmcThrowingErrorBox::Show(const std::string& /*caption*/, const std::string
 
 cmcScopedThrowingErrorBox::cmcScopedThrowingErrorBox() : previous_(SetInternalErrorBox(&box_)) {}
 
-cmcScopedThrowingErrorBox::~cmcScopedThrowingErrorBox() { SetInternalErrorBox(previous_); }
+cmcScopedThrowingErrorBox::~cmcScopedThrowingErrorBox() {
+    SetInternalErrorBox(previous_);
+}

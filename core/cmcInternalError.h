@@ -8,7 +8,7 @@
 
 // Shows the box. The program's box shows a window; tests install one that throws.
 class cmcInternalErrorBox {
-public:
+  public:
     virtual ~cmcInternalErrorBox() = default;
     virtual void Show(const std::string& caption, const std::string& text) = 0;
 };
@@ -27,24 +27,24 @@ std::string ProgramDirectory();
 
 // Thrown by cmcThrowingErrorBox so that tests can catch an internal error.
 class cmcInternalErrorException : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class cmcThrowingErrorBox : public cmcInternalErrorBox {
-public:
+  public:
     void Show(const std::string& caption, const std::string& text) override;
 };
 
 // Installs a throwing box for the lifetime of the object (tests).
 class cmcScopedThrowingErrorBox {
-public:
+  public:
     cmcScopedThrowingErrorBox();
     ~cmcScopedThrowingErrorBox();
     cmcScopedThrowingErrorBox(const cmcScopedThrowingErrorBox&) = delete;
     cmcScopedThrowingErrorBox& operator=(const cmcScopedThrowingErrorBox&) = delete;
 
-private:
+  private:
     cmcThrowingErrorBox box_;
     cmcInternalErrorBox* previous_;
 };

@@ -5,7 +5,7 @@
 namespace {
 
 class StderrMessageBox : public cmcMessageBoxHost {
-public:
+  public:
     cmcMbResult Show(const std::string& /*caption*/, const std::string& text, cmcMbButtons buttons,
                      cmcMbIcon /*icon*/) override {
         std::fprintf(stderr, "%s\n", text.c_str());

@@ -11,7 +11,7 @@ enum class cmcMbIcon { None, Information, Warning, Stop, Question };
 enum class cmcMbResult { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 class cmcMessageBoxHost {
-public:
+  public:
     virtual ~cmcMessageBoxHost() = default;
     virtual cmcMbResult Show(const std::string& caption, const std::string& text,
                              cmcMbButtons buttons, cmcMbIcon icon) = 0;
@@ -25,7 +25,7 @@ cmcMessageBoxHost* SetCurrentMessageBoxHost(cmcMessageBoxHost* host);
 // Test double: answers from a script, records every box shown. With the
 // script used up it answers the safe choice (OK for plain boxes, else Cancel or No).
 class cmcScriptedMessageBox : public cmcMessageBoxHost {
-public:
+  public:
     struct Shown {
         std::string caption;
         std::string text;
@@ -40,7 +40,7 @@ public:
     const std::vector<Shown>& Boxes() const { return shown_; }
     void Clear() { shown_.clear(); }
 
-private:
+  private:
     std::deque<cmcMbResult> answers_;
     std::vector<Shown> shown_;
 };

@@ -4,7 +4,9 @@
 
 cmcTask::cmcTask(cmcTimerHost* host) : host_(host != nullptr ? *host : CurrentTimerHost()) {}
 
-cmcTask::~cmcTask() { host_.Cancel(this); }
+cmcTask::~cmcTask() {
+    host_.Cancel(this);
+}
 
 void cmcTask::SetCallback(Callback callback) {
     callback_ = callback ? std::make_shared<Callback>(std::move(callback)) : nullptr;

@@ -10,7 +10,7 @@
 class cmcTimerHost;
 
 class cmcTask {
-public:
+  public:
     using Callback = std::function<void(cmcTask&)>;
 
     // A stopped task without a callback, on the given host (default: the current host).
@@ -37,7 +37,7 @@ public:
     bool IsBusy() const { return busy_; }
     int32_t Interval() const { return interval_; }
 
-private:
+  private:
     cmcTimerHost& host_;
     std::shared_ptr<Callback> callback_;
     int32_t interval_ = -1;

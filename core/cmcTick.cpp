@@ -2,7 +2,9 @@
 
 #include "cmcClock.h"
 
-uint32_t cmcTick::Now() const { return (clock_ != nullptr ? *clock_ : CurrentClock()).NowMs(); }
+uint32_t cmcTick::Now() const {
+    return (clock_ != nullptr ? *clock_ : CurrentClock()).NowMs();
+}
 
 void cmcTick::Start(uint32_t ms) {
     period_ = ms;

@@ -7,7 +7,7 @@
 class cmcClock;
 
 class cmcTick {
-public:
+  public:
     explicit cmcTick(cmcClock* clock = nullptr) : clock_(clock) {}
 
     void Start(uint32_t ms);
@@ -16,7 +16,7 @@ public:
     bool IsRunning() const { return running_; }
     uint32_t Period() const { return period_; }
 
-private:
+  private:
     uint32_t Now() const;
 
     uint32_t period_ = 0;

@@ -8,7 +8,9 @@ namespace {
 cmcTimerHost* g_host = nullptr;
 
 // True when a is at or after b on the wrapping 32-bit tick scale.
-bool AtOrAfter(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b) >= 0; }
+bool AtOrAfter(uint32_t a, uint32_t b) {
+    return static_cast<int32_t>(a - b) >= 0;
+}
 }  // namespace
 
 cmcScheduledTimerHost::~cmcScheduledTimerHost() = default;
@@ -126,7 +128,9 @@ cmcLoopTimerHost& DefaultLoopTimerHost() {
     return host;
 }
 
-cmcTimerHost& CurrentTimerHost() { return g_host != nullptr ? *g_host : DefaultLoopTimerHost(); }
+cmcTimerHost& CurrentTimerHost() {
+    return g_host != nullptr ? *g_host : DefaultLoopTimerHost();
+}
 
 cmcTimerHost* SetCurrentTimerHost(cmcTimerHost* host) {
     cmcTimerHost* previous = g_host;

@@ -12,7 +12,7 @@
 class cmcTask;
 
 class cmcTimerHost {
-public:
+  public:
     virtual ~cmcTimerHost() = default;
     // Starts the task's timer, or changes its period; the first tick comes one period from now.
     virtual void Schedule(cmcTask* task, uint32_t intervalMs) = 0;
@@ -23,7 +23,7 @@ public:
 // A host that keeps the due times itself and fires due tasks when asked.
 // Several may be in a pass; each fires at most once per pass, earliest first.
 class cmcScheduledTimerHost : public cmcTimerHost {
-public:
+  public:
     explicit cmcScheduledTimerHost(cmcClock& clock) : clock_(clock) {}
     ~cmcScheduledTimerHost() override;
 
@@ -37,7 +37,7 @@ public:
     bool HasTasks() const { return !entries_.empty(); }
     cmcClock& Clock() { return clock_; }
 
-protected:
+  protected:
     struct Entry {
         cmcTask* task;
         uint32_t interval;
@@ -60,7 +60,7 @@ struct cmcVirtualClockHolder {
 };
 
 class cmcVirtualTimerHost : private cmcVirtualClockHolder, public cmcScheduledTimerHost {
-public:
+  public:
     explicit cmcVirtualTimerHost(uint32_t start = 0)
         : cmcVirtualClockHolder(start), cmcScheduledTimerHost(virtualClock_) {}
     // Moves the clock forward by ms, firing every task that falls due on the way.
@@ -72,7 +72,7 @@ public:
 
 // Host for programs without a window system loop: runs due tasks and sleeps on the real clock.
 class cmcLoopTimerHost : public cmcScheduledTimerHost {
-public:
+  public:
     explicit cmcLoopTimerHost(cmcClock& clock) : cmcScheduledTimerHost(clock) {}
     // Runs the loop for ms milliseconds.
     void RunFor(uint32_t ms);

@@ -7,11 +7,11 @@
 
 namespace MemoryMap {
 
-constexpr int ImageSize = 0x4000;     // every image the program creates
-constexpr int MapExtent = 0x3A00;     // bytes the largest map revision uses
-constexpr int ShortMapEnd = 0x2FFF;   // last address of map revisions 0, 1 and 2
-constexpr int LongMapEnd = 0x39FF;    // last address of map revision 3
-constexpr int WriteStart = 0x0080;    // first address written outside maker mode
+constexpr int ImageSize = 0x4000;    // every image the program creates
+constexpr int MapExtent = 0x3A00;    // bytes the largest map revision uses
+constexpr int ShortMapEnd = 0x2FFF;  // last address of map revisions 0, 1 and 2
+constexpr int LongMapEnd = 0x39FF;   // last address of map revision 3
+constexpr int WriteStart = 0x0080;   // first address written outside maker mode
 constexpr int LongMapRevision = 3;
 
 constexpr uint16_t ModelCode = 0x2336;
@@ -33,10 +33,10 @@ struct AddressRange {
 
 // What a range list is for.
 enum class RangePurpose {
-    CloneWrite = 0,       // clone write, normal
-    CloneRead = 1,        // clone read, and clone write in maker mode
-    FileSave = 2,         // save to a clone file
-    InitialFile = 3,      // the template file
+    CloneWrite = 0,   // clone write, normal
+    CloneRead = 1,    // clone read, and clone write in maker mode
+    FileSave = 2,     // save to a clone file
+    InitialFile = 3,  // the template file
 };
 
 // The ranges of a purpose for a radio of the given map revision. Lists are

@@ -9,7 +9,9 @@ void cmcEeprom::Resize(int size) {
     data_.assign(static_cast<size_t>(std::max(0, size)), 0);
 }
 
-void cmcEeprom::Fill(uint8_t value) { std::fill(data_.begin(), data_.end(), value); }
+void cmcEeprom::Fill(uint8_t value) {
+    std::fill(data_.begin(), data_.end(), value);
+}
 
 void cmcEeprom::SetByte(int address, uint8_t value) {
     if (!IsValidAddress(address)) {

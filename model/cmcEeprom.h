@@ -6,7 +6,7 @@
 #include <vector>
 
 class cmcEeprom {
-public:
+  public:
     cmcEeprom() = default;
 
     // Clears every byte to 0, also when the size does not change.
@@ -28,7 +28,7 @@ public:
 
     const uint8_t* Data() const { return data_.data(); }
 
-private:
+  private:
     bool IsValidBlock(int address, int length) const;
 
     std::vector<uint8_t> data_;

@@ -6,7 +6,9 @@
 #include "cmcInternalError.h"
 
 namespace {
-std::vector<uint8_t> Bytes(const cmcBuff& b) { return {b.Data(), b.Data() + b.Size()}; }
+std::vector<uint8_t> Bytes(const cmcBuff& b) {
+    return {b.Data(), b.Data() + b.Size()};
+}
 }  // namespace
 
 TEST(cmcBuff, FromHexSkipsNonDigitsAndPadsAnOddDigit) {

@@ -29,7 +29,7 @@ struct Recorder {
 };
 
 class EvManTest : public ::testing::Test {
-protected:
+  protected:
     Recorder Make(const std::string& name) { return Recorder{&man, name, &log, {}}; }
     cmcVirtualTimerHost host;
     cmcEvMan man{&host};
