@@ -1,0 +1,163 @@
+#include "cmcComm.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ComDevicePath.h"
+#include "cmcClock.h"
+#include "cmcCommSettings.h"
+#include "cmcPosixSerial.h"
+
+namespace {
+constexpr int PumpPeriodMs = 10;
+constexpr uint32_t FlushWaitMs = 100;
+}  // namespace
+
+cmcComm::cmcComm(std::unique_ptr<cmcSerialDevice> device, cmcTimerHost* host)
+    : device_(device ? std::move(device) : std::make_unique<cmcPosixSerial>()),
+      pattern_(DefaultComDevicePattern),
+      task_(host) {
+    task_.SetCallback([this](cmcTask&) { Pump(); });
+}
+
+cmcComm::~cmcComm() {
+    Close();
+    task_.Stop();
+}
+
+std::string cmcComm::DevicePath(int portNumber) const {
+    return ComDevicePath(pattern_, portNumber);
+}
+
+bool cmcComm::Open(int portNumber, const std::string& settings) {
+    if (IsOpen()) {
+        return false;
+    }
+    portNumber_ = portNumber;
+    line_ = ParseCommSettings(settings);
+    if (!device_->Open(DevicePath(portNumber))) {
+        return false;
+    }
+    device_->Purge();
+    if (!device_->Configure(line_)) {
+        device_->Close();
+        return false;
+    }
+    return true;
+}
+
+void cmcComm::Close() {
+    StopPump();
+    device_->Close();
+    queue_.Clear();
+    writeFailed_ = false;
+    stalled_ = false;
+    onLine_ = 0;
+}
+
+void cmcComm::Write(const uint8_t* bytes, int length) {
+    if (!IsOpen()) {
+        return;
+    }
+    StopPump();
+    queue_.AppendBytes(bytes, length);
+    Pump();
+}
+
+int cmcComm::Read(uint8_t* buffer, int maximum) {
+    if (!IsOpen() || maximum <= 0) {
+        return 0;
+    }
+    return std::max(0, device_->Read(buffer, maximum));
+}
+
+int cmcComm::InputCount() {
+    return IsOpen() ? device_->InputCount() : 0;
+}
+
+int cmcComm::PendingOutput() {
+    if (!IsOpen()) {
+        return 0;
+    }
+    return std::max(device_->OutputCount(), OnLine()) + queue_.Size();
+}
+
+void cmcComm::FlushAfterOpen() {
+    CurrentClock().SleepMs(FlushWaitMs);
+    uint8_t scratch[256];
+    for (int discarded = 0; discarded < FlushLimit;) {
+        const int n = Read(scratch, std::min<int>(sizeof scratch, FlushLimit - discarded));
+        if (n <= 0) {
+            break;
+        }
+        discarded += n;
+    }
+}
+
+void cmcComm::Pump() {
+    if (!IsOpen() || queue_.Size() == 0) {
+        StopPump();
+        return;
+    }
+    if (device_->OutputCount() > 0 || OnLine() > 0) {
+        task_.SetInterval(PumpPeriodMs);
+        return;
+    }
+    const int offered = std::min(queue_.Size(), OutputBufferSize);
+    const int accepted = device_->Write(queue_.Data(), offered);
+    if (accepted < 0) {
+        writeFailed_ = true;
+        StopPump();
+        return;
+    }
+    if (accepted == 0) {
+        if (!stalled_) {
+            stalled_ = true;
+            stall_.Start(WriteTimeoutMs(offered));
+        } else if (stall_.Remaining() == 0) {
+            writeFailed_ = true;
+            StopPump();
+            return;
+        }
+        task_.SetInterval(PumpPeriodMs);
+        return;
+    }
+    stalled_ = false;
+    HandedOver(accepted);
+    DropFront(accepted);
+    if (queue_.Size() > 0) {
+        task_.SetInterval(PumpPeriodMs);
+    } else {
+        StopPump();
+    }
+}
+
+uint32_t cmcComm::WriteTimeoutMs(int bytes) const {
+    const uint32_t perByte = line_.baud > 0 ? static_cast<uint32_t>(100000 / line_.baud) : 0;
+    return WriteConstantMs + perByte * static_cast<uint32_t>(bytes);
+}
+
+int cmcComm::OnLine() {
+    if (onLine_ <= 0 || line_.baud <= 0) {
+        return 0;
+    }
+    const uint64_t elapsed = CurrentClock().NowMs() - onLineSince_;
+    const uint64_t carried =
+        elapsed * static_cast<uint64_t>(line_.baud) / 10000u;  // 10 bits a byte
+    if (carried >= static_cast<uint64_t>(onLine_)) {
+        onLine_ = 0;
+        return 0;
+    }
+    return onLine_ - static_cast<int>(carried);
+}
+
+void cmcComm::HandedOver(int bytes) {
+    onLine_ = OnLine() + bytes;
+    onLineSince_ = CurrentClock().NowMs();
+}
+
+void cmcComm::DropFront(int bytes) {
+    const int rest = queue_.Size() - bytes;
+    std::memmove(queue_.Data(), queue_.Data() + bytes, static_cast<size_t>(rest));
+    queue_.SetSize(rest);
+}
