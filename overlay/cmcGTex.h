@@ -11,7 +11,7 @@
 #include "cmcMessageBox.h"
 
 class cmcGTex {
-public:
+  public:
     cmcGTex();
     ~cmcGTex();
     cmcGTex(const cmcGTex&) = delete;
@@ -30,7 +30,18 @@ public:
     // Whether the section exists (never fatal).
     bool HasSection(const std::string& name);
 
-private:
+    // What reading has cost so far (tests and tools): bytes read from the
+    // file, body lines read by lookups, how many of those the line cache
+    // served, and the section headers indexed.
+    struct Stats {
+        uint64_t bytesRead = 0;
+        uint64_t linesRead = 0;
+        uint64_t cacheHits = 0;
+        size_t sectionsIndexed = 0;
+    };
+    Stats GetStats() const;
+
+  private:
     struct Impl;
     Impl* impl_;
 };
@@ -40,6 +51,8 @@ private:
 cmcGTex& GTex();
 // Replaces the program-wide text table (tests, tools); nullptr restores the default.
 cmcGTex* SetGTex(cmcGTex* table);
+// "<program directory>ORVANE.OVL".
+std::string DefaultOverlayPath();
 
 // A user message box: caption "GI_Sys_AppTitle", the given text, through the current host.
 cmcMbResult ShowMessage(const std::string& text, cmcMbButtons buttons, cmcMbIcon icon);

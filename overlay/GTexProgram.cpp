@@ -1,0 +1,35 @@
+// The program-wide text table and the user message box captioned from it.
+
+#include "cmcGTex.h"
+#include "cmcInternalError.h"
+
+namespace {
+
+cmcGTex* g_replacement = nullptr;
+
+cmcGTex& DefaultGTex() {
+    static cmcGTex table;
+    static const bool sourceSet = table.SetFile(DefaultOverlayPath());
+    (void)sourceSet;
+    return table;
+}
+
+}  // namespace
+
+std::string DefaultOverlayPath() {
+    return ProgramDirectory() + "ORVANE" + ".OVL";
+}
+
+cmcGTex& GTex() {
+    return g_replacement != nullptr ? *g_replacement : DefaultGTex();
+}
+
+cmcGTex* SetGTex(cmcGTex* table) {
+    cmcGTex* previous = g_replacement;
+    g_replacement = table;
+    return previous;
+}
+
+cmcMbResult ShowMessage(const std::string& text, cmcMbButtons buttons, cmcMbIcon icon) {
+    return CurrentMessageBoxHost().Show(GTex().GetText("GI_Sys_AppTitle"), text, buttons, icon);
+}
