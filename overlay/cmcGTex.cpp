@@ -1,5 +1,6 @@
 #include "cmcGTex.h"
 
+#include "SectionLines.h"
 #include "cmcInternalError.h"
 #include "cmcLineCache.h"
 #include "cmcOvlSource.h"
@@ -145,17 +146,12 @@ std::string cmcGTex::GetText(const std::string& name, int index) {
 }
 
 std::string cmcGTex::GetLines(const std::string& name) {
+    const std::vector<std::string> lines = ReadBodyLines(*this, name);
     std::string result;
-    for (int i = 0;; ++i) {
-        const std::string line = GetText(name, i);
-        if (!line.empty() && line[0] == '#') {
-            return result;
-        }
-        if (i > 0) {
-            result += '\n';
-        }
-        result += line;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        result += i == 0 ? lines[i] : "\n" + lines[i];
     }
+    return result;
 }
 
 bool cmcGTex::HasSection(const std::string& name) {

@@ -1,0 +1,89 @@
+#include "cmcFCache.h"
+
+#include <algorithm>
+
+#include "CellParser.h"
+#include "SectionLines.h"
+#include "cmcGTex.h"
+
+namespace {
+
+std::string Key(const std::string& base, int item) {
+    return base + "#" + std::to_string(item);
+}
+
+}  // namespace
+
+cmcFCache::cmcFCache(cmcGTex* texts) : texts_(texts), index_(kDefaultHashBuckets) {}
+
+cmcFCache::~cmcFCache() = default;
+
+const cmcChoiceTable* cmcFCache::FindTable(const std::string& base, int item) const {
+    const auto* e = index_.Find(Key(base, item));
+    return e != nullptr ? e->value : nullptr;
+}
+
+const cmcChoiceTable& cmcFCache::Table(const std::string& base, int item) {
+    const cmcChoiceTable* table = FindTable(base, item);
+    return table != nullptr ? *table : *Build(base, item);
+}
+
+cmcChoiceTable* cmcFCache::Build(const std::string& base, int item) {
+    cmcGTex& texts = texts_ != nullptr ? *texts_ : GTex();
+    auto owned = std::make_unique<cmcChoiceTable>();
+    cmcChoiceTable* table = owned.get();
+    tables_.push_back(std::move(owned));
+    index_.Insert(Key(base, item), table);
+
+    const std::vector<std::string> lines = ReadBodyLines(texts, base + "_Cells");
+    table->rows = static_cast<int>(lines.size());
+    for (int row = 0; row < table->rows; ++row) {
+        std::string_view rest = lines[row];
+        int column = 0;
+        for (; !rest.empty(); ++column) {
+            cmcCellObj cell;
+            rest = ParseCell(rest, cell, nullptr, nullptr, false, &texts);
+            if (cell.item == item) {
+                table->byValue.push_back(
+                    cmcChoiceEntry{row, column, cell.index, cell.param.value_or(cell.Text())});
+            }
+        }
+        table->columns = std::max(table->columns, column);
+    }
+    table->byPosition = table->byValue;
+    std::stable_sort(table->byValue.begin(), table->byValue.end(),
+                     [](const auto& a, const auto& b) { return a.value < b.value; });
+    const int64_t rows = table->rows;
+    auto place = [rows](const cmcChoiceEntry& e) { return e.column * rows + e.row; };
+    std::stable_sort(table->byPosition.begin(), table->byPosition.end(),
+                     [&place](const auto& a, const auto& b) { return place(a) < place(b); });
+    return table;
+}
+
+std::string cmcFCache::GetChoiceText(const std::string& base, int item, int32_t value) {
+    const auto& entries = Table(base, item).byValue;
+    const auto it =
+        std::lower_bound(entries.begin(), entries.end(), value,
+                         [](const cmcChoiceEntry& e, int32_t v) { return e.value < v; });
+    return it != entries.end() && it->value == value ? it->text : "error";
+}
+
+bool cmcFCache::StepChoice(const std::string& base, int item, int32_t value, int step,
+                           int32_t& result) {
+    const cmcChoiceTable* table = FindTable(base, item);
+    if (table == nullptr || table->Count() == 0) {
+        return false;
+    }
+    const auto& entries = table->byPosition;
+    const auto count = static_cast<int64_t>(entries.size());
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [value](const cmcChoiceEntry& e) { return e.value == value; });
+    int64_t place = (found - entries.begin()) + int64_t{step};
+    if (place >= count) {
+        place = 0;
+    } else if (place < 0) {
+        place = count - 1;
+    }
+    result = entries[static_cast<size_t>(place)].value;
+    return true;
+}
