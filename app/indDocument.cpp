@@ -1,0 +1,151 @@
+#include "indDocument.h"
+
+#include "cmcClfFile.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcInternalError.h"
+#include "cmcPath.h"
+#include "indEnviron.h"
+#include "indModelAdapter.h"
+
+static_assert(MemoryMap::ImageSize >= MemoryMap::MapExtent, "the image must hold the whole map");
+
+namespace {
+
+constexpr uint8_t kEvImageReplaced = 25;
+constexpr char kUntitled[] = "Untitled";
+
+bool IsModelType(int type) {
+    return type >= 0 && type < ModelTypeCount;
+}
+
+}  // namespace
+
+indDocument::indDocument(indEnviron* settings)
+    : environ_(settings), lastDirectory_(CurrentDirectory()) {
+    working_.Resize(MemoryMap::ImageSize);
+    template_.Assign(working_);
+    saved_.Assign(working_);
+    compare_.Assign(working_);
+}
+
+void indDocument::Start() {
+    const int stored = environ_ != nullptr ? environ_->ModelType() : ModelLmr;
+    modelType_ = IsModelType(stored) ? stored : ModelLmr;
+    SetModelTypeSetting(modelType_);
+    LoadInitialFile(modelType_);
+    working_.Assign(template_);
+    ClearModified();
+    compare_.Assign(template_);
+}
+
+void indDocument::SetModified() {
+    modified_ = true;
+    UpdateTitle();
+}
+
+void indDocument::ClearModified() {
+    saved_.Assign(working_);
+    modified_ = false;
+    UpdateTitle();
+}
+
+void indDocument::CheckModified() {
+    if (!modified_ && !working_.IsEqual(saved_)) {
+        SetModified();
+    }
+}
+
+void indDocument::SetFileName(const std::string& path) {
+    fileName_ = path.empty() ? std::string() : PathAbsolute(path);
+    UpdateTitle();
+}
+
+std::string indDocument::CurrentPath() const {
+    return IsUntitled() ? PathJoin(lastDirectory_, kUntitled) : fileName_;
+}
+
+std::string indDocument::Title() const {
+    return PathFileName(CurrentPath()) + " - " + GTex().GetText("GI_Sys_AppTitle");
+}
+
+void indDocument::UpdateTitle() {
+    if (hooks_.titleChanged) {
+        hooks_.titleChanged();
+    }
+}
+
+void indDocument::CloseSheet() {
+    if (hooks_.closeSheet) {
+        hooks_.closeSheet();
+    }
+}
+
+void indDocument::Busy(bool on) {
+    if (hooks_.busyCursor) {
+        hooks_.busyCursor(on);
+    }
+}
+
+void indDocument::SetModelTypeSetting(int type) {
+    if (environ_ != nullptr) {
+        environ_->SetModelType(type);
+    }
+}
+
+bool indDocument::ChangeModelType(int type, bool ask) {
+    if (type == modelType_ || !IsModelType(type)) {
+        return false;
+    }
+    if (ask && ShowMessage(GTex().GetLines("GI_AppMess_ChangeModel"), cmcMbButtons::OkCancel,
+                           cmcMbIcon::Warning) != cmcMbResult::Ok) {
+        return false;
+    }
+    modelType_ = type;
+    SetModelTypeSetting(type);
+    LoadInitialFile(type);
+    if (ask) {
+        working_.Assign(template_);
+        ClearModified();
+        SetFileName("");
+    }
+    if (hooks_.modelChanged) {
+        hooks_.modelChanged();
+    }
+    return true;
+}
+
+void indDocument::AfterImageLoaded(cmcEeprom& image) {
+    ChangeModelType(ModelTypeOfImage(image), false);
+    NormalizeImage(image);
+    EvMan().Post(kEvImageReplaced, nullptr, 0);
+}
+
+void indDocument::NormalizeImage(cmcEeprom& image) const {
+    DocNormalizeImage(image, template_, modelType_);
+}
+
+void indDocument::SetRadioIdentity(const RadioIdentity& radio) {
+    radio_ = radio;
+    hasRadio_ = true;
+}
+
+std::string indDocument::InitialFilePath(int modelType) {
+    return ProgramDirectory() + GTex().GetText("GI_App_InitialFile", modelType);
+}
+
+int indDocument::LoadTemplateFile(const std::string& path, cmcEeprom& image) {
+    cmcClfFile file;
+    file.AttachTarget(&image);
+    file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
+    file.SetHeaderCheck(DocCheckFileHeader);
+    const auto ranges = GetAddressRanges(RangePurpose::InitialFile, MemoryMap::LongMapRevision);
+    return file.LoadFile(path, &ranges);
+}
+
+void indDocument::LoadInitialFile(int modelType) {
+    const std::string path = InitialFilePath(modelType);
+    if (LoadTemplateFile(path, template_) != ClfOk) {
+        cmcInternalError("Cannot open '" + path + "'.");
+    }
+}
