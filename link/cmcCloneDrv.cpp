@@ -1,0 +1,361 @@
+#include "cmcCloneDrv.h"
+
+#include "CloneFrameCheck.h"
+#include "CloneFrames.h"
+#include "SpeedChangeText.h"
+#include "cmcEeprom.h"
+
+namespace {
+
+bool RangesInside(const std::vector<AddressRange>& ranges, int size) {
+    for (const AddressRange& r : ranges) {
+        if (r.start < 0 || r.end < r.start || r.end >= size) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+cmcCloneDrv::cmcCloneDrv(std::unique_ptr<cmcSerialDevice> device, cmcTimerHost* host)
+    : port_(std::move(device), host),
+      collector_(CloneFrame::MaxRadioFrame),
+      dataFrames_(CloneFrame::MaxRadioFrame + 1),
+      task_(host) {
+    task_.SetCallback([this](cmcTask&) { Tick(); });
+}
+
+cmcCloneDrv::~cmcCloneDrv() {
+    task_.Stop();
+}
+
+void cmcCloneDrv::SetIdentity(int modelWord, int secondWord) {
+    modelWord_ = modelWord;
+    secondWord_ = secondWord;
+}
+
+void cmcCloneDrv::SetPort(int number, const std::string& settings) {
+    portNumber_ = number;
+    settings_ = settings;
+}
+
+void cmcCloneDrv::SetPreambles(int command, int data) {
+    commandPreamble_ = command;
+    dataPreamble_ = data;
+}
+
+bool cmcCloneDrv::StartInformation(Completion completion) {
+    return Start(CloneOperation::Information, {}, nullptr, std::move(completion));
+}
+
+bool cmcCloneDrv::StartRead(const std::vector<AddressRange>& ranges, Completion completion) {
+    if (!RangesInside(ranges, imageSize_)) {
+        return false;
+    }
+    return Start(CloneOperation::Read, ranges, nullptr, std::move(completion));
+}
+
+bool cmcCloneDrv::StartWrite(const cmcEeprom& image, const std::vector<AddressRange>& ranges,
+                             Completion completion) {
+    if (!RangesInside(ranges, image.Size())) {
+        return false;
+    }
+    return Start(CloneOperation::Write, ranges, &image, std::move(completion));
+}
+
+bool cmcCloneDrv::Start(CloneOperation operation, const std::vector<AddressRange>& ranges,
+                        const cmcEeprom* image, Completion completion) {
+    if (IsBusy()) {
+        return false;
+    }
+    result_ = std::make_unique<dst_CDrv_Result>();
+    result_->kind = operation;
+    result_->modelWord = modelWord_;
+    result_->secondWord = secondWord_;
+    if (image != nullptr) {
+        result_->image.Assign(*image);
+    } else {
+        result_->image.Resize(imageSize_);
+    }
+    operation_ = operation;
+    bytesOnWire_ = 0;
+    frameCount_ = 0;
+    dataBytesDone_ = 0;
+    ranges_ = ranges;
+    rangeIndex_ = 0;
+    currentAddress_ = ranges.empty() ? 0 : ranges.front().start;
+    speedChangeLeft_ = speedChangeText_;
+    collector_.Reset();
+    dataFrames_.Reset();
+    lastFrame_.Clear();
+    pendingFrames_.Clear();
+    completion_ = std::move(completion);
+    state_ = 2;
+    task_.SetInterval(TaskPeriodMs);
+    return true;
+}
+
+void cmcCloneDrv::Tick() {
+    if (state_ != 0) {
+        bool progress = true;
+        const int next = Step(progress);
+        progress = progress || next != state_;
+        state_ = next;
+        if (progress) {
+            ArmTimer(next);
+        } else if (timer_.Remaining() == 0) {
+            // A drain that cannot finish ends the exchange with the code it has.
+            if (state_ != 13) {
+                result_->code = CloneResult::TimeOut;
+            }
+            state_ = state_ == 13 ? 14 : 13;
+        }
+    }
+    if (state_ != 0 && port_.HasWriteError()) {
+        result_->code = CloneResult::WriteFailed;
+        state_ = 14;
+    }
+    if (state_ == 14) {
+        Finish();
+    }
+}
+
+void cmcCloneDrv::Finish() {
+    // Everything is idle before the completion runs, so that it may start the next exchange.
+    port_.Close();
+    state_ = 0;
+    task_.SetInterval(-1);
+    std::unique_ptr<dst_CDrv_Result> result = std::move(result_);
+    Completion completion = std::move(completion_);
+    completion_ = nullptr;
+    collector_.Reset();
+    dataFrames_.Reset();
+    lastFrame_.Clear();
+    pendingFrames_.Clear();
+    if (completion) {
+        completion(*result);
+    }
+}
+
+void cmcCloneDrv::ArmTimer(int nextState) {
+    if (nextState == 12) {
+        timer_.Start(WriteStatusTimeoutMs);
+    } else if (nextState == 3 && !speedChangeLeft_.empty()) {
+        timer_.Start(SpeedChangeTimeoutMs);
+    } else {
+        timer_.Start(NormalTimeoutMs);
+    }
+}
+
+int cmcCloneDrv::Step(bool& progress) {
+    switch (state_) {
+        case 2:
+            return 3;
+        case 3:
+            return StepSpeedChange(progress);
+        case 4:
+            return StepExchangeSpeed();
+        case 5:
+            SendRequest(CloneFrame::InfoRequest);
+            collector_.Reset();
+            return 6;
+        case 6:
+            if (!CollectFrames()) {
+                progress = false;
+                return 6;
+            }
+            result_->code = CloneCheck::TakeInformation(lastFrame_, *result_)
+                                ? CloneResult::Success
+                                : CloneResult::BadFrame;
+            return 13;
+        case 7:
+            SendRequest(CloneFrame::ReadRequest);
+            dataFrames_.Reset();
+            return 8;
+        case 8:
+            return StepReceiveData(progress);
+        case 9:
+            SendRequest(CloneFrame::WriteRequest);
+            return 10;
+        case 10:
+            return StepSendData();
+        case 11: {
+            cmcBuff end;
+            CloneFrame::AppendEndOfData(end);
+            Send(end);
+            collector_.Reset();
+            return 12;
+        }
+        case 12:
+            if (!CollectFrames()) {
+                progress = false;
+                return 12;
+            }
+            result_->code = CloneCheck::IsWriteAccepted(lastFrame_) ? CloneResult::Success
+                                                                    : CloneResult::WriteRefused;
+            return 13;
+        case 13:
+            return StepDrain(progress);
+        default:
+            return 14;
+    }
+}
+
+int cmcCloneDrv::StepSpeedChange(bool& progress) {
+    SpeedChangePart part;
+    if (!TakeSpeedChangePart(speedChangeLeft_, part)) {
+        if (port_.PendingOutput() > 0) {
+            progress = false;
+            return 3;
+        }
+        return 4;
+    }
+    if (part.reopen) {
+        if (!Reopen(part.settings)) {
+            result_->code = CloneResult::PortFailed;
+            return 13;
+        }
+    } else {
+        Send(part.bytes);
+    }
+    return !speedChangeLeft_.empty() || port_.PendingOutput() > 0 ? 3 : 4;
+}
+
+int cmcCloneDrv::StepExchangeSpeed() {
+    if (!Reopen(settings_)) {
+        result_->code = CloneResult::PortFailed;
+        return 13;
+    }
+    switch (operation_) {
+        case CloneOperation::Information:
+            return 5;
+        case CloneOperation::Read:
+            return 7;
+        default:
+            return 9;
+    }
+}
+
+int cmcCloneDrv::StepReceiveData(bool& progress) {
+    uint8_t buffer[ReadChunk];
+    const int n = Receive(buffer);
+    bool good = false;
+    for (int i = 0; i < n; ++i) {
+        const cmcFrameAssembler::Event event = dataFrames_.Feed(buffer[i]);
+        if (event == cmcFrameAssembler::Event::Overflow) {
+            result_->code = CloneResult::BadFrame;
+            return 13;
+        }
+        if (event != cmcFrameAssembler::Event::Frame) {
+            continue;
+        }
+        const CloneCheck::ReadOutcome outcome =
+            CloneCheck::TakeReadFrame(dataFrames_.Frame(), imageSize_, *result_, dataBytesDone_);
+        if (outcome.kind == CloneCheck::ReadOutcome::Data) {
+            ++frameCount_;
+            good = true;
+            continue;
+        }
+        if (outcome.kind == CloneCheck::ReadOutcome::EndOfData) {
+            result_->code = ranges_.empty() ? CloneResult::Success
+                                            : CloneCheck::CoverageCode(result_->receivedMap,
+                                                                       ranges_, imageSize_);
+        } else {
+            result_->code = outcome.code;
+        }
+        return 13;
+    }
+    progress = good;
+    return 8;
+}
+
+int cmcCloneDrv::StepSendData() {
+    // Building frames counts as progress: a line that stops taking bytes shows
+    // as a failed transmission of the port, not as a time-out here.
+    int next = 10;
+    for (int pass = 0; pass < PassesPerStep; ++pass) {
+        while (rangeIndex_ < ranges_.size() && currentAddress_ > ranges_[rangeIndex_].end) {
+            if (++rangeIndex_ < ranges_.size()) {
+                currentAddress_ = ranges_[rangeIndex_].start;
+            }
+        }
+        const bool exhausted = rangeIndex_ >= ranges_.size();
+        if (!exhausted) {
+            const int count = CloneFrame::DataCountAt(currentAddress_, ranges_[rangeIndex_].end);
+            CloneFrame::AppendData(pendingFrames_, currentAddress_,
+                                   result_->image.Data() + currentAddress_, count, dataPreamble_);
+            currentAddress_ += count;
+            dataBytesDone_ += count;
+            ++frameCount_;
+        }
+        const bool sendNow =
+            pendingFrames_.Size() > 0 && port_.PendingOutput() <= 4 * pendingFrames_.Size();
+        if (sendNow) {
+            Send(pendingFrames_);
+            pendingFrames_.Clear();
+        }
+        if (exhausted) {
+            if (pendingFrames_.Size() == 0 && port_.PendingOutput() == 0) {
+                next = 11;
+            }
+            break;
+        }
+        if (!sendNow) {
+            break;
+        }
+    }
+    return next;
+}
+
+int cmcCloneDrv::StepDrain(bool& progress) {
+    if (port_.PendingOutput() > 0) {
+        progress = false;
+        return 13;
+    }
+    return 14;
+}
+
+bool cmcCloneDrv::CollectFrames() {
+    uint8_t buffer[ReadChunk];
+    const int n = Receive(buffer);
+    bool completed = false;
+    for (int i = 0; i < n; ++i) {
+        const cmcFrameAssembler::Event event = collector_.Feed(buffer[i]);
+        if (event == cmcFrameAssembler::Event::Frame) {
+            lastFrame_.Assign(collector_.Frame());
+            completed = true;
+        } else if (event == cmcFrameAssembler::Event::Overflow) {
+            lastFrame_.Clear();  // invalid as any answer
+            completed = true;
+        }
+    }
+    return completed;
+}
+
+bool cmcCloneDrv::Reopen(const std::string& settings) {
+    port_.Close();
+    if (!port_.Open(portNumber_, settings)) {
+        return false;
+    }
+    port_.FlushAfterOpen();
+    return true;
+}
+
+void cmcCloneDrv::SendRequest(uint8_t command) {
+    cmcBuff frame;
+    CloneFrame::AppendRequest(frame, command, static_cast<uint16_t>(modelWord_),
+                              static_cast<uint16_t>(secondWord_), commandPreamble_);
+    Send(frame);
+}
+
+void cmcCloneDrv::Send(const cmcBuff& bytes) {
+    port_.Write(bytes);
+    bytesOnWire_ += bytes.Size();
+}
+
+int cmcCloneDrv::Receive(uint8_t* buffer) {
+    const int n = port_.Read(buffer, ReadChunk);
+    bytesOnWire_ += n;
+    return n;
+}
