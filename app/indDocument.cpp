@@ -1,5 +1,6 @@
 #include "indDocument.h"
 
+#include "NormalizeImage.h"
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -122,7 +123,11 @@ void indDocument::AfterImageLoaded(cmcEeprom& image) {
 }
 
 void indDocument::NormalizeImage(cmcEeprom& image) const {
-    DocNormalizeImage(image, template_, modelType_);
+    ::NormalizeImage(image, template_, modelType_);
+}
+
+bool indDocument::CorrectChannels(cmcEeprom& image) const {
+    return ::CorrectChannels(image, template_, modelType_, radio_, makerMode_);
 }
 
 void indDocument::SetRadioIdentity(const RadioIdentity& radio) {

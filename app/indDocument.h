@@ -11,6 +11,7 @@
 #include "MemoryMap.h"
 #include "ModelType.h"
 #include "RadioIdentity.h"
+#include "cmcClipCh.h"
 #include "cmcEeprom.h"
 #include "cmcMessageBox.h"
 
@@ -82,6 +83,12 @@ class indDocument {
     void AfterImageLoaded(cmcEeprom& image);
     // Derived and template-owned fields, before save and clone write.
     void NormalizeImage(cmcEeprom& image) const;
+    // Before a clone write: channels off the grids the radio takes become the
+    // template's blank record (see the model's CorrectChannels); true when any did.
+    bool CorrectChannels(cmcEeprom& image) const;
+
+    // --- the channel clipboard shared by all sheets
+    datClipCh& Clipboard() { return clipboard_; }
 
     // --- maker mode: once on, it stays on
     bool MakerMode() const { return makerMode_; }
@@ -139,4 +146,5 @@ class indDocument {
     bool makerMode_ = false;
     bool hasRadio_ = false;
     RadioIdentity radio_;
+    datClipCh clipboard_;
 };

@@ -2,9 +2,6 @@
 
 #include "ImageChecks.h"
 
-void DocNormalizeImage(cmcEeprom& /*image*/, const cmcEeprom& /*templateImage*/,
-                       int /*modelType*/) {}
-
 bool DocCheckFileHeader(int word1, int word2, int& result) {
     // Header words are read from four decimal digits each, so they fit 16 bits.
     return CheckFileHeader(static_cast<uint16_t>(word1), static_cast<uint16_t>(word2), result);

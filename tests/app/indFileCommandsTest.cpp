@@ -9,6 +9,9 @@
 
 namespace {
 
+// A plain setting byte (squelch level) that normalisation leaves as it is.
+constexpr int kMark = 0x00E2;
+
 class FileCommandsTest : public ::testing::Test, public DocFixture {
   protected:
     std::string WriteFileText() const {
@@ -30,7 +33,7 @@ class FileCommandsTest : public ::testing::Test, public DocFixture {
     cmcEeprom MarkedImage(uint8_t mark) const {
         cmcEeprom image;
         image.Assign(doc->TemplateImage());
-        image.SetByte(0x0600, mark);
+        image.SetByte(kMark, mark);
         return image;
     }
     // Expects that a failed open left the document as it was.
@@ -42,7 +45,7 @@ class FileCommandsTest : public ::testing::Test, public DocFixture {
 };
 
 TEST_F(FileCommandsTest, SaveThenOpenGivesTheSameImageAndClearsModified) {
-    Edit(0x0600, 0x42);
+    Edit(kMark, 0x42);
     doc->WorkingImage().WriteBlock(0x0140, reinterpret_cast<const uint8_t*>("My radio  \x01  "),
                                    14);
     const std::string path = dir.File("saved.clf");
@@ -81,7 +84,7 @@ TEST_F(FileCommandsTest, AcceptedAndRefusedHeaders) {
 }
 
 TEST_F(FileCommandsTest, OpenChecksDataThenCoverage) {
-    Edit(0x0600, 0x77);
+    Edit(kMark, 0x77);
     cmcEeprom working;
     working.Assign(doc->WorkingImage());
     const std::string path = doc->CurrentPath();
@@ -131,7 +134,7 @@ TEST_F(FileCommandsTest, OpenWithoutEditsAsksNothing) {
 
 TEST_F(FileCommandsTest, UntitledYesSavesAsThenOpens) {
     const std::string other = WriteImageFile("other.clf", MarkedImage(9));
-    Edit(0x0600, 0x55);
+    Edit(kMark, 0x55);
     box.Answer(cmcMbResult::Yes);
     chooser.Answer(dir.File("mine.clf"));
     ASSERT_EQ(doc->OpenFile(other), ClfOk);
@@ -142,46 +145,46 @@ TEST_F(FileCommandsTest, UntitledYesSavesAsThenOpens) {
     EXPECT_EQ(settingsStore.Recent().Entry(1), dir.File("mine.clf"));
     cmcEeprom mine;
     ASSERT_TRUE(ReadImageFile(dir.File("mine.clf"), mine));
-    EXPECT_EQ(mine.GetByte(0x0600), 0x55);
+    EXPECT_EQ(mine.GetByte(kMark), 0x55);
 }
 
 TEST_F(FileCommandsTest, ReopeningTheCurrentFileAsksToSaveUnderAnotherName) {
     const std::string current = WriteImageFile("current.clf", MarkedImage(1));
     ASSERT_EQ(doc->OpenFile(current), ClfOk);
     const std::string before = ReadWholeFile(current);
-    Edit(0x0600, 0x66);
+    Edit(kMark, 0x66);
     box.Answer(cmcMbResult::Yes);
     chooser.Answer(dir.File("copy.clf"));
     ASSERT_EQ(doc->OpenFile(current), ClfOk);
     EXPECT_EQ(log, (std::vector<std::string>{AskAnother(), "save-dialog"}));
     EXPECT_EQ(ReadWholeFile(current), before);  // not saved over the file being reread
-    EXPECT_EQ(doc->WorkingImage().GetByte(0x0600), 1);
+    EXPECT_EQ(doc->WorkingImage().GetByte(kMark), 1);
 }
 
 TEST_F(FileCommandsTest, SameFileTestRespectsLetterCase) {
     const std::string upper = WriteImageFile("Radio.clf", MarkedImage(1));
     const std::string lower = WriteImageFile("radio.clf", MarkedImage(2));
     ASSERT_EQ(doc->OpenFile(upper), ClfOk);
-    Edit(0x0600, 0x66);
+    Edit(kMark, 0x66);
     box.Answer(cmcMbResult::Yes);  // saves over Radio.clf, then opens radio.clf
     ASSERT_EQ(doc->OpenFile(lower), ClfOk);
     EXPECT_EQ(log, (std::vector<std::string>{AskFor("Radio.clf")}));
     cmcEeprom saved;
     ASSERT_TRUE(ReadImageFile(upper, saved));
-    EXPECT_EQ(saved.GetByte(0x0600), 0x66);
-    EXPECT_EQ(doc->WorkingImage().GetByte(0x0600), 2);
+    EXPECT_EQ(saved.GetByte(kMark), 0x66);
+    EXPECT_EQ(doc->WorkingImage().GetByte(kMark), 2);
 }
 
 TEST_F(FileCommandsTest, NoDiscardsCancelAborts) {
     const std::string other = WriteImageFile("other.clf", MarkedImage(9));
-    Edit(0x0600, 0x55);
+    Edit(kMark, 0x55);
     box.Answer(cmcMbResult::Cancel);
     EXPECT_EQ(doc->OpenFile(other), indDocument::OpenCancelled);
-    EXPECT_EQ(doc->WorkingImage().GetByte(0x0600), 0x55);
+    EXPECT_EQ(doc->WorkingImage().GetByte(kMark), 0x55);
     EXPECT_TRUE(doc->IsModified());
     box.Answer(cmcMbResult::Cancel);
     EXPECT_FALSE(doc->NewFile());
-    EXPECT_EQ(doc->WorkingImage().GetByte(0x0600), 0x55);
+    EXPECT_EQ(doc->WorkingImage().GetByte(kMark), 0x55);
 
     box.Answer(cmcMbResult::No);
     ASSERT_TRUE(doc->NewFile());
@@ -192,7 +195,7 @@ TEST_F(FileCommandsTest, NoDiscardsCancelAborts) {
 
 TEST_F(FileCommandsTest, CancelledOrFailedSaveInsideTheQuestionAborts) {
     const std::string other = WriteImageFile("other.clf", MarkedImage(9));
-    Edit(0x0600, 0x55);
+    Edit(kMark, 0x55);
     box.Answer(cmcMbResult::Yes);
     chooser.Answer("");  // the save dialog is cancelled
     EXPECT_EQ(doc->OpenFile(other), indDocument::OpenCancelled);
@@ -207,13 +210,13 @@ TEST_F(FileCommandsTest, CancelledOrFailedSaveInsideTheQuestionAborts) {
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(doc->IsUntitled());
     EXPECT_EQ(settingsStore.Recent().Count(), 0);
-    EXPECT_EQ(doc->WorkingImage().GetByte(0x0600), 0x55);
+    EXPECT_EQ(doc->WorkingImage().GetByte(kMark), 0x55);
 }
 
 TEST_F(FileCommandsTest, NewOnATitledFileSavesWithoutDialog) {
     const std::string current = WriteImageFile("current.clf", MarkedImage(1));
     ASSERT_EQ(doc->OpenFile(current), ClfOk);
-    Edit(0x0600, 0x66);
+    Edit(kMark, 0x66);
     box.Answer(cmcMbResult::Yes);
     int sheetsClosed = 0;
     indDocumentHooks hooks;
@@ -225,21 +228,21 @@ TEST_F(FileCommandsTest, NewOnATitledFileSavesWithoutDialog) {
     EXPECT_EQ(sheetsClosed, 1);
     cmcEeprom saved;
     ASSERT_TRUE(ReadImageFile(current, saved));
-    EXPECT_EQ(saved.GetByte(0x0600), 0x66);
+    EXPECT_EQ(saved.GetByte(kMark), 0x66);
 }
 
 TEST_F(FileCommandsTest, SaveAsAndOpenDialogUseTheChooser) {
     EXPECT_FALSE(doc->Save());  // untitled: Save As, whose dialog is cancelled
     chooser.Answer(dir.File("first.clf"));
     ASSERT_TRUE(doc->Save());
-    Edit(0x0600, 0x21);
+    Edit(kMark, 0x21);
     ASSERT_TRUE(doc->Save());  // titled: no dialog
     EXPECT_EQ(log, (std::vector<std::string>{"save-dialog", "save-dialog"}));
     EXPECT_EQ(chooser.lastProposedName, "Untitled");
 
     chooser.Answer(dir.File("first.clf"));
     EXPECT_TRUE(doc->OpenFileDialog());
-    EXPECT_EQ(doc->WorkingImage().GetByte(0x0600), 0x21);
+    EXPECT_EQ(doc->WorkingImage().GetByte(kMark), 0x21);
     EXPECT_TRUE(doc->OpenRecent(0));
     EXPECT_FALSE(doc->OpenRecent(5));
 }
@@ -247,7 +250,7 @@ TEST_F(FileCommandsTest, SaveAsAndOpenDialogUseTheChooser) {
 TEST_F(FileCommandsTest, FailedSaveKeepsNameFlagAndRecentList) {
     const std::string current = WriteImageFile("current.clf", MarkedImage(1));
     ASSERT_EQ(doc->OpenFile(current), ClfOk);
-    Edit(0x0600, 0x66);
+    Edit(kMark, 0x66);
     EXPECT_FALSE(doc->SaveToFile(dir.File("missing/x.clf")));
     EXPECT_EQ(doc->CurrentPath(), current);
     EXPECT_TRUE(doc->IsModified());
