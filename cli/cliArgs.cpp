@@ -1,0 +1,44 @@
+#include "cliArgs.h"
+
+#include <algorithm>
+
+std::string cliArgs::Option(const std::string& name, const std::string& fallback) const {
+    const auto found = options.find(name);
+    return found == options.end() ? fallback : found->second;
+}
+
+bool ParseCliArgs(const cliCommand& command, int argc, char** argv, int first, cliArgs& args,
+                  std::string& error) {
+    const auto takesValue = [&](const std::string& name) {
+        return std::any_of(command.valueOptions.begin(), command.valueOptions.end(),
+                           [&](const cliOption& o) { return name == o.name; });
+    };
+    for (int i = first; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--yes" && command.acceptsYes) {
+            args.yes = true;
+        } else if (takesValue(word)) {
+            if (i + 1 >= argc) {
+                error = "option " + word + " needs a value";
+                return false;
+            }
+            args.options[word] = argv[++i];
+        } else if (word.size() > 1 && word[0] == '-') {
+            error = "unknown option " + word;
+            return false;
+        } else {
+            args.positional.push_back(word);
+        }
+    }
+    for (const cliOption& option : command.valueOptions) {
+        if (option.required && args.options.count(option.name) == 0) {
+            error = std::string("option ") + option.name + " is required";
+            return false;
+        }
+    }
+    if (static_cast<int>(args.positional.size()) != command.positionalCount) {
+        error = "wrong number of arguments";
+        return false;
+    }
+    return true;
+}

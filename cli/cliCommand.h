@@ -1,0 +1,47 @@
+#pragma once
+// The command table of orvane-cli. Each command is one row: its name, its
+// argument synopsis, a one-line summary, the options that take a value (and
+// whether each is required), whether --yes may answer its questions, how many
+// plain arguments it takes, and its handler (each in its own file). A new
+// command is a new row in cliCommandTable.cpp and a new handler file.
+
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+// The parsed arguments of one command.
+struct cliArgs {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;  // value options given, by name
+    bool yes = false;                            // --yes was given
+
+    // The value of an option, or fallback when it was not given.
+    std::string Option(const std::string& name, const std::string& fallback = "") const;
+};
+
+struct cliOption {
+    const char* name;
+    bool required;
+};
+
+struct cliCommand {
+    const char* name;
+    const char* synopsis;  // the arguments after the name
+    const char* summary;
+    std::vector<cliOption> valueOptions;
+    bool acceptsYes;
+    int positionalCount;
+    // Returns the exit status.
+    int (*handler)(const cliArgs& args);
+};
+
+// Exit status of a command line that does not fit the command.
+constexpr int ExitUsage = 64;
+
+std::span<const cliCommand> CliCommands();
+
+// The handlers, one file each.
+int CmdNew(const cliArgs& args);
+int CmdInfo(const cliArgs& args);
+int CmdVerify(const cliArgs& args);

@@ -1,0 +1,12 @@
+// verify FILE: Open's checks; exit status 0 when the file would open, else
+// its clone-file result code, the overlay's message on stderr.
+
+#include "cliCommand.h"
+#include "indDocument.h"
+
+int CmdVerify(const cliArgs& args) {
+    indDocument doc;
+    doc.Start();
+    cmcEeprom scratch;
+    return doc.ReadForOpen(args.positional[0], scratch);
+}

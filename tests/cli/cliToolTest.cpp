@@ -1,0 +1,152 @@
+// orvane-cli run as a program from the build's bin folder: its output lines,
+// exit status and messages.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "ChBanks.h"
+#include "ClfTestSupport.h"
+#include "cmcClfFile.h"
+#include "cmcGTex.h"
+#include "cmcInternalError.h"
+#include "indDocument.h"
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliToolTest : public ::testing::Test {
+  protected:
+    CliRun Cli(const std::string& arguments) const {
+        const std::string errFile = dir.File("stderr.txt");
+        const std::string command =
+            ProgramDirectory() + "orvane-cli " + arguments + " 2>" + errFile;
+        CliRun run;
+        std::FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) {
+            return run;
+        }
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            run.out.append(buffer, n);
+        }
+        const int raw = pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.err = ReadWholeFile(errFile);
+        return run;
+    }
+
+    std::string FileMessage(const char* name) const {
+        return GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" + GTex().GetText(name) + "\n";
+    }
+
+    ScratchDir dir;
+};
+
+TEST_F(CliToolTest, UsageListsEveryCommand) {
+    const CliRun none = Cli("");
+    EXPECT_EQ(none.status, 64);
+    const CliRun help = Cli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, none.out);
+    for (const char* command : {"new --model", "info FILE", "verify FILE"}) {
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+}
+
+TEST_F(CliToolTest, BadCommandLinesAreUsageErrors) {
+    EXPECT_EQ(Cli("frobnicate").status, 64);
+    EXPECT_EQ(Cli("info").status, 64);
+    EXPECT_EQ(Cli("info a b").status, 64);
+    EXPECT_EQ(Cli("info --yes a").status, 64);  // info asks nothing
+    EXPECT_EQ(Cli("new --model lmr").status, 64);
+    EXPECT_EQ(Cli("new --model vhf -o " + dir.File("x.clf")).status, 64);
+    EXPECT_EQ(Cli("new -o").status, 64);
+}
+
+TEST_F(CliToolTest, NewFilesOfEachModelReportTheirModel) {
+    const struct {
+        const char* option;
+        const char* name;
+    } models[] = {{"lmr", "Lmr"}, {"pmr", "Pmr"}, {"biis", "BiisPmr"}};
+    for (const auto& m : models) {
+        const std::string path = dir.File(std::string(m.option) + ".clf");
+        const CliRun made = Cli(std::string("new --model ") + m.option + " -o " + path);
+        ASSERT_EQ(made.status, 0) << made.err;
+        EXPECT_EQ(Cli("verify " + path).status, 0);
+        const CliRun info = Cli("info " + path);
+        EXPECT_EQ(info.status, 0);
+        EXPECT_EQ(info.out, std::string("model: ") + m.name +
+                                "\nmap revision: 3\ncomment: \nchannels: 0/256\nbanks: 16 16 16 "
+                                "16 16 16 16 16 16 16 16 16 16 16 16 16\n");
+        EXPECT_TRUE(info.err.empty());
+    }
+}
+
+TEST_F(CliToolTest, InfoReportsCommentChannelsAndBanks) {
+    cmcEeprom image;
+    image.Resize(MemoryMap::ImageSize);
+    ASSERT_EQ(indDocument::LoadTemplateFile(indDocument::InitialFilePath(ModelLmr), image), ClfOk);
+    image.WriteBlock(0x0140, reinterpret_cast<const uint8_t*>("Base    "), 8);
+    image.WriteBlock(0x0150, reinterpret_cast<const uint8_t*>("station 7"), 9);
+    SetBankCount(image, 0, 20);
+    SetBankCount(image, 15, 12);
+    const uint8_t used[] = {0x03, 0x8A, 0x40, 0x03, 0x8A, 0x40};  // 145 MHz
+    image.WriteBlock(0x0400 + 20 * 3, used, 6);
+    cmcClfFile file;
+    file.AttachTarget(&image);
+    file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
+    const std::string path = dir.File("filled.clf");
+    WriteWholeFile(path, file.FormatText({{0, MemoryMap::LongMapEnd}}));
+
+    const CliRun info = Cli("info " + path);
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out,
+              "model: Lmr\nmap revision: 3\ncomment: Basestation 7\nchannels: 1/256\n"
+              "banks: 20 16 16 16 16 16 16 16 16 16 16 16 16 16 16 12\n");
+}
+
+TEST_F(CliToolTest, VerifyExitsWithTheCloneFileCode) {
+    const std::string made = dir.File("made.clf");
+    ASSERT_EQ(Cli("new --model lmr -o " + made).status, 0);
+    const std::string text = ReadWholeFile(made);
+
+    const struct {
+        std::string contents;
+        int code;
+        const char* message;
+    } cases[] = {
+        {"23360300\r\n#\r\n", 8, "GI_Mess_FileErr_Data"},
+        {"2A" + text.substr(2), 6, "GI_Mess_FileErr_Format"},
+        {"12340300" + text.substr(8), 3, "GI_Mess_FileErr_Model"},
+        {"23360400" + text.substr(8), 4, "GI_Mess_FileErr_Extra"},
+        {"23360200" + text.substr(8), 0, nullptr},
+        {text.substr(0, text.find("\r\n3000") + 2), 7, "GI_Mess_FileErr_Coverage"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.File("case.clf");
+        WriteWholeFile(path, c.contents);
+        const CliRun run = Cli("verify " + path);
+        EXPECT_EQ(run.status, c.code) << c.contents.substr(0, 8);
+        EXPECT_EQ(run.err, c.message != nullptr ? FileMessage(c.message) : "");
+        EXPECT_TRUE(run.out.empty());
+    }
+    const CliRun missing = Cli("verify " + dir.File("absent.clf"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, FileMessage("GI_Mess_FileErr_FileOpen"));
+    EXPECT_EQ(Cli("info " + dir.File("absent.clf")).status, 1);
+}
+
+TEST_F(CliToolTest, NewIntoAMissingFolderFails) {
+    const CliRun run = Cli("new --model pmr -o " + dir.File("missing/x.clf"));
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.err, FileMessage("GI_Mess_FileErr_FileOpen"));
+}
+
+}  // namespace
