@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cmcCellObj.h"
+#include "cmcEeprom.h"
+#include "cmcFCache.h"
+#include "cmcGTex.h"
+#include "datCh.h"
+#include "indCodec.h"
+
+namespace {
+
+// A small overlay: a choice list, the tone list with its off and DTCS entries,
+// the CTCSS names and the timer's off text.
+const std::vector<std::string> kOverlay = {
+    "#GI_Sys_AppTitle",
+    "Test",
+    "#GI_AppInd_TimerOff",
+    "Off",
+    "#GI_Sheet_Sel_Power_Cells",
+    "{(%Flex0[0])}Low|{(%Flex0[1])}Mid|{(%Flex0[3])}High",
+    "#",
+    "#GI_Sheet_Sel_Mch_CTone_Cells",
+    "{(%Flex0[0])}67.0|{(%Flex0[1])}69.3|{(%Flex0[2])}71.9|{(%Flex0[52])}Off|{(%FlexDtcs[53])}DTCS",
+    "#",
+    "#GI_AppItem_Ctcss",
+    "67.0,69.3,71.9",
+    "#",
+    "#GI_Sheet_Sel_Code_Cells",
+    "{(%Flex0[0])}Off|{(%Flex0[1])}12|{(%Flex0[2])}20|{(%Flex0[3])}Alpha",
+    "#",
+    "#End_Of_Ovl",
+};
+
+class CodecTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        texts.SetLines(&kOverlay);
+        image.Resize(0x4000);
+        cell.category = CT_Mch;
+        c.Cell = &cell;
+        c.Editable = 1;
+    }
+
+    // A request on the cell: a key, or typed text (EditResult 1).
+    void Key(int32_t key) {
+        c.Key = key;
+        c.EditResult = 0;
+        c.InputText.clear();
+        pending = 0;
+    }
+    void Type(const std::string& text) {
+        c.Key = 0;
+        c.EditResult = 1;
+        c.InputText = text;
+        pending = 0;
+    }
+    // A pop-up answer: the list entry of the given kind and row.
+    void Choose(int kind, int row) {
+        sub.item = kind;
+        sub.index = row;
+        subCapsule.Cell = &sub;
+        c.SubCell = &subCapsule;
+        c.EditResult = 2;
+        c.Key = 0;
+        pending = 0;
+    }
+
+    cmcGTex texts;
+    cmcFCache lists{&texts};
+    cmcEeprom image;
+    cmcCellObj cell;
+    cmcCellObj sub;
+    indCellCapsule subCapsule;
+    indCellCapsule c;
+    uint8_t pending = 0;
+};
+
+}  // namespace
+
+TEST_F(CodecTest, ChoiceStepsWrapAndEnterOpensTheList) {
+    int32_t v = 3;
+    Key(Keys::Space);
+    EXPECT_EQ(Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Power", Flex0, v, pending), 1);
+    EXPECT_EQ(v, 0);  // from the last entry to the first
+    EXPECT_EQ(c.DisplayText, "Low");
+    Key(Keys::Backspace);
+    Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Power", Flex0, v, pending);
+    EXPECT_EQ(v, 3);
+    Key(Keys::Enter);
+    EXPECT_EQ(Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Power", Flex0, v, pending), 0);
+    EXPECT_EQ(pending, 1);
+    EXPECT_EQ(c.Popup.kind, indPopupRequest::Kind::ChoiceList);
+    EXPECT_EQ(c.Popup.list, "GI_Sheet_Sel_Power");
+    Choose(Flex0, 1);
+    EXPECT_EQ(Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Power", Flex0, v, pending), 1);
+    EXPECT_EQ(v, 1);
+    EXPECT_EQ(c.DisplayText, "Mid");
+    Choose(Flex1, 0);  // an answer of another list kind is not taken
+    EXPECT_EQ(Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Power", Flex0, v, pending), 0);
+    v = 2;
+    c.SubCell = nullptr;
+    Key(0);
+    Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Power", Flex0, v, pending);
+    EXPECT_EQ(c.DisplayText, "error");
+}
+
+TEST_F(CodecTest, TypedChoiceMatchesTextOrTheNearestNumber) {
+    int32_t v = 0;
+    Type("al");
+    EXPECT_EQ(Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
+                                       Codec::MatchMode::TextThenNumeric, pending),
+              1);
+    EXPECT_EQ(v, 3);
+    Type("15");
+    Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
+                             Codec::MatchMode::Numeric, pending);
+    EXPECT_EQ(v, 1);  // 12 is nearer than 20
+    Type("off");
+    Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
+                             Codec::MatchMode::Numeric, pending);
+    EXPECT_EQ(v, 1);  // "off" reads as 0; the nearest numbered label is 12
+    Type("oops");
+    EXPECT_EQ(Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
+                                       Codec::MatchMode::Numeric, pending),
+              0);
+    Key('7');
+    Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
+                             Codec::MatchMode::Numeric, pending);
+    EXPECT_EQ(pending, 2);
+    EXPECT_EQ(c.DisplayText, "7");
+}
+
+TEST_F(CodecTest, IntegerStepsTypedRoundingAndWrap) {
+    Codec::IntegerOptions o;
+    o.low = 0;
+    o.high = 100;
+    o.step = 5;
+    int32_t v = 100;
+    Key(Keys::Space);
+    Codec::EditInteger(c, v, o, pending);
+    EXPECT_EQ(v, 0);
+    o.noWrap = true;
+    v = 100;
+    Codec::EditInteger(c, v, o, pending);
+    EXPECT_EQ(v, 100);
+    Type("37");
+    EXPECT_EQ(Codec::EditInteger(c, v, o, pending), 1);
+    EXPECT_EQ(v, 35);  // rounded to the step
+    Type("x");
+    EXPECT_EQ(Codec::EditInteger(c, v, o, pending), 0);
+    o.offset = 1;
+    Key(0);
+    Codec::EditInteger(c, v, o, pending);
+    EXPECT_EQ(c.DisplayText, "36");
+}
+
+TEST_F(CodecTest, TimerShowsOffAndTakesOff) {
+    uint8_t v = 0;
+    Key(0);
+    Codec::EditTimer(c, texts, v, 10, true, 0, pending);
+    EXPECT_EQ(c.DisplayText, "Off");
+    v = 25;
+    Type("off");
+    EXPECT_EQ(Codec::EditTimer(c, texts, v, 10, true, 0, pending), 1);
+    EXPECT_EQ(v, 0);
+    Type("1.5");
+    Codec::EditTimer(c, texts, v, 10, false, 0, pending);
+    EXPECT_EQ(v, 15);
+    EXPECT_EQ(c.DisplayText, "  1.500");
+    Key(Keys::Backspace);
+    v = 0;
+    Codec::EditTimer(c, texts, v, 10, false, 0, pending);
+    EXPECT_EQ(v, 255);
+}
+
+TEST_F(CodecTest, MinSecRoundsToTheStep) {
+    uint8_t v = 0;
+    Type("1:20");
+    EXPECT_EQ(Codec::EditMinSec(c, v, 0, 3570, 30, pending), 1);
+    EXPECT_EQ(v, 3);
+    EXPECT_EQ(c.DisplayText, " 1:30");
+}
+
+TEST_F(CodecTest, DtmfDigitsAndFiveToneCodes) {
+    uint8_t nibbles[12] = {};
+    int count = 0;
+    Type("12*#");
+    EXPECT_EQ(Codec::EditDtmfCode(c, nibbles, count, 24, pending), 1);
+    EXPECT_EQ(count, 4);
+    EXPECT_EQ(nibbles[0], 0x12);
+    EXPECT_EQ(nibbles[1], 0xEF);
+    EXPECT_EQ(c.DisplayText, "12*#");
+
+    uint8_t code[4] = {};
+    uint8_t marks = 0;
+    Type("1+3G5F9");  // F ends nothing here: it is dropped as not a digit
+    Codec::EditFiveToneCode(c, code, marks, 7, true, 0xE, pending);
+    EXPECT_EQ(code[0], 0x10);
+    EXPECT_EQ(code[1], 0x3E);
+    EXPECT_EQ(code[2], 0x59);
+    EXPECT_EQ(code[3], 0xFF);
+    EXPECT_EQ(marks, 0x40);
+    EXPECT_EQ(Codec::FiveToneLength(code), 6);
+    EXPECT_EQ(c.DisplayText, "1+3*59");
+}
+
+TEST_F(CodecTest, FlagDigitsShowPositionsAndToggle) {
+    int32_t bits = (1 << 9) | 1;  // positions 1 and 10
+    Key(0);
+    Codec::EditFlagDigits(c, bits, 1, 10, 2, "", pending);
+    EXPECT_EQ(c.DisplayText, "1________0\n");
+    Key('0');
+    Codec::EditFlagDigits(c, bits, 1, 10, 2, "", pending);
+    EXPECT_EQ(bits, 1 << 9);
+    Key(Keys::Backspace);
+    Codec::EditFlagDigits(c, bits, 1, 10, 2, "", pending);
+    EXPECT_EQ(bits, 0x1FF);
+    Key(Keys::Enter);
+    Codec::EditFlagDigits(c, bits, 1, 10, 2, "", pending);
+    EXPECT_EQ(pending, 1);
+    EXPECT_EQ(c.Popup.value, 0x1FF << 16);  // position 1 at bit 25
+}
+
+TEST_F(CodecTest, FrequencyTypedOnABlankChannelTakesItIntoUse) {
+    datCh ch(&image);
+    ch.Decode(KindMchPmr, 0);
+    ch.SetUsed(false);
+    ch.Encode();
+    ch.Reload();
+    Key(0);
+    Codec::EditFrequency(c, ch, false, pending);
+    EXPECT_EQ(c.DisplayText, "");
+    Type("146.52");
+    EXPECT_EQ(Codec::EditFrequency(c, ch, false, pending), 1);
+    EXPECT_TRUE(ch.Used());
+    EXPECT_EQ(ch.RxFreq(), 146520000);
+    EXPECT_EQ(ch.TxFreq(), 146520000);
+    Type("146.5212");
+    EXPECT_EQ(Codec::EditFrequency(c, ch, false, pending), 0);
+    EXPECT_EQ(ch.RxFreq(), 146520000);
+    Key(0);
+    Codec::EditFrequency(c, ch, true, pending);
+    EXPECT_EQ(c.DisplayText, "<-");
+    EXPECT_EQ(cell.HAlign(), kAlignCentre);
+    Type("147.0");  // receive on a simplex channel moves transmit along
+    Codec::EditFrequency(c, ch, false, pending);
+    EXPECT_EQ(ch.TxFreq(), 147000000);
+    Type("147.6");
+    Codec::EditFrequency(c, ch, true, pending);
+    Type("147.1");
+    Codec::EditFrequency(c, ch, false, pending);
+    EXPECT_EQ(ch.TxFreq(), 147600000);  // not simplex: transmit stays
+}
+
+TEST_F(CodecTest, AnOffRasterStoredFrequencyShowsZero) {
+    datCh ch(&image);
+    ch.Decode(KindMchPmr, 1);
+    ch.Set(datField::RxSteps, 146520625 / 625);
+    ch.Set(datField::TxSteps, 146520000 / 625);
+    Key(0);
+    Codec::EditFrequency(c, ch, false, pending);
+    EXPECT_EQ(c.DisplayText, "0.000000");
+}
+
+TEST_F(CodecTest, ToneTakesDtcsTextAndCtcssNames) {
+    datCh ch(&image);
+    ch.Decode(KindMchPmr, 2);
+    Type("023I");
+    EXPECT_EQ(Codec::EditTone(c, lists, texts, ch, false, pending), 1);
+    datTone t = ch.RxTone();
+    EXPECT_TRUE(t.On);
+    EXPECT_TRUE(t.Dtcs);
+    EXPECT_TRUE(t.Inverted);
+    EXPECT_EQ(t.DtcsCode, 19);
+    EXPECT_EQ(c.DisplayText, "023i");
+    Key(Keys::Space);  // toggles the inversion
+    Codec::EditTone(c, lists, texts, ch, false, pending);
+    EXPECT_EQ(c.DisplayText, "023N");
+    Type("69");
+    Codec::EditTone(c, lists, texts, ch, false, pending);
+    t = ch.RxTone();
+    EXPECT_FALSE(t.Dtcs);
+    EXPECT_EQ(t.CtcssIndex, 1);
+    EXPECT_EQ(c.DisplayText, "69.3");
+    Choose(Flex0, 52);
+    Codec::EditTone(c, lists, texts, ch, false, pending);
+    EXPECT_FALSE(ch.RxTone().On);
+    EXPECT_EQ(c.DisplayText, "Off");
+}
