@@ -1,0 +1,65 @@
+#pragma once
+// What the item handler works on between calls: the images and model state of
+// the document, the overlay's texts and choice lists, and the main window's
+// commands. The document implements it; tests give a small fixture.
+
+#include <string>
+
+class cmcEeprom;
+class cmcFCache;
+class cmcGTex;
+class datClipCh;
+struct RadioIdentity;
+
+// Commands that menu and tool-button cells carry out (the window program, the
+// command line or a test implements them).
+class indCommands {
+public:
+    virtual ~indCommands() = default;
+    virtual void FileNew() {}
+    virtual void FileOpen() {}
+    virtual void FileSave() {}
+    virtual void FileSaveAs() {}
+    virtual void PrintCurrent() {}
+    virtual void PrintAll() {}
+    virtual bool CanPrintCurrent() { return false; }
+    virtual void OpenRecent(int /*index*/) {}
+    // The recent file of an index, or "" when there is none.
+    virtual std::string RecentFileName(int /*index*/) { return {}; }
+    virtual void Exit() {}
+    virtual void SetFontSize(int /*percent*/) {}
+    virtual int FontSize() { return 100; }
+    virtual void ToggleToolBar() {}
+    virtual bool ToolBarVisible() { return true; }
+    virtual void SetComPort(int /*port*/) {}
+    virtual int ComPort() { return 1; }
+    virtual void PortDialog() {}
+    virtual void SetSpeedHigh(int /*on*/) {}
+    virtual int SpeedHigh() { return 0; }
+    virtual void CloneRead() {}
+    virtual void CloneWrite() {}
+    virtual void CloneInfo() {}
+    virtual void ChangeModel(int /*type*/) {}
+    virtual void HelpContents(const std::string& /*file*/) {}
+    // Opens the sheet of a sheet reference.
+    virtual void OpenSheet(const std::string& /*reference*/) {}
+    // After a key, an edit result or a pop-up command: the 250 ms refresh.
+    virtual void RestartRefresh() {}
+};
+
+class indHandlerContext {
+public:
+    virtual ~indHandlerContext() = default;
+    virtual cmcEeprom& WorkingImage() = 0;
+    virtual const cmcEeprom& TemplateImage() = 0;
+    virtual int ModelType() = 0;
+    virtual bool MakerMode() = 0;
+    virtual datClipCh& Clipboard() = 0;
+    virtual cmcFCache& Lists() = 0;
+    virtual cmcGTex& Texts() = 0;
+    // The radio of the last information exchange, or nullptr.
+    virtual const RadioIdentity* Radio() = 0;
+    virtual indCommands& Commands() = 0;
+    // After an edit: the modified flag follows the image.
+    virtual void CheckModified() = 0;
+};
