@@ -26,19 +26,24 @@ void MoveRow(cmcEeprom& image, uint8_t kind, int from, int to) {
     rec.Encode();
 }
 
-// Writes the template's record of row at row, keeping the row's attribute bits.
-void BlankRow(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int row) {
+}  // namespace
+
+datCh ResetToTemplate(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int row) {
     datCh current(&image);
     current.Decode(kind, row);
-    datCh blank;
-    blank.BindReadOnly(&templateImage);
-    blank.Decode(kind, row);
-    blank.Bind(&image);
-    blank.SetAttr(current.Attr());
-    blank.Encode();
+    if (IsChannelKind(kind) && IsRow(row)) {
+        uint8_t raw[ChannelSize];
+        templateImage.ReadBlock(ChannelAddress(row), raw, ChannelSize);
+        image.WriteBlock(ChannelAddress(row), raw, ChannelSize);
+    }
+    datCh rec;
+    rec.BindReadOnly(&templateImage);
+    rec.Decode(kind, row);
+    rec.Bind(&image);
+    rec.SetAttr(current.Attr());
+    rec.Encode();
+    return rec;
 }
-
-}  // namespace
 
 uint8_t ShiftUpFrom(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int row) {
     if (!IsRow(row)) {
@@ -47,7 +52,7 @@ uint8_t ShiftUpFrom(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t ki
     for (int i = row; i < LastChannel; ++i) {
         MoveRow(image, kind, i + 1, i);
     }
-    BlankRow(image, templateImage, kind, LastChannel);
+    ResetToTemplate(image, templateImage, kind, LastChannel);
     return ShiftChangeFlags;
 }
 
@@ -58,7 +63,7 @@ uint8_t ShiftDownFrom(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t 
     for (int i = LastChannel; i > row; --i) {
         MoveRow(image, kind, i - 1, i);
     }
-    BlankRow(image, templateImage, kind, row);
+    ResetToTemplate(image, templateImage, kind, row);
     return ShiftChangeFlags;
 }
 

@@ -10,7 +10,14 @@
 
 #include <cstdint>
 
+#include "datCh.h"
+
 class cmcEeprom;
+
+// Writes the template's record of row at row, keeping the row's attribute
+// bits; a channel also takes the template's raw record bytes, including those
+// no field covers. Returns the record as written (bound to image).
+datCh ResetToTemplate(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int row);
 
 // The change flags of a shift: the record was modified (8), other rows must be redrawn (0x20).
 constexpr uint8_t ShiftChangeFlags = 0x28;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ChLayout.h"
+#include "ChShift.h"
 #include "ImageDerived.h"
 #include "MapConversion.h"
 #include "MemoryMap.h"
@@ -163,20 +164,15 @@ bool CorrectChannels(cmcEeprom& image, const cmcEeprom& templateImage, int model
     bool replaced = false;
     datCh rec(&image);
     for (int ch = 0; ch < ChLayout::ChannelCount; ++ch) {
-        rec.Bind(&image);
         rec.Decode(kind, ch);
         const int64_t rx = int64_t{rec.Get(datField::RxSteps)} * 625;
         const int64_t tx = int64_t{rec.Get(datField::TxSteps)} * 625;
         if (!rec.Used() || (onGrid(rx) && onGrid(tx))) {
             continue;
         }
-        const uint8_t attr = rec.Attr();
-        rec.BindReadOnly(&templateImage);
-        rec.Decode(kind, ch);
-        rec.Bind(&image);
-        rec.SetAttr(attr);
-        rec.SetUsed(false);
-        rec.Encode();
+        datCh blank = ResetToTemplate(image, templateImage, kind, ch);
+        blank.SetUsed(false);
+        blank.Encode();
         replaced = true;
     }
     return replaced;
