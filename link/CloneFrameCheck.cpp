@@ -65,9 +65,29 @@ ReadOutcome Bad(uint8_t code) {
 }
 
 ReadOutcome TakeData(const cmcBuff& frame, int imageSize, dst_CDrv_Result& result, int& bytesDone) {
+    DataFields fields;
+    if (!DecodeDataPayload(frame, fields)) {
+        return Bad(CloneResult::BadFrame);
+    }
+    const int count = static_cast<int>(fields.data.size());
+    if (count > 0) {
+        const int last = fields.address + count - 1;
+        if (last >= imageSize || !result.image.IsValidAddress(last)) {
+            return Bad(CloneResult::OutsideRanges);
+        }
+        result.image.WriteBlock(fields.address, fields.data.data(), count);
+        MarkReceived(result.receivedMap, fields.address, count);
+        bytesDone += count;
+    }
+    return {ReadOutcome::Data, CloneResult::Success};
+}
+
+}  // namespace
+
+bool DecodeDataPayload(const cmcBuff& frame, DataFields& fields) {
     std::vector<uint8_t> bytes;
     if (!DecodeHex(frame, 4, bytes) || bytes.size() < 4) {
-        return Bad(CloneResult::BadFrame);
+        return false;
     }
     const int count = bytes[2];
     unsigned sum = 0;
@@ -75,22 +95,12 @@ ReadOutcome TakeData(const cmcBuff& frame, int imageSize, dst_CDrv_Result& resul
         sum += b;
     }
     if (static_cast<int>(bytes.size()) != count + 4 || (sum & 0xFFu) != 0) {
-        return Bad(CloneResult::BadFrame);
+        return false;
     }
-    const int address = bytes[0] << 8 | bytes[1];
-    if (count > 0) {
-        const int last = address + count - 1;
-        if (last >= imageSize || !result.image.IsValidAddress(last)) {
-            return Bad(CloneResult::OutsideRanges);
-        }
-        result.image.WriteBlock(address, bytes.data() + 3, count);
-        MarkReceived(result.receivedMap, address, count);
-        bytesDone += count;
-    }
-    return {ReadOutcome::Data, CloneResult::Success};
+    fields.address = bytes[0] << 8 | bytes[1];
+    fields.data.assign(bytes.begin() + 3, bytes.end() - 1);
+    return true;
 }
-
-}  // namespace
 
 bool TakeInformation(const cmcBuff& frame, dst_CDrv_Result& result) {
     if (!FromRadio(frame, CloneFrame::Information) || frame.Size() < 8) {

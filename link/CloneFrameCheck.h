@@ -11,6 +11,15 @@
 
 namespace CloneCheck {
 
+// The hex payload of a data frame (from byte 4 on), decoded.
+struct DataFields {
+    int address = 0;
+    std::vector<uint8_t> data;
+};
+// False when a character is not an upper-case hex digit, their number is not
+// a multiple of four, the count does not match or the checksum is wrong.
+bool DecodeDataPayload(const cmcBuff& frame, DataFields& fields);
+
 // An 0xE1 answer: 0xFE 0xEF 0xEE 0xE1, at least eight bytes, four BCD identity
 // bytes. On success the identity words and the information bytes go into result.
 bool TakeInformation(const cmcBuff& frame, dst_CDrv_Result& result);

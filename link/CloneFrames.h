@@ -34,6 +34,11 @@ constexpr int BlockSize = 16;       // most data bytes the program sends in one 
 constexpr int MinRadioFrame = 12;   // shortest radio data frame, 0xFD not counted
 constexpr int MaxRadioFrame = 521;  // longest radio frame, 0xFD not counted
 
+// startBytes x 0xFE, then the receiver's and the sender's address and the command.
+void AppendHeader(cmcBuff& out, uint8_t receiver, uint8_t sender, uint8_t command, int startBytes);
+// The hex payload of a data frame: address (4 digits), count (2), data and checksum (2 each).
+void AppendDataPayload(cmcBuff& out, int address, const uint8_t* data, int count);
+
 // Two's complement of the 8-bit sum of the address bytes, the count and the data.
 uint8_t Checksum(int address, const uint8_t* data, int count);
 
