@@ -130,11 +130,14 @@ void ApplyFlagGroup(cmcCellObj& obj, std::string_view group) {
         static_cast<uint8_t>(group[6] == '1' ? obj.stateFlags | bit : obj.stateFlags & ~bit);
 }
 
-void ApplyGroup(cmcCellObj& obj, std::string_view group, cmcGTex& texts, int depth) {
+void ApplyGroup(cmcCellObj& obj, std::string_view group, cmcCellModels& models) {
     if (group.starts_with('$')) {
-        if (depth < kMaxCellModelDepth) {
+        if (models.depth < kMaxCellModelDepth && models.included < kMaxCellModelIncludes) {
+            ++models.included;
+            ++models.depth;
             const std::string model = "CellModel_" + std::string(group.substr(1));
-            ApplyAttributePart(texts.GetText(model, 0), obj, texts, depth + 1);
+            ApplyAttributePart(models.texts.GetText(model, 0), obj, models);
+            --models.depth;
         }
     } else if (group.starts_with("Color=")) {
         FindColor(ValueAfterEquals(group), obj.color);
@@ -173,10 +176,10 @@ std::string ChannelNumber(std::string_view inner, const int32_t* channelVars) {
 
 }  // namespace
 
-void ApplyAttributePart(std::string_view part, cmcCellObj& obj, cmcGTex& texts, int depth) {
+void ApplyAttributePart(std::string_view part, cmcCellObj& obj, cmcCellModels& models) {
     ScanAttributePart(
         part, [&obj](char letter, bool negated) { ApplyLetter(obj, letter, negated); },
-        [&obj, &texts, depth](std::string_view group) { ApplyGroup(obj, group, texts, depth); });
+        [&obj, &models](std::string_view group) { ApplyGroup(obj, group, models); });
 }
 
 std::optional<std::string> ParseDisplayPart(std::string_view part, const int32_t* channelVars) {

@@ -11,9 +11,15 @@
 
 class cmcGTex;
 
-// Applies an attribute part to obj; "$" models are read from texts, nested
-// up to kMaxCellModelDepth.
-void ApplyAttributePart(std::string_view part, cmcCellObj& obj, cmcGTex& texts, int depth);
+// Where the "$" models of one cell come from, and how many it has included.
+struct cmcCellModels {
+    cmcGTex& texts;
+    int depth = 0;
+    int included = 0;
+};
+
+// Applies an attribute part to obj, within the model limits of CellParser.h.
+void ApplyAttributePart(std::string_view part, cmcCellObj& obj, cmcCellModels& models);
 
 // The display text: trimmed, with \N \n \_ \( @chN+k ) and \x escapes
 // resolved; none when the trimmed part is empty.

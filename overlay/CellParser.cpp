@@ -35,7 +35,8 @@ std::string_view ParseCell(std::string_view row, cmcCellObj& obj, int32_t* chann
     std::string attributes;
     std::string display;
     SplitCell(cell, attributes, display);
-    ApplyAttributePart(attributes, obj, texts != nullptr ? *texts : GTex(), 0);
+    cmcCellModels models{texts != nullptr ? *texts : GTex()};
+    ApplyAttributePart(attributes, obj, models);
     if (auto shown = ParseDisplayPart(display, channelVars)) {
         obj.text = std::move(*shown);
     }

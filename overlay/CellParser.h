@@ -10,9 +10,11 @@
 
 class cmcGTex;
 
-// Cell models included beyond this depth are ignored, so that a model that
-// includes itself cannot recurse without end.
+// A cell includes at most kMaxCellModelIncludes models, nested at most
+// kMaxCellModelDepth deep; further includes are ignored, so that models that
+// include themselves (once or several times) end quickly.
 inline constexpr int kMaxCellModelDepth = 16;
+inline constexpr int kMaxCellModelIncludes = 64;
 
 // Takes the first cell off row and returns the rest of the row (a view into
 // row). Unless splitOnly is set, the object is reset on base and the cell

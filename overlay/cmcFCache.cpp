@@ -35,28 +35,35 @@ cmcChoiceTable* cmcFCache::Build(const std::string& base, int item) {
     tables_.push_back(std::move(owned));
     index_.Insert(Key(base, item), table);
 
+    // The entries are collected apart and stored whole, so that a table is
+    // never seen half built.
     const std::vector<std::string> lines = ReadBodyLines(texts, base + "_Cells");
-    table->rows = static_cast<int>(lines.size());
-    for (int row = 0; row < table->rows; ++row) {
+    const auto rows = static_cast<int>(lines.size());
+    int columns = 0;
+    std::vector<cmcChoiceEntry> entries;
+    for (int row = 0; row < rows; ++row) {
         std::string_view rest = lines[row];
         int column = 0;
         for (; !rest.empty(); ++column) {
             cmcCellObj cell;
             rest = ParseCell(rest, cell, nullptr, nullptr, false, &texts);
             if (cell.item == item) {
-                table->byValue.push_back(
+                entries.push_back(
                     cmcChoiceEntry{row, column, cell.index, cell.param.value_or(cell.Text())});
             }
         }
-        table->columns = std::max(table->columns, column);
+        columns = std::max(columns, column);
     }
-    table->byPosition = table->byValue;
-    std::stable_sort(table->byValue.begin(), table->byValue.end(),
+    std::vector<cmcChoiceEntry> byValue = entries;
+    std::stable_sort(byValue.begin(), byValue.end(),
                      [](const auto& a, const auto& b) { return a.value < b.value; });
-    const int64_t rows = table->rows;
-    auto place = [rows](const cmcChoiceEntry& e) { return e.column * rows + e.row; };
-    std::stable_sort(table->byPosition.begin(), table->byPosition.end(),
+    auto place = [rows](const cmcChoiceEntry& e) { return int64_t{e.column} * rows + e.row; };
+    std::stable_sort(entries.begin(), entries.end(),
                      [&place](const auto& a, const auto& b) { return place(a) < place(b); });
+    table->rows = rows;
+    table->columns = columns;
+    table->byValue = std::move(byValue);
+    table->byPosition = std::move(entries);
     return table;
 }
 
@@ -71,7 +78,7 @@ std::string cmcFCache::GetChoiceText(const std::string& base, int item, int32_t 
 bool cmcFCache::StepChoice(const std::string& base, int item, int32_t value, int step,
                            int32_t& result) {
     const cmcChoiceTable* table = FindTable(base, item);
-    if (table == nullptr || table->Count() == 0) {
+    if (table == nullptr || table->byPosition.empty()) {
         return false;
     }
     const auto& entries = table->byPosition;

@@ -15,6 +15,8 @@ LinesTable& Models() {
         "^-WH(Color=clGray)(Font=,,clWhite,,,fsBold,)",
         "#CellModel_Loop",
         "S($Loop)",
+        "#CellModel_Fan",
+        "($Fan)($Fan)($Fan)(@ch0+)",
         "#CellModel_Outer",
         ">($Inner)B",
         "#CellModel_Inner",
@@ -233,6 +235,11 @@ TEST(CellModels, NestedSelfIncludingAndMissingModels) {
     EXPECT_EQ(nested.color, 0x0000FFu);
     EXPECT_NE(nested.layoutFlags & kLayoutBottomRule, 0);
     EXPECT_TRUE(Parse("{($Loop)}").Selectable());
+    // A model including itself several times stops after a bounded number of
+    // includes (each adds 1 to the variable), not after 3 to the 16th.
+    int32_t vars[kChannelVarCount] = {};
+    Parse("{($Fan)}", nullptr, vars);
+    EXPECT_EQ(vars[0], kMaxCellModelIncludes);
     EXPECT_EQ(InternalErrorOf([] { Parse("{($Nope)}"); }),
               "GTEX Error !\nThe index 'CellModel_Nope' was not found.");
 }

@@ -15,6 +15,9 @@ LinesTable& Choices() {
         "{(%CL_Mch_Tot[30])}Thirty|{(%CL_Mch_Tot[50])}Fifty|{(%CL_Mch_Nar[1])}other",
         "{(%CL_Mch_Tot[20])}Twenty",
         "#",
+        "#GI_Sheet_Sel_Bad_Cells",
+        "{(%CL_Mch_Tot[1])}One|{(%CL_Unknown[2])}Two",
+        "#",
         "#End_Of_Ovl",
     });
     return table;
@@ -77,4 +80,15 @@ TEST(FCache, MissingSectionIsFatal) {
     cmcFCache cache(Choices().get());
     EXPECT_EQ(InternalErrorOf([&] { cache.GetChoiceText("GI_Sheet_Sel_None", CL_Mch_Tot, 0); }),
               "GTEX Error !\nThe index 'GI_Sheet_Sel_None_Cells' was not found.");
+}
+
+// The program ends on a fatal error; should a caller go on, the table it
+// left behind is empty, never half built.
+TEST(FCache, TableOfAFailedBuildStaysEmpty) {
+    cmcFCache cache(Choices().get());
+    EXPECT_EQ(InternalErrorOf([&] { cache.GetChoiceText("GI_Sheet_Sel_Bad", CL_Mch_Tot, 1); }),
+              "Cannot use the specified cell.\n'CL_Unknown'");
+    int32_t value = 0;
+    EXPECT_FALSE(cache.StepChoice("GI_Sheet_Sel_Bad", CL_Mch_Tot, 1, 1, value));
+    EXPECT_EQ(cache.GetChoiceText("GI_Sheet_Sel_Bad", CL_Mch_Tot, 1), "error");
 }
