@@ -1,5 +1,7 @@
 #include "cmcClfFile.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -96,10 +98,14 @@ int cmcClfFile::SaveFile(const std::string& name, const std::vector<AddressRange
 
 int cmcClfFile::LoadFile(const std::string& name, const std::vector<AddressRange>* ranges) {
     std::FILE* file = std::fopen(name.c_str(), "rb");
+    struct stat st {};
     int code = ClfFileOpen;
-    if (file != nullptr) {
+    // A folder opens for reading on Linux but cannot be read as a file.
+    if (file != nullptr && fstat(fileno(file), &st) == 0 && !S_ISDIR(st.st_mode)) {
         ClfLineSource source(file);
         code = Load(source, ranges);
+    }
+    if (file != nullptr) {
         std::fclose(file);
     }
     ShowFileError(code);
