@@ -66,16 +66,16 @@ TEST(SimDriverE2E, WriteSendsTheImageOverTheRanges) {
     const std::string saved = ::testing::TempDir() + "sim_driver_write.clf";
     SimProcess sim({"--save", saved});
     ASSERT_TRUE(sim.Started());
-    Exchange x(sim.Device());
+    Exchange x(sim.Device(), true);
     cmcEeprom image;
     image.Resize(0x4000);
     for (int a = 0; a < 0x4000; ++a) {
         image.SetByte(a, static_cast<uint8_t>(a ^ (a >> 7)));
     }
-    ASSERT_TRUE(x.drv.StartWrite(image, {{0x80, 0x39FF}}, x.Keep()));
+    ASSERT_TRUE(x.drv.StartWrite(image, {{0x80, 0x7FF}}, x.Keep()));
     ASSERT_TRUE(x.Run());
     ASSERT_TRUE(x.result);
     EXPECT_EQ(x.result->code, 0);
-    EXPECT_TRUE(sim.WaitForLine("write at 9600 baud, 920 frames, 14720 bytes, status 0", 2000));
+    EXPECT_TRUE(sim.WaitForLine("write at 38400 baud, 120 frames, 1920 bytes, status 0", 2000));
     EXPECT_TRUE(sim.WaitForLine("saved", 2000));
 }

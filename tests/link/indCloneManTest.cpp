@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CloneFrames.h"
+#include "SimOnDouble.h"
+#include "VirtualTime.h"
+#include "cmcGTex.h"
+#include "cmcMessageBox.h"
+#include "indCloneErrors.h"
+#include "indCloneMan.h"
+#include "indRadioChecks.h"
+
+namespace {
+
+class RecordingHost : public indCloneManHost {
+  public:
+    void EnableMainWindow(bool enabled) override { calls.push_back(enabled ? "on" : "off"); }
+    void ShowProgress() override { calls.push_back("show"); }
+    void UpdateProgress(const indCloneProgress& p) override { updates.push_back(p); }
+    void HideProgress() override { calls.push_back("hide"); }
+    std::vector<std::string> calls;
+    std::vector<indCloneProgress> updates;
+};
+
+struct CloneMan : ::testing::Test {
+    explicit CloneMan(SimConfig config = SimOnDouble::DefaultConfig()) {
+        auto d = std::make_unique<cmcSerialDouble>();
+        device = d.get();
+        sim = std::make_unique<SimOnDouble>(*device, std::move(config));
+        man = std::make_unique<indCloneMan>(std::move(d));
+        man->SetHost(&host);
+        man->SetLinkSettings([this] { return link; });
+        man->SetInformationHandler(
+            [this](dst_CDrv_Result& r) { stored = TakeRadioIdentity(r, identity) || stored; });
+        man->SetReadHandler([](dst_CDrv_Result& r) { CheckReadImage(r); });
+        man->SetIdentity(0x2336, 0);
+        man->SetImageSize(0x4000);
+        previousBox = SetCurrentMessageBoxHost(&boxes);
+    }
+    ~CloneMan() override { SetCurrentMessageBoxHost(previousBox); }
+
+    cmcCloneDrv::Completion Keep() {
+        return [this](dst_CDrv_Result& r) { results.push_back(r); };
+    }
+    bool RunToEnd() {
+        return time.host.AdvanceUntil([&] { return !man->IsBusy(); }, 200000);
+    }
+
+    VirtualTime time;
+    cmcSerialDouble* device;
+    std::unique_ptr<SimOnDouble> sim;
+    std::unique_ptr<indCloneMan> man;
+    RecordingHost host;
+    indLinkSettings link{1, false, "/dev/ttyTEST%d"};
+    cmcScriptedMessageBox boxes;
+    cmcMessageBoxHost* previousBox;
+    RadioIdentity identity;
+    bool stored = false;
+    std::vector<dst_CDrv_Result> results;
+};
+
+SimConfig WithFault(const std::string& fault) {
+    SimConfig c = SimOnDouble::DefaultConfig();
+    std::string error;
+    EXPECT_TRUE(AddFault(fault, c.faults, error)) << error;
+    return c;
+}
+
+struct CloneManShortInfo : CloneMan {
+    CloneManShortInfo() : CloneMan(WithFault("short-info")) {}
+};
+
+struct CloneManBadImage : CloneMan {
+    static SimConfig Config() {
+        SimConfig c = SimOnDouble::DefaultConfig();
+        c.image.SetByte(0x1FF8, 'x');  // a signature broken
+        return c;
+    }
+    CloneManBadImage() : CloneMan(Config()) {}
+};
+
+}  // namespace
+
+TEST_F(CloneMan, InformationStoresTheIdentityWithTheWindowDisabledMeanwhile) {
+    ASSERT_TRUE(man->StartInformation(Keep()));
+    EXPECT_FALSE(man->StartRead({{0, 0x39FF}}, Keep()));
+    EXPECT_EQ(host.calls, std::vector<std::string>{"off"});
+    ASSERT_TRUE(RunToEnd());
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].code, 0);
+    EXPECT_TRUE(stored);
+    EXPECT_EQ(identity.modelHigh, 0x23);
+    EXPECT_EQ(identity.modelLow, 0x36);
+    EXPECT_EQ(identity.mapRevision, 3);
+    EXPECT_TRUE(identity.AcceptsOffGridChannels());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"off", "on"}));
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(device->openedPaths.front(), "/dev/ttyTEST0");
+}
+
+TEST_F(CloneManShortInfo, A37ByteAnswerIsCode11WithOneMessage) {
+    ASSERT_TRUE(man->StartInformation(Keep()));
+    ASSERT_TRUE(RunToEnd());
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].code, CloneResult::WrongRadio);
+    EXPECT_FALSE(stored);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].icon, cmcMbIcon::Stop);
+    EXPECT_EQ(boxes.Boxes()[0].text, CloneErrorText(11, 1, "/dev/ttyTEST0"));
+}
+
+TEST_F(CloneMan, HighSpeedChangesOnlyTheTransferNotTheInformationExchange) {
+    link.speedHigh = true;
+    ASSERT_TRUE(man->StartInformation(Keep()));
+    ASSERT_TRUE(RunToEnd());
+    ASSERT_TRUE(man->StartRead({{0, 0x39FF}}, Keep()));
+    ASSERT_TRUE(RunToEnd());
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[1].code, 0);
+    // Information: opened at 38400 for the speed change, exchange at 9600.
+    // Read: opened at 9600 for the speed change, transfer at 38400.
+    std::vector<int> bauds;
+    for (const cmcLineSettings& s : device->configured) {
+        bauds.push_back(s.baud);
+    }
+    EXPECT_EQ(bauds, (std::vector<int>{38400, 9600, 9600, 38400}));
+    // The read request went after the 48-byte high-speed command preamble.
+    const std::vector<uint8_t> request = {0xEE, 0xEF, 0xE2, 0x23, 0x36, 0, 0, 0xFD};
+    const auto at =
+        std::search(device->written.begin(), device->written.end(), request.begin(), request.end());
+    ASSERT_NE(at, device->written.end());
+    ASSERT_GE(at - device->written.begin(), 50);
+    EXPECT_TRUE(std::all_of(at - 50, at, [](uint8_t b) { return b == 0xFE; }));
+    EXPECT_NE(*(at - 51), 0xFE);
+    const std::vector<std::string> events = sim->Radio().TakeEvents();
+    EXPECT_NE(std::find(events.begin(), events.end(), "info at 9600 baud"), events.end());
+    EXPECT_NE(std::find(events.begin(), events.end(), "read at 38400 baud, 928 frames"),
+              events.end());
+}
+
+TEST_F(CloneMan, ReadShowsProgressOverTheRangesAndChecksTheImage) {
+    ASSERT_TRUE(man->StartRead({{0, 0x39FF}}, Keep()));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"off", "show"}));
+    ASSERT_TRUE(RunToEnd());
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].code, 0);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"off", "show", "on", "hide"}));
+    ASSERT_GE(host.updates.size(), 3u);
+    for (size_t i = 1; i < host.updates.size(); ++i) {
+        EXPECT_GE(host.updates[i].done, host.updates[i - 1].done);
+        EXPECT_EQ(host.updates[i].total, 0x3A00);
+    }
+    EXPECT_EQ(host.updates.back().done, 0x3A00);
+    EXPECT_EQ(host.updates.back().Filled(), 33);
+}
+
+TEST_F(CloneManBadImage, AReadImageFailingTheStrictCheckIsCode15) {
+    ASSERT_TRUE(man->StartRead({{0, 0x39FF}}, Keep()));
+    ASSERT_TRUE(RunToEnd());
+    EXPECT_EQ(results.at(0).code, CloneResult::BadImage);
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+}
+
+TEST_F(CloneMan, WithoutHandlersInformationIs11AndReadIs8) {
+    man->SetInformationHandler(nullptr);
+    man->SetReadHandler(nullptr);
+    ASSERT_TRUE(man->StartInformation(Keep()));
+    ASSERT_TRUE(RunToEnd());
+    ASSERT_TRUE(man->StartRead({{0, 0x39FF}}, Keep()));
+    ASSERT_TRUE(RunToEnd());
+    EXPECT_EQ(results.at(0).code, CloneResult::WrongRadio);
+    EXPECT_EQ(results.at(1).code, CloneResult::MissingData);
+}
+
+TEST(CloneErrors, HeadlineBlankLineAndTheCodesHints) {
+    const std::string port = CloneErrorText(2, 3, "/dev/ttyUSB2");
+    EXPECT_EQ(port, FormatPortText(GTex().GetText("GI_Mess_CloneErr_Head", 2), 3, "/dev/ttyUSB2") +
+                        "\n\n" + GTex().GetText("GI_Mess_CloneErr_Check", 0) + "\n" +
+                        GTex().GetText("GI_Mess_CloneErr_Check", 1) + "\n" +
+                        GTex().GetText("GI_Mess_CloneErr_Check", 2) + "\n" +
+                        GTex().GetText("GI_Mess_CloneErr_Check", 3));
+    EXPECT_NE(port.find("/dev/ttyUSB2"), std::string::npos);
+    EXPECT_EQ(CloneErrorText(16, 1, ""), GTex().GetText("GI_Mess_CloneErr_Head", 16) + "\n\n");
+    EXPECT_EQ(CloneErrorHints(13), (std::vector<int>{6, 7}));
+    EXPECT_EQ(CloneErrorHints(10), (std::vector<int>{0, 2, 3}));
+    EXPECT_EQ(CloneErrorHints(12), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(CloneErrorHints(14), (std::vector<int>{0, 4, 5}));
+    EXPECT_EQ(CloneErrorHints(17), (std::vector<int>{0, 1, 2, 3}));
+    // Every headline and hint the codes use exists in the overlay.
+    for (int code = 1; code <= 17; ++code) {
+        EXPECT_FALSE(GTex().GetText("GI_Mess_CloneErr_Head", code).empty());
+    }
+    for (int hint = 0; hint <= 7; ++hint) {
+        EXPECT_EQ(GTex().GetText("GI_Mess_CloneErr_Check", hint).rfind("- ", 0), 0u);
+    }
+}
+
+TEST(CloneErrors, PortTextFormatsOnlyItsOwnConversions) {
+    EXPECT_EQ(FormatPortText("COM%d at %s, 100%%", 4, "/dev/x"), "COM4 at /dev/x, 100%");
+    EXPECT_EQ(FormatPortText("%n %x %", 1, "y"), "%n %x %");
+}
+
+TEST(CloneProgress, FilledCellsAreDoneTimes33OverTotal) {
+    EXPECT_EQ((indCloneProgress{0, 0}).Filled(), 0);
+    EXPECT_EQ((indCloneProgress{100, 0}).Filled(), 0);
+    EXPECT_EQ((indCloneProgress{0x3A00 / 2, 0x3A00}).Filled(), 16);
+    EXPECT_EQ((indCloneProgress{0x3A00, 0x3A00}).Filled(), 33);
+}
