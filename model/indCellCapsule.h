@@ -85,6 +85,8 @@ struct indCellCapsule {
     // Output beside the display text: what to open for Pending 1, and the font
     // colour chosen by the handler (when it sets one).
     indPopupRequest Popup;
+    // Set by a pop-up menu for its entries: how many entries the menu has.
+    int32_t MenuEntryCount = 0;
     bool HasFontColor = false;
     uint32_t FontColor = 0;
 

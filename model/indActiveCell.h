@@ -1,0 +1,36 @@
+#pragma once
+// The item handler: the one place that decides what a cell shows and what a
+// key on it does. A caller fills a capsule naming the cell and the key and
+// calls HandleCell; the handler decodes the row's record from the working
+// image, converts the value with the codecs, writes edits back and answers
+// with the text, the attribute bits and whether an editor or pop-up must open.
+
+#include <cstdint>
+
+#include "indCellCapsule.h"
+
+class indHandlerContext;
+struct cmcCellObj;
+
+class indActiveCell {
+  public:
+    explicit indActiveCell(indHandlerContext& context) : context_(context) {}
+
+    // Returns Pending: 0 nothing, 1 a pop-up was opened (capsule.Popup), 2 the
+    // caller opens the in-place editor with DisplayText.
+    uint8_t HandleCell(indCellCapsule& capsule, uint8_t notify = 0);
+    // A capsule for cell with the key; returns Pending.
+    uint8_t ExecuteCell(cmcCellObj& cell, int32_t key);
+    // Flags bit 3 (error) and bit 2 (warning) of a display query of the cell;
+    // Bank is the bank of channel row + 1.
+    int CellIsError(int category, int item, int row);
+    int CellIsWarning(int category, int item, int row);
+
+    // Whether this model handles the item (others show "%d *Yet*").
+    static bool IsImplemented(int item);
+
+  private:
+    uint8_t QueryFlags(int category, int item, int row);
+
+    indHandlerContext& context_;
+};

@@ -1,0 +1,142 @@
+// Menu entries and tool buttons: Enter carries out the command, every query
+// sets the checked, hidden and disabled bits and, where needed, the caption.
+
+#include <cstdio>
+#include <string>
+
+#include "CellNames.h"
+#include "cmcCellObj.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcInternalError.h"
+#include "indCellCall.h"
+#include "indHandlerContext.h"
+
+namespace {
+
+constexpr uint8_t Checked = kStateFlag0;
+constexpr uint8_t Hidden = kStateFlag1;
+constexpr uint8_t Disabled = kStateFlag2;
+constexpr uint8_t Caption = kStateFlag3;
+
+constexpr uint8_t EventSetting = 2;
+constexpr uint8_t EventAbout = 3;
+constexpr uint8_t EventMenuBody = 11;
+
+// One menu command: what Enter does, and when the entry is checked.
+struct MenuCommand {
+    int item;
+    void (*run)(indCommands& cmd, int row);
+    bool (*checked)(indCommands& cmd, indHandlerContext& ctx, int row);
+};
+
+bool Never(indCommands&, indHandlerContext&, int) {
+    return false;
+}
+
+constexpr MenuCommand kMenuCommands[] = {
+    {CL_Menu_File_New, [](indCommands& c, int) { c.FileNew(); }, Never},
+    {CL_Menu_File_Open, [](indCommands& c, int) { c.FileOpen(); }, Never},
+    {CL_Menu_File_Save, [](indCommands& c, int) { c.FileSave(); }, Never},
+    {CL_Menu_File_SaveAs, [](indCommands& c, int) { c.FileSaveAs(); }, Never},
+    {CL_Menu_File_Print_Current, [](indCommands& c, int) { c.PrintCurrent(); }, Never},
+    {CL_Menu_File_Print_All, [](indCommands& c, int) { c.PrintAll(); }, Never},
+    {CL_Menu_File_Recent, [](indCommands& c, int row) { c.OpenRecent(row); }, Never},
+    {CL_Menu_File_Exit, [](indCommands& c, int) { c.Exit(); }, Never},
+    {CL_Menu_View_FontSize, [](indCommands& c, int row) { c.SetFontSize(row); },
+     [](indCommands& c, indHandlerContext&, int row) { return c.FontSize() == row; }},
+    {CL_Menu_View_ToolBar, [](indCommands& c, int) { c.ToggleToolBar(); },
+     [](indCommands& c, indHandlerContext&, int) { return c.ToolBarVisible(); }},
+    {CL_Menu_Port_Com,
+     [](indCommands& c, int row) {
+         c.SetComPort(row);
+         EvMan().Post(EventSetting, nullptr, 0);
+     },
+     [](indCommands& c, indHandlerContext&, int row) { return c.ComPort() == row; }},
+    {CL_Menu_Port_Usb, [](indCommands& c, int) { c.PortDialog(); },
+     [](indCommands& c, indHandlerContext&, int) { return c.ComPort() > 4; }},
+    {CL_Menu_Port_SpeedHigh, [](indCommands& c, int row) { c.SetSpeedHigh(row); },
+     [](indCommands& c, indHandlerContext&, int row) { return c.SpeedHigh() == row; }},
+    {CL_Menu_Clone_Read, [](indCommands& c, int) { c.CloneRead(); }, Never},
+    {CL_Menu_Clone_Write, [](indCommands& c, int) { c.CloneWrite(); }, Never},
+    {CL_Menu_Clone_Info, [](indCommands& c, int) { c.CloneInfo(); }, Never},
+    {CL_Model_Lmr, [](indCommands& c, int) { c.ChangeModel(0); },
+     [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 0; }},
+    {CL_Model_Pmr, [](indCommands& c, int) { c.ChangeModel(1); },
+     [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 1; }},
+    {CL_Model_BiisPmr, [](indCommands& c, int) { c.ChangeModel(2); },
+     [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 2; }},
+    {CL_Help_About, [](indCommands&, int) { EvMan().Post(EventAbout, nullptr, 0); }, Never},
+};
+
+const MenuCommand* FindCommand(int item) {
+    for (const MenuCommand& m : kMenuCommands) {
+        if (m.item == item) {
+            return &m;
+        }
+    }
+    return nullptr;
+}
+
+bool Enter(const indCellCall& call) {
+    return call.Editable() && call.c.Key == Keys::Enter;
+}
+
+void CommandItem(indCellCall& call) {
+    const MenuCommand& m = *FindCommand(call.item);
+    indCommands& commands = call.ctx.Commands();
+    if (Enter(call)) {
+        m.run(commands, call.row);
+    }
+    call.SetMenuBit(Checked, m.checked(commands, call.ctx, call.row));
+    if (call.item == CL_Menu_File_Print_Current) {
+        call.SetMenuBit(Disabled, !commands.CanPrintCurrent());
+    }
+    if (call.item == CL_Menu_File_Recent) {
+        const std::string file = commands.RecentFileName(call.row);
+        call.SetMenuBit(Disabled, file.empty());
+        call.SetMenuBit(Hidden, file.empty() && call.row != 0);
+        if (!file.empty()) {
+            char buf[16];
+            std::snprintf(buf, sizeof buf, "&%d ", call.row + 1);
+            call.c.DisplayText = buf + file;
+            call.SetMenuBit(Caption, true);
+        }
+    }
+}
+
+// The Edit menu shows the pop-up menu of the current sheet cell.
+void EditTopItem(indCellCall& call) {
+    std::string body = "GI_PMenu_NoItem";
+    if (call.c.SubCell != nullptr && call.c.SubCell->Cell != nullptr) {
+        if (const std::string* name = call.c.SubCell->Cell->PopupMenuName()) {
+            body = *name;
+        }
+    }
+    EvMan().SendText(EventMenuBody, call.c.Owner, CL_Menu_Edit_Top, body);
+}
+
+void HelpContentsItem(indCellCall& call) {
+    if (Enter(call)) {
+        call.ctx.Commands().HelpContents(ProgramDirectory() +
+                                         call.ctx.Texts().GetText("GI_Sys_MyHelpFile"));
+    }
+}
+
+// Opens the sheet its reference names (the param, or else the cell's text).
+void CallSheetItem(indCellCall& call) {
+    if (Enter(call)) {
+        call.ctx.Commands().OpenSheet(call.cell.param ? *call.cell.param : call.cell.Text());
+    }
+}
+
+}  // namespace
+
+void RegisterMenuItems(indItemFn* table) {
+    for (const MenuCommand& m : kMenuCommands) {
+        table[m.item] = &CommandItem;
+    }
+    table[CL_Menu_Edit_Top] = &EditTopItem;
+    table[CL_Help_Contents] = &HelpContentsItem;
+    table[CallSheet] = &CallSheetItem;
+}

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CellNames.h"
+#include "ChBanks.h"
+#include "HandlerFixture.h"
+#include "datCh.h"
+
+namespace {
+
+const std::vector<std::string> kOverlay = {
+    "#GI_Sys_AppTitle",
+    "Test",
+    "#GI_NewChTitle",
+    "New",
+    "#GI_AppMess_ChErr_Overflow",
+    "No room for another channel.",
+    "#",
+    "#GI_Sheet_Sel_Mch_Moni_Cells",
+    "{(%FlexMark[0])}0|{(%FlexMark[1])}1|{(%FlexMark[2])}2|{(%FlexMark[3])}3|{(%FlexMark[4])}4|"
+    "{(%FlexMark[5])}5|{(%FlexMark[6])}6|{(%FlexMark[7])}7",
+    "#",
+    "#GI_Sheet_Sel_Mch_Form_Cells",
+    "{(%Flex0[0])}F0|{(%Flex0[1])}F1",
+    "#",
+    "#GI_Sheet_Sel_Mch_Atr_Cells",
+    "{(%Flex0[1])}A|{(%Flex0[2])}B|{(%Flex0[3])}E|{(%Flex0[4])}No E|{(%Flex0[5])}Trunk",
+    "#",
+    "#GI_AppInd_Model",
+    "Lmr",
+    "Pmr",
+    "BiisPmr",
+    "#GI_AppInd_KeyBoard",
+    "Without keypad",
+    "With keypad",
+    "#GI_AppInd_PLLReference",
+    "12.8 MHz",
+    "#End_Of_Ovl",
+};
+
+class ItemHandlerTest : public ::testing::Test {
+  protected:
+    HandlerFixture f{&kOverlay};
+};
+
+}  // namespace
+
+TEST_F(ItemHandlerTest, AKeyOnABlankChannelMovesToItsReceiveFrequency) {
+    f.SetBanks({3});
+    f.MakeBlank(1);
+    f.Request(CT_Mch, CL_Mch_FreqT, 1, '4');
+    EXPECT_EQ(f.capsule.Redirect, 1);
+    EXPECT_EQ(f.capsule.RedirItem, CL_Mch_FreqR);
+    EXPECT_EQ(f.capsule.RedirRow, 1);
+    EXPECT_EQ(f.capsule.RedirKey, '4');
+    EXPECT_EQ(f.capsule.DisplayText, "");
+    // On a used channel the key stays where it is.
+    EXPECT_EQ(f.Request(CT_Mch, CL_Mch_FreqT, 0, '4'), 2);
+    EXPECT_EQ(f.capsule.Redirect, 0);
+}
+
+TEST_F(ItemHandlerTest, TypingOnTheEntryRowAddsAChannelToTheBank) {
+    f.SetBanks({2, 1});
+    // Row 2 is the entry row of bank 0 (its channels are 0 and 1).
+    f.Type(CT_Mch, CL_Mch_FreqR, 2, "145.5", 0);
+    EXPECT_EQ(BankCount(f.working, 0), 3);
+    EXPECT_EQ(BankCount(f.working, 1), 1);
+    datCh ch(&f.working);
+    ch.Decode(KindMchPmr, 2);
+    EXPECT_TRUE(ch.Used());
+    EXPECT_EQ(ch.RxFreq(), 145500000);
+    EXPECT_EQ(ch.TxFreq(), 145500000);  // simplex: transmit follows
+    // The record holds the count of 625 Hz steps.
+    const int steps = 145500000 / 625;
+    EXPECT_EQ(f.working.GetByte(0x0400 + 40) & 0x7F, (steps >> 16) & 0x7F);
+    EXPECT_EQ(f.working.GetByte(0x0401 + 40), (steps >> 8) & 0xFF);
+    EXPECT_EQ(f.working.GetByte(0x0402 + 40), steps & 0xFF);
+    // Bank 1's channel moved down by one.
+    EXPECT_EQ(BankFirst(f.working, 1), 3);
+    EXPECT_GT(f.modifiedChecks, 0);
+}
+
+TEST_F(ItemHandlerTest, TheEntryRowRefusesAChannelBeyond256) {
+    f.SetBanks({256});
+    f.Request(CT_Mch, CL_Mch_FreqR, 256, '1', 0);
+    ASSERT_EQ(f.boxes.Boxes().size(), 1u);
+    EXPECT_EQ(f.boxes.Boxes()[0].text, "No room for another channel.");
+    EXPECT_EQ(TotalChannels(f.working), 256);
+}
+
+TEST_F(ItemHandlerTest, BankGrowthAt256IsRefused) {
+    f.SetBanks({200, 56});
+    f.Request(CT_Mch, CL_Mch_Bank, 0, Keys::Space);
+    ASSERT_EQ(f.boxes.Boxes().size(), 1u);
+    EXPECT_EQ(f.boxes.Boxes()[0].text, "No room for another channel.");
+    EXPECT_EQ(BankCount(f.working, 0), 200);
+    EXPECT_EQ(f.capsule.DisplayText, "200");
+    f.Request(CT_Mch, CL_Mch_Bank, 16, 0);
+    EXPECT_EQ(f.capsule.DisplayText, "256");
+}
+
+TEST_F(ItemHandlerTest, BiisColumnsApplyByTheChannelsSignalling) {
+    f.model = ModelBiisPmr;
+    f.SetBanks({2});
+    datCh ch(&f.working);
+    ch.Decode(KindMchBiisPmr, 1);
+    ch.Set(datField::Biis, 1);
+    ch.Encode();
+    // Channel 0 is not BIIS: the MSK repeater does not apply and keys do nothing.
+    const std::vector<uint8_t> before(f.working.Data(), f.working.Data() + f.working.Size());
+    f.Request(CT_Mch, CL_Mch_Msk_Rpt, 0, Keys::Space);
+    EXPECT_EQ(f.capsule.DisplayText, "----");
+    EXPECT_EQ(f.cell.HAlign(), kAlignCentre);
+    EXPECT_EQ(f.capsule.FontColor, 12632256u);
+    EXPECT_EQ(std::vector<uint8_t>(f.working.Data(), f.working.Data() + f.working.Size()), before);
+    // Channel 1 is BIIS: the format does not apply unless the extension bit is set.
+    f.Request(CT_Mch, CL_Mch_Form, 1, 0);
+    EXPECT_EQ(f.capsule.DisplayText, "----");
+    ch.Set(datField::BiisExt, 1);
+    ch.Encode();
+    f.Request(CT_Mch, CL_Mch_Form, 1, 0);
+    EXPECT_EQ(f.capsule.DisplayText, "F0");
+}
+
+TEST_F(ItemHandlerTest, MonitorWarnsOnBiisChannelsExceptSixAndSeven) {
+    f.model = ModelBiisPmr;
+    f.SetBanks({1});
+    datCh ch(&f.working);
+    for (int value = 0; value < 8; ++value) {
+        ch.Decode(KindMchBiisPmr, 0);
+        ch.Set(datField::Biis, 1);
+        ch.Set(datField::Monitor, value);
+        ch.Encode();
+        f.Request(CT_Mch, CL_Mch_Moni, 0, 0);
+        const bool warns = (f.capsule.Flags & CapsuleFlags::Warning) != 0;
+        EXPECT_EQ(warns, value != 6 && value != 7) << "value " << value;
+        EXPECT_EQ(f.handler.CellIsWarning(CT_Mch, CL_Mch_Moni, 0), warns ? 1 : 0);
+    }
+    ch.Decode(KindMchBiisPmr, 0);
+    ch.Set(datField::Biis, 0);
+    ch.Encode();
+    EXPECT_EQ(f.handler.CellIsWarning(CT_Mch, CL_Mch_Moni, 0), 0);
+    // The per-bank check collects it.
+    ch.Set(datField::Biis, 1);
+    ch.Set(datField::Monitor, 2);
+    ch.Encode();
+    f.Request(CT_Null, CL_Check_Mch, 0, 0, 0);
+    EXPECT_NE(f.capsule.Flags & CapsuleFlags::Warning, 0);
+}
+
+TEST_F(ItemHandlerTest, LeftOutItemsShowTheirIdAndYet) {
+    f.Request(CT_Null, CL_KDisp_SmaKey, 0, Keys::Space);
+    EXPECT_EQ(f.capsule.DisplayText, std::to_string(CL_KDisp_SmaKey) + " *Yet*");
+    for (int item = 0; item < kCellItemCount; ++item) {
+        if (!indActiveCell::IsImplemented(item)) {
+            f.Request(CT_Null, item, 0, Keys::Space);
+            EXPECT_EQ(f.capsule.DisplayText, std::to_string(item) + " *Yet*") << CellItemName(item);
+        }
+    }
+    // Of the 103 items this model leaves out, 35 lie below the MSK group; every
+    // other item there is handled.
+    int implementedBelowMsk = 0;
+    for (int item = 0; item < CL_Msk_AdrRange_Individual; ++item) {
+        implementedBelowMsk += indActiveCell::IsImplemented(item) ? 1 : 0;
+    }
+    EXPECT_EQ(implementedBelowMsk, CL_Msk_AdrRange_Individual - 35);
+}
+
+TEST_F(ItemHandlerTest, AttributesFromTheListMoveThePriorityMark) {
+    f.SetBanks({3});
+    f.Request(CT_Mch, CL_Mch_Atr, 2, Keys::Enter);
+    EXPECT_EQ(f.capsule.Popup.list, "GI_Sheet_Sel_Mch_Atr");
+    cmcCellObj entry;
+    entry.item = Flex0;
+    entry.index = 1;
+    indCellCapsule sub;
+    sub.Cell = &entry;
+    f.cell = cmcCellObj{};
+    f.cell.category = CT_Mch;
+    f.cell.item = CL_Mch_Atr;
+    f.cell.index = 2;
+    f.capsule = indCellCapsule{};
+    f.capsule.Cell = &f.cell;
+    f.capsule.Editable = 1;
+    f.capsule.EditResult = 2;
+    f.capsule.SubCell = &sub;
+    f.handler.HandleCell(f.capsule);
+    EXPECT_EQ(f.working.GetByte(0x0099), 2);
+    EXPECT_EQ(f.capsule.DisplayText, "A");
+    f.Request(CT_Mch, CL_Mch_Atr, 1, 0);
+    EXPECT_EQ(f.capsule.DisplayText, "");
+}
+
+TEST_F(ItemHandlerTest, ChannelNumbersAndTheEntryRowTitle) {
+    f.SetBanks({2, 3});
+    f.Request(CT_Mch, CL_Mch_No, 3, 0, 1);
+    EXPECT_EQ(f.capsule.DisplayText, "2-  2");
+    f.Request(CT_Mch, CL_Mch_No, 5, 0, 1);
+    EXPECT_EQ(f.capsule.DisplayText, "New");
+}
+
+TEST_F(ItemHandlerTest, CopyAndPasteThroughThePopupCommand) {
+    f.SetBanks({4});
+    datCh ch(&f.working);
+    ch.Decode(KindMchPmr, 0);
+    ch.SetRxFreq(150000000);
+    ch.Encode();
+    f.cell = cmcCellObj{};
+    f.cell.category = CT_Mch;
+    f.cell.item = CL_Mch_FreqR;
+    f.cell.index = 0;
+    f.capsule = indCellCapsule{};
+    f.capsule.Cell = &f.cell;
+    f.capsule.Editable = 1;
+    f.capsule.PopupCommand = CL_PMenu_Copy;
+    f.handler.HandleCell(f.capsule);
+    EXPECT_TRUE(f.clipboard.Holds(KindMchPmr));
+    f.cell.index = 3;
+    f.capsule.PopupCommand = CL_PMenu_Paste;
+    f.boxes.Answer(cmcMbResult::Ok);  // the target is not blank: overwrite?
+    f.handler.HandleCell(f.capsule);
+    ch.Decode(KindMchPmr, 3);
+    EXPECT_EQ(ch.RxFreq(), 150000000);
+}
