@@ -12,28 +12,58 @@ namespace {
 constexpr uint8_t FifteenByte = 15;
 constexpr uint8_t EmptyCodeByte = 0xFF;
 
-uint32_t WidthMask(int hi, int lo) {
-    return (1u << (hi - lo + 1)) - 1u;
+// A run of bits of one image byte and where it sits in the field's value.
+struct BitSlot {
+    int address;
+    int lo;         // lowest bit in the byte
+    uint32_t mask;  // the run's bits, unshifted
+    int shift;      // position in the value
+};
+
+// The bit slots of a Bits or ScanBits field at row; count 0 when the row has none.
+struct BitSlots {
+    std::array<BitSlot, ChLayout::ScanListCount> slot{};
+    int count = 0;
+};
+
+BitSlots SlotsOf(const datFieldSpec& s, int row) {
+    BitSlots out;
+    if (s.loc == datLoc::Bits) {
+        for (int i = 0; i < s.pieceCount; ++i) {
+            const datPiece& p = s.pieces[static_cast<size_t>(i)];
+            out.slot[static_cast<size_t>(out.count++)] = {s.Address(row, p.offset), p.lo,
+                                                          (1u << (p.hi - p.lo + 1)) - 1u, p.shift};
+        }
+    } else if (s.loc == datLoc::ScanBits && row >= 0) {
+        // One bit per list: bit 7 - row mod 8 of the list's byte row div 8; list 0 on top.
+        for (int list = 0; list < s.length; ++list) {
+            out.slot[static_cast<size_t>(out.count++)] = {s.base + s.stride * list + row / 8,
+                                                          7 - row % 8, 1u, s.length - 1 - list};
+        }
+    }
+    return out;
+}
+
+bool SlotsInside(const cmcEeprom& image, const BitSlots& slots) {
+    for (int i = 0; i < slots.count; ++i) {
+        if (!image.IsValidAddress(slots.slot[static_cast<size_t>(i)].address)) {
+            return false;
+        }
+    }
+    return slots.count > 0;
 }
 
 // The bits a field's value may hold.
 uint32_t ValueMask(const datFieldSpec& s) {
-    switch (s.loc) {
-        case datLoc::Bits: {
-            uint32_t mask = 0;
-            for (int i = 0; i < s.pieceCount; ++i) {
-                const datPiece& p = s.pieces[static_cast<size_t>(i)];
-                mask |= WidthMask(p.hi, p.lo) << p.shift;
-            }
-            return mask;
-        }
-        case datLoc::ScanBits:
-            return (1u << s.length) - 1u;
-        case datLoc::NotFifteen:
-            return 1;
-        default:
-            return 0;
+    if (s.loc == datLoc::NotFifteen) {
+        return 1;
     }
+    const BitSlots slots = SlotsOf(s, 0);
+    uint32_t mask = 0;
+    for (int i = 0; i < slots.count; ++i) {
+        mask |= slots.slot[static_cast<size_t>(i)].mask << slots.slot[static_cast<size_t>(i)].shift;
+    }
+    return mask;
 }
 
 bool BlockInside(const cmcEeprom& image, int address, int length) {
@@ -62,43 +92,36 @@ void datCh::Set(datField field, int32_t value) {
     }
 }
 
+uint8_t* datCh::Area(const datFieldSpec& s) {
+    return (s.loc == datLoc::Text ? text_.data() : data_.data()) + s.areaOffset;
+}
+
 void datCh::DecodeField(const datFieldSpec& s) {
     const cmcEeprom& img = *source_;
     uint32_t value = 0;
     switch (s.loc) {
         case datLoc::Bits:
-            for (int i = 0; i < s.pieceCount; ++i) {
-                const datPiece& p = s.pieces[static_cast<size_t>(i)];
-                const int adr = s.Address(row_, p.offset);
-                if (!img.IsValidAddress(adr)) {
-                    return;
-                }
-                value |= ((static_cast<uint32_t>(img.GetByte(adr)) >> p.lo) & WidthMask(p.hi, p.lo))
-                         << p.shift;
+        case datLoc::ScanBits: {
+            const BitSlots slots = SlotsOf(s, row_);
+            if (!SlotsInside(img, slots)) {
+                return;
+            }
+            for (int i = 0; i < slots.count; ++i) {
+                const BitSlot& b = slots.slot[static_cast<size_t>(i)];
+                value |= ((static_cast<uint32_t>(img.GetByte(b.address)) >> b.lo) & b.mask)
+                         << b.shift;
             }
             break;
+        }
         case datLoc::Bytes:
         case datLoc::Text: {
-            uint8_t* area = (s.loc == datLoc::Text ? text_.data() : data_.data()) + s.areaOffset;
+            uint8_t* area = Area(s);
             const int adr = s.Address(row_, 0);
             if (BlockInside(img, adr, s.length)) {
                 img.ReadBlock(adr, area, s.length);
             }
             return;
         }
-        case datLoc::ScanBits:
-            if (row_ < 0) {
-                return;
-            }
-            for (int list = 0; list < s.length; ++list) {
-                const int adr = s.base + s.stride * list + row_ / 8;
-                if (!img.IsValidAddress(adr)) {
-                    return;
-                }
-                const uint32_t bit = (img.GetByte(adr) >> (7 - row_ % 8)) & 1u;
-                value |= bit << (s.length - 1 - list);
-            }
-            break;
         case datLoc::Constant:
             value = static_cast<uint32_t>(s.areaOffset);
             break;
@@ -117,42 +140,28 @@ void datCh::EncodeField(const datFieldSpec& s) {
     const uint32_t value = static_cast<uint32_t>(values_[Index(s.field)]);
     switch (s.loc) {
         case datLoc::Bits:
-            for (int i = 0; i < s.pieceCount; ++i) {
-                const datPiece& p = s.pieces[static_cast<size_t>(i)];
-                const int adr = s.Address(row_, p.offset);
-                if (!img.IsValidAddress(adr)) {
-                    return;
-                }
-                const uint32_t mask = WidthMask(p.hi, p.lo) << p.lo;
-                const uint32_t bits = ((value >> p.shift) << p.lo) & mask;
-                img.SetByte(adr, static_cast<uint8_t>((img.GetByte(adr) & ~mask) | bits));
+        case datLoc::ScanBits: {
+            const BitSlots slots = SlotsOf(s, row_);
+            if (!SlotsInside(img, slots)) {
+                return;
+            }
+            for (int i = 0; i < slots.count; ++i) {
+                const BitSlot& b = slots.slot[static_cast<size_t>(i)];
+                const uint32_t bits = ((value >> b.shift) & b.mask) << b.lo;
+                img.SetByte(b.address, static_cast<uint8_t>(
+                                           (img.GetByte(b.address) & ~(b.mask << b.lo)) | bits));
             }
             break;
+        }
         case datLoc::Bytes:
         case datLoc::Text: {
-            const uint8_t* area =
-                (s.loc == datLoc::Text ? text_.data() : data_.data()) + s.areaOffset;
+            const uint8_t* area = Area(s);
             const int adr = s.Address(row_, 0);
             if (BlockInside(img, adr, s.length)) {
                 img.WriteBlock(adr, area, s.length);
             }
             break;
         }
-        case datLoc::ScanBits:
-            if (row_ < 0) {
-                return;
-            }
-            for (int list = 0; list < s.length; ++list) {
-                const int adr = s.base + s.stride * list + row_ / 8;
-                if (!img.IsValidAddress(adr)) {
-                    return;
-                }
-                const uint32_t mask = 0x80u >> (row_ % 8);
-                const bool on = ((value >> (s.length - 1 - list)) & 1u) != 0;
-                img.SetByte(adr, static_cast<uint8_t>(on ? img.GetByte(adr) | mask
-                                                         : img.GetByte(adr) & ~mask));
-            }
-            break;
         case datLoc::Constant:
             break;
         case datLoc::NotFifteen:

@@ -113,6 +113,7 @@ class datCh {
     const datFieldSpec* Spec(datField field) const;
     int32_t Freq(datField steps) const;
     void SetFreq(datField steps, int32_t hz);
+    uint8_t* Area(const datFieldSpec& s);
     void DecodeField(const datFieldSpec& s);
     void EncodeField(const datFieldSpec& s);
     void DecodeAttributes();
