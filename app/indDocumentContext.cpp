@@ -1,0 +1,56 @@
+#include "indDocumentContext.h"
+
+#include "ChEvents.h"
+#include "ChShift.h"
+#include "cmcEvMan.h"
+#include "indDocument.h"
+
+indDocumentContext::indDocumentContext(indDocument& document, indCommands& commands, cmcGTex& texts)
+    : document_(document), commands_(commands), texts_(texts), lists_(&texts) {
+    EvMan().AddListener(&OnEvent, this);
+}
+
+indDocumentContext::~indDocumentContext() {
+    EvMan().RemoveListener(&OnEvent, this);
+}
+
+cmcEeprom& indDocumentContext::WorkingImage() {
+    return document_.WorkingImage();
+}
+const cmcEeprom& indDocumentContext::TemplateImage() {
+    return document_.TemplateImage();
+}
+int indDocumentContext::ModelType() {
+    return document_.ModelType();
+}
+bool indDocumentContext::MakerMode() {
+    return document_.MakerMode();
+}
+datClipCh& indDocumentContext::Clipboard() {
+    return document_.Clipboard();
+}
+
+const RadioIdentity* indDocumentContext::Radio() {
+    return document_.HasRadioIdentity() ? &document_.Radio() : nullptr;
+}
+
+void indDocumentContext::CheckModified() {
+    document_.CheckModified();
+}
+
+// Events 26 and 27: a blank channel is opened at, or a channel removed from,
+// the row of the bank; the bank sheets follow through events 30, 31 and 29.
+void indDocumentContext::OnEvent(void* self, const cmcEvent& event) {
+    auto* ctx = static_cast<indDocumentContext*>(self);
+    indDocument& doc = ctx->document_;
+    const uint8_t kind = ChannelKindOf(doc.ModelType());
+    if (event.kind == ChEvent::InsertChannel) {
+        InsertChannel(doc.WorkingImage(), doc.TemplateImage(), kind, ChEvent::BankOfEvent(event),
+                      event.value);
+        doc.CheckModified();
+    } else if (event.kind == ChEvent::DeleteChannel) {
+        DeleteChannel(doc.WorkingImage(), doc.TemplateImage(), kind, ChEvent::BankOfEvent(event),
+                      event.value);
+        doc.CheckModified();
+    }
+}
