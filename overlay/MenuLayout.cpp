@@ -4,13 +4,17 @@
 #include "SectionLines.h"
 #include "cmcGTex.h"
 
-std::vector<std::string> cmcOwnerLayout::LoadBasic(cmcGTex& texts, const std::string& name) {
+template <class Item>
+std::vector<std::string> cmcOwnerLayout<Item>::LoadBasic(cmcGTex& texts, const std::string& name) {
+    items_.clear();
     ParseCell(texts.GetText(name + "_BasicCell", 0), basic_, nullptr, nullptr, false, &texts);
     return ReadBodyLines(texts, name + "_Body");
 }
 
+template class cmcOwnerLayout<cmcMenuItem>;
+template class cmcOwnerLayout<cmcToolItem>;
+
 void cmcMenuLayout::Load(cmcGTex& texts, const std::string& name) {
-    items_.clear();
     // Open submenus: the items a deeper item may hang under, outermost first.
     std::vector<int> open;
     for (const std::string& line : LoadBasic(texts, name)) {
@@ -32,7 +36,6 @@ void cmcMenuLayout::Load(cmcGTex& texts, const std::string& name) {
 }
 
 void cmcToolBarLayout::Load(cmcGTex& texts, const std::string& name) {
-    items_.clear();
     for (const std::string& line : LoadBasic(texts, name)) {
         cmcToolItem item;
         ParseCell(line, item.cell, nullptr, &basic_, false, &texts);

@@ -10,8 +10,9 @@
 
 class cmcGTex;
 
-// The basic cell shared by the items of a menu or tool bar. Items point at
-// it, so a layout is neither copied nor moved.
+// The basic cell shared by the items of a menu or tool bar, and the items.
+// Items point at the basic cell, so a layout is neither copied nor moved.
+template <class Item>
 class cmcOwnerLayout {
   public:
     cmcOwnerLayout() = default;
@@ -19,13 +20,15 @@ class cmcOwnerLayout {
     cmcOwnerLayout& operator=(const cmcOwnerLayout&) = delete;
 
     const cmcCellObj& Basic() const { return basic_; }
+    const std::vector<Item>& Items() const { return items_; }
 
   protected:
     ~cmcOwnerLayout() = default;
-    // Parses the basic cell and returns the body lines.
+    // Parses the basic cell, clears the items and returns the body lines.
     std::vector<std::string> LoadBasic(cmcGTex& texts, const std::string& name);
 
     cmcCellObj basic_;
+    std::vector<Item> items_;
 };
 
 // A menu item: its depth is the number of characters before the first "+";
@@ -36,14 +39,10 @@ struct cmcMenuItem {
     cmcCellObj cell;
 };
 
-class cmcMenuLayout : public cmcOwnerLayout {
+class cmcMenuLayout : public cmcOwnerLayout<cmcMenuItem> {
   public:
     // Lines without "+" are not items.
     void Load(cmcGTex& texts, const std::string& name);
-    const std::vector<cmcMenuItem>& Items() const { return items_; }
-
-  private:
-    std::vector<cmcMenuItem> items_;
 };
 
 enum class cmcToolKind {
@@ -57,11 +56,7 @@ struct cmcToolItem {
     cmcCellObj cell;
 };
 
-class cmcToolBarLayout : public cmcOwnerLayout {
+class cmcToolBarLayout : public cmcOwnerLayout<cmcToolItem> {
   public:
     void Load(cmcGTex& texts, const std::string& name);
-    const std::vector<cmcToolItem>& Items() const { return items_; }
-
-  private:
-    std::vector<cmcToolItem> items_;
 };

@@ -61,6 +61,7 @@ class cmcSheetRowReader {
     // Repeats the body so that it occurs count times in all.
     void EndLoop();
     void SetMultiSelect(bool on) { multiSelect_ = on; }
+    bool MultiSelect() const { return multiSelect_; }
     // The next lines, directives included, are passed over.
     void SkipLines(int count) { skip_ = count; }
     int CurrentLine() const { return current_; }
