@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cmcTask.h"
+#include "cmcTimerHost.h"
 
 namespace {
 cmcEvMan* g_manager = nullptr;
@@ -179,7 +180,9 @@ void cmcEvMan::AnswerData(const void* bytes, int32_t length) {
 }
 
 cmcEvMan& EvMan() {
-    static cmcEvMan manager;
+    // Always on the default host: a host installed for a while (a test's virtual
+    // one) may be gone before the program-wide manager is.
+    static cmcEvMan manager(&DefaultLoopTimerHost());
     return g_manager != nullptr ? *g_manager : manager;
 }
 

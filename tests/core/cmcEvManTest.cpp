@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -173,4 +174,19 @@ TEST_F(EvManTest, DestructionDropsQueuedEventsUndelivered) {
     }
     host.Advance(50);
     EXPECT_TRUE(local.empty());
+}
+
+TEST(EvManDeathTest, TheProgramWideManagerOutlivesATemporaryTimerHost) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            {
+                cmcVirtualTimerHost temporary;
+                cmcTimerHost* previous = SetCurrentTimerHost(&temporary);
+                EvMan().Post(1, nullptr, 0);  // first use while the temporary host is current
+                SetCurrentTimerHost(previous);
+            }
+            std::exit(0);  // static destruction must not touch the temporary host
+        },
+        ::testing::ExitedWithCode(0), "");
 }
