@@ -176,17 +176,26 @@ TEST_F(EvManTest, DestructionDropsQueuedEventsUndelivered) {
     EXPECT_TRUE(local.empty());
 }
 
-TEST(EvManDeathTest, TheProgramWideManagerOutlivesATemporaryTimerHost) {
+namespace {
+bool g_heard = false;
+void Hear(void*, const cmcEvent&) {
+    g_heard = true;
+}
+}  // namespace
+
+// Run in a child process, so that this is the first use of the program-wide manager.
+TEST(EvManDeathTest, TheProgramWideManagerStaysOnTheDefaultTimerHost) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            {
-                cmcVirtualTimerHost temporary;
-                cmcTimerHost* previous = SetCurrentTimerHost(&temporary);
-                EvMan().Post(1, nullptr, 0);  // first use while the temporary host is current
-                SetCurrentTimerHost(previous);
-            }
-            std::exit(0);  // static destruction must not touch the temporary host
+            auto* temporary = new cmcVirtualTimerHost;
+            cmcTimerHost* previous = SetCurrentTimerHost(temporary);
+            EvMan().AddListener(&Hear, nullptr);  // first use while a temporary host is current
+            SetCurrentTimerHost(previous);
+            delete temporary;
+            EvMan().Post(1, nullptr, 0);
+            const bool pumped = DefaultLoopTimerHost().RunUntil([] { return g_heard; }, 2000);
+            std::exit(pumped ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
