@@ -8,6 +8,7 @@
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
+#include "indValueText.h"
 
 namespace {
 
@@ -15,16 +16,6 @@ constexpr int kBanks = 16;
 constexpr int kChannels = 256;
 constexpr uint32_t kTitleSmarTrunk = 0xFFFF00;  // cyan
 constexpr uint32_t kTitleNormal = 0x00FFFF;     // yellow
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlankOrControl(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlankOrControl(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -42,13 +33,13 @@ iuiSh_ChBank::~iuiSh_ChBank() {
 const std::string& iuiSh_ChBank::SetArgument(const std::string& argument) {
     const std::string& arg = cuiSheet::SetArgument(argument);
     const size_t blank = arg.find(' ');
-    const std::string_view word = TrimBlanks(std::string_view(arg).substr(0, blank));
+    const std::string word = ValueText::Trim(std::string_view(arg).substr(0, blank));
     if (word != "Bank") {
         return arg;
     }
     if (blank != std::string::npos) {
         const std::string_view rest = std::string_view(arg).substr(blank + 1);
-        const std::string_view item = TrimBlanks(rest.substr(0, rest.find(',')));
+        const std::string item = ValueText::Trim(rest.substr(0, rest.find(',')));
         if (!item.empty()) {
             bank_ = ParseDecimal(item);
         }
@@ -79,7 +70,7 @@ void iuiSh_ChBank::CountRows(cmcSheetRowReader& reader) {
 // screen once more for the entry row, and the rows from there on do not join
 // multiple selections.
 bool iuiSh_ChBank::DirectiveKey(std::string_view group, cmcSheetRowReader& reader) {
-    if (TrimBlanks(group) != "LoopFrom") {
+    if (ValueText::Trim(group) != "LoopFrom") {
         return false;
     }
     const bool printing = Env().printing;

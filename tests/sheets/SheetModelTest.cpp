@@ -212,26 +212,24 @@ TEST_F(SheetModelTest, CapsuleCarriesCellOwnerAndCallerFlags) {
 }
 
 TEST(SheetRefTest, SplitsClassNameAndArgument) {
-    clsSheetRef r = ParseSheetRef("[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0");
-    EXPECT_EQ(r.className, "St_ChBank");
-    EXPECT_EQ(r.name, "GI_Sheet_Mch_Pmr");
-    EXPECT_EQ(r.argument, "Bank 0");
-
-    r = ParseSheetRef("GI_Sheet_X,a,b");
-    EXPECT_EQ(r.className, "");
-    EXPECT_EQ(r.name, "GI_Sheet_X");
-    EXPECT_EQ(r.argument, "a,b");
-
-    r = ParseSheetRef("[St_Common]N");
-    EXPECT_EQ(r.className, "St_Common");
-    EXPECT_EQ(r.name, "N");
-    EXPECT_EQ(r.argument, "");
-
-    // A bracket in the argument belongs to the argument.
-    r = ParseSheetRef("N,[x]");
-    EXPECT_EQ(r.className, "");
-    EXPECT_EQ(r.name, "N");
-    EXPECT_EQ(r.argument, "[x]");
+    struct Case {
+        const char* reference;
+        const char* className;
+        const char* name;
+        const char* argument;
+    };
+    const Case cases[] = {
+        {"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0", "St_ChBank", "GI_Sheet_Mch_Pmr", "Bank 0"},
+        {"GI_Sheet_X,a,b", "", "GI_Sheet_X", "a,b"},
+        {"[St_Common]N", "St_Common", "N", ""},
+        {"N,[x]", "", "N", "[x]"},  // a bracket in the argument belongs to the argument
+    };
+    for (const Case& c : cases) {
+        const clsSheetRef r = ParseSheetRef(c.reference);
+        EXPECT_EQ(r.className, c.className) << c.reference;
+        EXPECT_EQ(r.name, c.name) << c.reference;
+        EXPECT_EQ(r.argument, c.argument) << c.reference;
+    }
 }
 
 TEST_F(SheetModelTest, FactoryChoosesTheSheetKindByClass) {
