@@ -9,6 +9,7 @@
 #include <set>
 
 #include "CellNames.h"
+#include "ChBanks.h"
 #include "ClfResult.h"
 #include "MemoryMap.h"
 #include "MenuLayout.h"
@@ -283,7 +284,7 @@ TEST_F(SheetOverlayTest, BankOperationAndCloneInformationSheets) {
     indCellCapsule c;
     bankOp->PrepareCapsule(c, 17, 2);
     handler.HandleCell(c);
-    EXPECT_EQ(c.DisplayText, "256");  // the template's 16 banks of 16 channels
+    EXPECT_EQ(c.DisplayText, std::to_string(TotalChannels(ctx.WorkingImage())));
 
     auto info = Build("GI_Sheet_CloneInfo", ctx, ModelPmr);
     std::set<int> items;
