@@ -1,7 +1,8 @@
 #pragma once
-// The built orvane-radio-sim, started from the program directory for one
-// test: its first line of output is the device path; later lines are what the
-// radio did. Stopped (and reaped) when the object goes; every wait is bounded.
+// The built orvane-radio-sim, started from the running program's directory
+// (tests, the benchmark): its first line of output is the device path; later
+// lines are what the radio did. Stopped (and reaped) when the object goes;
+// every wait is bounded.
 
 #include <sys/types.h>
 
