@@ -9,6 +9,10 @@ std::string cliArgs::Option(const std::string& name, const std::string& fallback
 
 bool ParseCliArgs(const cliCommand& command, int argc, char** argv, int first, cliArgs& args,
                   std::string& error) {
+    if (command.positionalCount == FreeFormArgs) {
+        args.words.assign(argv + first, argv + argc);
+        return true;
+    }
     const auto takesValue = [&](const std::string& name) {
         return std::any_of(command.valueOptions.begin(), command.valueOptions.end(),
                            [&](const cliOption& o) { return name == o.name; });

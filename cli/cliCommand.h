@@ -15,6 +15,7 @@ struct cliArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;  // value options given, by name
     bool yes = false;                            // --yes was given
+    std::vector<std::string> words;              // every argument, in order (free-form commands)
 
     // The value of an option, or fallback when it was not given.
     std::string Option(const std::string& name, const std::string& fallback = "") const;
@@ -36,6 +37,9 @@ struct cliCommand {
     int (*handler)(const cliArgs& args);
 };
 
+// positionalCount of a command that reads its arguments in order itself (cliArgs::words).
+constexpr int FreeFormArgs = -1;
+
 // Exit status of a command line that does not fit the command.
 constexpr int ExitUsage = 64;
 
@@ -45,3 +49,5 @@ std::span<const cliCommand> CliCommands();
 int CmdNew(const cliArgs& args);
 int CmdInfo(const cliArgs& args);
 int CmdVerify(const cliArgs& args);
+int CmdSheet(const cliArgs& args);
+int CmdEdit(const cliArgs& args);

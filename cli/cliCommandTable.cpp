@@ -24,6 +24,23 @@ const std::vector<cliCommand> kCommands = {
      false,
      1,
      CmdVerify},
+    {"sheet",
+     "FILE REF",
+     "print a sheet of the image as the item handler shows it, e.g. "
+     "\"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0\"",
+     {},
+     false,
+     2,
+     CmdSheet},
+    {"edit",
+     "FILE -o OUT -s REF (--at ROW,COL | --item NAME[INDEX]) ACTION...",
+     "apply actions to cells as the window would and save: --type TEXT, --key "
+     "space|backspace|enter|CHAR, --choose VALUE, --command "
+     "copy|paste|carry-up|carry-down|clear|delete|insert, --yes/--no",
+     {},
+     false,
+     FreeFormArgs,
+     CmdEdit},
 };
 
 }  // namespace

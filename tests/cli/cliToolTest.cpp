@@ -2,12 +2,12 @@
 // exit status and messages.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 
 #include "ChBanks.h"
 #include "ClfTestSupport.h"
+#include "CliRunner.h"
 #include "cmcClfFile.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -15,31 +15,10 @@
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliToolTest : public ::testing::Test {
   protected:
     CliRun Cli(const std::string& arguments) const {
-        const std::string errFile = dir.File("stderr.txt");
-        const std::string command =
-            ProgramDirectory() + "orvane-cli " + arguments + " 2>" + errFile;
-        CliRun run;
-        std::FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) {
-            return run;
-        }
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            run.out.append(buffer, n);
-        }
-        const int raw = pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.err = ReadWholeFile(errFile);
-        return run;
+        return RunCli(arguments, dir.File("stderr.txt"));
     }
 
     std::string FileMessage(const char* name) const {
@@ -83,8 +62,8 @@ TEST_F(CliToolTest, NewFilesOfEachModelReportTheirModel) {
         const CliRun info = Cli("info " + path);
         EXPECT_EQ(info.status, 0);
         EXPECT_EQ(info.out, std::string("model: ") + m.name +
-                                "\nmap revision: 3\ncomment: \nchannels: 0/256\nbanks: 16 16 16 "
-                                "16 16 16 16 16 16 16 16 16 16 16 16 16\n");
+                                "\nmap revision: 3\ncomment: \nchannels: 0/64\nbanks: 4 4 4 4 4 4 "
+                                "4 4 4 4 4 4 4 4 4 4\n");
         EXPECT_TRUE(info.err.empty());
     }
 }
@@ -108,8 +87,8 @@ TEST_F(CliToolTest, InfoReportsCommentChannelsAndBanks) {
     const CliRun info = Cli("info " + path);
     ASSERT_EQ(info.status, 0) << info.err;
     EXPECT_EQ(info.out,
-              "model: Lmr\nmap revision: 3\ncomment: Basestation 7\nchannels: 1/256\n"
-              "banks: 20 16 16 16 16 16 16 16 16 16 16 16 16 16 16 12\n");
+              "model: Lmr\nmap revision: 3\ncomment: Basestation 7\nchannels: 1/88\n"
+              "banks: 20 4 4 4 4 4 4 4 4 4 4 4 4 4 4 12\n");
 }
 
 TEST_F(CliToolTest, VerifyExitsWithTheCloneFileCode) {

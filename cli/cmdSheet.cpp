@@ -1,0 +1,36 @@
+// sheet FILE REF: the sheet as the item handler shows it, one line per grid
+// row, cells separated by a tab, "!E" / "!W" after cells marked error / warning.
+
+#include <cstdio>
+#include <string>
+
+#include "cliCommand.h"
+#include "cliSheetSession.h"
+
+int CmdSheet(const cliArgs& args) {
+    cliSheetSession session;
+    const int code = session.Open(args.positional[0]);
+    if (code != 0) {
+        return code;
+    }
+    if (!session.ShowSheet(args.positional[1])) {
+        std::fprintf(stderr, "orvane-cli sheet: no sheet '%s'\n", args.positional[1].c_str());
+        return ExitUsage;
+    }
+    cuiSheet& sheet = *session.Sheet();
+    for (int row = 0; row < sheet.Rows(); ++row) {
+        std::string line;
+        for (int col = 0; col < sheet.Columns(); ++col) {
+            uint8_t flags = 0;
+            std::string text = OneLine(session.CellText(row, col, flags));
+            if ((flags & CapsuleFlags::Error) != 0) {
+                text += "!E";
+            } else if ((flags & CapsuleFlags::Warning) != 0) {
+                text += "!W";
+            }
+            line += (col == 0 ? "" : "\t") + text;
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}

@@ -1,0 +1,121 @@
+// orvane-cli sheet and edit: the same handler, sheets and events as the window.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ChBanks.h"
+#include "ClfTestSupport.h"
+#include "CliRunner.h"
+#include "datCh.h"
+#include "indDocument.h"
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0;
+}
+
+const char* const kBank0 = "\"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0\"";
+
+class CliSheetEditTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        file = dir.File("new.clf");
+        ASSERT_EQ(Cli("new --model pmr -o " + file).status, 0);
+    }
+    CliRun Cli(const std::string& arguments) const {
+        return RunCli(arguments, dir.File("stderr.txt"));
+    }
+    static std::vector<std::string> Lines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    // The working image of a saved file, opened as the program opens it.
+    cmcEeprom Open(const std::string& path) {
+        indDocument doc;
+        doc.Start();
+        EXPECT_EQ(doc.OpenFile(path), 0);
+        cmcEeprom image;
+        image.Assign(doc.WorkingImage());
+        return image;
+    }
+
+    ScratchDir dir;
+    std::string file;
+};
+
+}  // namespace
+
+TEST_F(CliSheetEditTest, ANewImagePrintsItsBankSheetWithoutErrors) {
+    const CliRun run = Cli(std::string("sheet ") + file + " " + kBank0);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(run.out.find("error"), std::string::npos);
+    EXPECT_EQ(run.out.find("*Yet*"), std::string::npos);
+    EXPECT_EQ(run.out.find("!E"), std::string::npos);
+    EXPECT_EQ(lines[1].substr(0, 6), "1-  1\t");
+    EXPECT_EQ(Cli(std::string("sheet ") + file + " \"[St_ChBank]GI_No_Such_Sheet,Bank 0\"").status,
+              64);
+}
+
+TEST_F(CliSheetEditTest, TypingOnTheEntryRowAddsAChannelWithItsFrequency) {
+    cmcEeprom before = Open(file);
+    const int count = BankCount(before, 0);
+    const std::string out = dir.File("out.clf");
+    // The entry row of bank 0 stands for the channel after its last one.
+    const CliRun run = Cli("edit " + file + " -o " + out + " -s " + kBank0 +
+                           " --item \"CL_Mch_FreqR[" + std::to_string(count) + "]\" --type 146.52");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const cmcEeprom image = Open(out);
+    EXPECT_EQ(BankCount(image, 0), count + 1);
+    EXPECT_EQ(BankCount(image, 1), BankCount(before, 1));
+    const int record = 0x0400 + 20 * count;
+    const int steps = 146520000 / 625;
+    for (int at : {record, record + 3}) {  // receive, and transmit that followed it
+        EXPECT_EQ(image.GetByte(at) & 0x7F, (steps >> 16) & 0x7F);
+        EXPECT_EQ(image.GetByte(at + 1), (steps >> 8) & 0xFF);
+        EXPECT_EQ(image.GetByte(at + 2), steps & 0xFF);
+    }
+    const CliRun sheet = Cli("sheet " + out + " " + kBank0);
+    EXPECT_NE(sheet.out.find("146.520000\t<-"), std::string::npos);
+}
+
+TEST_F(CliSheetEditTest, ARejectedValueFailsAndWritesNothing) {
+    const std::string out = dir.File("out.clf");
+    const CliRun run = Cli("edit " + file + " -o " + out + " -s " + kBank0 +
+                           " --item \"CL_Mch_FreqR[0]\" --type 146.5212");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("146.5212"), std::string::npos);
+    EXPECT_FALSE(FileExists(out));
+}
+
+TEST_F(CliSheetEditTest, KeysChoicesAndRowCommandsWorkAsOnScreen) {
+    const std::string out = dir.File("out.clf");
+    const CliRun run = Cli("edit " + file + " -o " + out + " -s " + kBank0 +
+                           " --item \"CL_Mch_FreqR[0]\" --type 146.52"  // channel 1 in use
+                           " --item \"CL_Mch_CTone_R[0]\" --type 023I"  // DTCS 023 inverted
+                           " --item \"CL_Mch_Nar[0]\" --key space"      // next width choice
+                           " --item \"CL_Mch_FreqR[0]\" --command copy"
+                           " --item \"CL_Mch_FreqR[1]\" --command paste");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const cmcEeprom image = Open(out);
+    datCh ch(const_cast<cmcEeprom*>(&image));
+    for (int row : {0, 1}) {
+        ch.Decode(KindMchPmr, row);
+        EXPECT_EQ(ch.RxFreq(), 146520000) << row;
+        EXPECT_TRUE(ch.RxTone().Dtcs) << row;
+        EXPECT_EQ(ch.RxTone().DtcsCode, 19) << row;
+        EXPECT_EQ(ch.Get(datField::Narrow), 1) << row;
+    }
+}
