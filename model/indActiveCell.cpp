@@ -72,6 +72,7 @@ const std::array<indItemFn, kCellItemCount>& ItemTable() {
         RegisterPopupItems(t.data());
         RegisterMenuItems(t.data());
         RegisterInfoItems(t.data());
+        RegisterSettingItems(t.data());
         for (int item = 0; item < kCellItemCount; ++item) {
             if (IsLeftOut(item)) {
                 t[static_cast<size_t>(item)] = nullptr;

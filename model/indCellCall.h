@@ -60,6 +60,7 @@ void RegisterBankItems(indItemFn* table);
 void RegisterPopupItems(indItemFn* table);
 void RegisterMenuItems(indItemFn* table);
 void RegisterInfoItems(indItemFn* table);
+void RegisterSettingItems(indItemFn* table);
 
 // Colours the handler uses.
 namespace CellColor {
