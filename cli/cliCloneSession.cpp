@@ -1,0 +1,102 @@
+#include "cliCloneSession.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cmcTimerHost.h"
+
+namespace {
+
+// Longer than any exchange can last: each stops itself within seconds of the radio's silence.
+constexpr uint32_t CommandLimitMs = 30 * 60 * 1000;
+constexpr int NotCompletedStatus = 1;
+
+bool Allowed(const std::vector<std::string>& allowed, const std::string& word) {
+    return std::find(allowed.begin(), allowed.end(), word) != allowed.end();
+}
+
+}  // namespace
+
+bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std::string>& allowed,
+                    size_t fileCount, cliCloneArgs& args) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& w = words[i];
+        const bool known = Allowed(allowed, w);
+        if (known && (w == "--port" || w == "-o")) {
+            if (i + 1 >= words.size()) {
+                std::fprintf(stderr, "orvane-cli: option %s needs a value\n", w.c_str());
+                return false;
+            }
+            (w == "--port" ? args.port : args.output) = words[++i];
+        } else if (known && w == "--high-speed") {
+            args.highSpeed = true;
+        } else if (known && w == "--yes") {
+            args.yes = true;
+        } else if (w.size() > 1 && w[0] == '-') {
+            std::fprintf(stderr, "orvane-cli: unknown option %s\n", w.c_str());
+            return false;
+        } else {
+            args.files.push_back(w);
+        }
+    }
+    if (args.port.empty() || (Allowed(allowed, "-o") && args.output.empty())) {
+        std::fprintf(stderr, "orvane-cli: option %s is required\n",
+                     args.port.empty() ? "--port" : "-o");
+        return false;
+    }
+    if (args.files.size() != fileCount) {
+        std::fprintf(stderr, "orvane-cli: wrong number of arguments\n");
+        return false;
+    }
+    return true;
+}
+
+cliCloneSession::cliCloneSession(const cliCloneArgs& args)
+    : asker_(args.yes),
+      previousHost_(SetCurrentMessageBoxHost(&asker_)),
+      commands_(document_, manager_) {
+    document_.Start();
+    manager_.SetHost(this);
+    const indLinkSettings link{1, args.highSpeed, args.port};
+    manager_.SetLinkSettings([link] { return link; });
+}
+
+cliCloneSession::~cliCloneSession() {
+    SetCurrentMessageBoxHost(previousHost_);
+}
+
+int cliCloneSession::Run(bool (indCloneCommands::*command)()) {
+    if (!(commands_.*command)()) {
+        return NotCompletedStatus;
+    }
+    DefaultLoopTimerHost().RunUntil([&] { return !commands_.IsRunning(); }, CommandLimitMs);
+    const int outcome = commands_.IsRunning() ? NotCompletedStatus : commands_.LastOutcome();
+    return outcome == indCloneCommands::NotCompleted ? NotCompletedStatus : outcome;
+}
+
+void cliCloneSession::ShowProgress() {
+    shownCells_ = -1;
+}
+
+void cliCloneSession::UpdateProgress(const indCloneProgress& progress) {
+    const int filled = std::min(progress.Filled(), indCloneProgress::Cells);
+    if (filled == shownCells_ && progress.done == shownDone_) {
+        return;
+    }
+    if (filled == shownCells_ && progress.done < progress.total) {
+        return;
+    }
+    shownCells_ = filled;
+    shownDone_ = progress.done;
+    std::fprintf(stderr, "\r[%s%s] %d/%d bytes", std::string(filled, '#').c_str(),
+                 std::string(indCloneProgress::Cells - filled, '.').c_str(), progress.done,
+                 progress.total);
+    std::fflush(stderr);
+}
+
+void cliCloneSession::HideProgress() {
+    if (shownCells_ >= 0) {
+        std::fprintf(stderr, "\n");
+    }
+    shownCells_ = -1;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// One radio command of orvane-cli: the document, the clone manager on the
+// given device, the clone commands, questions on the terminal (or --yes) and
+// the progress of reads and writes on stderr.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cliAskHost.h"
+#include "indCloneCommands.h"
+#include "indCloneMan.h"
+#include "indDocument.h"
+
+// The arguments of the radio commands: --port DEV, --high-speed, -o FILE,
+// --yes and plain arguments, in any order.
+struct cliCloneArgs {
+    std::string port;
+    std::string output;
+    bool highSpeed = false;
+    bool yes = false;
+    std::vector<std::string> files;
+};
+
+// False with a message on stderr for an argument outside allowed, a missing
+// --port or the wrong number of plain arguments.
+bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std::string>& allowed,
+                    size_t fileCount, cliCloneArgs& args);
+
+class cliCloneSession : public indCloneManHost {
+  public:
+    explicit cliCloneSession(const cliCloneArgs& args);
+    ~cliCloneSession() override;
+
+    indDocument& Document() { return document_; }
+    // Runs a command of indCloneCommands to its end. The exit status: 0, the
+    // clone result code, or 1 when it did not start or did not complete.
+    int Run(bool (indCloneCommands::*command)());
+
+    void ShowProgress() override;
+    void UpdateProgress(const indCloneProgress& progress) override;
+    void HideProgress() override;
+
+  private:
+    cliAskHost asker_;
+    cmcMessageBoxHost* previousHost_;
+    indDocument document_;
+    indCloneMan manager_;
+    indCloneCommands commands_;
+    int shownCells_ = -1;  // the progress last printed
+    int shownDone_ = -1;
+};
