@@ -51,3 +51,6 @@ int CmdInfo(const cliArgs& args);
 int CmdVerify(const cliArgs& args);
 int CmdSheet(const cliArgs& args);
 int CmdEdit(const cliArgs& args);
+int CmdRadioInfo(const cliArgs& args);
+int CmdRead(const cliArgs& args);
+int CmdWrite(const cliArgs& args);
