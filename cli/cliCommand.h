@@ -54,3 +54,5 @@ int CmdEdit(const cliArgs& args);
 int CmdRadioInfo(const cliArgs& args);
 int CmdRead(const cliArgs& args);
 int CmdWrite(const cliArgs& args);
+int CmdExportCsv(const cliArgs& args);
+int CmdImportCsv(const cliArgs& args);

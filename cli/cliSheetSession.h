@@ -33,6 +33,7 @@ class cliSheetSession : public indCommands {
 
     indDocument& Document() { return document_; }
     indActiveCell& Handler() { return context_.Handler(); }
+    indDocumentContext& Context() { return context_; }
 
   private:
     indDocument document_;

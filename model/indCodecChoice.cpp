@@ -73,10 +73,8 @@ bool MatchNearest(const std::vector<Candidate>& cands, std::string typed, int32_
     bool found = false;
     double best = 0;
     for (const Candidate& cand : cands) {
+        // A label read as a decimal number; one without digits ("Off") reads as 0.
         const std::string digits = ValueText::KeepChars(ValueText::Trim(cand.label), ".-");
-        if (!ValueText::HasDigit(digits)) {
-            continue;
-        }
         const double d = std::abs(ValueText::ParseDecimal(digits) - want);
         if (!found || d < best) {
             found = true;

@@ -121,7 +121,7 @@ TEST_F(CodecTest, TypedChoiceMatchesTextOrTheNearestNumber) {
     Type("off");
     Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
                              Codec::MatchMode::Numeric, pending);
-    EXPECT_EQ(v, 1);  // "off" reads as 0; the nearest numbered label is 12
+    EXPECT_EQ(v, 0);  // "off" reads as 0, and so does the label "Off"
     Type("oops");
     EXPECT_EQ(Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
                                        Codec::MatchMode::Numeric, pending),

@@ -1,0 +1,48 @@
+// import-csv FILE IN.csv -o OUT: the channels of FILE replaced by the rows of
+// IN.csv, each field typed into its cell. Nothing is written when a row fails.
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "cliCommand.h"
+#include "cliSheetSession.h"
+#include "indChannelCsv.h"
+
+namespace {
+
+void Report(const char* kind, const indCsvProblem& p) {
+    std::fprintf(stderr, "%s: line %d%s%s: %s\n", kind, p.line, p.column.empty() ? "" : ", column ",
+                 p.column.c_str(), p.message.c_str());
+}
+
+}  // namespace
+
+int CmdImportCsv(const cliArgs& args) {
+    std::ifstream in(args.positional[1], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "orvane-cli import-csv: cannot read '%s'\n",
+                     args.positional[1].c_str());
+        return 2;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+
+    cliSheetSession session;
+    const int code = session.Open(args.positional[0]);
+    if (code != 0) {
+        return code;
+    }
+    std::vector<indCsvProblem> errors, notes;
+    const bool ok = ImportChannelCsv(session.Context(), text.str(), errors, notes);
+    for (const indCsvProblem& n : notes) {
+        Report("note", n);
+    }
+    for (const indCsvProblem& e : errors) {
+        Report("error", e);
+    }
+    if (!ok) {
+        return 1;
+    }
+    return session.Document().SaveToFile(args.Option("-o")) ? 0 : 2;
+}
