@@ -25,9 +25,14 @@ void Print(const std::string& line) {
     std::fflush(stdout);
 }
 
+// Two 16-character comments, model bits, revision 1.0, and channels off the
+// 5 kHz and 6.25 kHz grids accepted (byte 34, bit 6).
 std::vector<uint8_t> DefaultInfo() {
-    std::vector<uint8_t> info(38, 0);
-    info[34] = 0x40;  // accepts channels off the 5 kHz and 6.25 kHz grids
+    const std::string comments = "SIMULATED RADIO ORVANE-RADIO-SIM";
+    std::vector<uint8_t> info(comments.begin(), comments.end());
+    info.resize(38, 0);
+    info[33] = 0x10;
+    info[34] = 0x40;
     return info;
 }
 
