@@ -24,6 +24,13 @@ const std::vector<cliCommand> kCommands = {
      false,
      1,
      CmdVerify},
+    {"check",
+     "FILE",
+     "run the warning check list; exit status 1 when it finds errors",
+     {},
+     false,
+     1,
+     CmdCheck},
     {"sheet",
      "FILE REF",
      "print a sheet of the image as the item handler shows it, e.g. "

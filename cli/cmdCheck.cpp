@@ -1,0 +1,37 @@
+// check FILE: the warning check list on the image: "errors: N" and
+// "warnings: M", then one line per flagged sheet reference with its kind;
+// exit status 1 when there are errors, else 0 (a file that does not open
+// gives its clone-file result code, its message on stderr).
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cliCommand.h"
+#include "cliSheetSession.h"
+#include "cmcGTex.h"
+#include "indWarningCheck.h"
+
+namespace {
+
+void PrintReferences(const char* kind, const std::vector<std::string>& references) {
+    for (const std::string& reference : references) {
+        std::printf("%s: %s\n", kind, reference.c_str());
+    }
+}
+
+}  // namespace
+
+int CmdCheck(const cliArgs& args) {
+    cliSheetSession session;
+    const int code = session.Open(args.positional[0]);
+    if (code != 0) {
+        return code;
+    }
+    const indWarningCheckResult result =
+        CheckWarnings(session.Handler(), GTex(), session.Document().ModelType(), nullptr);
+    std::printf("errors: %d\nwarnings: %d\n", result.errors, result.warnings);
+    PrintReferences("error", result.errorReferences);
+    PrintReferences("warning", result.warningReferences);
+    return result.errors > 0 ? 1 : 0;
+}
