@@ -245,7 +245,8 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
 
     // Any key on a blank channel or on the entry row moves to its receive frequency.
     if (!handled && call.category == CT_Mch && IsChannelRecordItem(call.item) &&
-        call.item != CL_Mch_Atr && c.Key <= 127 && (!call.rec.Used() || call.newChannelRow)) {
+        IsImplemented(call.item) && call.item != CL_Mch_Atr && c.Key <= 127 &&
+        (!call.rec.Used() || call.newChannelRow)) {
         if (call.item != CL_Mch_FreqR) {
             c.DisplayText.clear();
             c.RedirItem = CL_Mch_FreqR;
