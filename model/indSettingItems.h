@@ -156,41 +156,29 @@ struct indSettingItem {
     int width = 0;               // DecimalId width, HexDigits digits, Passcode digits, texts
     bool flag = false;           // HexDigit: F allowed; Tone and FiveToneCode: receive
     // Rows the value exists on; other rows show "----".
+    static constexpr int NoLastRow = 0x7FFFFFFF;
     int firstRow = 0;
-    int lastRow = 0x7FFFFFFF;
+    int lastRow = NoLastRow;
     int changeFlags = 0;
     uint8_t models = ModelMask::All;
 
-    constexpr indSettingItem Rows(int first, int last) const {
+    // Copies with one option changed, for the table's builders.
+    template <typename T, typename V>
+    constexpr indSettingItem With(T indSettingItem::*field, V value) const {
         indSettingItem s = *this;
-        s.firstRow = first;
-        s.lastRow = last;
+        s.*field = static_cast<T>(value);
         return s;
+    }
+    constexpr indSettingItem Rows(int first, int last) const {
+        return With(&indSettingItem::firstRow, first).With(&indSettingItem::lastRow, last);
     }
     constexpr indSettingItem Conv(indConversion c) const {
-        indSettingItem s = *this;
-        s.conversion = c;
-        return s;
+        return With(&indSettingItem::conversion, c);
     }
-    constexpr indSettingItem Rule(indRule r) const {
-        indSettingItem s = *this;
-        s.rule = r;
-        return s;
-    }
-    constexpr indSettingItem Models(uint8_t m) const {
-        indSettingItem s = *this;
-        s.models = m;
-        return s;
-    }
+    constexpr indSettingItem Rule(indRule r) const { return With(&indSettingItem::rule, r); }
+    constexpr indSettingItem Models(uint8_t m) const { return With(&indSettingItem::models, m); }
     constexpr indSettingItem Change(int flags) const {
-        indSettingItem s = *this;
-        s.changeFlags = flags;
-        return s;
-    }
-    constexpr indSettingItem Kind(int kind) const {
-        indSettingItem s = *this;
-        s.entryKind = kind;
-        return s;
+        return With(&indSettingItem::changeFlags, flags);
     }
     bool HasRow(int row) const { return row >= firstRow && row <= lastRow; }
 };

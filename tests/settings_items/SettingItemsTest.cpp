@@ -98,16 +98,7 @@ TEST_F(SettingItemsTest, AddressRangeLinesShowTheirFixedEnds) {
     // Row 1 of the group line takes no key; the group start asks the other rows to redraw.
     f.Request(CT_MSK_AdrRange, CL_Msk_AdrRange_Group, 1, Keys::Space);
     EXPECT_EQ(f.Word(0x34E0), 0);
-    int flags = 0;
-    f.capsule = indCellCapsule{};
-    f.cell = cmcCellObj{};
-    f.cell.category = CT_MSK_AdrRange;
-    f.cell.item = CL_Msk_AdrRange_Group;
-    f.capsule.Cell = &f.cell;
-    f.capsule.Editable = 1;
-    f.capsule.Key = Keys::Space;
-    f.capsule.OnChange = [&flags](indCellCapsule&, int changeFlags) { flags = changeFlags; };
-    f.handler.HandleCell(f.capsule, 1);
+    const int flags = f.Notified(CT_MSK_AdrRange, CL_Msk_AdrRange_Group, 0, Keys::Space);
     EXPECT_EQ(f.Word(0x34E0), 1);
     EXPECT_NE(flags & ChangeFlags::OtherRows, 0);
 }
@@ -146,18 +137,7 @@ TEST_F(SettingItemsTest, TwoToneReceiveToneIsTheCentreOfItsWindow) {
 }
 
 TEST_F(SettingItemsTest, UserToneEncodeSetsItsDecodeWindow) {
-    int flags = 0;
-    f.cell = cmcCellObj{};
-    f.cell.category = CT_UserTone;
-    f.cell.item = CL_UTone_Encode;
-    f.cell.index = 4;
-    f.capsule = indCellCapsule{};
-    f.capsule.Cell = &f.cell;
-    f.capsule.Editable = 1;
-    f.capsule.EditResult = 1;
-    f.capsule.InputText = "1000";
-    f.capsule.OnChange = [&flags](indCellCapsule&, int changeFlags) { flags = changeFlags; };
-    f.handler.HandleCell(f.capsule, 1);
+    const int flags = f.Notified(CT_UserTone, CL_UTone_Encode, 4, Keys::None, "1000");
     EXPECT_EQ(f.Word(0x0160 + 8), 6400);  // Hz x 6.4
     EXPECT_EQ(f.Word(0x017E + 16), 970);
     EXPECT_EQ(f.Word(0x0180 + 16), 1030);

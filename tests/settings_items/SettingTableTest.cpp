@@ -64,7 +64,7 @@ Edit EditFor(const indSettingItem& s) {
 // The rows the generated test visits: every row of a row item, row 0 of the others.
 std::vector<int> RowsOf(const indSettingItem& s) {
     std::vector<int> rows;
-    const int last = s.lastRow == 0x7FFFFFFF ? s.firstRow : s.lastRow;
+    const int last = s.lastRow == indSettingItem::NoLastRow ? s.firstRow : s.lastRow;
     for (int r = s.firstRow; r <= last; ++r) {
         rows.push_back(r);
     }
@@ -157,7 +157,7 @@ TEST_F(SettingTableTest, EveryItemReadsBackAsShownAndKeepsToItsField) {
 
 TEST_F(SettingTableTest, RowsOutsideAnItemsRangeDoNotApply) {
     for (const indSettingItem& s : SettingItems()) {
-        if (s.lastRow == 0x7FFFFFFF) {
+        if (s.lastRow == indSettingItem::NoLastRow) {
             continue;
         }
         SCOPED_TRACE(std::string(CellItemName(s.item)));

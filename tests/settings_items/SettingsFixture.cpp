@@ -41,21 +41,27 @@ std::string SettingsFixture::Show(int category, int item, int row) {
 }
 
 uint8_t SettingsFixture::Choose(int category, int item, int row, int entryKind, int32_t value) {
+    Request(category, item, row, Keys::None);  // the cell and a capsule for it
     subCell_ = cmcCellObj{};
     subCell_.item = entryKind;
     subCell_.index = value;
     subCapsule_ = indCellCapsule{};
     subCapsule_.Cell = &subCell_;
-    cell = cmcCellObj{};
-    cell.category = category;
-    cell.item = item;
-    cell.index = row;
-    capsule = indCellCapsule{};
-    capsule.Cell = &cell;
-    capsule.Editable = 1;
     capsule.EditResult = 2;
     capsule.SubCell = &subCapsule_;
     return handler.HandleCell(capsule);
+}
+
+int SettingsFixture::Notified(int category, int item, int row, int32_t key,
+                              const std::string& text) {
+    Request(category, item, row, Keys::None);
+    capsule.Key = key;
+    capsule.EditResult = text.empty() ? 0 : 1;
+    capsule.InputText = text;
+    int flags = 0;
+    capsule.OnChange = [&flags](indCellCapsule&, int changeFlags) { flags = changeFlags; };
+    handler.HandleCell(capsule, 1);
+    return flags;
 }
 
 void SettingsFixture::SetWord(int address, int value) {
