@@ -62,6 +62,14 @@ const std::vector<cliCommand> kCommands = {
      false,
      2,
      CmdImportCsv},
+    {"diff",
+     "A B",
+     "list the cells whose values differ between two clone files; exit status 0 when equal, 1 "
+     "when different",
+     {},
+     false,
+     2,
+     CmdDiff},
     {"radio-info",
      "--port DEV",
      "identify the radio on the serial device DEV",
@@ -77,12 +85,14 @@ const std::vector<cliCommand> kCommands = {
      FreeFormArgs,
      CmdRead},
     {"write",
-     "--port DEV FILE [--high-speed]",
-     "write a clone file into the radio",
-     {},
+     "--port DEV FILE [--high-speed] [--verify] [--backup DIR]",
+     "write a clone file into the radio; --backup saves the radio's image in DIR first, "
+     "--verify reads the radio back and compares",
+     {{"--port", true}, {"--backup", false}},
      true,
-     FreeFormArgs,
-     CmdWrite},
+     1,
+     CmdWrite,
+     {"--high-speed", "--verify"}},
 };
 
 }  // namespace

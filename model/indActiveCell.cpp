@@ -184,6 +184,10 @@ void SetBank(indCellCall& call, int bank) {
 
 }  // namespace
 
+uint8_t indActiveCell::RecordKindOf(int category, int modelType) {
+    return RecordKind(category, modelType);
+}
+
 bool indActiveCell::IsImplemented(int item) {
     return item >= 0 && item < kCellItemCount && ItemTable()[static_cast<size_t>(item)] != nullptr;
 }

@@ -28,6 +28,8 @@ class indActiveCell {
 
     // Whether this model handles the item (others show "%d *Yet*").
     static bool IsImplemented(int item);
+    // The record kind that a category's rows decode (0 for none).
+    static uint8_t RecordKindOf(int category, int modelType);
 
   private:
     uint8_t QueryFlags(int category, int item, int row);

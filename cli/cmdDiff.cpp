@@ -1,0 +1,31 @@
+// diff A B: the differences between two clone files as the sheets show them.
+
+#include <cstdio>
+
+#include "cliCommand.h"
+#include "cliSheetSession.h"
+#include "indImageDiff.h"
+
+int CmdDiff(const cliArgs& args) {
+    cliSheetSession a, b;
+    for (auto [session, path] :
+         {std::pair{&a, &args.positional[0]}, std::pair{&b, &args.positional[1]}}) {
+        const int code = session->Open(*path);
+        if (code != 0) {
+            return code == 1 ? 2 : code;
+        }
+    }
+    if (a.Document().ModelType() != b.Document().ModelType()) {
+        std::printf("model | - | model type | %d | %d\n", a.Document().ModelType(),
+                    b.Document().ModelType());
+    }
+    const indImageDiff diff = DiffImages(a.Context(), b.Context());
+    for (const indCellDifference& d : diff.cells) {
+        std::printf("%s | %s | %s | %s | %s\n", d.sheet.c_str(), d.row.c_str(), d.column.c_str(),
+                    d.before.c_str(), d.after.c_str());
+    }
+    for (const indByteDifference& d : diff.bytes) {
+        std::printf("bytes %04X-%04X | no cell shows them\n", d.first, d.last);
+    }
+    return diff.Equal() && a.Document().ModelType() == b.Document().ModelType() ? 0 : 1;
+}
