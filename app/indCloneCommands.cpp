@@ -53,6 +53,7 @@ bool indCloneCommands::StartCommand(void (indCloneCommands::*afterInformation)(d
 void indCloneCommands::Finish(int outcome) {
     running_ = false;
     secondInformation_ = false;
+    imageOnly_ = false;
     outcome_ = outcome;
     if (finished_) {
         finished_(outcome);
@@ -65,7 +66,14 @@ bool indCloneCommands::CloneRead() {
     if (document_.ConfirmSave(false) == cmcMbResult::Cancel) {
         return false;
     }
+    imageOnly_ = false;
     return StartCommand(&indCloneCommands::ReadAfterInformation);
+}
+
+bool indCloneCommands::ReadRadioImage() {
+    imageOnly_ = true;
+    imageOnly_ = StartCommand(&indCloneCommands::ReadAfterInformation);
+    return imageOnly_;
 }
 
 void indCloneCommands::ReadAfterInformation(dst_CDrv_Result& result) {
@@ -76,6 +84,7 @@ void indCloneCommands::ReadAfterInformation(dst_CDrv_Result& result) {
     const std::vector<AddressRange> ranges =
         GetAddressRanges(RangePurpose::CloneRead, document_.Radio().mapRevision);
     manager_.SetImageSize(document_.WorkingImage().Size());
+    transferRanges_ = ranges;
     if (!manager_.StartRead(ranges, [this](dst_CDrv_Result& r) { ReadDone(r); })) {
         Finish(NotCompleted);
     }
@@ -83,6 +92,9 @@ void indCloneCommands::ReadAfterInformation(dst_CDrv_Result& result) {
 
 void indCloneCommands::ReadDone(dst_CDrv_Result& result) {
     if (result.code == CloneResult::Success) {
+        transferImage_.Assign(result.image);
+    }
+    if (result.code == CloneResult::Success && !imageOnly_) {
         cmcEeprom& working = document_.WorkingImage();
         working.Assign(result.image);
         document_.AfterImageLoaded(working);
@@ -159,6 +171,7 @@ bool indCloneCommands::PrepareAndWrite(const std::vector<AddressRange>& ranges) 
         // The manager's driver sends its own copy of the prepared image.
         started =
             manager_.StartWrite(working, ranges, [this](dst_CDrv_Result& r) { WriteDone(r); });
+        transferRanges_ = ranges;
     }
     // The conversions made for the radio never reach the user's data.
     working.Assign(backup);
@@ -175,6 +188,7 @@ bool indCloneCommands::ConfirmWrite(bool channelsReplaced) const {
 
 void indCloneCommands::WriteDone(dst_CDrv_Result& result) {
     if (result.code == CloneResult::Success) {
+        transferImage_.Assign(result.image);
         if (hooks_.closeSheet) {
             hooks_.closeSheet();
         }

@@ -49,9 +49,16 @@ class indCloneCommands {
     bool CloneRead();
     bool CloneWrite();
     bool CloneInfo();
+    // Clone Read's exchanges without touching the document: the radio's image
+    // stays in LastTransferImage (a backup, or a check of what a write stored).
+    bool ReadRadioImage();
 
     bool IsRunning() const { return running_; }
     int LastOutcome() const { return outcome_; }
+    // After a read or write that ended with 0: the image the radio delivered,
+    // or the prepared image that was sent; and the ranges of that exchange.
+    const cmcEeprom& LastTransferImage() const { return transferImage_; }
+    const std::vector<AddressRange>& LastTransferRanges() const { return transferRanges_; }
 
   private:
     bool StartCommand(void (indCloneCommands::*afterInformation)(dst_CDrv_Result&));
@@ -72,5 +79,8 @@ class indCloneCommands {
     std::function<void(int)> finished_;
     bool running_ = false;
     bool secondInformation_ = false;
+    bool imageOnly_ = false;  // the running read leaves the document alone
     int outcome_ = NotCompleted;
+    cmcEeprom transferImage_;
+    std::vector<AddressRange> transferRanges_;
 };

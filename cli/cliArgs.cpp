@@ -17,10 +17,16 @@ bool ParseCliArgs(const cliCommand& command, int argc, char** argv, int first, c
         return std::any_of(command.valueOptions.begin(), command.valueOptions.end(),
                            [&](const cliOption& o) { return name == o.name; });
     };
+    const auto isFlag = [&](const std::string& name) {
+        return std::any_of(command.flagOptions.begin(), command.flagOptions.end(),
+                           [&](const char* flag) { return name == flag; });
+    };
     for (int i = first; i < argc; ++i) {
         const std::string word = argv[i];
         if (word == "--yes" && command.acceptsYes) {
             args.yes = true;
+        } else if (isFlag(word)) {
+            args.flags.insert(word);
         } else if (takesValue(word)) {
             if (i + 1 >= argc) {
                 error = "option " + word + " needs a value";

@@ -69,9 +69,13 @@ int cliCloneSession::Run(bool (indCloneCommands::*command)()) {
     if (!(commands_.*command)()) {
         return NotCompletedStatus;
     }
-    DefaultLoopTimerHost().RunUntil([&] { return !commands_.IsRunning(); }, CommandLimitMs);
-    const int outcome = commands_.IsRunning() ? NotCompletedStatus : commands_.LastOutcome();
+    const int outcome =
+        Wait([&] { return !commands_.IsRunning(); }) ? commands_.LastOutcome() : NotCompletedStatus;
     return outcome == indCloneCommands::NotCompleted ? NotCompletedStatus : outcome;
+}
+
+bool cliCloneSession::Wait(const std::function<bool()>& done) {
+    return DefaultLoopTimerHost().RunUntil(done, CommandLimitMs);
 }
 
 void cliCloneSession::ShowProgress() {

@@ -3,6 +3,7 @@
 // given device, the clone commands, questions on the terminal (or --yes) and
 // the progress of reads and writes on stderr.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,9 +34,13 @@ class cliCloneSession : public indCloneManHost {
     ~cliCloneSession() override;
 
     indDocument& Document() { return document_; }
+    indCloneCommands& Commands() { return commands_; }
     // Runs a command of indCloneCommands to its end. The exit status: 0, the
     // clone result code, or 1 when it did not start or did not complete.
     int Run(bool (indCloneCommands::*command)());
+    // Runs the exchanges until done() holds; false when it still did not after
+    // longer than any exchange can last.
+    bool Wait(const std::function<bool()>& done);
 
     void ShowProgress() override;
     void UpdateProgress(const indCloneProgress& progress) override;

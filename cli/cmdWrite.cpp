@@ -1,17 +1,82 @@
-// write --port DEV FILE [--high-speed] [--yes]: opens the clone file and writes it into the radio.
+// write --port DEV FILE [--high-speed] [--yes] [--verify] [--backup DIR]: opens
+// the clone file and writes it into the radio; with --backup the radio's image
+// is saved in DIR first, with --verify the radio is read back and compared.
+
+#include <cstdio>
 
 #include "cliCloneSession.h"
 #include "cliCommand.h"
+#include "indVerifiedWrite.h"
+
+namespace {
+
+constexpr int NotCompletedStatus = 1;
+
+void ReportFailure(const indVerifiedWrite& write, const std::string& directory) {
+    const indVerifyMismatch& m = write.Mismatch();
+    switch (write.Outcome()) {
+        case indVerifiedWrite::BackupFailed:
+            std::fprintf(stderr,
+                         "orvane-cli: no backup could be saved in %s%s%s; nothing was "
+                         "written to the radio\n",
+                         directory.c_str(), write.BackupError().empty() ? "" : ": ",
+                         write.BackupError().c_str());
+            break;
+        case indVerifiedWrite::VerifyReadFailed:
+            std::fprintf(stderr,
+                         "orvane-cli: the image was written, but the radio could not be "
+                         "read back to verify it\n");
+            break;
+        case indVerifiedWrite::VerifyMismatch:
+            std::fprintf(stderr,
+                         "orvane-cli: verification failed: %d byte(s) in the radio differ from "
+                         "what was sent, the first at address %04X (sent %02X, radio holds "
+                         "%02X)\n",
+                         m.count, m.address, m.sent, m.stored);
+            break;
+        default:
+            break;  // the clone commands have shown their message
+    }
+}
+
+// The write with its safeguards; the exit status.
+int RunVerifiedWrite(cliCloneSession& session, const cliArgs& args) {
+    const std::string directory = args.Option("--backup");
+    indVerifiedWrite write(session.Commands());
+    write.SetBackupDirectory(directory);
+    write.SetVerify(args.Flag("--verify"));
+    if (write.Start() && !session.Wait([&] { return !write.IsRunning(); })) {
+        return NotCompletedStatus;
+    }
+    if (!write.BackupPath().empty()) {
+        std::printf("backup: %s\n", write.BackupPath().c_str());
+    }
+    if (write.Outcome() == 0 && args.Flag("--verify")) {
+        std::printf("verified: the radio holds what was sent\n");
+    }
+    ReportFailure(write, directory);
+    return write.Outcome() == indCloneCommands::NotCompleted ? NotCompletedStatus : write.Outcome();
+}
+
+}  // namespace
 
 int CmdWrite(const cliArgs& args) {
-    cliCloneArgs clone;
-    if (!ParseCloneArgs(args.words, {"--port", "--high-speed", "--yes"}, 1, clone)) {
+    const bool backup = args.options.count("--backup") > 0;
+    if (backup && args.Option("--backup").empty()) {
+        std::fprintf(stderr, "orvane-cli: option --backup needs a folder\n");
         return ExitUsage;
     }
+    cliCloneArgs clone;
+    clone.port = args.Option("--port");
+    clone.highSpeed = args.Flag("--high-speed");
+    clone.yes = args.yes;
     cliCloneSession session(clone);
-    const int opened = session.Document().OpenFile(clone.files[0]);
+    const int opened = session.Document().OpenFile(args.positional[0]);
     if (opened != 0) {
-        return opened < 0 ? 1 : opened;  // the reader has shown its message
+        return opened < 0 ? NotCompletedStatus : opened;  // the reader has shown its message
     }
-    return session.Run(&indCloneCommands::CloneWrite);
+    if (!backup && !args.Flag("--verify")) {
+        return session.Run(&indCloneCommands::CloneWrite);
+    }
+    return RunVerifiedWrite(session, args);
 }
