@@ -180,8 +180,8 @@ constexpr indSettingItem kItems[] = {
     Choice(CL_Msk_Msg_Status_Selection, StoreBit(0x35AC, 1, 1), OnOff2)
         .Rows(0, 23)
         .Models(M::BiisPmr),
-    Text(CL_Msk_Msg_Status_Text_Rx, 0x3240, 12, 12).Rows(0, 22).Models(M::BiisPmr),
-    Text(CL_Msk_Msg_Status_Text_Tx, 0x3360, 12, 12).Rows(0, 22).Models(M::BiisPmr),
+    Text(CL_Msk_Msg_Status_Text_Rx, 0x3240, 12, 12).Rows(0, 23).Models(M::BiisPmr),
+    Text(CL_Msk_Msg_Status_Text_Tx, 0x3360, 12, 12).Rows(0, 23).Models(M::BiisPmr),
     Text(CL_Msk_Msg_ShortTxtTxMsg_1, 0x3480, 12, 12).Rows(0, 7).Models(M::BiisPmr),
     // ---- MSK timing and errors
     Integer(CL_Msk_TimingErr_NA, StoreByte(0x34E7), 1, 8).Models(M::BiisPmr),

@@ -200,3 +200,76 @@ TEST_F(SettingTableTest, SheetsShowEachItemOnTheModelTypesItBelongsTo) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every value the field of a choice item can hold, as the list index it shows.
+std::set<int32_t> ChoiceValues(const indSettingItem& s, int pllType) {
+    uint32_t mask = 0;  // the bits the stored number can have
+    for (int i = 0; i < s.store.spec.pieceCount; ++i) {
+        const datPiece& p = s.store.spec.pieces[static_cast<size_t>(i)];
+        mask |= ((1u << (p.hi - p.lo + 1)) - 1u) << p.shift;
+    }
+    std::set<int32_t> values;
+    for (uint32_t stored = 0;; stored = (stored - mask) & mask) {  // every submask
+        const auto v = static_cast<int32_t>(stored);
+        values.insert(s.rule == indRule::PllReference ? SettingRules::PllReferenceIndex(v, pllType)
+                                                      : SettingRules::ToShown(s.conversion, v));
+        if (stored == mask) {
+            break;
+        }
+    }
+    return values;
+}
+
+TEST_F(SettingTableTest, ChoiceListsHaveAnEntryForEveryValueOfTheirField) {
+    for (const indSettingItem& s : SettingItems()) {
+        if (s.codec != indCodecKind::Choice) {
+            continue;
+        }
+        for (int pllType = 0; pllType < 2; ++pllType) {
+            const std::string list = s.rule == indRule::PllReference
+                                         ? SettingRules::PllReferenceList(pllType)
+                                         : std::string(s.list);
+            for (int32_t value : ChoiceValues(s, pllType)) {
+                EXPECT_NE(f.lists.GetChoiceText(list, s.entryKind, value), "error")
+                    << CellItemName(s.item) << " " << list << " value " << value;
+            }
+        }
+    }
+    // Key functions: every byte in the list of every model type; the option pop-up's two values.
+    for (const char* list : {"GI_Sheet_Sel_Keys_Conv_Lmr", "GI_Sheet_Sel_Keys_Conv_Pmr",
+                             "GI_Sheet_Sel_Keys_Conv_BiisPmr"}) {
+        for (int32_t code = 0; code < 256; ++code) {
+            EXPECT_NE(f.lists.GetChoiceText(list, Flex0, code), "error") << list << " " << code;
+        }
+    }
+    for (int32_t bit : {0, 1}) {
+        EXPECT_NE(f.lists.GetChoiceText("GI_Sheet_Sel_KDisp_KeyOpt_HL", FlexKeyOpt, bit), "error");
+    }
+    // The ABC list names every value of the byte that is not a code number.
+    for (int32_t value = 0; value < 256; ++value) {
+        if (value < 2 || value > 32) {
+            EXPECT_NE(f.lists.GetChoiceText("GI_Sheet_Sel_RxC_AbcSel", Flex0, value), "error")
+                << value;
+        }
+    }
+}
+
+TEST_F(SettingTableTest, SharedStorageIsOneValueInEveryView) {
+    // The long-tone timer is the first 2-tone period.
+    f.Type(CT_TX_Code, CL_5TTx_LongToneTimer, 0, "0.5");
+    EXPECT_EQ(f.Byte(0x00AF), 50);
+    EXPECT_EQ(f.Show(CT_2ToneTX_Common, CL_2T_1st_Period, 0), "  5.0");
+    // 2-tone and 5-tone receive codes share their slots and texts.
+    f.Type(CT_2Tone_Code, CL_2T_Text, 2, "Depot");
+    EXPECT_EQ(f.Show(CT_RX_Code, CL_5TRx_Text, 2), "Depot");
+    f.Choose(CT_RX_Code, CL_5TRx_Bell, 2, Flex0, 2);
+    EXPECT_EQ(f.Show(CT_2Tone_Code, CL_2T_Bell, 2),
+              f.lists.GetChoiceText("GI_Sheet_Sel_RxC_Bell", Flex0, 2));
+    // The 2-tone transmit tones are user-tone encode slots 0 and 1.
+    f.Type(CT_2ToneTX_Common, CL_2TTx_Freq_2nd, 0, "1500");
+    EXPECT_EQ(f.Show(CT_UserTone, CL_UTone_Encode, 1), "1500.0");
+}
+
+}  // namespace
