@@ -1,4 +1,5 @@
 #include "ClfLine.h"
+#include "cmcHex.h"
 
 #include <climits>
 
@@ -6,24 +7,11 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 // The value of the hex digits text[first .. first + n - 1]; the caller has checked them.
 int HexNumber(std::string_view text, size_t first, size_t n) {
     int value = 0;
     for (size_t i = first; i < first + n; ++i) {
-        value = value * 16 + HexValue(text[i]);
+        value = value * 16 + HexDigitValue(text[i]);
     }
     return value;
 }
@@ -77,7 +65,7 @@ bool ParseDataLine(std::string_view line, ClfDataLine& out) {
         return false;
     }
     for (char c : line) {
-        if (HexValue(c) < 0) {
+        if (HexDigitValue(c) < 0) {
             return false;
         }
     }

@@ -1,4 +1,5 @@
 #include "cmcBuff.h"
+#include "cmcHex.h"
 
 #include <algorithm>
 #include <cstring>
@@ -113,24 +114,11 @@ void cmcBuff::Shrink() {
     }
 }
 
-static int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 cmcBuff cmcBuff::FromHex(std::string_view text) {
     cmcBuff out;
     int high = -1;
     for (char c : text) {
-        const int v = HexValue(c);
+        const int v = HexDigitValue(c);
         if (v < 0) {
             continue;
         }

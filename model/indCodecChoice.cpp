@@ -59,12 +59,10 @@ bool MatchText(const std::vector<Candidate>& cands, const std::string& typed, in
     return false;
 }
 
-bool MatchNearest(const std::vector<Candidate>& cands, std::string typed, int32_t& value) {
-    if (typed.size() >= 2 && (typed[0] == 'o' || typed[0] == 'O') &&
-        (typed[1] == 'f' || typed[1] == 'F')) {
-        typed = "0";
-    } else if (!typed.empty() && (typed[0] == 'o' || typed[0] == 'O')) {
-        return false;
+bool MatchNearest(const std::vector<Candidate>& cands, std::string_view text, int32_t& value) {
+    const std::string typed = ValueText::ZeroForOff(text);
+    if (!typed.empty() && (typed[0] == 'o' || typed[0] == 'O')) {
+        return false;  // "o" followed by anything but "f"
     }
     if (!ValueText::HasDigit(typed)) {
         return false;
@@ -183,11 +181,7 @@ int SelectTwoLists(indCellCapsule& c, cmcFCache& lists, cmcGTex& /*texts*/,
 
     int32_t row = 0;
     if (c.EditResult == 1 && c.SubCell == nullptr) {
-        std::string typed = ValueText::Trim(c.InputText);
-        if (typed.size() >= 2 && (typed[0] == 'o' || typed[0] == 'O') &&
-            (typed[1] == 'f' || typed[1] == 'F')) {
-            typed = "0";
-        }
+        const std::string typed = ValueText::ZeroForOff(c.InputText);
         if (ValueText::HasDigit(typed)) {
             value = std::clamp(ValueText::ParseRounded(typed), low, high);
         }

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include "cmcHex.h"
 
 #include "CellNames.h"
 #include "cmcFCache.h"
@@ -35,18 +36,6 @@ std::string Filter(std::string_view text, std::string_view allowed) {
 }
 
 // The digit of a character of a hexadecimal digit string, upper-cased; -1 for others.
-int HexValue(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    return -1;
-}
 
 }  // namespace
 
@@ -59,7 +48,7 @@ int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits,
             int v = 0;
             if (i < n) {
                 const char ch = kept[static_cast<size_t>(i)];
-                v = ch == '*' ? 14 : ch == '#' ? 15 : HexValue(ch);
+                v = ch == '*' ? 14 : ch == '#' ? 15 : HexDigitValue(ch);
             }
             SetNibble(nibbles, i, v);
         }
@@ -113,7 +102,7 @@ int EditFiveToneCode(indCellCapsule& c, uint8_t* code, uint8_t& marks, int maxDi
             } else if (ch == '*' || ch == 'g' || ch == 'G') {
                 v = groupDigit & 0x0F;
             } else {
-                v = HexValue(ch);
+                v = HexDigitValue(ch);
             }
             SetNibble(bytes, i, v);
         }
@@ -150,11 +139,7 @@ int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, uint8_t& pe
     const bool isNumber = value >= 1 && value <= 32;
     int32_t row = 0;
     if (c.EditResult == 1 && c.SubCell == nullptr) {
-        std::string typed = ValueText::Trim(c.InputText);
-        if (typed.size() >= 2 && (typed[0] == 'o' || typed[0] == 'O') &&
-            (typed[1] == 'f' || typed[1] == 'F')) {
-            typed = "0";
-        }
+        const std::string typed = ValueText::ZeroForOff(c.InputText);
         if (ValueText::HasDigit(typed)) {
             value = std::clamp(ValueText::ParseRounded(ValueText::KeepChars(typed, "")), 0, 32);
         }

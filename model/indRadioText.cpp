@@ -1,4 +1,5 @@
 #include "indRadioText.h"
+#include "cmcHex.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,18 +9,6 @@ namespace RadioText {
 namespace {
 constexpr int MaxLength = 255;
 
-int HexValue(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    return -1;
-}
 }  // namespace
 
 std::string ToDisplay(const uint8_t* bytes, int length) {
@@ -54,8 +43,8 @@ std::string FromDisplay(std::string_view text) {
                 continue;
             }
             // "%" and two hex digits is that byte, unless the byte is 0..15.
-            const int hi = i + 1 < text.size() ? HexValue(text[i + 1]) : -1;
-            const int lo = i + 2 < text.size() ? HexValue(text[i + 2]) : -1;
+            const int hi = i + 1 < text.size() ? HexDigitValue(text[i + 1]) : -1;
+            const int lo = i + 2 < text.size() ? HexDigitValue(text[i + 2]) : -1;
             if (hi >= 0 && lo >= 0 && hi * 16 + lo >= 16) {
                 out.push_back(static_cast<char>(hi * 16 + lo));
                 i += 2;

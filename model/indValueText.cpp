@@ -187,6 +187,14 @@ bool IsOffText(std::string_view text) {
            (letters[1] == 'f' || letters[1] == 'F');
 }
 
+std::string ZeroForOff(std::string_view text) {
+    std::string t = Trim(text);
+    if (t.size() >= 2 && (t[0] == 'o' || t[0] == 'O') && (t[1] == 'f' || t[1] == 'F')) {
+        return "0";
+    }
+    return t;
+}
+
 bool ParseTimer(std::string_view text, int scale, int& value) {
     if (text.empty()) {
         return false;

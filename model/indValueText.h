@@ -43,6 +43,8 @@ std::string FormatTimer(int value, int scale, int trimCount);
 // Typed seconds to timer units, clamped to 0..255; "off" gives 0. False for an empty text.
 bool ParseTimer(std::string_view text, int scale, int& value);
 bool IsOffText(std::string_view text);
+// A typed number where "of..." (any letter case) stands for 0: trimmed, and "0" for such a text.
+std::string ZeroForOff(std::string_view text);
 
 // Minutes and seconds in steps of stepSeconds: "%2d:%02d".
 std::string FormatMinSec(int value, int stepSeconds);
