@@ -4,7 +4,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-PACKAGES=(build-essential cmake ninja-build libgtest-dev clang libclang-rt-14-dev socat)
+PACKAGES=(build-essential cmake ninja-build libgtest-dev)
+# The fuzz targets also need: clang libclang-rt-14-dev (scripts/fuzz installs them).
 
 install_missing() {
     local missing=()
