@@ -60,7 +60,7 @@ bool indVerifiedWrite::Start() {
     // before the radio is even asked.
     if (!ReserveBackupFile(backupDirectory_, now_ ? now_() : LocalNow(), backupPath_,
                            backupError_)) {
-        Finish(BackupFailed, Step::Backup);
+        Fail(Step::Backup, BackupFailed);
         return false;
     }
     if (!Begin(Step::Backup)) {
@@ -80,42 +80,44 @@ bool indVerifiedWrite::Begin(Step step) {
 }
 
 void indVerifiedWrite::Continue(int outcome) {
+    if (step_ == Step::Idle) {
+        return;  // a command this object did not start
+    }
+    if (outcome != 0) {
+        Fail(step_, outcome);
+        return;
+    }
     switch (step_) {
         case Step::Backup:
-            if (outcome != 0) {
-                DropBackupFile();
-                Finish(BackupFailed, Step::Backup);
-            } else {
-                AfterBackup();
-            }
+            AfterBackup();
             break;
         case Step::Write:
-            if (outcome != 0) {
-                Finish(outcome, Step::Write);
-            } else {
-                AfterWrite();
-            }
+            AfterWrite();
             break;
-        case Step::Verify:
-            if (outcome != 0) {
-                Finish(VerifyReadFailed, Step::Verify);
-            } else {
-                AfterVerify();
-            }
+        default:
+            AfterVerify();
             break;
-        case Step::Idle:
-            break;  // a command this object did not start
     }
+}
+
+void indVerifiedWrite::Fail(Step step, int outcome) {
+    if (step == Step::Backup) {
+        DropBackupFile();
+    }
+    // The write keeps its clone result code; the steps around it have their own.
+    const int code = step == Step::Backup   ? BackupFailed
+                     : step == Step::Verify ? VerifyReadFailed
+                                            : outcome;
+    Finish(code, step);
 }
 
 void indVerifiedWrite::AfterBackup() {
     if (SaveBackupImage(backupPath_, commands_.LastTransferImage(),
                         commands_.LastTransferRanges()) != 0) {
         backupError_ = "the clone file could not be written";
-        DropBackupFile();
-        Finish(BackupFailed, Step::Backup);
+        Fail(Step::Backup, BackupFailed);
     } else if (!Begin(Step::Write)) {
-        Finish(indCloneCommands::NotCompleted, Step::Write);
+        Fail(Step::Write, indCloneCommands::NotCompleted);
     }
 }
 
@@ -128,7 +130,7 @@ void indVerifiedWrite::AfterWrite() {
     sent_.Assign(commands_.LastTransferImage());
     sentRanges_ = commands_.LastTransferRanges();
     if (!Begin(Step::Verify)) {
-        Finish(VerifyReadFailed, Step::Verify);
+        Fail(Step::Verify, indCloneCommands::NotCompleted);
     }
 }
 

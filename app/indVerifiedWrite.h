@@ -65,6 +65,8 @@ class indVerifiedWrite {
   private:
     bool Begin(Step step);
     void Continue(int outcome);
+    // Ends with the outcome of a step that failed with outcome.
+    void Fail(Step step, int outcome);
     void AfterBackup();
     void AfterWrite();
     void AfterVerify();

@@ -35,9 +35,10 @@ struct VerifiedWriteFixture : CommandFixture {
         documentBefore.Assign(doc.WorkingImage());
     }
 
-    bool RunWrite() {
+    bool RunToEnd() {
         return time.host.AdvanceUntil([&] { return !write.IsRunning(); }, 300000);
     }
+    bool StartAndRun() { return write.Start() && RunToEnd(); }
 
     // Whether image holds the radio's bytes from before the write over 0..last.
     bool HoldsRadioBefore(const cmcEeprom& image, int last) const {
@@ -80,7 +81,7 @@ TEST_F(VerifiedWrite, BackupWriteAndReadBackOnAHealthyRadio) {
     write.SetVerify(true);
     ASSERT_TRUE(write.Start());
     EXPECT_FALSE(write.Start());  // already running
-    ASSERT_TRUE(RunWrite());
+    ASSERT_TRUE(RunToEnd());
     EXPECT_EQ(write.Outcome(), 0);
     EXPECT_EQ(write.FailedStep(), indVerifiedWrite::Step::Idle);
     EXPECT_EQ(write.Mismatch().count, 0);
@@ -102,8 +103,7 @@ TEST_F(VerifiedWrite, BackupWriteAndReadBackOnAHealthyRadio) {
 TEST_F(VerifiedWriteOldRadio, TheReadBackIsComparedWithTheBcdBytesSentNotWithTheDocument) {
     write.SetBackupDirectory(folder.Path());
     write.SetVerify(true);
-    ASSERT_TRUE(write.Start());
-    ASSERT_TRUE(RunWrite());
+    ASSERT_TRUE(StartAndRun());
     EXPECT_EQ(write.Outcome(), 0);
     cmcEeprom backup;
     ASSERT_EQ(doc.ReadForOpen(write.BackupPath(), backup), 0);  // the short map is enough
@@ -113,8 +113,7 @@ TEST_F(VerifiedWriteOldRadio, TheReadBackIsComparedWithTheBcdBytesSentNotWithThe
 
 TEST_F(VerifiedWriteCorrupting, AByteTheRadioStoredWrongIsReportedByItsAddress) {
     write.SetVerify(true);
-    ASSERT_TRUE(write.Start());
-    ASSERT_TRUE(RunWrite());
+    ASSERT_TRUE(StartAndRun());
     EXPECT_EQ(write.Outcome(), indVerifiedWrite::VerifyMismatch);
     EXPECT_EQ(write.FailedStep(), indVerifiedWrite::Step::Verify);
     EXPECT_EQ(Requests(CloneFrame::ReadRequest), 1);  // only the read-back: no backup asked
@@ -129,8 +128,7 @@ TEST_F(VerifiedWriteCorrupting, AByteTheRadioStoredWrongIsReportedByItsAddress) 
 
 TEST_F(VerifiedWriteRefused, ARefusedWriteEndsWithItsCodeAndIsNotReadBack) {
     write.SetVerify(true);
-    ASSERT_TRUE(write.Start());
-    ASSERT_TRUE(RunWrite());
+    ASSERT_TRUE(StartAndRun());
     EXPECT_EQ(write.Outcome(), CloneResult::WriteRefused);
     EXPECT_EQ(write.FailedStep(), indVerifiedWrite::Step::Write);
     EXPECT_EQ(Requests(CloneFrame::ReadRequest), 0);
@@ -138,8 +136,7 @@ TEST_F(VerifiedWriteRefused, ARefusedWriteEndsWithItsCodeAndIsNotReadBack) {
 
 TEST_F(VerifiedWriteShortRead, AFailedBackupReadWritesNothingAndLeavesNoFile) {
     write.SetBackupDirectory(folder.Path());
-    ASSERT_TRUE(write.Start());
-    ASSERT_TRUE(RunWrite());
+    ASSERT_TRUE(StartAndRun());
     EXPECT_EQ(write.Outcome(), indVerifiedWrite::BackupFailed);
     EXPECT_EQ(write.FailedStep(), indVerifiedWrite::Step::Backup);
     EXPECT_EQ(Requests(CloneFrame::ReadRequest), 1);
