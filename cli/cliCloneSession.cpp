@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cmcGTex.h"
 #include "cmcTimerHost.h"
+#include "indDocumentChecks.h"
 
 namespace {
 
@@ -54,9 +56,12 @@ bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std
 cliCloneSession::cliCloneSession(const cliCloneArgs& args)
     : asker_(args.yes),
       previousHost_(SetCurrentMessageBoxHost(&asker_)),
-      commands_(document_, manager_) {
+      commands_(document_, manager_),
+      context_(document_, menuCommands_, GTex()) {
     document_.Start();
     manager_.SetHost(this);
+    // Clone Write runs the warning check list; an error stops it before any write request.
+    commands_.SetWarningCheck([this] { return CheckDocument(context_); });
     const indLinkSettings link{1, args.highSpeed, args.port};
     manager_.SetLinkSettings([link] { return link; });
 }

@@ -12,6 +12,7 @@
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
+#include "indDocumentContext.h"
 
 // The arguments of the radio commands: --port DEV, --high-speed, -o FILE,
 // --yes and plain arguments, in any order.
@@ -47,11 +48,15 @@ class cliCloneSession : public indCloneManHost {
     void HideProgress() override;
 
   private:
+    class NoMenuCommands : public indCommands {};
+
     cliAskHost asker_;
     cmcMessageBoxHost* previousHost_;
     indDocument document_;
     indCloneMan manager_;
     indCloneCommands commands_;
-    int shownCells_ = -1;  // the progress last printed
+    NoMenuCommands menuCommands_;
+    indDocumentContext context_;  // the item handler behind the warning check list
+    int shownCells_ = -1;         // the progress last printed
     int shownDone_ = -1;
 };
