@@ -55,7 +55,7 @@ void HandlerFixture::MakeBlank(int channel) {
     working.SetByte(0x0402 + 20 * channel, 0);
 }
 
-uint8_t HandlerFixture::Request(int category, int item, int row, int32_t key, int bank) {
+void HandlerFixture::Prepare(int category, int item, int row, int bank) {
     cell = cmcCellObj{};
     cell.category = category;
     cell.item = item;
@@ -63,21 +63,18 @@ uint8_t HandlerFixture::Request(int category, int item, int row, int32_t key, in
     capsule = indCellCapsule{};
     capsule.Cell = &cell;
     capsule.Editable = 1;
-    capsule.Key = key;
     capsule.Bank = bank;
+}
+
+uint8_t HandlerFixture::Request(int category, int item, int row, int32_t key, int bank) {
+    Prepare(category, item, row, bank);
+    capsule.Key = key;
     return handler.HandleCell(capsule);
 }
 
 uint8_t HandlerFixture::Type(int category, int item, int row, const std::string& text, int bank) {
-    cell = cmcCellObj{};
-    cell.category = category;
-    cell.item = item;
-    cell.index = row;
-    capsule = indCellCapsule{};
-    capsule.Cell = &cell;
-    capsule.Editable = 1;
+    Prepare(category, item, row, bank);
     capsule.EditResult = 1;
     capsule.InputText = text;
-    capsule.Bank = bank;
     return handler.HandleCell(capsule);
 }
