@@ -229,7 +229,7 @@ void datCh::Decode(uint8_t kind, int row) {
     text_.fill(0);
     data_.fill(0);
     attr_ = 0;
-    if (source_ != nullptr) {
+    if (source_ != nullptr && RowInMemory()) {
         for (const datFieldSpec& s : FieldsOfKind(kind_)) {
             if (row_ >= s.minRow) {
                 DecodeField(s);
@@ -249,8 +249,14 @@ bool datCh::NameChanged() const {
     return !std::equal(text_.begin(), text_.begin() + ChLayout::NameSize, decodedText_.begin());
 }
 
+// A channel number beyond the channel memory (a damaged bank table can name
+// one) would address other tables: such a row reads as zero and writes nothing.
+bool datCh::RowInMemory() const {
+    return !IsChannelKind(kind_) || (row_ >= 0 && row_ <= ChLayout::LastChannel);
+}
+
 void datCh::Encode() {
-    if (image_ == nullptr) {
+    if (image_ == nullptr || !RowInMemory()) {
         return;
     }
     if (IsChannelKind(kind_) && NameChanged()) {

@@ -110,6 +110,7 @@ class datCh {
 
   private:
     static size_t Index(datField f) { return static_cast<size_t>(f); }
+    bool RowInMemory() const;
     const datFieldSpec* Spec(datField field) const;
     int32_t Freq(datField steps) const;
     void SetFreq(datField steps, int32_t hz);

@@ -198,3 +198,22 @@ TEST(datChViews, SlotsOfFiveToneReceiveCodes) {
     EXPECT_FALSE(rec.HasField(datField::Data));
     EXPECT_TRUE(rec.HasField(datField::SlotByte0));
 }
+
+// A damaged bank table can name channels beyond 255: such a row must neither
+// read nor write the tables that lie where a 300th channel would be.
+TEST(datChViews, ChannelsBeyondTheMemoryReadNothingAndWriteNothing) {
+    cmcEeprom image = RandomImage(11);
+    const cmcEeprom before = image;
+    datCh ch(&image);
+    ch.Decode(KindMchPmr, 300);
+    EXPECT_EQ(ch.Get(datField::RxSteps), 0);
+    EXPECT_EQ(ch.Text()[0], 0);
+    ch.SetUsed(true);
+    ch.SetRxFreq(146520000);
+    ch.Set(datField::Narrow, 1);
+    ch.Encode();
+    ch.Decode(KindMchPmr, -1);
+    ch.Set(datField::Narrow, 1);
+    ch.Encode();
+    EXPECT_TRUE(image.IsEqual(before));
+}
