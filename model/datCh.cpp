@@ -26,7 +26,7 @@ struct BitSlots {
     int count = 0;
 };
 
-BitSlots SlotsOf(const datFieldSpec& s, int row) {
+BitSlots SlotsOf(const datFieldLayout& s, int row) {
     BitSlots out;
     if (s.loc == datLoc::Bits) {
         for (int i = 0; i < s.pieceCount; ++i) {
@@ -54,7 +54,7 @@ bool SlotsInside(const cmcEeprom& image, const BitSlots& slots) {
 }
 
 // The bits a field's value may hold.
-uint32_t ValueMask(const datFieldSpec& s) {
+uint32_t ValueMask(const datFieldLayout& s) {
     if (s.loc == datLoc::NotFifteen) {
         return 1;
     }
@@ -72,8 +72,8 @@ bool BlockInside(const cmcEeprom& image, int address, int length) {
 
 }  // namespace
 
-const datFieldSpec* datCh::Spec(datField field) const {
-    for (const datFieldSpec& s : FieldsOfKind(kind_)) {
+const datFieldLayout* datCh::LayoutOf(datField field) const {
+    for (const datFieldLayout& s : FieldsOfKind(kind_)) {
         if (s.field == field && row_ >= s.minRow) {
             return &s;
         }
@@ -82,21 +82,21 @@ const datFieldSpec* datCh::Spec(datField field) const {
 }
 
 bool datCh::HasField(datField field) const {
-    return Spec(field) != nullptr;
+    return LayoutOf(field) != nullptr;
 }
 
 void datCh::Set(datField field, int32_t value) {
-    const datFieldSpec* s = Spec(field);
+    const datFieldLayout* s = LayoutOf(field);
     if (s != nullptr && !s->decodeOnly && s->loc != datLoc::Constant) {
         values_[Index(field)] = static_cast<int32_t>(static_cast<uint32_t>(value) & ValueMask(*s));
     }
 }
 
-uint8_t* datCh::Area(const datFieldSpec& s) {
+uint8_t* datCh::Area(const datFieldLayout& s) {
     return (s.loc == datLoc::Text ? text_.data() : data_.data()) + s.areaOffset;
 }
 
-void datCh::DecodeField(const datFieldSpec& s) {
+void datCh::DecodeField(const datFieldLayout& s) {
     const cmcEeprom& img = *source_;
     uint32_t value = 0;
     switch (s.loc) {
@@ -135,7 +135,7 @@ void datCh::DecodeField(const datFieldSpec& s) {
     values_[Index(s.field)] = static_cast<int32_t>(value);
 }
 
-void datCh::EncodeField(const datFieldSpec& s) {
+void datCh::EncodeField(const datFieldLayout& s) {
     cmcEeprom& img = *image_;
     const uint32_t value = static_cast<uint32_t>(values_[Index(s.field)]);
     switch (s.loc) {
@@ -230,7 +230,7 @@ void datCh::Decode(uint8_t kind, int row) {
     data_.fill(0);
     attr_ = 0;
     if (source_ != nullptr && RowInMemory()) {
-        for (const datFieldSpec& s : FieldsOfKind(kind_)) {
+        for (const datFieldLayout& s : FieldsOfKind(kind_)) {
             if (row_ >= s.minRow) {
                 DecodeField(s);
             }
@@ -264,7 +264,7 @@ void datCh::Encode() {
                                        [](uint8_t c) { return c == ' '; });
         values_[Index(datField::NameEmpty)] = empty ? 1 : 0;
     }
-    for (const datFieldSpec& s : FieldsOfKind(kind_)) {
+    for (const datFieldLayout& s : FieldsOfKind(kind_)) {
         if (row_ >= s.minRow && !s.decodeOnly) {
             EncodeField(s);
         }

@@ -111,12 +111,12 @@ class datCh {
   private:
     static size_t Index(datField f) { return static_cast<size_t>(f); }
     bool RowInMemory() const;
-    const datFieldSpec* Spec(datField field) const;
+    const datFieldLayout* LayoutOf(datField field) const;
     int32_t Freq(datField steps) const;
     void SetFreq(datField steps, int32_t hz);
-    uint8_t* Area(const datFieldSpec& s);
-    void DecodeField(const datFieldSpec& s);
-    void EncodeField(const datFieldSpec& s);
+    uint8_t* Area(const datFieldLayout& s);
+    void DecodeField(const datFieldLayout& s);
+    void EncodeField(const datFieldLayout& s);
     void DecodeAttributes();
     void EncodeAttributes();
     bool NameChanged() const;

@@ -7,9 +7,9 @@ namespace {
 using F = datField;
 
 template <size_t A, size_t B>
-constexpr std::array<datFieldSpec, A + B> Join(const std::array<datFieldSpec, A>& a,
-                                               const std::array<datFieldSpec, B>& b) {
-    std::array<datFieldSpec, A + B> out{};
+constexpr std::array<datFieldLayout, A + B> Join(const std::array<datFieldLayout, A>& a,
+                                                 const std::array<datFieldLayout, B>& b) {
+    std::array<datFieldLayout, A + B> out{};
     for (size_t i = 0; i < A; ++i) {
         out[i] = a[i];
     }
@@ -20,7 +20,7 @@ constexpr std::array<datFieldSpec, A + B> Join(const std::array<datFieldSpec, A>
 }
 
 // Receive and transmit tone as packed in three bytes from offset (channel B6-B8, tone pairs).
-constexpr std::array<datFieldSpec, 8> ToneFields(datBlock b, int off) {
+constexpr std::array<datFieldLayout, 8> ToneFields(datBlock b, int off) {
     return {b.Bit(F::RxToneOff, off, 7),
             b.Bit(F::RxDtcs, off, 6),
             b.Bit(F::RxInverted, off, 5),
@@ -35,7 +35,7 @@ constexpr datBlock Ch{ChLayout::ChannelBase, ChLayout::ChannelSize};
 constexpr datBlock ChName{ChLayout::NameBase, ChLayout::NameSize};
 constexpr datBlock Absolute{0, 0};
 
-constexpr std::array<datFieldSpec, 30> ChannelOwn = {
+constexpr std::array<datFieldLayout, 30> ChannelOwn = {
     Ch.Bit(F::RxInhibit, 0, 7),
     Ch.Bits(F::RxSteps, {{0, 6, 0, 16}, {1, 7, 0, 8}, {2, 7, 0, 0}}),
     Ch.Bit(F::TxInhibit, 3, 7),
@@ -65,15 +65,15 @@ constexpr std::array<datFieldSpec, 30> ChannelOwn = {
     Ch.Bit(F::IdLong, 18, 7),
     Ch.Range(F::IdCode, 18, 6, 0),
     ChName.Text(F::Text, 0, ChLayout::NameSize),
-    datFieldSpec{F::ScanLists, datLoc::ScanBits, ChLayout::ScanTableBase, ChLayout::ScanListSize, 0,
-                 false, ChLayout::ScanListCount},
+    datFieldLayout{F::ScanLists, datLoc::ScanBits, ChLayout::ScanTableBase, ChLayout::ScanListSize,
+                   0, false, ChLayout::ScanListCount},
 };
 
 constexpr auto ChannelCommon = Join(ChannelOwn, ToneFields(Ch, 6));
 
 // Lmr records hold a 2-tone code number and a one-bit auto reset; format and
 // station code are not stored and decode as fixed values.
-constexpr auto ChannelLmr = Join(ChannelCommon, std::array<datFieldSpec, 5>{
+constexpr auto ChannelLmr = Join(ChannelCommon, std::array<datFieldLayout, 5>{
                                                     ConstantField(F::Format, 0),
                                                     ConstantField(F::StationLong, 1),
                                                     ConstantField(F::StationCode, 1),
@@ -83,7 +83,7 @@ constexpr auto ChannelLmr = Join(ChannelCommon, std::array<datFieldSpec, 5>{
 
 // Pmr and BiisPmr share one layout. Auto reset: value bit 0 in B11 bit 1, bit 1 in B11 bit 0.
 constexpr auto ChannelPmr =
-    Join(ChannelCommon, std::array<datFieldSpec, 5>{
+    Join(ChannelCommon, std::array<datFieldLayout, 5>{
                             Ch.Range(F::Format, 15, 3, 0),
                             Ch.Bit(F::StationLong, 17, 7),
                             Ch.Range(F::StationCode, 17, 6, 0),
@@ -92,20 +92,20 @@ constexpr auto ChannelPmr =
                         });
 
 constexpr datBlock CEdit{0x1800, 22};
-constexpr std::array<datFieldSpec, 2> CEditFields = {
+constexpr std::array<datFieldLayout, 2> CEditFields = {
     CEdit.Bytes(F::Data, 0, 20),
     CEdit.Word(F::GlyphValue, 20),
 };
 
 constexpr datBlock Dtmf{0x0378, 13};
-constexpr std::array<datFieldSpec, 3> DtmfFields = {
+constexpr std::array<datFieldLayout, 3> DtmfFields = {
     Dtmf.Bytes(F::Data, 0, 12),
     Dtmf.Byte(F::DigitCount, 12),
     datBlock{0x2E70, 24}.Text(F::Text, 0, 24),
 };
 
 constexpr datBlock Scan{ChLayout::ScanTableBase, ChLayout::ScanListSize};
-constexpr std::array<datFieldSpec, 5> ScanFields = {
+constexpr std::array<datFieldLayout, 5> ScanFields = {
     Scan.Bytes(F::Data, 0, 32),
     Scan.Bit(F::ScanDisplayText, 32, 7),
     Scan.Bit(F::ScanPowerSave, 32, 4),
@@ -121,7 +121,7 @@ constexpr datBlock Slot{0x1A20, 9};
 constexpr datBlock SlotCode{0x1A1C, 9};
 constexpr datBlock SlotText{0x2D80, 24};
 
-constexpr std::array<datFieldSpec, 8> RxCodeFields = {
+constexpr std::array<datFieldLayout, 8> RxCodeFields = {
     SlotCode.Bytes(F::Data, 0, 4).FromRow(1),
     Slot.Byte(F::SlotByte0, 0),
     Slot.Byte(F::SlotByte1, 1),
@@ -133,7 +133,7 @@ constexpr std::array<datFieldSpec, 8> RxCodeFields = {
 };
 
 constexpr datBlock TxCode{0x1960, 6};
-constexpr std::array<datFieldSpec, 7> TxCodeFields = {
+constexpr std::array<datFieldLayout, 7> TxCodeFields = {
     TxCode.Bytes(F::Data, 0, 4),
     TxCode.Range(F::InputDigits, 4, 7, 1),
     TxCode.Bit(F::Update, 4, 0),
@@ -144,14 +144,14 @@ constexpr std::array<datFieldSpec, 7> TxCodeFields = {
 };
 
 constexpr datBlock UserToneDecode{0x017E, 4};
-constexpr std::array<datFieldSpec, 3> UserToneFields = {
+constexpr std::array<datFieldLayout, 3> UserToneFields = {
     datBlock{0x0160, 2}.Word(F::EncodeCode, 0),
     UserToneDecode.Word(F::DecodeLow, 0),
     UserToneDecode.Word(F::DecodeHigh, 2),
 };
 
 constexpr datBlock TwoToneHz{0x0176, 8};
-constexpr std::array<datFieldSpec, 10> TwoToneFields = {
+constexpr std::array<datFieldLayout, 10> TwoToneFields = {
     TwoToneHz.Word(F::FirstLow, 0).FromRow(1),
     TwoToneHz.Word(F::FirstHigh, 2).FromRow(1),
     TwoToneHz.Word(F::SecondLow, 4).FromRow(1),
@@ -164,16 +164,16 @@ constexpr std::array<datFieldSpec, 10> TwoToneFields = {
     SlotText.Text(F::Text, 0, 24),
 };
 
-constexpr std::array<datFieldSpec, 5> TwoToneTxFields = {
+constexpr std::array<datFieldLayout, 5> TwoToneTxFields = {
     Absolute.Word(F::ToneCode1, 0x0160),
     Absolute.Word(F::ToneCode2, 0x0162),
     Absolute.Byte(F::Period1, 0x00AF),
     Absolute.Byte(F::Period2, 0x01BA),
-    datFieldSpec{F::TxType, datLoc::NotFifteen, 0x1960, 0},
+    datFieldLayout{F::TxType, datLoc::NotFifteen, 0x1960, 0},
 };
 
 constexpr datBlock IdGroup{0x3504, 9};
-constexpr std::array<datFieldSpec, 4> IdGroupFields = {
+constexpr std::array<datFieldLayout, 4> IdGroupFields = {
     IdGroup.Word(F::Address, 0),
     IdGroup.Range(F::Alert, 6, 2, 0),
     IdGroup.Range(F::Bell, 7, 1, 0),
@@ -181,7 +181,7 @@ constexpr std::array<datFieldSpec, 4> IdGroupFields = {
 };
 
 constexpr datBlock CallList{0x3000, 6};
-constexpr std::array<datFieldSpec, 5> CallListFields = {
+constexpr std::array<datFieldLayout, 5> CallListFields = {
     CallList.Word(F::Address, 0),
     CallList.Range(F::InputDigits, 4, 7, 1),
     CallList.Bit(F::Update, 4, 0),
@@ -190,13 +190,13 @@ constexpr std::array<datFieldSpec, 5> CallListFields = {
 };
 
 constexpr datBlock Status{0x35AC, 1};
-constexpr std::array<datFieldSpec, 6> StatusFields = {
+constexpr std::array<datFieldLayout, 6> StatusFields = {
     Status.Range(F::StatusBeep, 0, 7, 4),      Status.Bit(F::StatusAuto, 0, 3),
     Status.Bit(F::StatusSelection, 0, 1),      Status.Bit(F::StatusPriority, 0, 0),
     datBlock{0x3240, 12}.Text(F::Text, 0, 12), datBlock{0x3360, 12}.Text(F::TextTx, 0, 12, 12),
 };
 
-constexpr std::array<datFieldSpec, 1> ShortTextFields = {
+constexpr std::array<datFieldLayout, 1> ShortTextFields = {
     datBlock{0x3480, 12}.Text(F::Text, 0, 12),
 };
 
@@ -227,7 +227,7 @@ const datKindInfo& KindInfo(uint8_t kind) {
     return KindTable[kind < datKindCount ? kind : 0];
 }
 
-std::span<const datFieldSpec> FieldsOfKind(uint8_t kind) {
+std::span<const datFieldLayout> FieldsOfKind(uint8_t kind) {
     switch (kind) {
         case KindMchLmr:
             return ChannelLmr;

@@ -160,7 +160,7 @@ enum class datLoc : uint8_t {
     NotFifteen,  // 1 when the byte at base is not 15; written (0xFF or 15) only when that changes
 };
 
-struct datFieldSpec {
+struct datFieldLayout {
     datField field;
     datLoc loc;
     int base;    // address of row 0 (ScanBits: of list 0)
@@ -173,13 +173,13 @@ struct datFieldSpec {
     std::array<datPiece, 3> pieces{};
 
     constexpr int Address(int row, int offset) const { return base + stride * row + offset; }
-    constexpr datFieldSpec FromRow(int row) const {
-        datFieldSpec s = *this;
+    constexpr datFieldLayout FromRow(int row) const {
+        datFieldLayout s = *this;
         s.minRow = row;
         return s;
     }
-    constexpr datFieldSpec DecodeOnly() const {
-        datFieldSpec s = *this;
+    constexpr datFieldLayout DecodeOnly() const {
+        datFieldLayout s = *this;
         s.decodeOnly = true;
         return s;
     }
@@ -190,44 +190,44 @@ struct datBlock {
     int base;
     int stride;
 
-    constexpr datFieldSpec Bits(datField f, std::initializer_list<datPiece> pieces) const {
-        datFieldSpec s{f, datLoc::Bits, base, stride};
+    constexpr datFieldLayout Bits(datField f, std::initializer_list<datPiece> pieces) const {
+        datFieldLayout s{f, datLoc::Bits, base, stride};
         for (const datPiece& p : pieces) {
             s.pieces[static_cast<size_t>(s.pieceCount++)] = p;
         }
         return s;
     }
-    constexpr datFieldSpec Range(datField f, int offset, int hi, int lo) const {
+    constexpr datFieldLayout Range(datField f, int offset, int hi, int lo) const {
         return Bits(f, {{offset, static_cast<uint8_t>(hi), static_cast<uint8_t>(lo), 0}});
     }
-    constexpr datFieldSpec Bit(datField f, int offset, int bit) const {
+    constexpr datFieldLayout Bit(datField f, int offset, int bit) const {
         return Range(f, offset, bit, bit);
     }
-    constexpr datFieldSpec Byte(datField f, int offset) const { return Range(f, offset, 7, 0); }
+    constexpr datFieldLayout Byte(datField f, int offset) const { return Range(f, offset, 7, 0); }
     // 16-bit big-endian
-    constexpr datFieldSpec Word(datField f, int offset) const {
+    constexpr datFieldLayout Word(datField f, int offset) const {
         return Bits(f, {{offset, 7, 0, 8}, {offset + 1, 7, 0, 0}});
     }
-    constexpr datFieldSpec Area(datField f, datLoc loc, int offset, int length,
-                                int areaOffset) const {
-        datFieldSpec s{f, loc, base + offset, stride};
+    constexpr datFieldLayout Area(datField f, datLoc loc, int offset, int length,
+                                  int areaOffset) const {
+        datFieldLayout s{f, loc, base + offset, stride};
         s.length = length;
         s.areaOffset = areaOffset;
         return s;
     }
-    constexpr datFieldSpec Bytes(datField f, int offset, int length, int areaOffset = 0) const {
+    constexpr datFieldLayout Bytes(datField f, int offset, int length, int areaOffset = 0) const {
         return Area(f, datLoc::Bytes, offset, length, areaOffset);
     }
-    constexpr datFieldSpec Text(datField f, int offset, int length, int areaOffset = 0) const {
+    constexpr datFieldLayout Text(datField f, int offset, int length, int areaOffset = 0) const {
         return Area(f, datLoc::Text, offset, length, areaOffset);
     }
 };
 
-constexpr datFieldSpec ConstantField(datField f, int value) {
-    datFieldSpec s{f, datLoc::Constant, 0, 0};
+constexpr datFieldLayout ConstantField(datField f, int value) {
+    datFieldLayout s{f, datLoc::Constant, 0, 0};
     s.areaOffset = value;
     return s;
 }
 
 // The fields of a kind (empty for kinds without image fields).
-std::span<const datFieldSpec> FieldsOfKind(uint8_t kind);
+std::span<const datFieldLayout> FieldsOfKind(uint8_t kind);

@@ -19,7 +19,7 @@ uint8_t BitRange(int hi, int lo) {
 
 // Every field of the record of kind at row.
 void MarkRecord(uint8_t kind, int row, std::vector<uint8_t>& mask) {
-    for (const datFieldSpec& f : FieldsOfKind(kind)) {
+    for (const datFieldLayout& f : FieldsOfKind(kind)) {
         if (row < f.minRow) {
             continue;
         }

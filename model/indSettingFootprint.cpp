@@ -12,17 +12,17 @@ constexpr int TonePairSize = 3;
 
 void AddField(std::vector<indByteMask>& out, const indSettingItem& s, int row) {
     const int address = SettingAddress(s, row);
-    const datFieldSpec& spec = s.store.spec;
+    const datFieldLayout& layout = s.store.layout;
     switch (s.store.kind) {
         case indStoreKind::Bits:
-            for (int i = 0; i < spec.pieceCount; ++i) {
-                const datPiece& p = spec.pieces[static_cast<size_t>(i)];
+            for (int i = 0; i < layout.pieceCount; ++i) {
+                const datPiece& p = layout.pieces[static_cast<size_t>(i)];
                 const auto mask = static_cast<uint8_t>(((1u << (p.hi - p.lo + 1)) - 1u) << p.lo);
                 out.push_back({address + p.offset, mask});
             }
             break;
         case indStoreKind::Area:
-            for (int i = 0; i < spec.length; ++i) {
+            for (int i = 0; i < layout.length; ++i) {
                 out.push_back({address + i, 0xFF});
             }
             if (s.store.auxOffset != 0) {

@@ -39,16 +39,16 @@ bool Inside(const cmcEeprom& image, const indSettingItem& s, int row) {
 // The stored number of a row: its bit pieces, or an area read big-endian.
 int32_t ReadNumber(const cmcEeprom& image, const indSettingItem& s, int row) {
     const int address = SettingAddress(s, row);
-    const datFieldSpec& spec = s.store.spec;
+    const datFieldLayout& layout = s.store.layout;
     uint32_t value = 0;
     if (s.store.kind == indStoreKind::Area) {
-        for (int i = 0; i < spec.length; ++i) {
+        for (int i = 0; i < layout.length; ++i) {
             value = value << 8 | image.GetByte(address + i);
         }
         return static_cast<int32_t>(value);
     }
-    for (int i = 0; i < spec.pieceCount; ++i) {
-        const datPiece& p = spec.pieces[static_cast<size_t>(i)];
+    for (int i = 0; i < layout.pieceCount; ++i) {
+        const datPiece& p = layout.pieces[static_cast<size_t>(i)];
         const uint32_t mask = (1u << (p.hi - p.lo + 1)) - 1u;
         value |= ((image.GetByte(address + p.offset) >> p.lo) & mask) << p.shift;
     }
@@ -57,16 +57,17 @@ int32_t ReadNumber(const cmcEeprom& image, const indSettingItem& s, int row) {
 
 void WriteNumber(cmcEeprom& image, const indSettingItem& s, int row, int32_t number) {
     const int address = SettingAddress(s, row);
-    const datFieldSpec& spec = s.store.spec;
+    const datFieldLayout& layout = s.store.layout;
     const auto value = static_cast<uint32_t>(number);
     if (s.store.kind == indStoreKind::Area) {
-        for (int i = 0; i < spec.length; ++i) {
-            image.SetByte(address + i, static_cast<uint8_t>(value >> (8 * (spec.length - 1 - i))));
+        for (int i = 0; i < layout.length; ++i) {
+            image.SetByte(address + i,
+                          static_cast<uint8_t>(value >> (8 * (layout.length - 1 - i))));
         }
         return;
     }
-    for (int i = 0; i < spec.pieceCount; ++i) {
-        const datPiece& p = spec.pieces[static_cast<size_t>(i)];
+    for (int i = 0; i < layout.pieceCount; ++i) {
+        const datPiece& p = layout.pieces[static_cast<size_t>(i)];
         const uint32_t mask = ((1u << (p.hi - p.lo + 1)) - 1u) << p.lo;
         const int adr = address + p.offset;
         const uint32_t bits = ((value >> p.shift) << p.lo) & mask;
@@ -352,7 +353,7 @@ int GlyphCodec(indCellCapsule& c, int row, uint8_t* glyph, uint8_t& pending) {
 void AreaItem(indCellCall& call, const indSettingItem& s) {
     cmcEeprom& image = call.image;
     const int address = SettingAddress(s, call.row);
-    const int length = std::min(s.store.spec.length, MaxArea);
+    const int length = std::min(s.store.layout.length, MaxArea);
     const int aux = address + s.store.auxOffset;
     const bool hasAux = s.store.auxOffset != 0;
     std::array<uint8_t, MaxArea> bytes{};

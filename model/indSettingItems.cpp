@@ -510,5 +510,5 @@ int SettingAddress(const indSettingItem& s, int row) {
     if (row == s.store.altRow) {
         return s.store.altAddress;
     }
-    return s.store.spec.Address(row, 0);
+    return s.store.layout.Address(row, 0);
 }

@@ -15,16 +15,16 @@
 
 // Where an item's value is kept.
 enum class indStoreKind : uint8_t {
-    Bits,    // pieces of bits read as one unsigned number (spec.loc Bits)
-    Area,    // a run of bytes (spec.loc Bytes): texts, digit strings, glyphs
+    Bits,    // pieces of bits read as one unsigned number (layout.loc Bits)
+    Area,    // a run of bytes (layout.loc Bytes): texts, digit strings, glyphs
     Record,  // the decoded record of the row (tone pairs)
     None,    // nothing stored: computed or fixed text
 };
 
 struct indStorage {
     indStoreKind kind = indStoreKind::None;
-    // Bits and Area: row r lives at spec.base + spec.stride * r.
-    datFieldSpec spec{datField::Count_, datLoc::Bits, 0, 0};
+    // Bits and Area: row r lives at layout.base + layout.stride * r.
+    datFieldLayout layout{datField::Count_, datLoc::Bits, 0, 0};
     // A row kept apart from the others (the user tones' common row 15).
     int altRow = -1;
     int altAddress = 0;

@@ -49,7 +49,7 @@ void FillAtRandom(Radio& radio, int model, unsigned seed) {
         for (int i = 0; i < counts[bank]; ++i, ++ch) {
             datCh rec(&radio.Image());
             rec.Decode(kind, ch);
-            for (const datFieldSpec& f : FieldsOfKind(kind)) {
+            for (const datFieldLayout& f : FieldsOfKind(kind)) {
                 if (f.loc == datLoc::Bits) {
                     rec.Set(f.field, static_cast<int32_t>(rng()));
                 }

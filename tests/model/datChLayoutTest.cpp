@@ -201,7 +201,7 @@ TEST_P(EveryKind, EveryFieldRoundTrips) {
             rec.Encode();
             datCh back(&image);
             back.Decode(Kind(), row);
-            for (const datFieldSpec& s : FieldsOfKind(Kind())) {
+            for (const datFieldLayout& s : FieldsOfKind(Kind())) {
                 if (row < s.minRow || s.field == datField::NameEmpty) {
                     continue;
                 }
@@ -227,7 +227,7 @@ TEST_P(EveryKind, EveryStoredFieldHoldsAllItsBits) {
     for (int row : RowsOf(Kind())) {
         datCh rec(&image);
         rec.Decode(Kind(), row);
-        for (const datFieldSpec& s : FieldsOfKind(Kind())) {
+        for (const datFieldLayout& s : FieldsOfKind(Kind())) {
             if (s.loc == datLoc::Bits || s.loc == datLoc::ScanBits) {
                 rec.Set(s.field, -1);
             }
@@ -235,7 +235,7 @@ TEST_P(EveryKind, EveryStoredFieldHoldsAllItsBits) {
         rec.Encode();
         datCh back(&image);
         back.Decode(Kind(), row);
-        for (const datFieldSpec& s : FieldsOfKind(Kind())) {
+        for (const datFieldLayout& s : FieldsOfKind(Kind())) {
             if ((s.loc == datLoc::Bits || s.loc == datLoc::ScanBits) && row >= s.minRow &&
                 !s.decodeOnly && s.field != datField::NameEmpty) {
                 EXPECT_NE(back.Get(s.field), 0) << "field " << static_cast<int>(s.field);

@@ -206,8 +206,8 @@ namespace {
 // Every value the field of a choice item can hold, as the list index it shows.
 std::set<int32_t> ChoiceValues(const indSettingItem& s, int pllType) {
     uint32_t mask = 0;  // the bits the stored number can have
-    for (int i = 0; i < s.store.spec.pieceCount; ++i) {
-        const datPiece& p = s.store.spec.pieces[static_cast<size_t>(i)];
+    for (int i = 0; i < s.store.layout.pieceCount; ++i) {
+        const datPiece& p = s.store.layout.pieces[static_cast<size_t>(i)];
         mask |= ((1u << (p.hi - p.lo + 1)) - 1u) << p.shift;
     }
     std::set<int32_t> values;
