@@ -8,6 +8,7 @@
 #include "ModelType.h"
 #include "cmcGTex.h"
 #include "cuiSheetRef.h"
+#include "indWarningCheck.h"
 
 namespace {
 
@@ -50,11 +51,6 @@ int Depth(const std::string& line) {
 }  // namespace
 
 cuiTree::cuiTree(cmcGTex& texts, std::string base) : texts_(texts), base_(std::move(base)) {}
-
-const char* cuiTree::ModelWord(int modelType) {
-    static const char* const words[] = {"Lmr", "Pmr", "PmrB"};
-    return words[modelType >= 0 && modelType < ModelTypeCount ? modelType : 0];
-}
 
 int cuiTree::BankOfReference(const std::string& reference) {
     const clsSheetRef ref = ParseSheetRef(reference);
@@ -129,6 +125,24 @@ cuiTree::Node* cuiTree::FindNodeByReference(const std::string& reference) {
     return found;
 }
 
+std::vector<cuiTree::Sheet> cuiTree::Sheets() {
+    std::vector<Sheet> sheets;
+    ForEach([&](Node& node, int) {
+        const std::string reference = node.Reference();
+        if (reference.empty() || !texts_.HasSection(ParseSheetRef(reference).name + "_Cells")) {
+            return;
+        }
+        auto same = std::find_if(sheets.begin(), sheets.end(),
+                                 [&](const Sheet& s) { return s.reference == reference; });
+        if (same == sheets.end()) {
+            sheets.push_back({reference, node.Caption()});
+        } else {
+            same->caption = node.Caption();
+        }
+    });
+    return sheets;
+}
+
 bool cuiTree::RemoveFirst(const std::function<bool(const Node&)>& match) {
     std::function<bool(std::vector<std::unique_ptr<Node>>&)> scan =
         [&](std::vector<std::unique_ptr<Node>>& nodes) {
@@ -165,7 +179,7 @@ void cuiTree::AdaptToModel(int modelType, bool makerMode) {
     AddNode(top, texts_.GetText("GI_Tree_Branch_Mch_BankOperation"));
     const std::string bankLine = texts_.GetText("GI_Tree_Branch_Mch_Bank");
     for (int i = 0; i < 16; ++i) {
-        AddNode(top, FormatLine(bankLine, i + 1, ModelWord(modelType), i));
+        AddNode(top, FormatLine(bankLine, i + 1, BankSheetWord(modelType), i));
     }
 }
 

@@ -47,11 +47,17 @@ class cuiTree {
     const std::vector<std::unique_ptr<Node>>& Roots() const { return roots_; }
     // The first node, depth first, whose reference is exactly reference.
     Node* FindNodeByReference(const std::string& reference);
+    // The sheets the nodes open, in tree order, each once with its caption: a
+    // group node that opens the same sheet as a node under it gives way to that
+    // node's more precise caption. Only references the overlay has a sheet for.
+    struct Sheet {
+        std::string reference;
+        std::string caption;
+    };
+    std::vector<Sheet> Sheets();
     // Every node, depth first, with its depth (0 for the top level).
     void ForEach(const std::function<void(Node&, int)>& visit);
 
-    // The model word of bank references: "Lmr", "Pmr" or "PmrB".
-    static const char* ModelWord(int modelType);
     // The bank of a bank-sheet reference ("[St_ChBank]...,Bank N"), or -1.
     static int BankOfReference(const std::string& reference);
 

@@ -14,9 +14,10 @@
 #include "cmcEvMan.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
-#include "cuiSheetFactory.h"
+#include "indCodec.h"
 #include "indDocumentContext.h"
 #include "indValueText.h"
+#include "indWarningCheck.h"
 #include "iuiSh_ChBank.h"
 
 namespace {
@@ -85,23 +86,11 @@ const char* NameOf(int item) {
     return nullptr;
 }
 
-const char* SheetWord(int model) {
-    static const char* const words[] = {"Lmr", "Pmr", "PmrB"};
-    return words[model >= 0 && model < 3 ? model : 0];
-}
-
 // The channel items the model's bank sheet shows, leading columns first.
 std::vector<int> ChannelItems(indDocumentContext& ctx) {
-    cuiSheetEnv env;
-    env.texts = &ctx.Texts();
-    env.image = &ctx.WorkingImage();
-    env.modelType = ctx.ModelType();
-    const std::string ref =
-        std::string("[St_ChBank]GI_Sheet_Mch_") + SheetWord(ctx.ModelType()) + ",Bank 0";
     std::vector<int> shown;
     {
-        std::unique_ptr<cuiSheet> sheet = CreateSheet(ref, env);
-        sheet->Build();
+        std::unique_ptr<cuiSheet> sheet = ctx.MakeSheet(BankSheetReference(ctx.ModelType(), 0));
         const auto* bank = dynamic_cast<iuiSh_ChBank*>(sheet.get());
         const int row = bank != nullptr ? bank->LoopStartRow() : -1;
         for (int col = 0; row >= 0 && col < sheet->Columns(); ++col) {
@@ -219,15 +208,10 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
     cmcCellObj entry;
     indCellCapsule sub;
     if (popup.kind == indPopupRequest::Kind::FlagBits) {
-        const int n = popup.last - popup.first + 1;
-        uint32_t bits = 0;
-        const std::string pattern = ValueText::Trim(text);
-        for (int i = 0; i < n && i < static_cast<int>(pattern.size()); ++i) {
-            if (pattern[static_cast<size_t>(i)] != '_') {
-                bits |= 1u << (n - 1 - i);
-            }
-        }
-        answer.capsule.InputText = std::to_string(bits << (26 - n));
+        const int32_t bits =
+            Codec::FlagBitsFromPattern(ValueText::Trim(text), popup.first, popup.last);
+        answer.capsule.InputText =
+            std::to_string(Codec::PlaceFlagBits(bits, popup.first, popup.last));
     } else {
         const cmcChoiceTable& table = ctx.Lists().Table(popup.list, popup.entryKind);
         const auto found =
@@ -263,17 +247,20 @@ void ClearChannels(indDocumentContext& ctx) {
 
 }  // namespace
 
-std::vector<std::string> ChannelCsvHeader(indDocumentContext& context) {
+namespace {
+// The header of an export, in column order.
+std::vector<std::string> HeaderOf(const std::vector<int>& items) {
     std::vector<std::string> header = {"bank", "position"};
-    for (int item : ChannelItems(context)) {
+    for (int item : items) {
         header.emplace_back(NameOf(item));
     }
     return header;
 }
+}  // namespace
 
 std::string ExportChannelCsv(indDocumentContext& context) {
     const std::vector<int> items = ChannelItems(context);
-    std::string out = FormatCsvRecord(ChannelCsvHeader(context));
+    std::string out = FormatCsvRecord(HeaderOf(items));
     const cmcEeprom& image = context.WorkingImage();
     for (int bank = 0; bank < Banks; ++bank) {
         const int first = BankFirst(image, bank);

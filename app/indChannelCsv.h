@@ -11,9 +11,6 @@
 
 class indDocumentContext;
 
-// The header of a model type's export, in column order.
-std::vector<std::string> ChannelCsvHeader(indDocumentContext& context);
-
 // Every channel in use, with a header line.
 std::string ExportChannelCsv(indDocumentContext& context);
 

@@ -3,6 +3,7 @@
 #include "ChEvents.h"
 #include "ChShift.h"
 #include "cmcEvMan.h"
+#include "cuiSheetFactory.h"
 #include "indDocument.h"
 
 indDocumentContext::indDocumentContext(indDocument& document, indCommands& commands, cmcGTex& texts)
@@ -36,6 +37,16 @@ const RadioIdentity* indDocumentContext::Radio() {
 
 void indDocumentContext::CheckModified() {
     document_.CheckModified();
+}
+
+std::unique_ptr<cuiSheet> indDocumentContext::MakeSheet(const std::string& reference) {
+    cuiSheetEnv env;
+    env.texts = &texts_;
+    env.image = &document_.WorkingImage();
+    env.modelType = document_.ModelType();
+    std::unique_ptr<cuiSheet> sheet = CreateSheet(reference, env);
+    sheet->Build();
+    return sheet;
 }
 
 // Events 26 and 27: a blank channel is opened at, or a channel removed from,

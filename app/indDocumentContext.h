@@ -4,7 +4,11 @@
 // commands of whoever drives it (window program or command line). Also carries
 // out the main window's part of channel inserts and deletes (events 26 and 27).
 
+#include <memory>
+#include <string>
+
 #include "cmcFCache.h"
+#include "cuiSheet.h"
 #include "indActiveCell.h"
 #include "indHandlerContext.h"
 
@@ -31,6 +35,8 @@ class indDocumentContext : public indHandlerContext {
     void CheckModified() override;
 
     indActiveCell& Handler() { return handler_; }
+    // The sheet of a reference over the working image, built (not shown).
+    std::unique_ptr<cuiSheet> MakeSheet(const std::string& reference);
     indDocument& Document() { return document_; }
 
   private:

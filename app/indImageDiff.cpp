@@ -9,8 +9,6 @@
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cuiSheetFactory.h"
-#include "cuiSheetRef.h"
 #include "cuiTree.h"
 #include "indCellFootprint.h"
 #include "indDocument.h"
@@ -62,16 +60,6 @@ std::string Render(indDocumentContext& ctx, cuiSheet& sheet, int row, int col) {
     return OneLine(c.DisplayText);
 }
 
-std::unique_ptr<cuiSheet> Open(indDocumentContext& ctx, const std::string& reference) {
-    cuiSheetEnv env;
-    env.texts = &ctx.Texts();
-    env.image = &ctx.WorkingImage();
-    env.modelType = ctx.ModelType();
-    std::unique_ptr<cuiSheet> sheet = CreateSheet(reference, env);
-    sheet->Build();
-    return sheet;
-}
-
 // The heading of a column: the texts of the fixed rows above the cell; on
 // sheets with fixed columns also the label at the start of the row.
 std::string Heading(indDocumentContext& ctx, cuiSheet& sheet, int row, int col, bool bankSheet) {
@@ -99,28 +87,12 @@ indImageDiff DiffImages(indDocumentContext& a, indDocumentContext& b) {
     std::vector<uint8_t> covered(static_cast<size_t>(imageA.Size()), 0);
     std::set<std::tuple<int, int, int>> seen;  // cells already compared on an earlier sheet
 
-    // The sheets of the tree in order; a group node that opens the same sheet as
-    // a node under it gives way to that node's more precise caption.
     cuiTree tree(a.Texts());
     tree.Build();
     tree.AdaptToModel(a.ModelType(), true);
-    std::vector<std::pair<std::string, std::string>> sheets;  // reference, caption
-    tree.ForEach([&](cuiTree::Node& node, int) {
-        const std::string reference = node.Reference();
-        if (reference.empty() || !a.Texts().HasSection(ParseSheetRef(reference).name + "_Cells")) {
-            return;
-        }
-        auto same = std::find_if(sheets.begin(), sheets.end(),
-                                 [&](const auto& s) { return s.first == reference; });
-        if (same == sheets.end()) {
-            sheets.emplace_back(reference, OneLine(node.Caption()));
-        } else {
-            same->second = OneLine(node.Caption());
-        }
-    });
-    for (const auto& [reference, caption] : sheets) {
-        std::unique_ptr<cuiSheet> sheetA = Open(a, reference);
-        std::unique_ptr<cuiSheet> sheetB = Open(b, reference);
+    for (const auto& [reference, caption] : tree.Sheets()) {
+        std::unique_ptr<cuiSheet> sheetA = a.MakeSheet(reference);
+        std::unique_ptr<cuiSheet> sheetB = b.MakeSheet(reference);
         auto* bankA = dynamic_cast<iuiSh_ChBank*>(sheetA.get());
         auto* bankB = dynamic_cast<iuiSh_ChBank*>(sheetB.get());
         const int rows = std::max(sheetA->Rows(), sheetB->Rows());
@@ -139,7 +111,7 @@ indImageDiff DiffImages(indDocumentContext& a, indDocumentContext& b) {
                     continue;
                 }
                 indCellDifference d;
-                d.sheet = caption;
+                d.sheet = OneLine(caption);
                 if (bankA != nullptr && row >= bankA->LoopStartRow()) {
                     d.row = std::to_string(bankA->Bank() + 1) + "-" +
                             std::to_string(row - bankA->LoopStartRow() + 1);

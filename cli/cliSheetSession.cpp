@@ -2,7 +2,6 @@
 
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cuiSheetFactory.h"
 #include "cuiSheetRef.h"
 
 cliSheetSession::cliSheetSession() : context_(document_, *this, GTex()) {
@@ -20,16 +19,8 @@ bool cliSheetSession::ShowSheet(const std::string& reference) {
     if (!GTex().HasSection(ref.name + "_Cells")) {
         return false;
     }
-    cuiSheetEnv env;
-    env.texts = &GTex();
-    env.image = &document_.WorkingImage();
-    env.modelType = document_.ModelType();
     sheet_.reset();  // the old sheet goes before the new one registers its listener
-    sheet_ = CreateSheet(reference, env);
-    if (sheet_ == nullptr) {
-        return false;
-    }
-    sheet_->Build();
+    sheet_ = context_.MakeSheet(reference);
     Pump();
     return true;
 }

@@ -215,7 +215,7 @@ bool EditRun::Choose(const std::string& value) {
         return Fail("the cell opens no choice list");
     }
     // The entry: a cell of the list with that value, of the list's entry kind or a special one.
-    cmcFCache lists(&GTex());
+    cmcFCache& lists = s_.Context().Lists();
     int kind = -1;
     for (int k : {popup_.entryKind, static_cast<int>(FlexDtcs), static_cast<int>(FlexKeyOpt)}) {
         const cmcChoiceTable& t = lists.Table(popup_.list, k);

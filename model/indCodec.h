@@ -100,6 +100,11 @@ int FiveToneLength(const uint8_t* code);
 int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, uint8_t& pending);
 int EditPasscode(indCellCapsule& c, uint8_t* nibbles, int digits, uint8_t& pending);
 // Bit set of positions first..last, position first in the most significant used bit.
+// The flag-bit pop-up takes and answers the set placed with position first at bit 25.
+int32_t PlaceFlagBits(int32_t bits, int first, int last);
+int32_t UnplaceFlagBits(int32_t placed, int first, int last);
+// The set that a shown pattern stands for: a digit where a position is set, "_" where not.
+int32_t FlagBitsFromPattern(std::string_view pattern, int first, int last);
 int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mode,
                    const std::string& list, uint8_t& pending);
 // Fixed-length byte text, padded with spaces; bytes outside 32..126 become spaces.

@@ -203,17 +203,45 @@ int EditPasscode(indCellCapsule& c, uint8_t* nibbles, int digits, uint8_t& pendi
     return changed ? 1 : 0;
 }
 
+namespace {
+int FlagCount(int first, int last) {
+    return std::clamp(last - first + 1, 1, 25);
+}
+uint32_t FlagMask(int n) {
+    return (1u << n) - 1;
+}
+}  // namespace
+
+int32_t PlaceFlagBits(int32_t bits, int first, int last) {
+    const int n = FlagCount(first, last);
+    return static_cast<int32_t>((static_cast<uint32_t>(bits) & FlagMask(n)) << (26 - n));
+}
+
+int32_t UnplaceFlagBits(int32_t placed, int first, int last) {
+    const int n = FlagCount(first, last);
+    return static_cast<int32_t>((static_cast<uint32_t>(placed) >> (26 - n)) & FlagMask(n));
+}
+
+int32_t FlagBitsFromPattern(std::string_view pattern, int first, int last) {
+    const int n = FlagCount(first, last);
+    uint32_t bits = 0;
+    for (int i = 0; i < n && i < static_cast<int>(pattern.size()); ++i) {
+        if (pattern[static_cast<size_t>(i)] != '_') {
+            bits |= 1u << (n - 1 - i);
+        }
+    }
+    return static_cast<int32_t>(bits);
+}
+
 int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mode,
                    const std::string& list, uint8_t& pending) {
-    const int n = std::clamp(last - first + 1, 1, 25);
-    const auto all = static_cast<int32_t>((1u << n) - 1);
+    const int n = FlagCount(first, last);
+    const auto all = static_cast<int32_t>(FlagMask(n));
     const int32_t old = bits;
     // Position first + i lives in bit n - 1 - i; the pop-up places position first at bit 25.
     auto bitOf = [&](int position) { return 1 << (n - 1 - (position - first)); };
     if (c.EditResult == 2 && ValueText::HasDigit(c.InputText)) {
-        const int32_t placed = ValueText::ParseRounded(c.InputText);
-        bits = static_cast<int32_t>((static_cast<uint32_t>(placed) >> (26 - n)) &
-                                    static_cast<uint32_t>(all));
+        bits = UnplaceFlagBits(ValueText::ParseRounded(c.InputText), first, last);
     } else if (c.Editable != 0 && c.EditResult == 0) {
         if (IsDigitKey(c.Key)) {
             int k = c.Key - '0';
@@ -231,7 +259,7 @@ int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mo
             c.Popup = indPopupRequest{};
             c.Popup.kind = indPopupRequest::Kind::FlagBits;
             c.Popup.list = list;
-            c.Popup.value = static_cast<int32_t>(static_cast<uint32_t>(bits & all) << (26 - n));
+            c.Popup.value = PlaceFlagBits(bits, first, last);
             c.Popup.first = first;
             c.Popup.last = last;
             c.Popup.mode = mode;

@@ -64,11 +64,13 @@ const char* BankSheetWord(int modelType) {
     }
 }
 
+std::string BankSheetReference(int modelType, int bank) {
+    return std::string("[St_ChBank]GI_Sheet_Mch_") + BankSheetWord(modelType) + ",Bank " +
+           std::to_string(bank);
+}
+
 std::string BankCheckCell(int modelType, int bank) {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "{(%%CL_Check_Mch:[St_ChBank]GI_Sheet_Mch_%s,Bank %d)}",
-                  BankSheetWord(modelType), bank);
-    return buf;
+    return "{(%CL_Check_Mch:" + BankSheetReference(modelType, bank) + ")}";
 }
 
 indWarningCheckResult CheckWarnings(indActiveCell& handler, cmcGTex& texts, int modelType,

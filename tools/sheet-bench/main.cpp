@@ -15,12 +15,11 @@
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
-#include "cuiSheetFactory.h"
-#include "cuiSheetRef.h"
 #include "cuiTree.h"
 #include "datCh.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
+#include "indWarningCheck.h"
 
 namespace {
 
@@ -49,20 +48,6 @@ void FillChannels(indDocument& doc) {
     }
 }
 
-std::vector<std::string> SheetReferences(indDocumentContext& ctx) {
-    cuiTree tree(ctx.Texts());
-    tree.Build();
-    tree.AdaptToModel(ctx.ModelType(), true);
-    std::vector<std::string> refs;
-    tree.ForEach([&](cuiTree::Node& n, int) {
-        const std::string r = n.Reference();
-        if (!r.empty() && ctx.Texts().HasSection(ParseSheetRef(r).name + "_Cells")) {
-            refs.push_back(r);
-        }
-    });
-    return refs;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,18 +67,16 @@ int main(int argc, char** argv) {
         FillChannels(doc);
         NoCommands commands;
         indDocumentContext ctx(doc, commands, GTex());
-        const std::vector<std::string> refs = SheetReferences(ctx);
+        cuiTree tree(ctx.Texts());
+        tree.Build();
+        tree.AdaptToModel(model, true);
+        const std::vector<cuiTree::Sheet> sheets = tree.Sheets();
         double build = 0, paint = 0;
         long cells = 0;
         for (int round = 0; round < rounds; ++round) {
-            for (const std::string& ref : refs) {
-                cuiSheetEnv env;
-                env.texts = &GTex();
-                env.image = &doc.WorkingImage();
-                env.modelType = model;
+            for (const cuiTree::Sheet& entry : sheets) {
                 Clock::time_point t = Clock::now();
-                std::unique_ptr<cuiSheet> sheet = CreateSheet(ref, env);
-                sheet->Build();
+                std::unique_ptr<cuiSheet> sheet = ctx.MakeSheet(entry.reference);
                 build += MsSince(t);
                 t = Clock::now();
                 for (int r = 0; r < sheet->Rows(); ++r) {
@@ -111,7 +94,7 @@ int main(int argc, char** argv) {
         }
         std::printf(
             "%s: %zu sheets; build all %.2f ms, paint all %.2f ms (%ld cells, %.2f us a cell)\n",
-            cuiTree::ModelWord(model), refs.size(), build / rounds, paint / rounds, cells / rounds,
+            BankSheetWord(model), sheets.size(), build / rounds, paint / rounds, cells / rounds,
             1000.0 * paint / static_cast<double>(cells));
     }
     SetCurrentMessageBoxHost(nullptr);
