@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cliCommand.h"
-#include "cliSheetSession.h"
+#include "indSheetSession.h"
 #include "indChannelCsv.h"
 
 namespace {
@@ -28,7 +28,7 @@ int CmdImportCsv(const cliArgs& args) {
     std::ostringstream text;
     text << in.rdbuf();
 
-    cliSheetSession session;
+    indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;
