@@ -74,6 +74,7 @@ void indCellSession::Prepare(indCellCapsule& capsule) {
     const cuiCellPos at = sheet_.Current();
     sheet_.PrepareCapsule(capsule, at.row, at.col);
     capsule.Editable = 1;
+    capsule.OnChange = [this](indCellCapsule&, int flags) { changes_ |= flags; };
     if (cursor_ != nullptr) {
         cursor_->FillRange(capsule);
     }
@@ -166,6 +167,7 @@ indCellResult indCellSession::Run(Act act) {
     QuestionWatch questions;
     cmcEeprom before;
     before.Assign(context_.WorkingImage());
+    changes_ = 0;
     indCellCapsule last;
     std::string why;
     const uint8_t pending = act(last, why, before);
@@ -194,7 +196,7 @@ indCellResult indCellSession::Key(int32_t key) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
         const uint8_t pending = Send(c);
-        if (pending == 0 && before.IsEqual(context_.WorkingImage())) {
+        if (pending == 0 && changes_ == 0 && before.IsEqual(context_.WorkingImage())) {
             why = "the key changed nothing";
         }
         return pending;
@@ -208,8 +210,8 @@ indCellResult indCellSession::Commit(const std::string& text) {
         const uint8_t pending = Send(c);
         // Taken when the image changed, or when the cell shows what was typed.
         const std::string shown = Shown();
-        if (pending == 0 && before.IsEqual(context_.WorkingImage()) &&
-            Normal(shown) != Normal(text)) {
+        if (pending == 0 && (changes_ & ChangeFlags::Record) == 0 &&
+            before.IsEqual(context_.WorkingImage()) && Normal(shown) != Normal(text)) {
             why = "\"" + text + "\" was not accepted; the cell shows \"" + c.DisplayText + "\"";
         }
         return pending;
@@ -367,17 +369,17 @@ indCellResult indCellSession::RowCommand(int item) {
     if (!offered || !entry->enabled) {
         indCellResult r;
         r.outcome = indCellOutcome::Refused;
-        r.message = std::string(CellItemName(item)) +
-                    (offered ? " is not available on this row" : " is not in the cell's menu");
+        r.message = offered ? "\"" + entry->caption + "\" is not available on this row"
+                            : "the cell's menu has no such command";
         r.shown = Shown();
         return r;
     }
-    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.PopupCommand = item;
         const uint8_t pending = Send(c);
-        // Copy changes only the clipboard; every other command changes rows.
-        if (item != CL_PMenu_Copy && before.IsEqual(context_.WorkingImage())) {
-            why = std::string(CellItemName(item)) + " changed nothing";
+        // The handler reports a command it carried out (Copy included) as a record change.
+        if ((changes_ & ChangeFlags::Record) == 0) {
+            why = "\"" + entry->caption + "\" changed nothing";
         }
         return pending;
     });

@@ -108,4 +108,5 @@ class indCellSession {
     std::function<void(int)> stepHook_;
     cuiGridCursor* cursor_ = nullptr;
     indPopupRequest popup_;
+    int changes_ = 0;  // the change flags the handler reported during an action
 };

@@ -135,6 +135,9 @@ TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
         {setMode + "\"CL_SetM_BeepLev[0]\" --choose 103", 0x00E1, 0x4F, 0x43, 0},  // level 3, linked
         {setMode + "\"CL_SetM_Backlight[0]\" --choose 1", 0x00A4, 0x03, 0x01, 0},
         {channel + "\"CL_Mch_RfPo[0]\" --choose 1", 0x0409, 0x03, 0x01, 0},
+        {channel + "\"CL_Mch_RfPo[0]\" --choose 2", 0x0409, 0x03, 0x02, 0},
+        {channel + "\"CL_Mch_FreqR[1]\" --command clear", 0, 0, 0, 1},  // asks; no --yes
+        {channel + "\"CL_Mch_FreqR[4]\" --command clear", 0, 0, 0, 1},  // the entry row
         {setMode + "\"CL_SetM_BeepLev[0]\" --choose 99", 0, 0, 0, 1},  // no such entry
         {channel + "\"CL_Mch_FreqR[0]\" --choose 1", 0, 0, 0, 1},      // no list
     };
@@ -148,7 +151,7 @@ TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
             EXPECT_EQ(Open(out).GetByte(t.address) & t.mask, t.value) << t.actions;
         }
         if (t.status != 0) {
-            EXPECT_NE(run.err.find("--choose"), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("orvane-cli edit: --"), std::string::npos) << run.err;
         }
     }
     // The flag-bit pop-up takes the pattern the cell shows.
