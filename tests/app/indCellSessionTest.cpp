@@ -10,6 +10,8 @@
 #include "CellNames.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcClipCh.h"
+#include "cuiGridCursor.h"
 #include "cuiTree.h"
 #include "indCodec.h"
 #include "indSheetSession.h"
@@ -228,6 +230,38 @@ TEST(CellSessionTest, TheCellsPopupMenuShowsWhatTheRowAllows) {
         EXPECT_EQ(e->enabled, t.enabled) << t.row << " " << CellItemName(t.item);
         EXPECT_FALSE(e->caption.empty());
     }
+}
+
+}  // namespace
+
+namespace {
+
+// With the grid's cursor, a row command works on the selected rows and a
+// redirect moves the cursor.
+TEST(CellSessionTest, TheCursorsSelectionIsTheRowRangeOfACommand) {
+    indSheetSession s;
+    NewImage(s, ModelPmr);
+    ASSERT_TRUE(s.ShowSheet(kBank0Pmr));
+    cuiGridCursor cursor(*s.Sheet());
+    s.Cells()->SetCursor(&cursor);
+    for (const char* freq : {"146.52", "147.5"}) {  // channels 1 and 2 of the bank
+        ASSERT_TRUE(Select(s, CL_Mch_FreqR, freq[2] == '6' ? 0 : 1));
+        ASSERT_EQ(s.Cells()->Commit(freq).outcome, indCellOutcome::Done);
+    }
+    ASSERT_TRUE(Select(s, CL_Mch_FreqR, 0));
+    cursor.ClearSelection();
+    cursor.Move(0, 1, true);  // Shift+Down: channels 1 and 2
+    ASSERT_TRUE(cursor.RangeExists());
+    ASSERT_EQ(s.Cells()->RowCommand(CL_PMenu_Copy).outcome, indCellOutcome::Done);
+    EXPECT_EQ(s.Context().Clipboard().Count(), 2);
+
+    // A key typed into a blank channel's width goes to its frequency.
+    const auto width = s.Sheet()->FindCell(CL_Mch_Nar, 3);
+    ASSERT_TRUE(width && cursor.MoveTo(*width));
+    EXPECT_EQ(s.Cells()->Key('1').outcome, indCellOutcome::EditorOpened);
+    const cmcCellObj& at = s.Sheet()->Cell(cursor.Current().row, cursor.Current().col);
+    EXPECT_EQ(at.item, CL_Mch_FreqR);
+    EXPECT_EQ(at.index, 3);
 }
 
 }  // namespace
