@@ -3,6 +3,7 @@
 // its cell session, as the window does, and saves the image to OUT through the
 // normal save path; an action that is refused or cancelled writes nothing.
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -166,7 +167,13 @@ bool EditRun::Choose(const std::string& value) {
             Codec::FlagBitsFromPattern(ValueText::Trim(value), popup.first, popup.last);
         return Report("--choose " + value, cells.SetFlagBits(bits));
     }
-    return Report("--choose " + value, cells.Choose(std::atoi(value.c_str())));
+    int32_t entry = 0;
+    const char* end = value.data() + value.size();
+    const auto [stop, error] = std::from_chars(value.data(), end, entry);
+    if (value.empty() || error != std::errc() || stop != end) {
+        return Fail("--choose " + value + ": a choice list takes the entry's value, a number");
+    }
+    return Report("--choose " + value, cells.Choose(entry));
 }
 
 bool EditRun::Command(const std::string& value) {
