@@ -57,6 +57,21 @@ constexpr PopupCommandName kPopupCommands[] = {
     {"insert", CL_PMenu_Insert},
 };
 
+// A pattern as a flag-bit cell shows it: for each position from first on its
+// last digit when set, "_" when not; positions left out up to last are not set.
+bool IsFlagPattern(const std::string& pattern, int first, int last) {
+    if (pattern.empty() || static_cast<int>(pattern.size()) > last - first + 1) {
+        return false;
+    }
+    for (int i = 0; i < static_cast<int>(pattern.size()); ++i) {
+        const char ch = pattern[static_cast<size_t>(i)];
+        if (ch != '_' && ch != static_cast<char>('0' + (first + i) % 10)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The actions of the command line, each handed to the sheet's cell session.
 class EditRun {
   public:
@@ -163,9 +178,14 @@ bool EditRun::Choose(const std::string& value) {
     }
     const indPopupRequest popup = cells.OpenPopup();
     if (popup.kind == indPopupRequest::Kind::FlagBits) {
-        const int32_t bits =
-            Codec::FlagBitsFromPattern(ValueText::Trim(value), popup.first, popup.last);
-        return Report("--choose " + value, cells.SetFlagBits(bits));
+        const std::string pattern = ValueText::Trim(value);
+        if (!IsFlagPattern(pattern, popup.first, popup.last)) {
+            return Fail("--choose " + value + ": the cell takes a pattern of positions " +
+                        std::to_string(popup.first) + " to " + std::to_string(popup.last) +
+                        " as it shows them, a digit or _ for each");
+        }
+        return Report("--choose " + value,
+                      cells.SetFlagBits(Codec::FlagBitsFromPattern(pattern, popup.first, popup.last)));
     }
     int32_t entry = 0;
     const char* end = value.data() + value.size();

@@ -140,6 +140,7 @@ TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
         {channel + "\"CL_Mch_FreqR[4]\" --command clear", 0, 0, 0, 1},  // the entry row
         {setMode + "\"CL_SetM_BeepLev[0]\" --choose 99", 0, 0, 0, 1},  // no such entry
         {setMode + "\"CL_SetM_Backlight[0]\" --choose On", 0, 0, 0, 1},  // not a value
+        {channel + "\"CL_Mch_Scan[0]\" --choose 13", 0, 0, 0, 1},  // not a pattern of 1..10
         {channel + "\"CL_Mch_FreqR[0]\" --choose 1", 0, 0, 0, 1},      // no list
     };
     for (const auto& t : cases) {
