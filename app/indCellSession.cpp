@@ -18,6 +18,13 @@ namespace {
 // A run of follow-up keys longer than this is a handler fault, not a run of moves.
 constexpr int kMaxFollowUps = 512;
 
+// The handler's Pending answer, and the request's EditResult.
+constexpr uint8_t kNothingPending = 0;
+constexpr uint8_t kPopupPending = 1;
+constexpr uint8_t kEditorPending = 2;
+constexpr uint8_t kEditorCommitted = 1;
+constexpr uint8_t kPopupAnswered = 2;
+
 // Passes every box of an action on to the front end's host and notes whether
 // a question got its refusing answer.
 class QuestionWatch : public cmcMessageBoxHost {
@@ -130,7 +137,7 @@ uint8_t indCellSession::Send(indCellCapsule& capsule) {
     fields.subCell = capsule.SubCell;
     fields.popupCommand = capsule.PopupCommand;
     const auto prepare = [this](indCellCapsule& c) { Prepare(c); };
-    uint8_t pending = 0;
+    uint8_t pending = kNothingPending;
     for (int step = 0;; ++step) {
         pending = SendFields(context_, fields, capsule, prepare, pump_);
         if (capsule.Redirect != 0) {
@@ -175,12 +182,12 @@ indCellResult indCellSession::Run(Act act) {
     r.changed = !before.IsEqual(context_.WorkingImage());
     r.shown = Shown();
     popup_ = {};
-    if (pending == 2) {
+    if (pending == kEditorPending) {
         r.outcome = indCellOutcome::EditorOpened;
         r.editText = last.DisplayText;
         r.caretPos = last.CaretPos;
         r.selLength = last.SelLength;
-    } else if (pending == 1) {
+    } else if (pending == kPopupPending) {
         r.outcome = indCellOutcome::PopupOpened;
         r.popup = last.Popup;
         popup_ = last.Popup;
@@ -196,7 +203,7 @@ indCellResult indCellSession::Key(int32_t key) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
         const uint8_t pending = Send(c);
-        if (pending == 0 && changes_ == 0 && before.IsEqual(context_.WorkingImage())) {
+        if (pending == kNothingPending && changes_ == 0 && before.IsEqual(context_.WorkingImage())) {
             why = "the key changed nothing";
         }
         return pending;
@@ -205,12 +212,12 @@ indCellResult indCellSession::Key(int32_t key) {
 
 indCellResult indCellSession::Commit(const std::string& text) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
-        c.EditResult = 1;
+        c.EditResult = kEditorCommitted;
         c.InputText = text;
         const uint8_t pending = Send(c);
         // Taken when the image changed, or when the cell shows what was typed.
         const std::string shown = Shown();
-        if (pending == 0 && (changes_ & ChangeFlags::Record) == 0 &&
+        if (pending == kNothingPending && (changes_ & ChangeFlags::Record) == 0 &&
             before.IsEqual(context_.WorkingImage()) && Normal(shown) != Normal(text)) {
             why = "\"" + text + "\" was not accepted; the cell shows \"" + c.DisplayText + "\"";
         }
@@ -277,10 +284,10 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
     const bool actions = std::none_of(table.byValue.begin(), table.byValue.end(),
                                       [&](const cmcChoiceEntry& e) { return e.value == list.value; });
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
-        c.EditResult = 2;
+        c.EditResult = kPopupAnswered;
         c.SubCell = &entry;
         const uint8_t pending = Send(c);
-        if (pending != 0) {
+        if (pending != kNothingPending) {
             return pending;
         }
         // An action list's entry is carried out by the handler as chosen; one
@@ -292,7 +299,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
             // The list opened again marks the value the cell now holds.
             indCellCapsule again;
             again.Key = Keys::Enter;
-            taken = SendOnce(again) == 1 && again.Popup.list == list.list &&
+            taken = SendOnce(again) == kPopupPending && again.Popup.list == list.list &&
                     again.Popup.value == value;
         }
         if (!taken) {
@@ -318,11 +325,11 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
     const int32_t placed = Codec::PlaceFlagBits(bits, flags.first, flags.last);
     const int32_t wanted = Codec::UnplaceFlagBits(placed, flags.first, flags.last);
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
-        c.EditResult = 2;
+        c.EditResult = kPopupAnswered;
         c.InputText = std::to_string(placed);
         const uint8_t pending = Send(c);
         const std::string shown = ValueText::Trim(Shown());
-        if (pending == 0 && (wanted != bits ||
+        if (pending == kNothingPending && (wanted != bits ||
                              Codec::FlagBitsFromPattern(shown, flags.first, flags.last) != wanted)) {
             why = "the flag bits were not taken; the cell shows \"" + shown + "\"";
         }
