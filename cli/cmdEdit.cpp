@@ -79,6 +79,8 @@ class EditRun {
 
     // One word of the command line (with its value when it takes one); false stops the run.
     bool Step(const std::string& word, const std::string& value);
+    // At the end of the run: an editor or pop-up left open fails the run.
+    bool Finish() { return unfinished_.empty() || Fail(unfinished_); }
     bool AllAccepted() const { return accepted_; }
 
   private:
@@ -93,16 +95,33 @@ class EditRun {
     bool Key(const std::string& value);
     bool Choose(const std::string& value);
     bool Command(const std::string& value);
-    // Reports a refused or cancelled action.
+    // Reports a refused or cancelled action; notes an editor or pop-up it opened.
     bool Report(const std::string& what, const indCellResult& result);
+    void NoteOpened(const std::string& what, const indCellResult& result);
 
     indSheetSession& s_;
     EditMessageHost& host_;
     bool haveCell_ = false;
     bool accepted_ = true;
+    // What the last action left open and the word that finishes it, or "".
+    std::string unfinished_;
+    std::string finisher_;
 };
 
+void EditRun::NoteOpened(const std::string& what, const indCellResult& result) {
+    unfinished_.clear();
+    finisher_.clear();
+    if (result.outcome == indCellOutcome::EditorOpened) {
+        finisher_ = "--type";
+        unfinished_ = what + " opened the in-place editor; --type must follow";
+    } else if (result.outcome == indCellOutcome::PopupOpened) {
+        finisher_ = "--choose";
+        unfinished_ = what + " opened a pop-up; --choose must follow";
+    }
+}
+
 bool EditRun::Report(const std::string& what, const indCellResult& result) {
+    NoteOpened(what, result);
     if (result.Accepted()) {
         return true;
     }
@@ -214,6 +233,9 @@ bool EditRun::Step(const std::string& word, const std::string& value) {
         host_.answers.push_back(word == "--yes");
         return true;
     }
+    if (!unfinished_.empty() && word != finisher_) {
+        return Fail(unfinished_);
+    }
     if (s_.Sheet() == nullptr) {
         return Fail(word + " needs a sheet first (-s REF)");
     }
@@ -228,6 +250,7 @@ bool EditRun::Step(const std::string& word, const std::string& value) {
     }
     if (word == "--type") {
         const indCellResult r = s_.Cells()->Commit(value);
+        NoteOpened("--type " + value, r);
         return r.Accepted() || Fail(r.message);
     }
     if (word == "--key") {
@@ -293,10 +316,15 @@ int CmdEdit(const cliArgs& args) {
         status = session.Open(file);
         if (status == 0) {
             EditRun run(session, host);
+            bool going = true;
             for (const Word& word : words) {
-                if (!run.Step(word.word, word.value)) {
+                going = run.Step(word.word, word.value);
+                if (!going) {
                     break;
                 }
+            }
+            if (going) {
+                run.Finish();
             }
             status = run.AllAccepted() ? 0 : 1;
             if (status == 0 && !session.Document().SaveToFile(out)) {

@@ -141,6 +141,11 @@ TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
         {setMode + "\"CL_SetM_BeepLev[0]\" --choose 99", 0, 0, 0, 1},  // no such entry
         {setMode + "\"CL_SetM_Backlight[0]\" --choose On", 0, 0, 0, 1},  // not a value
         {channel + "\"CL_Mch_Scan[0]\" --choose 13", 0, 0, 0, 1},  // not a pattern of 1..10
+        // A key that opens the editor or a list is finished by --type or --choose.
+        {channel + "\"CL_Mch_Nar[1]\" --key 1 --type 147.5", 0x0414, 0x7F, 0x03, 0},
+        {channel + "\"CL_Mch_RfPo[0]\" --key enter --choose 2", 0x0409, 0x03, 0x02, 0},
+        {channel + "\"CL_Mch_FreqR[1]\" --key 1", 0, 0, 0, 1},
+        {channel + "\"CL_Mch_RfPo[0]\" --key enter --item \"CL_Mch_Nar[0]\"", 0, 0, 0, 1},
         {channel + "\"CL_Mch_FreqR[0]\" --choose 1", 0, 0, 0, 1},      // no list
     };
     for (const auto& t : cases) {
