@@ -2,6 +2,7 @@
 // Applies the actions in order to a cell of the last selected sheet, as the
 // window would, and saves the image to OUT through the normal save path.
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -9,12 +10,15 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "cliArgs.h"
 #include "cliCommand.h"
 #include "cliSheetSession.h"
+#include "cmcExcerpt.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cuiSheetChoice.h"
 #include "indValueText.h"
 
 namespace {
@@ -100,12 +104,11 @@ class EditRun {
 };
 
 bool EditRun::SelectAt(const std::string& value) {
-    const auto comma = value.find(',');
-    if (comma == std::string::npos) {
-        return Fail("--at takes ROW,COL");
+    const auto at = ParseRowCol(value);
+    if (!at) {
+        return Fail("--at takes ROW,COL (two whole numbers), not " + QuoteExcerpt(value));
     }
-    const int row = std::atoi(value.substr(0, comma).c_str());
-    const int col = std::atoi(value.substr(comma + 1).c_str());
+    const auto [row, col] = *at;
     cuiSheet& sheet = *s_.Sheet();
     if (row < 0 || col < 0 || row >= sheet.Rows() || col >= sheet.Columns()) {
         return Fail("no cell at " + value);
@@ -117,9 +120,12 @@ bool EditRun::SelectAt(const std::string& value) {
 }
 
 bool EditRun::SelectItem(const std::string& value) {
-    const auto open = value.find('[');
-    const std::string name = value.substr(0, open);
-    const int32_t index = open == std::string::npos ? 0 : std::atoi(value.substr(open + 1).c_str());
+    const auto ref = ParseItemRef(value);
+    if (!ref) {
+        return Fail("--item takes NAME[INDEX] (INDEX a whole number), not " + QuoteExcerpt(value));
+    }
+    const std::string& name = ref->name;
+    const int32_t index = ref->index;
     int item = kNoCellItem;
     for (int i = 0; i < kCellItemCount; ++i) {
         if (CellItemName(i) == name) {
@@ -203,7 +209,6 @@ bool EditRun::Choose(const std::string& value) {
         open.Key = Keys::Enter;
         Send(open);
     }
-    const int32_t v = std::atoi(value.c_str());
     indCellCapsule c;
     if (popup_.kind == indPopupRequest::Kind::FlagBits) {
         c.EditResult = 2;
@@ -214,6 +219,12 @@ bool EditRun::Choose(const std::string& value) {
     if (popup_.kind != indPopupRequest::Kind::ChoiceList) {
         return Fail("the cell opens no choice list");
     }
+    const auto chosen = StrictInt(value, INT32_MIN, INT32_MAX);
+    if (!chosen) {
+        return Fail("--choose takes the value of a list entry (a whole number), not " +
+                    QuoteExcerpt(value));
+    }
+    const int32_t v = *chosen;
     // The entry: a cell of the list with that value, of the list's entry kind or a special one.
     cmcFCache& lists = s_.Context().Lists();
     int kind = -1;
@@ -255,7 +266,8 @@ bool EditRun::Command(const std::string& value) {
 bool EditRun::Step(const std::string& word, const std::string& value) {
     if (word == "-s") {
         haveCell_ = false;
-        return s_.ShowSheet(value) || Fail("no sheet '" + value + "'");
+        const std::string why = WhyNoSheet(GTex(), s_.Context().ModelType(), value);
+        return (why.empty() && s_.ShowSheet(value)) || Fail(why);
     }
     if (word == "--yes" || word == "--no") {
         host_.answers.push_back(word == "--yes");
