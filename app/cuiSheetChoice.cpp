@@ -16,7 +16,9 @@ std::string WhyNoSheet(cmcGTex& texts, int modelType, const std::string& referen
         return s.reference == reference;
     });
     const clsSheetRef ref = ParseSheetRef(reference);
-    if (inTree || (ref.className != "St_ChBank" && texts.HasSection(ref.name + "_Cells"))) {
+    const bool plainSheet = ref.argument.empty() && ref.className != "St_ChBank" &&
+                            texts.HasSection(ref.name + "_Cells");
+    if (inTree || plainSheet) {
         return "";
     }
     std::string why = "no sheet " + QuoteExcerpt(reference) + "; the sheets are:";

@@ -6,8 +6,9 @@
 
 class cmcGTex;
 
-// Empty when reference names a sheet of the model type's tree (a bank sheet
-// only with the argument of one of its banks, "Bank 0" to "Bank 15") or a
-// sheet of another class the overlay holds; else a message naming the
-// reference and listing the tree's sheets, one a line.
+// Empty when reference names a sheet of the model type's tree exactly (a
+// bank sheet only with the argument of one of its banks, "Bank 0" to
+// "Bank 15"), or another sheet the overlay holds, without an argument and not
+// of the bank class; else a message naming the reference and listing the
+// tree's sheets, one a line.
 std::string WhyNoSheet(cmcGTex& texts, int modelType, const std::string& reference);

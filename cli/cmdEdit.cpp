@@ -111,7 +111,7 @@ bool EditRun::SelectAt(const std::string& value) {
     const auto [row, col] = *at;
     cuiSheet& sheet = *s_.Sheet();
     if (row < 0 || col < 0 || row >= sheet.Rows() || col >= sheet.Columns()) {
-        return Fail("no cell at " + value);
+        return Fail("no cell at " + QuoteExcerpt(value));
     }
     sheet.SetCurrent({row, col});
     haveCell_ = true;
@@ -134,7 +134,7 @@ bool EditRun::SelectItem(const std::string& value) {
     }
     const auto pos = item == kNoCellItem ? std::nullopt : s_.Sheet()->FindCell(item, index);
     if (!pos) {
-        return Fail("no selectable cell " + value + " on the sheet");
+        return Fail("no selectable cell " + QuoteExcerpt(value) + " on the sheet");
     }
     s_.Sheet()->SetCurrent(*pos);
     haveCell_ = true;
@@ -181,7 +181,7 @@ bool EditRun::Key(const std::string& value) {
     indCellCapsule c;
     c.Key = key;
     Send(c);
-    return FinishAction("--key " + value);
+    return FinishAction("--key " + QuoteExcerpt(value));
 }
 
 bool EditRun::Type(const std::string& text) {
@@ -197,9 +197,10 @@ bool EditRun::Type(const std::string& text) {
         (changes & ChangeFlags::Record) != 0 ||
         ValueText::Upper(ValueText::Trim(c.DisplayText)) == ValueText::Upper(ValueText::Trim(text));
     if (!taken) {
-        return Fail("\"" + text + "\" was not accepted; the cell shows \"" + c.DisplayText + "\"");
+        return Fail(QuoteExcerpt(text) + " was not accepted; the cell shows " +
+                    QuoteExcerpt(c.DisplayText));
     }
-    return FinishAction("--type " + text);
+    return FinishAction("--type " + QuoteExcerpt(text));
 }
 
 bool EditRun::Choose(const std::string& value) {
@@ -214,7 +215,7 @@ bool EditRun::Choose(const std::string& value) {
         c.EditResult = 2;
         c.InputText = value;
         Send(c);
-        return FinishAction("--choose " + value);
+        return FinishAction("--choose " + QuoteExcerpt(value));
     }
     if (popup_.kind != indPopupRequest::Kind::ChoiceList) {
         return Fail("the cell opens no choice list");
@@ -237,7 +238,7 @@ bool EditRun::Choose(const std::string& value) {
         }
     }
     if (kind < 0) {
-        return Fail("the list " + popup_.list + " has no entry " + value);
+        return Fail("the list " + popup_.list + " has no entry " + QuoteExcerpt(value));
     }
     cmcCellObj entry;
     entry.item = kind;
@@ -247,7 +248,7 @@ bool EditRun::Choose(const std::string& value) {
     c.EditResult = 2;
     c.SubCell = &sub;
     Send(c);
-    return FinishAction("--choose " + value);
+    return FinishAction("--choose " + QuoteExcerpt(value));
 }
 
 bool EditRun::Command(const std::string& value) {
@@ -257,10 +258,10 @@ bool EditRun::Command(const std::string& value) {
             indCellCapsule c;
             c.PopupCommand = p.item;
             Send(c);
-            return FinishAction("--command " + value);
+            return FinishAction("--command " + QuoteExcerpt(value));
         }
     }
-    return Fail("unknown command " + value);
+    return Fail("unknown command " + QuoteExcerpt(value));
 }
 
 bool EditRun::Step(const std::string& word, const std::string& value) {
