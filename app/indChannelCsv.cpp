@@ -462,10 +462,16 @@ std::string ExportChannelCsv(indDocumentContext& context) {
     const cmcEeprom& image = context.WorkingImage();
     for (int bank = 0; bank < Banks; ++bank) {
         const int first = BankFirst(image, bank);
-        for (int ch = first; ch <= std::min(BankLast(image, bank), MaxChannels - 1); ++ch) {
+        for (int ch = first; ch <= BankLast(image, bank) && ch - first < MaxChannels; ++ch) {
             std::vector<std::string> row = {std::to_string(bank + 1),
                                             std::to_string(ch - first + 1)};
+            // A damaged bank table can reach beyond the channel memory: such
+            // a place is written bare (up to the highest position a bank has).
             for (int item : items) {
+                if (ch >= MaxChannels) {
+                    row.emplace_back();
+                    continue;
+                }
                 const std::string shown = Shown(context, item, ch, bank);
                 row.push_back(IsNumberColumn(item) ? shown : ProtectCsvText(shown));
             }
@@ -508,19 +514,31 @@ bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
         }
         // A row the file's channel at the same place already shows keeps that
         // channel byte for byte, with what the sheets show but typing would not take.
-        row.keep =
-            row.position <= BankCount(image, row.bank) &&
-            ShowsRow(context, items, columns, row, BankFirst(image, row.bank) + row.position - 1);
+        const int channel = BankFirst(image, row.bank) + row.position - 1;
+        row.keep = row.position <= BankCount(image, row.bank) && channel < MaxChannels &&
+                   ShowsRow(context, items, columns, row, channel);
         counts[row.bank] = std::max(counts[row.bank], row.position);
         rows.push_back(std::move(row));
     }
-    // A row whose place lies beyond the 256th channel does not fit.
+    // A row whose place lies beyond the 256th channel does not fit, unless the
+    // file's own bank table (damaged) already reaches there and the row is
+    // bare, as export writes such a place.
+    const bool samePartition = [&] {
+        for (int b = 0; b < Banks; ++b) {
+            if (counts[b] != BankCount(image, b)) {
+                return false;
+            }
+        }
+        return true;
+    }();
     int before[Banks + 1] = {};
     for (int b = 0; b < Banks; ++b) {
         before[b + 1] = before[b] + counts[b];
     }
     for (const CsvRow& row : rows) {
-        if (before[row.bank] + row.position > MaxChannels) {
+        const bool bare = std::all_of(row.values.begin(), row.values.end(),
+                                      [](const std::string& v) { return v.empty(); });
+        if (before[row.bank] + row.position > MaxChannels && !(samePartition && bare)) {
             errors.push_back({row.line, "position",
                               "the channel does not fit: the radio holds at most 256 channels"});
         }
@@ -539,12 +557,25 @@ bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
     }
     for (const CsvRow& row : rows) {
         const int channel = BankFirst(image, row.bank) + row.position - 1;
+        if (channel >= MaxChannels) {
+            continue;  // a bare place beyond the channel memory
+        }
         if (row.keep) {
             CopyChannel(backup, BankFirst(backup, row.bank) + row.position - 1, image, channel,
                         kind);
         } else {
             TypeRow(context, columns, row, channel, errors);
         }
+    }
+    if (samePartition) {  // also where the bank table reaches beyond the memory
+        for (int b = 0; b < Banks; ++b) {
+            SetBankCount(image, b, counts[b]);
+        }
+    }
+    // Slots outside every bank, before and after, are none of the file's
+    // channels: they keep their bytes (moving the banks passed them on).
+    for (int ch = std::max(TotalChannels(backup), TotalChannels(image)); ch < MaxChannels; ++ch) {
+        CopyChannel(backup, ch, image, ch, kind);
     }
     EvMan().Pump();
     if (!errors.empty()) {

@@ -206,3 +206,29 @@ TEST_P(ChannelCsvRoundTrip, ImportOntoItsOwnSourceChangesNoByte) {
         << "line " << errors[0].line << " " << errors[0].column << ": " << errors[0].message;
     EXPECT_EQ(Bytes(other.Image(), 0x0100, 32), Bytes(radio.Image(), 0x0100, 32));
 }
+
+// Channel records and names of random bytes (damaged images), with slots
+// outside every bank or a bank table reaching beyond the channel memory,
+// export and import onto their own file without a byte changed.
+TEST_P(ChannelCsvRoundTrip, RandomRecordsImportOntoTheirOwnFileUnchanged) {
+    const int model = GetParam();
+    for (unsigned seed = 1; seed <= 2; ++seed) {
+        Radio radio(model);
+        std::mt19937 rng(seed);
+        for (int bank = 0; bank < 16; ++bank) {
+            SetBankCount(radio.Image(), bank, static_cast<int>(rng() % (seed == 1 ? 17 : 40)));
+        }
+        for (int at = 0x0400; at < 0x0400 + 20 * 256; ++at) {
+            radio.Image().SetByte(at, static_cast<uint8_t>(rng()));
+        }
+        for (int at = 0x2000; at < 0x2000 + 12 * 256; ++at) {
+            radio.Image().SetByte(at, static_cast<uint8_t>(rng()));
+        }
+        const std::vector<uint8_t> before = Bytes(radio.Image(), 0, radio.Image().Size());
+        std::vector<indCsvProblem> errors, notes;
+        EXPECT_TRUE(ImportChannelCsv(radio.context, ExportChannelCsv(radio.context), errors, notes))
+            << "seed " << seed << " line " << errors[0].line << " " << errors[0].column << ": "
+            << errors[0].message;
+        EXPECT_EQ(Bytes(radio.Image(), 0, radio.Image().Size()), before) << "seed " << seed;
+    }
+}
