@@ -6,6 +6,7 @@
 #include "MenuLayout.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
+#include "cmcExcerpt.h"
 #include "cmcFCache.h"
 #include "cmcMessageBox.h"
 #include "cuiGridCursor.h"
@@ -219,7 +220,8 @@ indCellResult indCellSession::Commit(const std::string& text) {
         const std::string shown = Shown();
         if (pending == kNothingPending && (changes_ & ChangeFlags::Record) == 0 &&
             before.IsEqual(context_.WorkingImage()) && Normal(shown) != Normal(text)) {
-            why = "\"" + text + "\" was not accepted; the cell shows \"" + c.DisplayText + "\"";
+            why = QuoteExcerpt(text) + " was not accepted; the cell shows " +
+                  QuoteExcerpt(c.DisplayText);
         }
         return pending;
     });
@@ -304,7 +306,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
         }
         if (!taken) {
             why = "the entry " + std::to_string(value) + " of " + list.list +
-                  " was not taken; the cell shows \"" + Shown() + "\"";
+                  " was not taken; the cell shows " + QuoteExcerpt(Shown());
         }
         return pending;
     });
@@ -331,7 +333,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
         const std::string shown = ValueText::Trim(Shown());
         if (pending == kNothingPending && (wanted != bits ||
                              Codec::FlagBitsFromPattern(shown, flags.first, flags.last) != wanted)) {
-            why = "the flag bits were not taken; the cell shows \"" + shown + "\"";
+            why = "the flag bits were not taken; the cell shows " + QuoteExcerpt(shown);
         }
         return pending;
     });

@@ -3,16 +3,19 @@
 // its cell session, as the window does, and saves the image to OUT through the
 // normal save path; an action that is refused or cancelled writes nothing.
 
-#include <charconv>
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <string>
 #include <vector>
 
 #include "CellNames.h"
+#include "cliArgs.h"
 #include "cliCommand.h"
+#include "cmcExcerpt.h"
+#include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cuiSheetChoice.h"
 #include "indCodec.h"
 #include "indSheetSession.h"
 #include "indValueText.h"
@@ -133,15 +136,14 @@ bool EditRun::Report(const std::string& what, const indCellResult& result) {
 }
 
 bool EditRun::SelectAt(const std::string& value) {
-    const auto comma = value.find(',');
-    if (comma == std::string::npos) {
-        return Fail("--at takes ROW,COL");
+    const auto at = ParseRowCol(value);
+    if (!at) {
+        return Fail("--at takes ROW,COL (two whole numbers), not " + QuoteExcerpt(value));
     }
-    const int row = std::atoi(value.substr(0, comma).c_str());
-    const int col = std::atoi(value.substr(comma + 1).c_str());
+    const auto [row, col] = *at;
     cuiSheet& sheet = *s_.Sheet();
     if (row < 0 || col < 0 || row >= sheet.Rows() || col >= sheet.Columns()) {
-        return Fail("no cell at " + value);
+        return Fail("no cell at " + QuoteExcerpt(value));
     }
     sheet.SetCurrent({row, col});
     s_.Cells()->ClosePopup();
@@ -150,9 +152,12 @@ bool EditRun::SelectAt(const std::string& value) {
 }
 
 bool EditRun::SelectItem(const std::string& value) {
-    const auto open = value.find('[');
-    const std::string name = value.substr(0, open);
-    const int32_t index = open == std::string::npos ? 0 : std::atoi(value.substr(open + 1).c_str());
+    const auto ref = ParseItemRef(value);
+    if (!ref) {
+        return Fail("--item takes NAME[INDEX] (INDEX a whole number), not " + QuoteExcerpt(value));
+    }
+    const std::string& name = ref->name;
+    const int32_t index = ref->index;
     int item = kNoCellItem;
     for (int i = 0; i < kCellItemCount; ++i) {
         if (CellItemName(i) == name) {
@@ -161,7 +166,7 @@ bool EditRun::SelectItem(const std::string& value) {
     }
     const auto pos = item == kNoCellItem ? std::nullopt : s_.Sheet()->FindCell(item, index);
     if (!pos) {
-        return Fail("no selectable cell " + value + " on the sheet");
+        return Fail("no selectable cell " + QuoteExcerpt(value) + " on the sheet");
     }
     s_.Sheet()->SetCurrent(*pos);
     s_.Cells()->ClosePopup();
@@ -182,7 +187,7 @@ bool EditRun::Key(const std::string& value) {
     } else {
         return Fail("--key takes space, backspace, enter or one character");
     }
-    return Report("--key " + value, s_.Cells()->Key(key));
+    return Report("--key " + QuoteExcerpt(value), s_.Cells()->Key(key));
 }
 
 // VALUE is the entry's value in a choice list; in the flag-bit pop-up it is
@@ -192,42 +197,42 @@ bool EditRun::Choose(const std::string& value) {
     if (cells.OpenPopup().kind == indPopupRequest::Kind::None) {
         const indCellResult opened = cells.Key(Keys::Enter);
         if (opened.outcome != indCellOutcome::PopupOpened) {
-            return Fail("--choose " + value + ": the cell opens no choice list");
+            return Fail("--choose " + QuoteExcerpt(value) + ": the cell opens no choice list");
         }
     }
     const indPopupRequest popup = cells.OpenPopup();
     if (popup.kind == indPopupRequest::Kind::FlagBits) {
         const std::string pattern = ValueText::Trim(value);
         if (!IsFlagPattern(pattern, popup.first, popup.last)) {
-            return Fail("--choose " + value + ": the cell takes a pattern of positions " +
+            return Fail("--choose " + QuoteExcerpt(value) + ": the cell takes a pattern of positions " +
                         std::to_string(popup.first) + " to " + std::to_string(popup.last) +
                         " as it shows them, a digit or _ for each");
         }
-        return Report("--choose " + value,
+        return Report("--choose " + QuoteExcerpt(value),
                       cells.SetFlagBits(Codec::FlagBitsFromPattern(pattern, popup.first, popup.last)));
     }
-    int32_t entry = 0;
-    const char* end = value.data() + value.size();
-    const auto [stop, error] = std::from_chars(value.data(), end, entry);
-    if (value.empty() || error != std::errc() || stop != end) {
-        return Fail("--choose " + value + ": a choice list takes the entry's value, a number");
+    const auto entry = StrictInt(value, INT32_MIN, INT32_MAX);
+    if (!entry) {
+        return Fail("--choose takes the value of a list entry (a whole number), not " +
+                    QuoteExcerpt(value));
     }
-    return Report("--choose " + value, cells.Choose(entry));
+    return Report("--choose " + QuoteExcerpt(value), cells.Choose(*entry));
 }
 
 bool EditRun::Command(const std::string& value) {
     for (const PopupCommandName& p : kPopupCommands) {
         if (value == p.name) {
-            return Report("--command " + value, s_.Cells()->RowCommand(p.item));
+            return Report("--command " + QuoteExcerpt(value), s_.Cells()->RowCommand(p.item));
         }
     }
-    return Fail("unknown command " + value);
+    return Fail("unknown command " + QuoteExcerpt(value));
 }
 
 bool EditRun::Step(const std::string& word, const std::string& value) {
     if (word == "-s") {
         haveCell_ = false;
-        return s_.ShowSheet(value) || Fail("no sheet '" + value + "'");
+        const std::string why = WhyNoSheet(GTex(), s_.Context().ModelType(), value);
+        return (why.empty() && s_.ShowSheet(value)) || Fail(why);
     }
     if (word == "--yes" || word == "--no") {
         host_.answers.push_back(word == "--yes");
@@ -250,7 +255,7 @@ bool EditRun::Step(const std::string& word, const std::string& value) {
     }
     if (word == "--type") {
         const indCellResult r = s_.Cells()->Commit(value);
-        NoteOpened("--type " + value, r);
+        NoteOpened("--type " + QuoteExcerpt(value), r);
         return r.Accepted() || Fail(r.message);
     }
     if (word == "--key") {
