@@ -32,8 +32,7 @@ bool cuiGridCursor::MayJoin(int row, int col) const {
     return Selectable(row, col) && (sheet_.CellState(row, col) & kCellMayJoin) != 0;
 }
 
-bool cuiGridCursor::Start(std::optional<cuiCellPos> saved, int initialItem,
-                          int32_t initialIndex) {
+bool cuiGridCursor::Start(std::optional<cuiCellPos> saved, int initialItem, int32_t initialIndex) {
     UnmarkAll();
     rangeExists_ = false;
     sheet_.SetCurrent({0, 0});
@@ -111,7 +110,8 @@ std::optional<cuiCellPos> cuiGridCursor::WrapStep(int dx, int dy) const {
     const int d = across ? dx : dy;
     for (int i = 1; i < count; ++i) {
         const int n = ((start + d * i) % count + count) % count;
-        const cuiCellPos pos = across ? cuiCellPos{n / cols, n % cols} : cuiCellPos{n % rows, n / rows};
+        const cuiCellPos pos =
+            across ? cuiCellPos{n / cols, n % cols} : cuiCellPos{n % rows, n / rows};
         if (Selectable(pos.row, pos.col)) {
             return pos;
         }
@@ -218,9 +218,9 @@ void cuiGridCursor::Mark(int row, int col, bool on) {
 void cuiGridCursor::UnmarkAll() {
     for (int r = 0; r < sheet_.Rows(); ++r) {
         for (int c = 0; c < sheet_.Columns(); ++c) {
-            sheet_.SetCellState(r, c,
-                                static_cast<uint8_t>(sheet_.CellState(r, c) &
-                                                     ~(kCellSelected | kCellLineMarked)));
+            sheet_.SetCellState(
+                r, c,
+                static_cast<uint8_t>(sheet_.CellState(r, c) & ~(kCellSelected | kCellLineMarked)));
         }
     }
 }
@@ -237,8 +237,9 @@ void cuiGridCursor::UpdateLineMarks() {
         for (int c = 0; c < sheet_.Columns(); ++c) {
             const uint8_t state = sheet_.CellState(r, c);
             const bool on = holds && c >= sheet_.FixedCols();
-            sheet_.SetCellState(r, c, static_cast<uint8_t>(on ? state | kCellLineMarked
-                                                              : state & ~kCellLineMarked));
+            sheet_.SetCellState(
+                r, c,
+                static_cast<uint8_t>(on ? state | kCellLineMarked : state & ~kCellLineMarked));
         }
     }
 }
@@ -292,7 +293,8 @@ void cuiGridCursor::TakeRange(const indCellCapsule& capsule) {
     for (int r = 0; r < sheet_.Rows(); ++r) {
         for (int c = 0; c < sheet_.Columns(); ++c) {
             const cmcCellObj& cell = sheet_.Cell(r, c);
-            if (cell.item == current.item && Between(cell.index, capsule.RangeFirst, capsule.RangeLast)) {
+            if (cell.item == current.item &&
+                Between(cell.index, capsule.RangeFirst, capsule.RangeLast)) {
                 Mark(r, c, true);
             }
             if (c == at.col && cell.item == current.item && cell.index == other) {

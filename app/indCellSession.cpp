@@ -107,8 +107,8 @@ std::string indCellSession::Shown() {
 namespace {
 
 // One request on the current cell, as the sheet sends it.
-uint8_t SendFields(indDocumentContext& context, const RequestFields& f,
-                   indCellCapsule& capsule, const std::function<void(indCellCapsule&)>& prepare,
+uint8_t SendFields(indDocumentContext& context, const RequestFields& f, indCellCapsule& capsule,
+                   const std::function<void(indCellCapsule&)>& prepare,
                    const std::function<void()>& pump) {
     capsule = indCellCapsule{};
     prepare(capsule);
@@ -166,8 +166,8 @@ uint8_t indCellSession::Send(indCellCapsule& capsule) {
 uint8_t indCellSession::SendOnce(indCellCapsule& capsule) {
     RequestFields fields;
     fields.key = capsule.Key;
-    return SendFields(context_, fields, capsule, [this](indCellCapsule& c) { Prepare(c); },
-                      pump_);
+    return SendFields(
+        context_, fields, capsule, [this](indCellCapsule& c) { Prepare(c); }, pump_);
 }
 
 template <class Act>
@@ -193,8 +193,8 @@ indCellResult indCellSession::Run(Act act) {
         r.popup = last.Popup;
         popup_ = last.Popup;
     } else if (!why.empty()) {
-        r.outcome = questions.declined && !r.changed ? indCellOutcome::Cancelled
-                                                      : indCellOutcome::Refused;
+        r.outcome =
+            questions.declined && !r.changed ? indCellOutcome::Cancelled : indCellOutcome::Refused;
         r.message = why;
     }
     return r;
@@ -204,7 +204,8 @@ indCellResult indCellSession::Key(int32_t key) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
         const uint8_t pending = Send(c);
-        if (pending == kNothingPending && changes_ == 0 && before.IsEqual(context_.WorkingImage())) {
+        if (pending == kNothingPending && changes_ == 0 &&
+            before.IsEqual(context_.WorkingImage())) {
             why = "the key changed nothing";
         }
         return pending;
@@ -283,8 +284,9 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
     cmcFCache& lists = context_.Lists();
     const cmcChoiceTable& table = lists.Table(list.list, list.entryKind);
     // A list whose opening value names none of its entries holds actions, not values.
-    const bool actions = std::none_of(table.byValue.begin(), table.byValue.end(),
-                                      [&](const cmcChoiceEntry& e) { return e.value == list.value; });
+    const bool actions =
+        std::none_of(table.byValue.begin(), table.byValue.end(),
+                     [&](const cmcChoiceEntry& e) { return e.value == list.value; });
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = kPopupAnswered;
         c.SubCell = &entry;
@@ -295,8 +297,8 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
         // An action list's entry is carried out by the handler as chosen; one
         // whose effect is already in place (priority A on a priority-A
         // channel) leaves the image as it was and still is what was asked.
-        bool taken = actions ||
-                     Normal(Shown()) == Normal(lists.GetChoiceText(list.list, kind, value));
+        bool taken =
+            actions || Normal(Shown()) == Normal(lists.GetChoiceText(list.list, kind, value));
         if (!taken && !actions) {
             // The list opened again marks the value the cell now holds.
             indCellCapsule again;
@@ -331,8 +333,9 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
         c.InputText = std::to_string(placed);
         const uint8_t pending = Send(c);
         const std::string shown = ValueText::Trim(Shown());
-        if (pending == kNothingPending && (wanted != bits ||
-                             Codec::FlagBitsFromPattern(shown, flags.first, flags.last) != wanted)) {
+        if (pending == kNothingPending &&
+            (wanted != bits ||
+             Codec::FlagBitsFromPattern(shown, flags.first, flags.last) != wanted)) {
             why = "the flag bits were not taken; the cell shows " + QuoteExcerpt(shown);
         }
         return pending;

@@ -204,12 +204,14 @@ bool EditRun::Choose(const std::string& value) {
     if (popup.kind == indPopupRequest::Kind::FlagBits) {
         const std::string pattern = ValueText::Trim(value);
         if (!IsFlagPattern(pattern, popup.first, popup.last)) {
-            return Fail("--choose " + QuoteExcerpt(value) + ": the cell takes a pattern of positions " +
-                        std::to_string(popup.first) + " to " + std::to_string(popup.last) +
+            return Fail("--choose " + QuoteExcerpt(value) +
+                        ": the cell takes a pattern of positions " + std::to_string(popup.first) +
+                        " to " + std::to_string(popup.last) +
                         " as it shows them, a digit or _ for each");
         }
-        return Report("--choose " + QuoteExcerpt(value),
-                      cells.SetFlagBits(Codec::FlagBitsFromPattern(pattern, popup.first, popup.last)));
+        return Report(
+            "--choose " + QuoteExcerpt(value),
+            cells.SetFlagBits(Codec::FlagBitsFromPattern(pattern, popup.first, popup.last)));
     }
     const auto entry = StrictInt(value, INT32_MIN, INT32_MAX);
     if (!entry) {

@@ -8,9 +8,9 @@
 #include <tuple>
 
 #include "CellNames.h"
+#include "cmcClipCh.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
-#include "cmcClipCh.h"
 #include "cuiGridCursor.h"
 #include "cuiTree.h"
 #include "indCodec.h"
@@ -128,9 +128,9 @@ TEST(CellSessionTest, EveryChoiceAndFlagBitCellOfEverySheetTakesWhatIsChosen) {
                     }
                     sheet.SetCurrent({r, c});
                     s.Cells()->ClosePopup();
-                    checked += ChooseEverything(
-                        s, reference + " " + std::string(CellItemName(cell.item)) + " model " +
-                               std::to_string(model));
+                    checked +=
+                        ChooseEverything(s, reference + " " + std::string(CellItemName(cell.item)) +
+                                                " model " + std::to_string(model));
                 }
             }
         }
@@ -151,10 +151,8 @@ struct OutcomeCase {
 TEST(CellSessionTest, ActionsAnswerWithWhatHappened) {
     const OutcomeCase cases[] = {
         {"a key opens the list", CL_Mch_Nar, 0, "key", "\r", 0, indCellOutcome::PopupOpened},
-        {"a digit opens the editor", CL_Mch_FreqR, 0, "key", "1", 0,
-         indCellOutcome::EditorOpened},
-        {"a rejected frequency", CL_Mch_FreqR, 0, "type", "146.5212", 0,
-         indCellOutcome::Refused},
+        {"a digit opens the editor", CL_Mch_FreqR, 0, "key", "1", 0, indCellOutcome::EditorOpened},
+        {"a rejected frequency", CL_Mch_FreqR, 0, "type", "146.5212", 0, indCellOutcome::Refused},
         {"no such entry", CL_Mch_Nar, 0, "choose", "77", 0, indCellOutcome::Refused},
         {"a cell without a list", CL_Mch_Text, 0, "choose", "1", 0, indCellOutcome::Refused},
         {"paste with nothing copied", CL_Mch_FreqR, 0, "command", "Paste", 0,
@@ -219,8 +217,8 @@ TEST(CellSessionTest, TheCellsPopupMenuShowsWhatTheRowAllows) {
         int32_t row;
         int item;
         bool enabled;
-    } cases[] = {{0, CL_PMenu_Copy, true},  {0, CL_PMenu_Paste, false}, {0, CL_PMenu_Delete, true},
-                 {1, CL_PMenu_Copy, true},  {4, CL_PMenu_Copy, false},  {4, CL_PMenu_Clear, false}};
+    } cases[] = {{0, CL_PMenu_Copy, true}, {0, CL_PMenu_Paste, false}, {0, CL_PMenu_Delete, true},
+                 {1, CL_PMenu_Copy, true}, {4, CL_PMenu_Copy, false},  {4, CL_PMenu_Clear, false}};
     for (const auto& t : cases) {
         ASSERT_TRUE(Select(s, CL_Mch_FreqR, t.row));
         const std::vector<indMenuEntry> menu = s.Cells()->PopupMenu();

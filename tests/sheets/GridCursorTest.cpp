@@ -15,6 +15,8 @@
 namespace {
 
 std::vector<std::string> Overlay() {
+    // One overlay section per line.
+    // clang-format off
     std::vector<std::string> lines = {
         "#GI_Sys_AppTitle", "Test",
         // Ragged rows; row 2 holds one cell, x cannot be selected.
@@ -26,11 +28,13 @@ std::vector<std::string> Overlay() {
         "#Q_Style", "", "#Q_BasicCell", "{<}", "#Q_Cells", "{S}1", "#",
         // Nothing to select.
         "#N_Style", "", "#N_BasicCell", "{<}", "#N_Cells", "{}a|{}b", "#"};
+    // clang-format on
     // Four channel rows and a row outside the selection, in both selection modes.
     for (const char* mode : {"Line", "Cell"}) {
         const std::string name = mode[0] == 'L' ? "L" : "C";
         for (const std::string& line :
-             {"#" + name + "_Style", std::string("(FixedCols=1)(FixedRows=1)(MultiSelect=") + mode + ")",
+             {"#" + name + "_Style",
+              std::string("(FixedCols=1)(FixedRows=1)(MultiSelect=") + mode + ")",
               "#" + name + "_BasicCell", std::string("{<}"), "#" + name + "_Cells",
               std::string("{}No|{}Freq|{}Name"), std::string(":(LoopFrom 4)"),
               std::string("{(%CT_Mch.CL_Misc_ChNo_1Base[0])}|{S(%CT_Mch.CL_Mch_FreqR[0])}|"
@@ -72,8 +76,9 @@ class GridCursorTest : public ::testing::Test, public SheetTestBase {
             if (w.front() == 'P') {
                 k == 'D' ? cursor.PageDown(shift) : cursor.PageUp(shift);
             } else {
-                cursor.Move(k == 'R' ? 1 : k == 'L' ? -1 : 0, k == 'D' ? 1 : k == 'U' ? -1 : 0,
-                            shift);
+                const int dx = (k == 'R') - (k == 'L');
+                const int dy = (k == 'D') - (k == 'U');
+                cursor.Move(dx, dy, shift);
             }
         }
     }
@@ -101,28 +106,28 @@ TEST_F(GridCursorTest, MovesFindTheNextSelectableCell) {
         const char* moves;
         cuiCellPos end;
     } cases[] = {
-        {"G", false, {1, 1}, "U L", {1, 1}},        // edges
-        {"G", false, {1, 3}, "D", {3, 3}},          // straight ahead over the short row
-        {"G", false, {3, 1}, "R", {3, 3}},          // over a cell that cannot be selected
-        {"G", false, {2, 1}, "R", {1, 2}},          // sideways: nearest to the row, upper first
-        {"G", false, {4, 3}, "D", {5, 1}},          // sideways into the short last row
-        {"G", false, {4, 3}, "D U", {4, 3}},        // and back to the remembered column
-        {"G", false, {1, 1}, "PD", {5, 1}},         // a page stops at the last row
+        {"G", false, {1, 1}, "U L", {1, 1}},  // edges
+        {"G", false, {1, 3}, "D", {3, 3}},    // straight ahead over the short row
+        {"G", false, {3, 1}, "R", {3, 3}},    // over a cell that cannot be selected
+        {"G", false, {2, 1}, "R", {1, 2}},    // sideways: nearest to the row, upper first
+        {"G", false, {4, 3}, "D", {5, 1}},    // sideways into the short last row
+        {"G", false, {4, 3}, "D U", {4, 3}},  // and back to the remembered column
+        {"G", false, {1, 1}, "PD", {5, 1}},   // a page stops at the last row
         {"G", false, {5, 1}, "PU", {1, 1}},
-        {"P", true, {1, 0}, "R", {0, 0}},           // wraps in reading order
+        {"P", true, {1, 0}, "R", {0, 0}},  // wraps in reading order
         {"P", true, {0, 0}, "L", {1, 0}},
-        {"P", true, {0, 1}, "D", {0, 0}},           // wraps in column order
+        {"P", true, {0, 1}, "D", {0, 0}},  // wraps in column order
         {"P", true, {1, 0}, "D", {0, 1}},
-        {"P", true, {0, 0}, "PD", {1, 0}},          // pages do not wrap
-        {"Q", true, {0, 0}, "R D", {0, 0}},         // nowhere else to go
+        {"P", true, {0, 0}, "PD", {1, 0}},   // pages do not wrap
+        {"Q", true, {0, 0}, "R D", {0, 0}},  // nowhere else to go
     };
     for (const auto& t : cases) {
         auto sheet = Built(t.sheet);
         cuiGridCursor cursor(*sheet, t.popup);
         ASSERT_TRUE(cursor.MoveTo(t.start));
         Run(cursor, t.moves);
-        EXPECT_EQ(cursor.Current(), t.end) << t.sheet << " " << t.start.row << "," << t.start.col
-                                           << " " << t.moves;
+        EXPECT_EQ(cursor.Current(), t.end)
+            << t.sheet << " " << t.start.row << "," << t.start.col << " " << t.moves;
     }
 }
 
