@@ -21,6 +21,7 @@ RadioIdentity SomeRadio() {
     radio.mapRevision = 3;
     std::memcpy(radio.cloneInfo.data(), "FLEET 7 DEPOT   NORTH GATE UNIT ", 32);
     radio.cloneInfo[33] = 0x12;
+    radio.cloneInfo[34] = 0x06;  // two option units
     return radio;
 }
 
@@ -64,8 +65,21 @@ void cuiInformationTest::ShowsTheRadiosCloneInformation() {
     }
     QVERIFY2(values.join('|').contains(QStringLiteral("FLEET 7 DEPOT")), qPrintable(values.join('|')));
     QVERIFY(values.join('|').contains(QStringLiteral("NORTH GATE UNIT")));
-    // The whole sheet is visible: the window is at least as large as the view.
-    QVERIFY(window->width() > view.width() && window->height() > view.height());
+    // The option lines, without an empty line after the last.
+    const QString options = QString::fromStdString(GTex().GetText("GI_Mess_CloneInfo_Opt_Mq31") +
+                                                   "\n" +
+                                                   GTex().GetText("GI_Mess_CloneInfo_Opt_Mq32"));
+    QVERIFY2(values.contains(options), qPrintable(values.join('|')));
+
+    // The panel spans the width: two bevels of 2 and a border of 8 on each
+    // side of the sheet; the button 5 pixels from the right and bottom edges,
+    // the form grown by its height + 10.
+    const QRect button = window->Button()->geometry();
+    QCOMPARE(view.mapTo(window, QPoint(0, 0)), QPoint(12, 12));
+    QCOMPARE(window->width(), view.width() + 24);
+    QCOMPARE(window->height(), view.height() + 24 + button.height() + 10);
+    QCOMPARE(window->width() - (button.x() + button.width()), 5);
+    QCOMPARE(window->height() - (button.y() + button.height()), 5);
     delete window;
     QVERIFY(owner.isEnabled());
 }

@@ -1,6 +1,7 @@
 #include "cuiInformation.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,6 +15,7 @@
 namespace {
 
 constexpr int PanelBorder = 8;
+constexpr int Bevel = 2;
 constexpr int ButtonMargin = 5;
 
 }  // namespace
@@ -26,30 +28,37 @@ cuiInformation::cuiInformation(QWidget* owner, const QString& caption, cmcGTex& 
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
 
-    // A raised panel with a lowered inner bevel around the sheet.
+    // A panel across the top: raised outer bevel, a border of 8 pixels, and a
+    // lowered inner bevel right around the sheet.
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(2);
+    panel->setLineWidth(Bevel);
     auto* inner = new QFrame(panel);
     inner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    inner->setLineWidth(2);
+    inner->setLineWidth(Bevel);
     view_ = new uiSheetView(std::move(sheet), handler, inner);
     auto* innerLayout = new QVBoxLayout(inner);
-    innerLayout->setContentsMargins(2, 2, 2, 2);
+    innerLayout->setContentsMargins(0, 0, 0, 0);
     innerLayout->addWidget(view_);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(PanelBorder, PanelBorder, PanelBorder, PanelBorder);
     panelLayout->addWidget(inner);
 
+    // Below the panel the form grows by the button's height + 10; the button
+    // sits 5 pixels from the right and bottom edges.
     button_ = new QPushButton(Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0)), this);
     button_->setDefault(true);
     connect(button_, &QPushButton::clicked, this, &QDialog::close);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, ButtonMargin, ButtonMargin, ButtonMargin);
+    buttonRow->addStretch();
+    buttonRow->addWidget(button_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, ButtonMargin, ButtonMargin);
-    layout->setSpacing(ButtonMargin * 2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(panel);
-    layout->addWidget(button_, 0, Qt::AlignRight);
+    layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     if (owner_ != nullptr) {

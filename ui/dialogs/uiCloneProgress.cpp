@@ -1,7 +1,6 @@
 #include "uiCloneProgress.h"
 
 #include <QPainter>
-#include <QPushButton>
 
 #include "cmcGTex.h"
 #include "uiOverlayStyle.h"
@@ -45,7 +44,7 @@ void uiProgressBar::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-uiCloneProgress::uiCloneProgress(QWidget* owner, cmcGTex& texts, std::function<void()> stop)
+uiCloneProgress::uiCloneProgress(QWidget* owner, cmcGTex& texts)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(Qs(texts.GetText("GI_CloneProgress_Caption", 0)));
     auto* panel = new QFrame(this);
@@ -55,20 +54,7 @@ uiCloneProgress::uiCloneProgress(QWidget* owner, cmcGTex& texts, std::function<v
     bar_->move(Bevel, Bevel);
     panel->setGeometry(PanelLeft - Bevel, PanelTop - Bevel, uiProgressBar::DrawWidth + 2 * Bevel,
                        uiProgressBar::DrawHeight + 2 * Bevel);
-    QSize size(uiProgressBar::DrawWidth + ExtraSize, uiProgressBar::DrawHeight + ExtraSize);
-    if (stop) {
-        cancel_ = new QPushButton(Qs(texts.GetText("GI_CloneProgress_Cancel", 0)), this);
-        const QSize hint = cancel_->sizeHint();
-        const int top = PanelTop + uiProgressBar::DrawHeight + PanelTop;
-        cancel_->setGeometry(PanelLeft + uiProgressBar::DrawWidth - hint.width(), top,
-                             hint.width(), hint.height());
-        size.setHeight(top + hint.height() + PanelTop);
-        QObject::connect(cancel_, &QPushButton::clicked, this, [this, stop] {
-            cancel_->setEnabled(false);  // asked once; the exchange ends at its next frame
-            stop();
-        });
-    }
-    setFixedSize(size);
+    setFixedSize(uiProgressBar::DrawWidth + ExtraSize, uiProgressBar::DrawHeight + ExtraSize);
 }
 
 uiCloneProgressHost::uiCloneProgressHost(QWidget* mainWindow, cmcGTex& texts)
@@ -91,8 +77,8 @@ void uiCloneProgressHost::EnableMainWindow(bool enabled) {
 
 void uiCloneProgressHost::ShowProgress() {
     delete window_.data();
-    window_ = new uiCloneProgress(mainWindow_, texts_, stop_);
-    window_->setEnabled(true);  // its Cancel works while the main window is disabled
+    window_ = new uiCloneProgress(mainWindow_, texts_);
+    window_->setEnabled(true);  // drawn in the active colours over the disabled main window
     CentreOver(*window_, mainWindow_);
     window_->show();
 }

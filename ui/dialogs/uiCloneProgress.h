@@ -1,7 +1,7 @@
 #pragma once
 // The progress window of a clone read or write: a bar of 32 cells over a
-// 256 x 16 drawing area, repainted as data bytes arrive or leave, and a Cancel
-// button when the exchange can be stopped. uiCloneProgressHost is what the
+// 256 x 16 drawing area, repainted as data bytes arrive or leave. It has no
+// buttons: an exchange ends by itself. uiCloneProgressHost is what the
 // clone manager talks to: it disables the main window during an exchange and
 // shows, updates and removes the progress window.
 
@@ -9,11 +9,9 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
-#include <functional>
 
 #include "indCloneMan.h"
 
-class QPushButton;
 class cmcGTex;
 
 // Cell i of a bar width pixels wide and height high: w = width / 32; the cell
@@ -40,26 +38,20 @@ class uiProgressBar : public QWidget {
 class uiCloneProgress : public QWidget {
     Q_OBJECT
   public:
-    // A tool window without system menu or buttons over owner; with a stop
-    // request it also has a Cancel button that calls it.
-    uiCloneProgress(QWidget* owner, cmcGTex& texts, std::function<void()> stop = nullptr);
+    // A tool window without system menu or buttons over owner.
+    uiCloneProgress(QWidget* owner, cmcGTex& texts);
 
     void SetProgress(const indCloneProgress& progress) { bar_->SetProgress(progress); }
     uiProgressBar* Bar() const { return bar_; }
-    QPushButton* CancelButton() const { return cancel_; }
 
   private:
     uiProgressBar* bar_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 class uiCloneProgressHost : public indCloneManHost {
   public:
     uiCloneProgressHost(QWidget* mainWindow, cmcGTex& texts);
     ~uiCloneProgressHost() override;
-
-    // When set, the progress window offers Cancel, which calls it.
-    void SetStopRequest(std::function<void()> stop) { stop_ = std::move(stop); }
 
     void EnableMainWindow(bool enabled) override;
     void ShowProgress() override;
@@ -71,6 +63,5 @@ class uiCloneProgressHost : public indCloneManHost {
   private:
     QWidget* mainWindow_;
     cmcGTex& texts_;
-    std::function<void()> stop_;
     QPointer<uiCloneProgress> window_;
 };

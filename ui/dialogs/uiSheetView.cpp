@@ -45,6 +45,9 @@ void uiSheetView::Refresh() {
             const cmcFont& font = CellFont(cell);
             Shown& s = shown_[static_cast<size_t>(r * cols + c)];
             s.text = Qs(capsule.DisplayText);
+            while (s.text.endsWith(QLatin1Char('\n'))) {
+                s.text.chop(1);  // a text of lines each ending in a line feed: no empty last line
+            }
             s.textColor = capsule.HasFontColor ? capsule.FontColor : font.color;
             const QSize size = QFontMetrics(OverlayFont(font)).size(0, s.text);
             auto& width = columnWidths_[static_cast<size_t>(c)];
