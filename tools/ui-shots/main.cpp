@@ -1,8 +1,11 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
 // program and saves a picture of it. NAME is about, port, progress or info;
-// progress and info talk to a radio (the simulator) on DEVICE.
+// progress and info talk to a radio (the simulator) on DEVICE. NAME icons
+// shows the tree and tool-bar image lists, one row each, in index order.
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTimer>
@@ -153,6 +156,23 @@ int ShowPort(const Options& o) {
     return QApplication::exec();
 }
 
+int ShowIcons(const Options& o) {
+    QWidget sheet;
+    auto* grid = new QGridLayout(&sheet);
+    const auto row = [grid](int r, int count, QIcon (*icon)(int)) {
+        for (int i = 0; i < count; ++i) {
+            auto* label = new QLabel;
+            label->setPixmap(icon(i).pixmap(16, 16));
+            grid->addWidget(label, r, i);
+        }
+    };
+    row(0, uiIcons::TreeCount, uiIcons::Tree);
+    row(1, uiIcons::ToolBarCount, uiIcons::ToolBar);
+    sheet.show();
+    SaveWhenShown(&sheet, o.out);
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -172,11 +192,12 @@ int main(int argc, char** argv) {
         }
     }
     const std::map<std::string, std::function<int(const Options&)>> shots = {
-        {"about", ShowAbout}, {"port", ShowPort}, {"progress", ShowProgress}, {"info", ShowInfo}};
+        {"about", ShowAbout}, {"port", ShowPort},  {"progress", ShowProgress},
+        {"info", ShowInfo},   {"icons", ShowIcons}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info") && o.port.empty())) {
-        return Fail("usage: orvane-shots about|port|progress|info OUT.png [--port DEVICE] [--dark]");
+        return Fail("usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
