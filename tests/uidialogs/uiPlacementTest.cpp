@@ -1,3 +1,5 @@
+#include <QDialog>
+#include <QScreen>
 #include <QTest>
 
 #include "uiPlacement.h"
@@ -9,6 +11,8 @@ class uiPlacementTest : public QObject {
   private slots:
     void CentresThenPushesIntoTheWorkArea_data();
     void CentresThenPushesIntoTheWorkArea();
+    void WindowsStayOnTheOwnersScreen_data();
+    void WindowsStayOnTheOwnersScreen();
 };
 
 void uiPlacementTest::CentresThenPushesIntoTheWorkArea_data() {
@@ -43,5 +47,32 @@ void uiPlacementTest::CentresThenPushesIntoTheWorkArea() {
              expected + QPoint(40, 30));
 }
 
-QTEST_GUILESS_MAIN(uiPlacementTest)
+void uiPlacementTest::WindowsStayOnTheOwnersScreen_data() {
+    QTest::addColumn<QPoint>("ownerShift");  // from the area's top-left corner
+    QTest::addColumn<bool>("hasOwner");
+    QTest::newRow("no owner: centred on the screen") << QPoint() << false;
+    QTest::newRow("owner inside") << QPoint(10, 10) << true;
+    QTest::newRow("owner past the bottom right") << QPoint(5000, 5000) << true;
+    QTest::newRow("owner past the top left") << QPoint(-5000, -5000) << true;
+}
+
+// The real screen's available area (offscreen platform): the window ends up
+// wholly inside it, centred on the screen when there is no owner.
+void uiPlacementTest::WindowsStayOnTheOwnersScreen() {
+    QFETCH(QPoint, ownerShift);
+    QFETCH(bool, hasOwner);
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.setGeometry(QRect(work.topLeft() + ownerShift, QSize(300, 200)));
+    QDialog window;
+    window.resize(200, 100);
+    CentreOver(window, hasOwner ? &owner : nullptr);
+    QVERIFY2(work.contains(QRect(window.pos(), window.size())),
+             qPrintable(QStringLiteral("%1,%2").arg(window.x()).arg(window.y())));
+    if (!hasOwner) {
+        QCOMPARE(window.pos(), CentredPosition(work, window.size(), work));
+    }
+}
+
+QTEST_MAIN(uiPlacementTest)
 #include "uiPlacementTest.moc"
