@@ -57,18 +57,20 @@ void cuiInformationTest::ShowsTheRadiosCloneInformation() {
     QVERIFY(!owner.isEnabled());
     QVERIFY(window->isEnabled() && window->Button()->isEnabled());
     QCOMPARE(window->windowTitle().toStdString(), GTex().GetText("GI_Sys_AppTitle", 0));
-    QCOMPARE(window->Button()->text().toStdString(), GTex().GetText("GI_AppInd_Button_OkCancel", 0));
+    QCOMPARE(window->Button()->text().toStdString(),
+             GTex().GetText("GI_AppInd_Button_OkCancel", 0));
     const uiSheetView& view = *window->View();
     QStringList values;
     for (int r = 0; r < view.Sheet().Rows(); ++r) {
         values << view.CellText(r, 1);
     }
-    QVERIFY2(values.join('|').contains(QStringLiteral("FLEET 7 DEPOT")), qPrintable(values.join('|')));
+    QVERIFY2(values.join('|').contains(QStringLiteral("FLEET 7 DEPOT")),
+             qPrintable(values.join('|')));
     QVERIFY(values.join('|').contains(QStringLiteral("NORTH GATE UNIT")));
     // The option lines, without an empty line after the last.
-    const QString options = QString::fromStdString(GTex().GetText("GI_Mess_CloneInfo_Opt_Mq31") +
-                                                   "\n" +
-                                                   GTex().GetText("GI_Mess_CloneInfo_Opt_Mq32"));
+    const QString options =
+        QString::fromStdString(GTex().GetText("GI_Mess_CloneInfo_Opt_Mq31") + "\n" +
+                               GTex().GetText("GI_Mess_CloneInfo_Opt_Mq32"));
     QVERIFY2(values.contains(options), qPrintable(values.join('|')));
 
     // The panel spans the width: two bevels of 2 and a border of 8 on each

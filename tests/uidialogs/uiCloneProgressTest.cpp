@@ -22,7 +22,8 @@ int PaintedCells(uiProgressBar& bar) {
     int painted = 0;
     for (int i = 0; i < indCloneProgress::Cells; ++i) {
         const QRgb middle = image.pixel(w * i + w / 2, uiProgressBar::DrawHeight / 2);
-        if (image.pixel(w * (i + 1) - 1, 0) != window || (middle != highlight && middle != window)) {
+        if (image.pixel(w * (i + 1) - 1, 0) != window ||
+            (middle != highlight && middle != window)) {
             return -1;
         }
         painted += middle == highlight ? 1 : 0;
@@ -120,7 +121,8 @@ void uiCloneProgressTest::CellsGrowAsAReadArrives() {
     for (size_t i = 1; i < host.cells.size(); ++i) {
         QVERIFY(host.cells[i] >= host.cells[i - 1]);
     }
-    QVERIFY(std::any_of(host.cells.begin(), host.cells.end(), [](int c) { return c > 8 && c < 24; }));
+    QVERIFY(
+        std::any_of(host.cells.begin(), host.cells.end(), [](int c) { return c > 8 && c < 24; }));
 }
 
 QTEST_MAIN(uiCloneProgressTest)

@@ -40,7 +40,8 @@ void uiIconsTest::EveryIndexHasADistinctBundledImage() {
             QVERIFY(opaque >= 16);
             const QByteArray bits(reinterpret_cast<const char*>(argb.constBits()),
                                   static_cast<int>(argb.sizeInBytes()));
-            QVERIFY2(!seen.contains(bits), qPrintable(QStringLiteral("%1 %2").arg(list.name).arg(i)));
+            QVERIFY2(!seen.contains(bits),
+                     qPrintable(QStringLiteral("%1 %2").arg(list.name).arg(i)));
             seen.insert(bits);
         }
     }
@@ -52,8 +53,8 @@ void uiIconsTest::WithoutAThemeTheBundledImageIsShown() {
     QIcon::setThemeName(QStringLiteral("no-such-theme"));
     QIcon::setThemeSearchPaths({});
     for (int i = 0; i < uiIcons::ToolBarCount; ++i) {
-        const QImage shown = uiIcons::ToolBar(i).pixmap(16, 16).toImage().convertToFormat(
-            QImage::Format_ARGB32);
+        const QImage shown =
+            uiIcons::ToolBar(i).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage bundled = QImage(QString::fromLatin1(uiIcons::ToolBarEntry(i)->resource))
                                    .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(shown, bundled);

@@ -22,8 +22,9 @@ void uiPortDialogTest::ParsesTrimmedLeadingDigits_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("number");
     const std::pair<const char*, int> rows[] = {
-        {"12", 12},   {" 12 ", 12}, {"\t7", 7}, {"", 0},         {"abc", 0},
-        {"12ab", 12}, {"-5", 0},    {"0", 0},   {"99999999999", 1000000},
+        {"12", 12}, {" 12 ", 12}, {"\t7", 7},
+        {"", 0},    {"abc", 0},   {"12ab", 12},
+        {"-5", 0},  {"0", 0},     {"99999999999", 1000000},
     };
     for (const auto& [text, number] : rows) {
         QTest::addRow("'%s'", text) << QString::fromLatin1(text) << number;

@@ -116,9 +116,8 @@ int ShowProgress(const Options& o) {
     RadioSession session(o.port);
     ShotHost host(GTex(), o.out);
     session.Manager().SetHost(&host);
-    session.Commands().SetFinished([&](int outcome) {
-        QApplication::exit(host.Saved() && outcome == 0 ? 0 : 1);
-    });
+    session.Commands().SetFinished(
+        [&](int outcome) { QApplication::exit(host.Saved() && outcome == 0 ? 0 : 1); });
     if (!session.Commands().ReadRadioImage()) {
         return Fail("the read did not start");
     }
@@ -128,10 +127,8 @@ int ShowProgress(const Options& o) {
 
 int ShowInfo(const Options& o) {
     RadioSession session(o.port);
-    session.Commands().SetHooks({nullptr, [&] {
-                                     SaveWhenShown(ShowCloneInformation(nullptr, session.Context()),
-                                                   o.out);
-                                 }});
+    session.Commands().SetHooks(
+        {nullptr, [&] { SaveWhenShown(ShowCloneInformation(nullptr, session.Context()), o.out); }});
     session.Commands().SetFinished([](int outcome) {
         if (outcome != 0) {
             QApplication::exit(1);
@@ -192,12 +189,16 @@ int main(int argc, char** argv) {
         }
     }
     const std::map<std::string, std::function<int(const Options&)>> shots = {
-        {"about", ShowAbout}, {"port", ShowPort},  {"progress", ShowProgress},
-        {"info", ShowInfo},   {"icons", ShowIcons}};
+        {"about", ShowAbout},
+        {"port", ShowPort},
+        {"progress", ShowProgress},
+        {"info", ShowInfo},
+        {"icons", ShowIcons}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info") && o.port.empty())) {
-        return Fail("usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
+        return Fail(
+            "usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
