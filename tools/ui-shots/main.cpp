@@ -4,6 +4,7 @@
 // shows the tree and tool-bar image lists, one row each, in index order.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPalette>
@@ -43,6 +44,26 @@ int Fail(const std::string& text) {
     std::fprintf(stderr, "orvane-shots: %s\n", text.c_str());
     return 1;
 }
+
+// Prints how long a window took from the command to its first paint.
+class FirstPaint : public QObject {
+  public:
+    FirstPaint(QWidget* window, const QElapsedTimer& since) : QObject(window), since_(since) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            std::fprintf(stderr, "orvane-shots: %s painted %lld ms after the command\n",
+                         watched->metaObject()->className(),
+                         static_cast<long long>(since_.elapsed()));
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+  private:
+    QElapsedTimer since_;
+};
 
 // Saves the window's picture once it has been painted, then ends the loop.
 void SaveWhenShown(QWidget* window, const std::string& out) {
@@ -142,12 +163,19 @@ int ShowInfo(const Options& o) {
 }
 
 int ShowAbout(const Options& o) {
-    SaveWhenShown(ShowAboutBox(nullptr, GTex(), nullptr), o.out);
+    QElapsedTimer since;
+    since.start();
+    uiAboutBox* box = ShowAboutBox(nullptr, GTex(), nullptr);
+    new FirstPaint(box, since);
+    SaveWhenShown(box, o.out);
     return QApplication::exec();
 }
 
 int ShowPort(const Options& o) {
+    QElapsedTimer since;
+    since.start();
     uiPortDialog dialog(GTex(), 3, nullptr);
+    new FirstPaint(&dialog, since);
     dialog.show();
     SaveWhenShown(&dialog, o.out);
     return QApplication::exec();
