@@ -21,11 +21,11 @@ constexpr LinkSetUp kHighSpeed = {"38400,N,8,1", 48, 12, SpeedChangeForm9600};
 
 indCloneMan::indCloneMan(std::unique_ptr<cmcSerialDevice> device, cmcTimerHost* host)
     : driver_(std::move(device), host), task_(host) {
-    task_.SetCallback([this](cmcTask&) { Repaint(); });
+    task_->SetCallback([this](cmcTask&) { Repaint(); });
 }
 
 indCloneMan::~indCloneMan() {
-    task_.Stop();
+    task_.Reset();
 }
 
 bool indCloneMan::StartInformation(Completion completion) {
@@ -73,7 +73,7 @@ bool indCloneMan::Start(CloneOperation operation, bool transfer,
     if (transfer) {
         host.ShowProgress();
         progressShown_ = true;
-        task_.SetInterval(ProgressPeriodMs);
+        task_->SetInterval(ProgressPeriodMs);
     }
     return true;
 }
@@ -91,7 +91,7 @@ void indCloneMan::Repaint() {
         host_->UpdateProgress(Progress());
     }
     if (!IsBusy()) {
-        task_.SetInterval(-1);
+        task_->SetInterval(-1);
     }
 }
 
@@ -109,15 +109,19 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
             result.code = CloneResult::MissingData;
         }
     }
-    ShowCloneError(result.code, driver_.PortNumber(), driver_.DevicePath());
+    // The progress goes before the message, so that the message stands alone.
     indCloneManHost& host = host_ != nullptr ? *host_ : defaultHost_;
-    host.EnableMainWindow(true);
     if (progressShown_) {
         host.UpdateProgress(Progress());
         host.HideProgress();
         progressShown_ = false;
     }
-    task_.SetInterval(-1);
+    task_->SetInterval(-1);
+    CloneErrorContext context{driver_.PortNumber(), driver_.DevicePath(),
+                              result.kind == CloneOperation::Write && driver_.DataBytesDone() > 0,
+                              hintTexts_};
+    ShowCloneError(result.code, context);
+    host.EnableMainWindow(true);
     Completion completion = std::move(completion_);
     completion_ = nullptr;
     if (completion) {

@@ -124,7 +124,7 @@ void SimPtyLine::Serve(SimRadio& radio, bool pace, const volatile std::sig_atomi
             radio.Receive(held.data(), static_cast<int>(held.size()), heldBaud);
             held.clear();
         }
-        if (held.empty()) {
+        if (held.empty() && !radio.StopsReading()) {
             uint8_t buffer[4096];
             const ssize_t n = read(master_, buffer, pace ? Chunk : sizeof buffer);
             if (n > 0) {
@@ -173,7 +173,8 @@ void SimPtyLine::Serve(SimRadio& radio, bool pace, const volatile std::sig_atomi
             waitUs = std::min(waitUs, sendFreeAt - now);
         }
         waitUs = std::max<int64_t>(0, waitUs);
-        const short events = static_cast<short>((held.empty() ? POLLIN : 0) | (full ? POLLOUT : 0));
+        const bool reading = held.empty() && !radio.StopsReading();
+        const short events = static_cast<short>((reading ? POLLIN : 0) | (full ? POLLOUT : 0));
         pollfd p{master_, events, 0};
         const timespec timeout{static_cast<time_t>(waitUs / 1000000),
                                static_cast<long>(waitUs % 1000000) * 1000};
