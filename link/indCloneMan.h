@@ -70,6 +70,9 @@ class indCloneMan {
     void SetLinkSettings(std::function<indLinkSettings()> settings) {
         settings_ = std::move(settings);
     }
+    // Polled while an exchange runs: once it answers true the exchange ends as
+    // by Stop() (a program told to quit, a window being closed).
+    void SetStopRequest(std::function<bool()> requested) { stopRequest_ = std::move(requested); }
     // Hint lines of the failure messages replaced by the program's own texts.
     void SetHintTexts(CloneHintTexts texts) { hintTexts_ = std::move(texts); }
 
@@ -96,7 +99,8 @@ class indCloneMan {
                const cmcEeprom* image, Completion completion);
     void SetUpLink(bool highSpeed, const indLinkSettings& settings);
     void DriverDone(dst_CDrv_Result& result);
-    void Repaint();
+    // Every ProgressPeriodMs while busy: the progress, and the stop request.
+    void Poll();
 
     indCloneManHost* host_ = nullptr;
     indCloneManHost defaultHost_;
@@ -104,6 +108,7 @@ class indCloneMan {
     Handler readHandler_;
     Completion completion_;
     std::function<indLinkSettings()> settings_;
+    std::function<bool()> stopRequest_;
     CloneHintTexts hintTexts_;
     cmcCloneDrv driver_;
     int totalBytes_ = 0;

@@ -295,12 +295,14 @@ TEST_F(CloneMan, TheProgressEndsBeforeTheMessageAndHintsMayBeTheProgramsOwn) {
     box.calls = &host.calls;
     SetCurrentMessageBoxHost(&box);
     man->SetHintTexts({{1, "- own port hint"}, {3, "- own speed hint"}});
+    // The read handler may show messages of its own: they come after the progress too.
+    man->SetReadHandler([&](dst_CDrv_Result&) { host.calls.push_back("handler"); });
     device->failOpen = true;
     ASSERT_TRUE(man->StartRead({{0, 0x39FF}}, Keep()));
     host.calls.clear();
     ASSERT_TRUE(RunToEnd());
     SetCurrentMessageBoxHost(&boxes);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"hide", "message", "on"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hide", "handler", "message", "on"}));
     const std::string& text = box.text;
     EXPECT_NE(text.find("\n- own port hint\n"), std::string::npos);
     EXPECT_NE(text.find("\n- own speed hint"), std::string::npos);
@@ -308,12 +310,36 @@ TEST_F(CloneMan, TheProgressEndsBeforeTheMessageAndHintsMayBeTheProgramsOwn) {
     EXPECT_NE(text.find(GTex().GetText("GI_Mess_CloneErr_Check", 0)), std::string::npos);
 }
 
+// The stop request is polled through every exchange; one raised before the
+// start ends the exchange before anything is sent.
+TEST(CloneManStopRequest, EndsEveryExchangeWithTheStoppedCode) {
+    for (const bool read : {false, true}) {
+        for (const bool before : {true, false}) {
+            CloneManRig t;
+            bool requested = before;
+            t.man->SetStopRequest([&] { return requested; });
+            ASSERT_TRUE(read ? t.man->StartRead({{0, 0x39FF}}, t.Keep())
+                             : t.man->StartInformation(t.Keep()));
+            if (!before) {
+                t.time.host.AdvanceUntil([&] { return !t.device->written.empty(); }, 5000);
+                requested = true;
+            }
+            ASSERT_TRUE(t.RunToEnd());
+            ASSERT_EQ(t.results.size(), 1u);
+            EXPECT_EQ(t.results[0].code, CloneResult::Stopped) << read << before;
+            EXPECT_EQ(t.device->written.empty(), before) << read << before;
+            EXPECT_EQ(t.boxes.Boxes().size(), 1u);
+        }
+    }
+}
+
 TEST(CloneManLineLost, AReadWhoseLineIsLostSaysSo) {
     CloneManFailedWrite t("hangup=300");
     ASSERT_TRUE(t.man->StartRead({{0, 0x39FF}}, t.Keep()));
     ASSERT_TRUE(t.RunToEnd());
     EXPECT_EQ(t.results.at(0).code, CloneResult::LineLost);
-    EXPECT_EQ(t.boxes.Boxes().at(0).text, CloneErrorText(CloneResult::LineLost, 1, "/dev/ttyTEST0"));
+    EXPECT_EQ(t.boxes.Boxes().at(0).text,
+              CloneErrorText(CloneResult::LineLost, 1, "/dev/ttyTEST0"));
 }
 
 // The owner of the manager may destroy it from a command's completion.

@@ -46,16 +46,20 @@ bool SimRadio::TakeFrame(std::vector<uint8_t>& bytes) {
     return true;
 }
 
-void SimRadio::Hung() {
+void SimRadio::AbandonWrite() {
     if (writing_) {
         Log("write interrupted after " + std::to_string(writeFrames_) + " frames, " +
             std::to_string(writeBytes_) + " bytes stored");
     }
+    writing_ = false;
+}
+
+void SimRadio::Hung() {
+    AbandonWrite();
     hangUp_ = false;
     exchangeFrames_ = 0;
     out_.clear();
     assembler_.Reset();
-    writing_ = false;
     speed_ = 9600;
 }
 

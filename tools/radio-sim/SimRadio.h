@@ -38,6 +38,10 @@ class SimRadio {
     // After hangup=N: the line is to be closed now. Hung() starts afresh.
     bool WantsHangUp() const { return hangUp_; }
     void Hung();
+    // A write whose frames stopped coming (the program was stopped, the cable
+    // pulled): the radio gives it up and keeps what it stored.
+    bool Writing() const { return writing_; }
+    void AbandonWrite();
     // After stall-write=N: the radio reads nothing more from the line.
     bool StopsReading() const { return stalled_; }
 
