@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cliAskHost.h"
+#include "cliExitStatus.h"
 #include "cmcStopSignals.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
@@ -18,7 +19,7 @@
 // Exit status of a radio command that a signal (SIGINT, SIGTERM, SIGHUP)
 // stopped before it completed; after a write the radio may hold part of the
 // image. A second signal ends the program at once, killed by that signal.
-constexpr int ExitInterrupted = 43;
+constexpr int ExitInterrupted = cliExit::WriteInterrupted;
 
 // The arguments of the radio commands: --port DEV, --high-speed, -o FILE,
 // --yes and plain arguments, in any order.
