@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,19 +40,23 @@ bool MakeDirectories(const std::string& directory, std::string& error) {
 }  // namespace
 
 bool CanSaveReadOutput(const std::string& path, std::string& error) {
-    const std::string absolute = PathAbsolute(path);
+    // An existing file is checked where the writer puts it: at the end of its links.
+    std::string target = PathAbsolute(path);
+    char resolved[PATH_MAX];
+    if (realpath(target.c_str(), resolved) != nullptr) {
+        target = resolved;
+    }
     struct stat st {};
-    if (stat(absolute.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
         error = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
         return false;
     }
-    // The saved file is written beside its name and renamed over it: the folder must take a new
-    // file.
-    std::string probe = PathJoin(PathDirectory(absolute), ".orvane-check-XXXXXX");
+    // The writer makes a new file beside the target and renames it over the target.
+    const std::string folder = PathDirectory(target);
+    std::string probe = PathJoin(folder, ".orvane-check-XXXXXX");
     const int fd = mkstemp(probe.data());
     if (fd < 0) {
-        error =
-            "its folder " + PathDirectory(absolute) + " takes no new file: " + std::strerror(errno);
+        error = "its folder " + folder + " takes no new file: " + std::strerror(errno);
         return false;
     }
     close(fd);
