@@ -330,3 +330,18 @@ TEST_F(SettingItemsTest, TextsUseTheRadioCharacterSet) {
 }
 
 }  // namespace
+
+TEST_F(SettingItemsTest, CompareAndDisplayDigitsPlacePositionOneInBitSix) {
+    struct Case {
+        int category, item, address;
+    };
+    for (const Case& k : {Case{CT_RX_Code, CL_5TRx_CompareDigit, 0x009C},
+                          Case{CT_TX_Code, CL_5TTx_DispDigit, 0x009B}}) {
+        f.working.SetByte(k.address, 0x80);  // bit 7 is not a position
+        f.Request(k.category, k.item, 0, '1');
+        EXPECT_EQ(f.Byte(k.address), 0xC0) << CellItemName(k.item);
+        f.Request(k.category, k.item, 0, '7');
+        EXPECT_EQ(f.Byte(k.address), 0xC1) << CellItemName(k.item);
+        EXPECT_EQ(f.Show(k.category, k.item, 0), "1_____7\n") << CellItemName(k.item);
+    }
+}
