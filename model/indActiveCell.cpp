@@ -16,8 +16,8 @@
 namespace {
 
 // Items this model leaves to the default branch ("%d *Yet*"). The EEPROM
-// window and the flag-bit sheet serve their own items; CL_PMenu_Edit and
-// CL_PMenu_Insert act through the pop-up command field.
+// window and the flag-bit sheet serve their own items; CL_PMenu_Edit acts
+// through the pop-up command field.
 struct ItemRange {
     int first;
     int last;
@@ -29,7 +29,6 @@ constexpr ItemRange kLeftOut[] = {
     {CL_CloneInfo_Esn, CL_CloneInfo_Esn},
     {CL_EeDebugWin_Adr, CL_EeDebugWin_F},
     {CL_PMenu_Edit, CL_PMenu_Edit},
-    {CL_PMenu_Insert, CL_PMenu_Insert},
     {CL_Bank_SelBankFree, CL_Mch_BankText},
     {CL_FBits, CL_FBits},
     {CL_Mch_Msk_Log, CL_Mch_Msk_Log},
@@ -142,12 +141,10 @@ void RunRowOperation(indCellCall& call, int command) {
                       RowClear(templ, req, call.rec, bounds);
             break;
         case CL_PMenu_Delete:
-            changed =
-                (KindInfo(call.kind).flags & KindMayClear) != 0 && RowDelete(req, call.rec, bounds);
+            changed = RowDelete(req, call.rec, bounds);
             break;
         case CL_PMenu_Insert:
-            changed =
-                (KindInfo(call.kind).flags & KindMayClear) != 0 && RowInsert(req, call.rec, bounds);
+            changed = RowInsert(req, call.rec, bounds);
             break;
         default:
             break;

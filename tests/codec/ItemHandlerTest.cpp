@@ -159,13 +159,13 @@ TEST_F(ItemHandlerTest, LeftOutItemsShowTheirIdAndYet) {
             EXPECT_EQ(f.capsule.DisplayText, std::to_string(item) + " *Yet*") << CellItemName(item);
         }
     }
-    // Of the 103 items this model leaves out, 35 lie below the MSK group; every
+    // Of the 102 items this model leaves out, 34 lie below the MSK group; every
     // other item there is handled.
     int implementedBelowMsk = 0;
     for (int item = 0; item < CL_Msk_AdrRange_Individual; ++item) {
         implementedBelowMsk += indActiveCell::IsImplemented(item) ? 1 : 0;
     }
-    EXPECT_EQ(implementedBelowMsk, CL_Msk_AdrRange_Individual - 35);
+    EXPECT_EQ(implementedBelowMsk, CL_Msk_AdrRange_Individual - 34);
 }
 
 TEST_F(ItemHandlerTest, AttributesFromTheListMoveThePriorityMark) {
@@ -212,3 +212,46 @@ TEST_F(ItemHandlerTest, CopyAndPasteThroughThePopupCommand) {
     ch.Decode(KindMchPmr, 3);
     EXPECT_EQ(ch.RxFreq(), 150000000);
 }
+
+TEST_F(ItemHandlerTest, DeleteAndInsertOnUserCharactersLeaveTheChannelsAlone) {
+    f.SetBanks({3, 2});
+    const std::vector<uint8_t> before(f.working.Data(), f.working.Data() + f.working.Size());
+    for (int command : {CL_PMenu_Delete, CL_PMenu_Insert}) {
+        f.boxes.Answer(cmcMbResult::Ok);
+        f.Prepare(CT_CEdit, CL_CEdit, 1);
+        f.capsule.PopupCommand = command;
+        f.handler.HandleCell(f.capsule);
+        f.events.Pump();
+        EXPECT_EQ(std::vector<uint8_t>(f.working.Data(), f.working.Data() + f.working.Size()),
+                  before)
+            << CellItemName(command);
+    }
+}
+
+TEST_F(ItemHandlerTest, DeleteAndInsertEntriesApplyToChannelRowsOnly) {
+    f.SetBanks({3});
+    struct Case {
+        int category, row, entry;
+        bool disabled;
+    };
+    const Case cases[] = {
+        {CT_Mch, 1, CL_PMenu_Delete, false},  {CT_Mch, 1, CL_PMenu_Insert, false},
+        {CT_Mch, 3, CL_PMenu_Delete, true},   {CT_Mch, 3, CL_PMenu_Insert, false},  // entry row
+        {CT_CEdit, 1, CL_PMenu_Delete, true}, {CT_CEdit, 1, CL_PMenu_Insert, true},
+        {CT_CEdit, 1, CL_PMenu_Clear, false}, {CT_DTMF, 1, CL_PMenu_Insert, true},
+    };
+    for (const Case& k : cases) {
+        cmcCellObj sheetCell;
+        sheetCell.category = k.category;
+        sheetCell.item = k.category == CT_Mch ? CL_Mch_FreqR : CL_CEdit;
+        sheetCell.index = k.row;
+        indCellCapsule sub;
+        sub.Cell = &sheetCell;
+        f.Prepare(CT_PopupMenu, k.entry, 0);
+        f.capsule.SubCell = &sub;
+        f.handler.HandleCell(f.capsule);
+        EXPECT_EQ((f.cell.stateFlags & kStateFlag2) != 0, k.disabled)
+            << CellItemName(k.entry) << " category " << k.category << " row " << k.row;
+    }
+}
+
