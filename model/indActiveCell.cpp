@@ -244,16 +244,21 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
         }
     }
 
-    // Any key on a blank channel or on the entry row moves to its receive frequency.
+    // Any key on a blank channel moves to its receive frequency (its marks stay
+    // editable). The entry row of a bank holds no channel of its own (the row
+    // decoded is the next bank's first): every column but the receive
+    // frequency stays empty and touches nothing.
     if (!handled && call.category == CT_Mch && IsChannelRecordItem(call.item) &&
-        IsImplemented(call.item) && call.item != CL_Mch_Atr && c.Key <= 127 &&
-        (!call.rec.Used() || call.newChannelRow)) {
-        if (call.item != CL_Mch_FreqR) {
+        IsImplemented(call.item) && call.item != CL_Mch_FreqR) {
+        const bool blank = !call.rec.Used() && call.item != CL_Mch_Atr;
+        if (call.newChannelRow || (blank && c.Key <= 127)) {
             c.DisplayText.clear();
-            c.RedirItem = CL_Mch_FreqR;
-            c.Redirect = 1;
-            c.RedirKey = c.Key;
             handled = true;
+            if (c.Key <= 127) {
+                c.RedirItem = CL_Mch_FreqR;
+                c.Redirect = 1;
+                c.RedirKey = c.Key;
+            }
         }
     }
 

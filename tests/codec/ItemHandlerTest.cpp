@@ -255,3 +255,28 @@ TEST_F(ItemHandlerTest, DeleteAndInsertEntriesApplyToChannelRowsOnly) {
     }
 }
 
+TEST_F(ItemHandlerTest, TheEntryRowOfABankTouchesNoOtherChannel) {
+    f.SetBanks({2, 1});
+    f.working.SetByte(0x0099, 2);  // priority A on bank 1's first channel
+    f.working.SetByte(0x009A, 0);  // priority B on channel 0
+    const std::vector<uint8_t> before(f.working.Data(), f.working.Data() + f.working.Size());
+    // Row 2 is bank 0's entry row and bank 1's first channel.
+    for (int item = CL_Mch_Atr; item <= CL_Mch_Msk_RxCNo; ++item) {
+        if (item == CL_Mch_FreqR || !indActiveCell::IsImplemented(item)) {
+            continue;
+        }
+        f.Request(CT_Mch, item, 2, Keys::None, 0);
+        EXPECT_EQ(f.capsule.DisplayText, "") << CellItemName(item);
+    }
+    cmcCellObj entry;
+    entry.item = Flex0;
+    entry.index = 2;  // "set priority B"
+    indCellCapsule sub;
+    sub.Cell = &entry;
+    f.Prepare(CT_Mch, CL_Mch_Atr, 2, 0);
+    f.capsule.EditResult = 2;
+    f.capsule.SubCell = &sub;
+    f.handler.HandleCell(f.capsule);
+    EXPECT_EQ(std::vector<uint8_t>(f.working.Data(), f.working.Data() + f.working.Size()), before);
+}
+
