@@ -280,3 +280,11 @@ TEST_F(ItemHandlerTest, TheEntryRowOfABankTouchesNoOtherChannel) {
     EXPECT_EQ(std::vector<uint8_t>(f.working.Data(), f.working.Data() + f.working.Size()), before);
 }
 
+TEST_F(ItemHandlerTest, ADigitOnABankCountOpensTheEditorWithIt) {
+    f.SetBanks({12});
+    EXPECT_EQ(f.Request(CT_Mch, CL_Mch_Bank, 0, '5'), 2);
+    EXPECT_EQ(f.capsule.DisplayText, "5");
+    EXPECT_EQ(f.capsule.CaretPos, 1);
+    EXPECT_EQ(f.capsule.SelLength, 0);
+    EXPECT_EQ(BankCount(f.working, 0), 12);
+}
