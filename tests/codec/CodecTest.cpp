@@ -290,3 +290,42 @@ TEST_F(CodecTest, ToneTakesDtcsTextAndCtcssNames) {
     EXPECT_FALSE(ch.RxTone().On);
     EXPECT_EQ(c.DisplayText, "Off");
 }
+
+TEST_F(CodecTest, TypedTextWithoutAValueIsRefused) {
+    struct Case {
+        const char* typed;
+        bool passcode;  // else a timer (scale 10)
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"xyz", false, false},   {"  ", false, false},  {".", false, false},
+        {"off", false, true},    {"1.5", false, true},  {"12", true, false},
+        {"123456", true, false}, {"12a4", true, false}, {"", true, false},
+        {" 4321 ", true, true},
+    };
+    for (const Case& k : cases) {
+        Type(k.typed);
+        if (k.passcode) {
+            uint8_t nibbles[2] = {0x56, 0x78};
+            const int changed = Codec::EditPasscode(c, nibbles, 4, pending);
+            EXPECT_EQ(changed != 0, k.accepted) << k.typed;
+            EXPECT_EQ(nibbles[0], k.accepted ? 0x43 : 0x56) << k.typed;
+            EXPECT_EQ(nibbles[1], k.accepted ? 0x21 : 0x78) << k.typed;
+        } else {
+            uint8_t value = 77;
+            const int changed = Codec::EditTimer(c, texts, value, 10, true, 0, pending);
+            EXPECT_EQ(changed != 0, k.accepted) << k.typed;
+            EXPECT_EQ(value != 77, k.accepted) << k.typed;
+        }
+    }
+    int32_t fixed = 1234;
+    Codec::FixedPointOptions o;
+    o.storageDecimals = 1;
+    o.min = -100;
+    o.max = 300;
+    for (const char* typed : {".", "-", "abc"}) {
+        Type(typed);
+        EXPECT_EQ(Codec::EditFixedPoint(c, fixed, o, pending), 0) << typed;
+        EXPECT_EQ(fixed, 1234) << typed;
+    }
+}

@@ -43,7 +43,7 @@ Edit EditFor(const indSettingItem& s) {
         case indCodecKind::AsciiText:
             return {Keys::None, "HELLO"};
         case indCodecKind::Passcode:
-            return {Keys::None, "123456"};
+            return {Keys::None, std::string("987654").substr(0, static_cast<size_t>(s.width))};
         case indCodecKind::DtmfCode:
             return {Keys::None, "12*#"};
         case indCodecKind::FiveToneCode:
