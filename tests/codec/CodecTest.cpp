@@ -329,3 +329,22 @@ TEST_F(CodecTest, TypedTextWithoutAValueIsRefused) {
         EXPECT_EQ(fixed, 1234) << typed;
     }
 }
+
+TEST_F(CodecTest, ChoosingDtcsStoresNothingUntilACodeIsEntered) {
+    datCh ch(&image);
+    ch.Decode(KindMchPmr, 2);
+    Choose(Flex0, 2);  // CTCSS 71.9: its index is no DTCS code
+    Codec::EditTone(c, lists, texts, ch, false, pending);
+    ASSERT_EQ(ch.RxTone().CtcssIndex, 2);
+    Choose(FlexDtcs, 53);
+    EXPECT_EQ(Codec::EditTone(c, lists, texts, ch, false, pending), 0);
+    EXPECT_EQ(pending, 2);  // the code entry opens, empty
+    EXPECT_EQ(c.DisplayText, "");
+    EXPECT_FALSE(ch.RxTone().Dtcs);  // cancelling the entry leaves CTCSS 71.9
+    EXPECT_EQ(ch.RxTone().CtcssIndex, 2);
+    c.SubCell = nullptr;
+    Type("023");
+    EXPECT_EQ(Codec::EditTone(c, lists, texts, ch, false, pending), 1);
+    EXPECT_TRUE(ch.RxTone().Dtcs);
+    EXPECT_EQ(ch.RxTone().DtcsCode, 19);
+}
