@@ -345,3 +345,14 @@ TEST_F(SettingItemsTest, CompareAndDisplayDigitsPlacePositionOneInBitSix) {
         EXPECT_EQ(f.Show(k.category, k.item, 0), "1_____7\n") << CellItemName(k.item);
     }
 }
+
+TEST_F(SettingItemsTest, AWindowEditThatMovesOnlyTheHighWordIsAChange) {
+    f.model = ModelLmr;
+    f.SetWord(0x0176 + 8, 970);
+    f.SetWord(0x0178 + 8, 1030);
+    const int flags = f.Notified(CT_2Tone_Code, CL_2T_RxFreq_1st, 1, Keys::None, "1000.5");
+    EXPECT_EQ(f.Word(0x0176 + 8), 970);
+    EXPECT_EQ(f.Word(0x0178 + 8), 1031);
+    EXPECT_NE(flags & ChangeFlags::Record, 0);
+    EXPECT_GT(f.modifiedChecks, 0);
+}
