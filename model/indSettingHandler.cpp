@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "NormalizeImage.h"
 #include "cmcEeprom.h"
 #include "indCellCall.h"
 #include "indCodec.h"
@@ -447,9 +448,21 @@ void ToneItem(indCellCall& call, const indSettingItem& s) {
     }
 }
 
+// Storage that normalisation takes from the template for the model type
+// (before every save and clone write) would silently drop an edit.
+bool TemplateOwned(const indSettingItem& s, int row, int modelType) {
+    for (const indByteMask& m : SettingFootprint(s, row)) {
+        if (TemplateOwnsBits(m.address, m.mask, modelType)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void SettingItem(indCellCall& call) {
     const indSettingItem& s = *FindSettingItem(call.item);
-    if (s.rule == indRule::Inert || !s.HasRow(call.row) || !Inside(call.image, s, call.row)) {
+    if (s.rule == indRule::Inert || !s.HasRow(call.row) || !Inside(call.image, s, call.row) ||
+        TemplateOwned(s, call.row, call.model)) {
         call.NotApplicable();
         return;
     }
