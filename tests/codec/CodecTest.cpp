@@ -12,24 +12,29 @@
 
 namespace {
 
-// A small overlay: a choice list, the tone list with its off and DTCS entries,
-// the CTCSS names and the timer's off text.
+// A small overlay: choice lists (one with placeholders that cannot be chosen),
+// the tone list with its off and DTCS entries, the CTCSS names and the timer's
+// off text.
 const std::vector<std::string> kOverlay = {
     "#GI_Sys_AppTitle",
     "Test",
     "#GI_AppInd_TimerOff",
     "Off",
     "#GI_Sheet_Sel_Power_Cells",
-    "{(%Flex0[0])}Low|{(%Flex0[1])}Mid|{(%Flex0[3])}High",
+    "{S(%Flex0[0])}Low|{S(%Flex0[1])}Mid|{S(%Flex0[3])}High",
     "#",
     "#GI_Sheet_Sel_Mch_CTone_Cells",
-    "{(%Flex0[0])}67.0|{(%Flex0[1])}69.3|{(%Flex0[2])}71.9|{(%Flex0[52])}Off|{(%FlexDtcs[53])}DTCS",
+    "{S(%Flex0[0])}67.0|{S(%Flex0[1])}69.3|{S(%Flex0[2])}71.9|{S(%Flex0[52])}Off|{S(%FlexDtcs[53])}"
+    "DTCS",
     "#",
     "#GI_AppItem_Ctcss",
     "67.0,69.3,71.9",
     "#",
+    "#GI_Sheet_Sel_Log_Cells",
+    "{S(%Flex0[0])}Off|{(%Flex0[4])}(n/a)|{S(%Flex0[1])}TX|{(%Flex0[5])}(n/a)",
+    "#",
     "#GI_Sheet_Sel_Code_Cells",
-    "{(%Flex0[0])}Off|{(%Flex0[1])}12|{(%Flex0[2])}20|{(%Flex0[3])}Alpha",
+    "{S(%Flex0[0])}Off|{S(%Flex0[1])}12|{S(%Flex0[2])}20|{S(%Flex0[3])}Alpha",
     "#",
     "#End_Of_Ovl",
 };
@@ -289,6 +294,37 @@ TEST_F(CodecTest, ToneTakesDtcsTextAndCtcssNames) {
     Codec::EditTone(c, lists, texts, ch, false, pending);
     EXPECT_FALSE(ch.RxTone().On);
     EXPECT_EQ(c.DisplayText, "Off");
+}
+
+TEST_F(CodecTest, ChoicesNeverLandOnPlaceholders) {
+    struct Case {
+        int32_t from;
+        int32_t key;  // 0: the pop-up answers with entry `to`
+        int32_t to;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {0, Keys::Space, 0, 1}, {0, Keys::Backspace, 0, 1}, {1, Keys::Space, 0, 0},
+        {4, Keys::Space, 0, 1}, {0, 0, 1, 1},
+    };
+    for (const Case& k : cases) {
+        int32_t v = k.from;
+        if (k.key != 0) {
+            Key(k.key);
+        } else {
+            Choose(Flex0, k.to);
+        }
+        Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Log", Flex0, v, pending);
+        EXPECT_EQ(v, k.expected) << "from " << k.from << " key " << k.key << " to " << k.to;
+        EXPECT_TRUE(lists.CanChoose("GI_Sheet_Sel_Log", Flex0, v));
+        c.SubCell = nullptr;
+    }
+    int32_t v = 0;
+    Type("(n");  // typed text never matches a placeholder
+    EXPECT_EQ(Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Log", Flex0, v,
+                                       Codec::MatchMode::Text, pending),
+              0);
+    EXPECT_EQ(v, 0);
 }
 
 TEST_F(CodecTest, TypedTextWithoutAValueIsRefused) {

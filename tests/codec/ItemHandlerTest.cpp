@@ -19,14 +19,15 @@ const std::vector<std::string> kOverlay = {
     "No room for another channel.",
     "#",
     "#GI_Sheet_Sel_Mch_Moni_Cells",
-    "{(%FlexMark[0])}0|{(%FlexMark[1])}1|{(%FlexMark[2])}2|{(%FlexMark[3])}3|{(%FlexMark[4])}4|"
-    "{(%FlexMark[5])}5|{(%FlexMark[6])}6|{(%FlexMark[7])}7",
+    "{S(%FlexMark[0])}0|{S(%FlexMark[1])}1|{S(%FlexMark[2])}2|{S(%FlexMark[3])}3|{S(%FlexMark[4])}"
+    "4|"
+    "{S(%FlexMark[5])}5|{S(%FlexMark[6])}6|{S(%FlexMark[7])}7",
     "#",
     "#GI_Sheet_Sel_Mch_Form_Cells",
-    "{(%Flex0[0])}F0|{(%Flex0[1])}F1",
+    "{S(%Flex0[0])}F0|{S(%Flex0[1])}F1",
     "#",
     "#GI_Sheet_Sel_Mch_Atr_Cells",
-    "{(%Flex0[1])}A|{(%Flex0[2])}B|{(%Flex0[3])}E|{(%Flex0[4])}No E|{(%Flex0[5])}Trunk",
+    "{S(%Flex0[1])}A|{S(%Flex0[2])}B|{S(%Flex0[3])}E|{S(%Flex0[4])}No E|{S(%Flex0[5])}Trunk",
     "#",
     "#GI_AppInd_Model",
     "Lmr",

@@ -364,3 +364,61 @@ TEST_F(SettingTableTest, SharedStorageIsOneValueInEveryView) {
 }
 
 }  // namespace
+
+namespace {
+
+// Space and backspace from every value of every choice field: the value
+// stepped to is one the list lets the user choose, never a placeholder.
+TEST_F(SettingTableTest, StepsLandOnlyOnEntriesThatCanBeChosen) {
+    struct Column {
+        int category, item, model;
+        const char* list;
+        int address, shift, width;  // where the field lives on row 0
+    };
+    const Column columns[] = {
+        {CT_Mch, CL_Mch_Log, ModelLmr, "GI_Sheet_Sel_Mch_Log_Lmr", 0x0400 + 10, 4, 4},
+        {CT_Mch, CL_Mch_Log, ModelPmr, "GI_Sheet_Sel_Mch_Log_Pmr", 0x0400 + 10, 4, 4},
+    };
+    for (const Column& col : columns) {
+        f.model = col.model;
+        f.SetBanks({1});
+        for (int32_t key : {Keys::Space, Keys::Backspace}) {
+            for (int v = 0; v < (1 << col.width); ++v) {
+                const int mask = ((1 << col.width) - 1) << col.shift;
+                f.working.SetByte(col.address, static_cast<uint8_t>((f.Byte(col.address) & ~mask) |
+                                                                    (v << col.shift)));
+                f.Request(col.category, col.item, 0, key);
+                const int now = (f.Byte(col.address) & mask) >> col.shift;
+                EXPECT_TRUE(f.lists.CanChoose(col.list, Flex0, now))
+                    << col.list << " from " << v << " key " << key << " to " << now;
+            }
+        }
+    }
+    for (const indSettingItem& s : SettingItems()) {
+        if (s.codec != indCodecKind::Choice || s.rule == indRule::PllReference ||
+            s.store.kind != indStoreKind::Bits) {
+            continue;
+        }
+        for (int32_t key : {Keys::Space, Keys::Backspace}) {
+            SCOPED_TRACE(std::string(CellItemName(s.item)) + " key " + std::to_string(key));
+            Randomise(static_cast<unsigned>(s.item * 2 + key));
+            f.model = s.models & ModelMask::Lmr ? ModelLmr : ModelPmr;
+            if (TemplateOwned(s.item, f.model)) {
+                continue;
+            }
+            f.Request(CategoryOf(s), s.item, s.firstRow, key);
+            uint32_t stored = 0;
+            const int address = SettingAddress(s, s.firstRow);
+            for (int i = 0; i < s.store.layout.pieceCount; ++i) {
+                const datPiece& p = s.store.layout.pieces[static_cast<size_t>(i)];
+                const uint32_t mask = (1u << (p.hi - p.lo + 1)) - 1u;
+                stored |= ((static_cast<uint32_t>(f.Byte(address + p.offset)) >> p.lo) & mask)
+                          << p.shift;
+            }
+            const int32_t shown = SettingRules::ToShown(s.conversion, static_cast<int32_t>(stored));
+            EXPECT_TRUE(f.lists.CanChoose(s.list, s.entryKind, shown)) << shown;
+        }
+    }
+}
+
+}  // namespace
