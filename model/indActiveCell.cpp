@@ -196,6 +196,8 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
     cmcCellObj& cell = *c.Cell;
     indCellCall call{
         context_, *this, c, cell, context_.WorkingImage(), datCh(&context_.WorkingImage()), {}};
+    // Whatever path writes the image, the write is a change of the record.
+    const uint64_t changesBefore = call.image.Changes();
     call.adr.Load(call.image);
     call.model = context_.ModelType();
     call.category = cell.category;
@@ -276,6 +278,9 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
         }
     }
 
+    if (call.image.Changes() != changesBefore) {
+        call.changeFlags |= ChangeFlags::Record;
+    }
     if ((call.changeFlags & ChangeFlags::Record) != 0) {
         context_.CheckModified();
     }

@@ -2,9 +2,10 @@
 // the item belongs to and every row the item has: on a randomised image, an
 // edit through the item's codec (a step key, or typed text) reads back as the
 // cell showed it, and changes no bit outside the item's field and the fields
-// its rules keep in step. On the template image, the edit survives the clone
-// write's preparation, a save and an open of the file (all normalise the image). The overlay sheets show each
-// item exactly on the model types the table gives it.
+// its rules keep in step, and reports a change exactly when it wrote the image.
+// On the template image, the edit survives the clone write's preparation, a
+// save and an open of the file (all normalise the image). The overlay sheets
+// show each item exactly on the model types the table gives it.
 
 #include <gtest/gtest.h>
 
@@ -155,14 +156,14 @@ TEST_F(SettingTableTest, EveryItemReadsBackAsShownAndKeepsToItsField) {
                 const std::vector<uint8_t> before(f.working.Data(),
                                                   f.working.Data() + f.working.Size());
                 const int category = CategoryOf(s);
-                const uint8_t pending = edit.text.empty()
-                                            ? f.Request(category, s.item, row, edit.key)
-                                            : f.Type(category, s.item, row, edit.text);
+                uint8_t pending = 0;
+                const int flags = f.Notified(category, s.item, row, edit.key, edit.text, &pending);
                 EXPECT_EQ(pending, 0);
                 const std::string shown = f.capsule.DisplayText;
                 EXPECT_EQ(f.Show(category, s.item, row), shown);
                 EXPECT_EQ(Stray(before, Allowed(s, row)), "");
                 const bool changed = !std::equal(before.begin(), before.end(), f.working.Data());
+                EXPECT_EQ((flags & ChangeFlags::Record) != 0, changed);
                 if (s.codec == indCodecKind::Special || TemplateOwned(s.item, model)) {
                     EXPECT_FALSE(changed);
                 } else if (edit.text.empty()) {
