@@ -364,6 +364,12 @@ TEST_F(CodecTest, TypedTextWithoutAValueIsRefused) {
         EXPECT_EQ(Codec::EditFixedPoint(c, fixed, o, pending), 0) << typed;
         EXPECT_EQ(fixed, 1234) << typed;
     }
+    for (const char* typed : {":", " : ", "x"}) {
+        uint8_t steps = 5;  // 2:30
+        Type(typed);
+        EXPECT_EQ(Codec::EditMinSec(c, steps, 0, 3570, 30, pending), 0) << typed;
+        EXPECT_EQ(steps, 5) << typed;
+    }
 }
 
 TEST_F(CodecTest, ChoosingDtcsStoresNothingUntilACodeIsEntered) {
