@@ -190,8 +190,8 @@ TEST_P(SettingEditKeptTest, EveryEditableCellKeepsItsEditThroughCloneWriteSaveAn
     const std::string path = dir.File("edit.clf");
     NoCommands commands;
     int kept = 0;
-    {
-        const int model = GetParam();
+    const int model = GetParam();
+    {  // the document is gone before the events it posted are pumped
         indDocument doc;
         doc.Start();
         f.boxes.Answer(cmcMbResult::Ok);  // the model change asks first
