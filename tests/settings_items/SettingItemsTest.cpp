@@ -329,8 +329,6 @@ TEST_F(SettingItemsTest, TextsUseTheRadioCharacterSet) {
     EXPECT_EQ(f.Byte(0x014F), ' ');
 }
 
-}  // namespace
-
 TEST_F(SettingItemsTest, CompareAndDisplayDigitsPlacePositionOneInBitSix) {
     struct Case {
         int category, item, address;
@@ -356,3 +354,5 @@ TEST_F(SettingItemsTest, AWindowEditThatMovesOnlyTheHighWordIsAChange) {
     EXPECT_NE(flags & ChangeFlags::Record, 0);
     EXPECT_GT(f.modifiedChecks, 0);
 }
+
+}  // namespace

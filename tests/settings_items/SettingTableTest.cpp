@@ -364,10 +364,6 @@ TEST_F(SettingTableTest, SharedStorageIsOneValueInEveryView) {
     EXPECT_EQ(f.Show(CT_UserTone, CL_UTone_Encode, 1), "1500.0");
 }
 
-}  // namespace
-
-namespace {
-
 // Space and backspace from every value of every choice field: the value
 // stepped to is one the list lets the user choose, never a placeholder.
 TEST_F(SettingTableTest, StepsLandOnlyOnEntriesThatCanBeChosen) {
