@@ -204,7 +204,9 @@ indCellResult indCellSession::Key(int32_t key) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
         const uint8_t pending = Send(c);
-        if (pending == kNothingPending && changes_ == 0 &&
+        // A redraw request alone is no change: a key on a display-only cell does nothing.
+        const int stored = ChangeFlags::Record | ChangeFlags::RowStructure;
+        if (pending == kNothingPending && (changes_ & stored) == 0 &&
             before.IsEqual(context_.WorkingImage())) {
             why = "the key changed nothing";
         }

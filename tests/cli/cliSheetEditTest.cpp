@@ -147,6 +147,8 @@ TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
         {channel + "\"CL_Mch_FreqR[1]\" --key 1", 0, 0, 0, 1},
         {channel + "\"CL_Mch_RfPo[0]\" --key enter --item \"CL_Mch_Nar[0]\"", 0, 0, 0, 1},
         {channel + "\"CL_Mch_FreqR[0]\" --choose 1", 0, 0, 0, 1},      // no list
+        // A key on a display-only cell (the template keeps the siren bit) does nothing.
+        {" -s GI_Sheet_Common --item \"CL_Comm_EmerTim_Sairen[0]\" --key space", 0, 0, 0, 1},
     };
     for (const auto& t : cases) {
         const std::string out = dir.File("out.clf");
