@@ -4,7 +4,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-PACKAGES=(build-essential cmake ninja-build libgtest-dev)
+PACKAGES=(build-essential cmake ninja-build libgtest-dev
+          qt6-base-dev fonts-dejavu-core)
+# The window program needs Qt 6 Widgets and a font to draw text with.
 # The fuzz targets also need: clang libclang-rt-14-dev (scripts/fuzz installs them).
 
 install_missing() {

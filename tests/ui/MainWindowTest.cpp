@@ -1,0 +1,189 @@
+// The main window on the offscreen platform: title, bounds, menus and tool bar
+// from the overlay with their states, maker mode from the command line, the
+// status panels, and the settings written at File > Exit.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "CellNames.h"
+#include "TForm1.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcMessageBox.h"
+#include "cmcSettingsBackend.h"
+#include "cmcTimerHost.h"
+#include "cuiQtMenu.h"
+#include "cuiQtSettings.h"
+#include "cuiQtTimerHost.h"
+#include "cuiQtToolBar.h"
+#include "cuiSheetPane.h"
+#include "cuiStatusPanel.h"
+#include "indEnviron.h"
+
+namespace {
+
+class HeldLock : public cmcInstanceLock {
+  public:
+    bool TryLock() override { return true; }
+    void Unlock() override {}
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest()
+        : previousHost_(SetCurrentTimerHost(&timers)),
+          previousEvents_(SetEvMan(&events)),
+          previousBox_(SetCurrentMessageBoxHost(&box)) {}
+    ~MainWindowTest() override {
+        form.reset();
+        SetCurrentMessageBoxHost(previousBox_);
+        SetEvMan(previousEvents_);
+        SetCurrentTimerHost(previousHost_);
+    }
+    TForm1& Open() {
+        form = std::make_unique<TForm1>(environ, GTex());
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QTest::qWait(30);  // posted state refreshes
+        return *form;
+    }
+    QAction* Action(int item, int index = 0) { return form->Menu().FindAction(item, index); }
+
+    cuiQtTimerHost timers;
+    cmcTimerHost* previousHost_;
+    cmcEvMan events{&timers};
+    cmcEvMan* previousEvents_;
+    cmcScriptedMessageBox box;
+    cmcMessageBoxHost* previousBox_;
+    cmcMemorySettings settings;
+    HeldLock lock;
+    indEnviron environ{&settings, &lock, {1280, 800}};
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainWindowTest, UntitledWindowWithTreeSheetAndLimits) {
+    TForm1& f = Open();
+    EXPECT_EQ(f.windowTitle().toStdString(), "Untitled - " + GTex().GetText("GI_Sys_AppTitle"));
+    EXPECT_EQ(f.minimumSize(), QSize(400, 200));
+    EXPECT_GT(f.TreePane().topLevelItemCount(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.SheetPane().rowCount() > 0; }, 1000));
+    EXPECT_FALSE(f.MakerPanel().isVisible());
+}
+
+TEST_F(MainWindowTest, StoredBoundsArePulledIntoTheAvailableArea) {
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    environ.SetWindow(work.right() + 5000, work.top() - 300, 500, 300);
+    TForm1& f = Open();
+    EXPECT_EQ(f.pos(), QPoint(work.x() + work.width() - 16, work.y()));
+    EXPECT_EQ(f.size(), QSize(500, 300));
+}
+
+TEST_F(MainWindowTest, MenuFromTheOverlayWithTheUsualKeys) {
+    Open();
+    const struct {
+        int item;
+        const char* keys;
+    } cases[] = {
+        {CL_Menu_File_New, "Ctrl+N"},       {CL_Menu_File_Open, "Ctrl+O"},
+        {CL_Menu_File_Save, "Ctrl+S"},      {CL_Menu_File_SaveAs, "Ctrl+Shift+S"},
+        {CL_Menu_File_Print_Current, "Ctrl+P"}, {CL_Menu_File_Exit, "Ctrl+Q"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        QAction* action = Action(c.item);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(c.keys)));
+    }
+    // Nothing to print without a printable sheet; recent files: first shown disabled, rest hidden.
+    EXPECT_FALSE(Action(CL_Menu_File_Print_Current)->isEnabled());
+    EXPECT_TRUE(Action(CL_Menu_File_Recent, 0)->isVisible());
+    EXPECT_FALSE(Action(CL_Menu_File_Recent, 0)->isEnabled());
+    EXPECT_FALSE(Action(CL_Menu_File_Recent, 1)->isVisible());
+    // The Edit menu mirrors a pop-up menu section.
+    QMenu* edit = form->Menu().FindMenu(CL_Menu_Edit_Top);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(edit->actions().isEmpty());
+}
+
+TEST_F(MainWindowTest, OtherPortCheckedFromPortFiveAndToolBarButtonsFollow) {
+    environ.SetComPort(7);
+    Open();
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_FALSE(Action(CL_Menu_Port_Com, n)->isChecked()) << n;
+        EXPECT_FALSE(form->ToolBar().FindAction(CL_Menu_Port_Com, n)->isChecked()) << n;
+    }
+    EXPECT_TRUE(Action(CL_Menu_Port_Usb)->isChecked());
+    form->ToolBar().FindAction(CL_Menu_Port_Com, 3)->trigger();
+    QTest::qWait(40);
+    EXPECT_EQ(environ.ComPort(), 3);
+    EXPECT_TRUE(Action(CL_Menu_Port_Com, 3)->isChecked());
+    EXPECT_TRUE(form->ToolBar().FindAction(CL_Menu_Port_Com, 3)->isChecked());
+    EXPECT_FALSE(Action(CL_Menu_Port_Usb)->isChecked());
+}
+
+TEST_F(MainWindowTest, ViewToolBarHidesTheToolBar) {
+    Open();
+    QToolBar* bar = form->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    Action(CL_Menu_View_ToolBar)->trigger();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(environ.ToolbarVisible());
+    EXPECT_FALSE(Action(CL_Menu_View_ToolBar)->isChecked());
+}
+
+TEST_F(MainWindowTest, MakerSwitchTwiceWithCancelThenOk) {
+    Open();
+    box.Answer(cmcMbResult::Cancel);
+    box.Answer(cmcMbResult::Ok);
+    form->ScanArguments({"orvane", "/KeStReL", "/KeStReL"});
+    EXPECT_EQ(box.Boxes().size(), 2u);
+    EXPECT_TRUE(form->Main().MakerMode());
+    EXPECT_TRUE(form->MakerPanel().isVisible());
+    EXPECT_EQ(form->MakerPanel().Text().toStdString(), GTex().GetText("GI_StatusPanel_Maker"));
+    EXPECT_EQ(form->MakerPanel().Background(), QColor(128, 0, 0));
+}
+
+TEST_F(MainWindowTest, StatusTextFromEventFour) {
+    Open();
+    EvMan().PostText(4, reinterpret_cast<void*>(uintptr_t{0x000000FF}), 0x00FFFFFF, "Copied");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Copied"; }, 1000));
+    EXPECT_EQ(form->MessagePanel().Background(), QColor(255, 255, 255));
+}
+
+TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {
+    {
+        QSettings s(QStringLiteral("Vexa"), QStringLiteral("Orvane_r3"));
+        s.clear();
+    }
+    cuiQtTimerHost timers;
+    cmcTimerHost* previousHost = SetCurrentTimerHost(&timers);
+    cmcEvMan events(&timers);
+    cmcEvMan* previousEvents = SetEvMan(&events);
+    {
+        cuiQtSettings backend;
+        HeldLock lock;
+        indEnviron environ(&backend, &lock, {1280, 800});
+        TForm1 form(environ, GTex());
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.Menu().FindAction(CL_Menu_File_Exit)->trigger();
+        EXPECT_FALSE(form.isVisible());
+    }
+    SetEvMan(previousEvents);
+    SetCurrentTimerHost(previousHost);
+    QSettings s(QStringLiteral("Vexa"), QStringLiteral("Orvane_r3"));
+    EXPECT_EQ(s.value(QStringLiteral("Global/BBT")).toInt(), 753951);
+    EXPECT_TRUE(s.contains(QStringLiteral("Window Position/SplitterV")));
+    EXPECT_TRUE(s.contains(QStringLiteral("Recent File List/Recent0")));
+}
+
+}  // namespace
