@@ -28,6 +28,7 @@ constexpr uint8_t EvToolBarStates = 20;
 constexpr uint8_t EvImageReplaced = 25;
 
 constexpr uint8_t MenuStateBits = 0x3C;  // checked, hidden, disabled, caption-from-item
+constexpr uint8_t CaptionFromItem = 0x20;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -37,12 +38,12 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-indMain::indMain(indEnviron& environ, cmcGTex& texts, cuiMainView& view,
+indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
                  std::unique_ptr<cmcSerialDevice> device)
-    : environ_(environ),
+    : environ_(store),
       texts_(texts),
       view_(view),
-      document_(&environ),
+      document_(&store),
       context_(document_, *this, texts),
       manager_(std::move(device)),
       clone_(document_, manager_),
@@ -53,9 +54,9 @@ indMain::indMain(indEnviron& environ, cmcGTex& texts, cuiMainView& view,
                         [this] { RebuildTree(); }, [this](bool on) { view_.BusyCursor(on); }});
     manager_.SetHost(this);
     manager_.SetLinkSettings([this] {
-        const std::string& device = environ_.ComDevice();
+        const std::string& pattern = environ_.ComDevice();
         return indLinkSettings{environ_.ComPort(), environ_.ComSpeedHigh(),
-                               device.empty() ? std::string(DefaultComDevicePattern) : device};
+                               pattern.empty() ? std::string(DefaultComDevicePattern) : pattern};
     });
     clone_.SetWarningCheck([this] { return CheckDocument(context_); });
     clone_.SetHooks({[this] { CloseSheet(); }, [this] { view_.ShowCloneInfo(); }});
@@ -117,6 +118,9 @@ void indMain::QueryCell(cmcCellObj& cell) {
         capsule.SubCell = &current;
     }
     context_.Handler().HandleCell(capsule);
+    if ((cell.stateFlags & CaptionFromItem) != 0) {
+        cell.text = capsule.DisplayText;
+    }
 }
 
 bool indMain::PrepareCurrentCell(indCellCapsule& capsule) {

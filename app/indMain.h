@@ -40,7 +40,7 @@ class indMain : public indCommands, public indCloneManHost {
     static constexpr char MakerSwitch[] = "/kestrel";
 
     // None of the references is owned; device nullptr: the serial port.
-    indMain(indEnviron& environ, cmcGTex& texts, cuiMainView& view,
+    indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
             std::unique_ptr<cmcSerialDevice> device = nullptr);
     ~indMain() override;
     indMain(const indMain&) = delete;

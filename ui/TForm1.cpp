@@ -14,18 +14,12 @@
 
 #include "CellParser.h"
 #include "cmcGTex.h"
-#include "cuiInformation.h"
 #include "cuiQtMenu.h"
 #include "cuiQtToolBar.h"
 #include "cuiSheetPane.h"
 #include "cuiStatusPanel.h"
 #include "indEnviron.h"
-#include "uiAboutBox.h"
-#include "uiCloneProgress.h"
-#include "uiHiddenKeys.h"
-#include "uiIcons.h"
-#include "uiOverlayStyle.h"
-#include "uiPortDialog.h"
+#include "uiWindowHooks.h"
 
 namespace {
 
@@ -36,23 +30,23 @@ const QColor MakerBackground(128, 0, 0);
 
 }  // namespace
 
-TForm1::TForm1(indEnviron& environ, cmcGTex& texts) : environ_(environ), texts_(texts) {
+TForm1::TForm1(indEnviron& store, cmcGTex& texts) : environ_(store), texts_(texts) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowIcon(uiIcons::Application());
+    setWindowIcon(uiHooks::ApplicationIcon());
     cmcCellObj basic;
     ParseCell(texts_.GetText("GI_Form_Main_BasicCell", 0), basic, nullptr, nullptr, false, &texts_);
-    setFont(OverlayFont(CellFont(basic)));
+    setFont(uiHooks::CellFont(basic));
     PlaceWindow();
     setMinimumSize(MinWidth, MinHeight);
 
-    progress_ = std::make_unique<uiCloneProgressHost>(this, texts_);
+    progress_ = uiHooks::MakeProgressHost(this, texts_);
     main_ = std::make_unique<indMain>(environ_, texts_, *this);
     BuildPanes();
     BuildStatusBar();
     main_->Start();
-    menu_ = std::make_unique<cuiQtMenu>(*menuBar(), texts_, *main_, &uiIcons::ToolBar);
+    menu_ = std::make_unique<cuiQtMenu>(*menuBar(), texts_, *main_, &uiHooks::ToolBarIcon);
     menu_->Build("GI_Menu_Main");
-    toolBar_ = std::make_unique<cuiQtToolBar>(*this, texts_, *main_, &uiIcons::ToolBar);
+    toolBar_ = std::make_unique<cuiQtToolBar>(*this, texts_, *main_, &uiHooks::ToolBarIcon);
     toolBar_->Build("GI_ToolBar_Main");
     toolBar_->SetVisible(environ_.ToolbarVisible());
     TitleChanged();
@@ -171,10 +165,10 @@ void TForm1::TreeRebuilt() {
         parents.resize(static_cast<size_t>(depth));
         auto* item = depth == 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(parents.back());
         item->setText(0, QString::fromStdString(node.Caption()));
-        const int image = node.overlay == 0   ? uiIcons::TreeErrorMark
-                          : node.overlay == 1 ? uiIcons::TreeWarningMark
+        const int image = node.overlay == 0   ? uiHooks::TreeErrorMark
+                          : node.overlay == 1 ? uiHooks::TreeWarningMark
                                               : node.image;
-        item->setIcon(0, uiIcons::Tree(image));
+        item->setIcon(0, uiHooks::TreeIcon(image));
         item->setData(0, ReferenceRole, QString::fromStdString(node.Reference()));
         item->setExpanded(node.expanded || depth == 0);
         if (selected == nullptr && !current.empty() && node.Reference() == current) {
@@ -197,8 +191,8 @@ void TForm1::SheetChanged() {
 
 void TForm1::StatusChanged() {
     const cuiStatusMessage& status = main_->Status();
-    message_->Show(QString::fromStdString(status.text), OverlayColor(status.textColour, palette()),
-                   OverlayColor(status.background, palette()));
+    message_->Show(QString::fromStdString(status.text), uiHooks::Colour(status.textColour, palette()),
+                   uiHooks::Colour(status.background, palette()));
 }
 
 void TForm1::MakerModeShown() {
@@ -236,20 +230,15 @@ void TForm1::ShowToolBar(bool visible) {
 }
 
 bool TForm1::AskPortNumber(int& port) {
-    const std::optional<int> chosen = SelectPortNumber(this, texts_, port);
-    if (chosen) {
-        port = *chosen;
-    }
-    return chosen.has_value();
+    return uiHooks::AskPortNumber(this, texts_, port);
 }
 
 void TForm1::ShowAbout() {
-    auto keys = std::make_shared<uiHiddenKeys>(texts_, [this] { main_->RequestMakerMode(); });
-    ShowAboutBox(this, texts_, [keys](char c) { keys->KeyTyped(c); });
+    uiHooks::ShowAbout(this, texts_, [this] { main_->RequestMakerMode(); });
 }
 
 void TForm1::ShowCloneInfo() {
-    ShowCloneInformation(this, main_->Context());
+    uiHooks::ShowCloneInfo(this, main_->Context());
 }
 
 void TForm1::OpenHelp(const std::string& path) {

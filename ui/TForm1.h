@@ -21,7 +21,7 @@ class cuiQtToolBar;
 class cuiSheetPane;
 class cuiStatusPanel;
 class indEnviron;
-class uiCloneProgressHost;
+class indCloneManHost;
 
 class TForm1 : public QMainWindow, public cuiMainView {
   public:
@@ -29,7 +29,7 @@ class TForm1 : public QMainWindow, public cuiMainView {
     static constexpr int MinHeight = 200;
     static constexpr int MinTreeWidth = 8;
 
-    TForm1(indEnviron& environ, cmcGTex& texts);
+    TForm1(indEnviron& store, cmcGTex& texts);
     ~TForm1() override;
 
     // After the window is shown: the maker switch and the file of the command line.
@@ -86,7 +86,7 @@ class TForm1 : public QMainWindow, public cuiMainView {
     cuiSheetPane* sheetPane_ = nullptr;
     cuiStatusPanel* message_ = nullptr;
     cuiStatusPanel* maker_ = nullptr;
-    std::unique_ptr<uiCloneProgressHost> progress_;
+    std::unique_ptr<indCloneManHost> progress_;
     std::unique_ptr<indMain> main_;
     std::unique_ptr<cuiQtMenu> menu_;
     std::unique_ptr<cuiQtToolBar> toolBar_;

@@ -4,6 +4,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <functional>
 
 #include "indMain.h"
 
@@ -77,13 +79,21 @@ void cuiQtMenu::Refresh() {
     for (size_t i = 0; i < count && i < entries_.size(); ++i) {
         Refresh(entries_[i]);
     }
+    std::vector<Entry> bodyEntries;
+    for (const auto& [item, body] : bodies_) {
+        bodyEntries.insert(bodyEntries.end(), body.entries.begin(), body.entries.end());
+    }
+    for (const Entry& e : bodyEntries) {
+        Refresh(e);
+    }
 }
 
-void cuiQtMenu::Refresh(Entry& entry) {
+void cuiQtMenu::Refresh(Entry entry) {
     cmcCellObj& cell = *entry.cell;
     if (cell.item == kNoCellItem) {
         return;
     }
+    // The query may refill a body (event 11 is sent): the entry is a copy.
     main_.QueryCell(cell);
     QAction* action = entry.action;
     const bool checked = (cell.stateFlags & Checked) != 0;
@@ -114,9 +124,26 @@ QAction* cuiQtMenu::FindAction(int item, int index) const {
     return nullptr;
 }
 
+void cuiQtMenu::ClearMenu(QMenu& menu) {
+    std::vector<QAction*> gone;
+    const std::function<void(QMenu&)> collect = [&](QMenu& m) {
+        for (QAction* a : m.actions()) {
+            gone.push_back(a);
+            if (a->menu() != nullptr) {
+                collect(*a->menu());
+            }
+        }
+    };
+    collect(menu);
+    std::erase_if(entries_, [&](const Entry& e) {
+        return std::find(gone.begin(), gone.end(), e.action) != gone.end();
+    });
+    menu.clear();
+}
+
 void cuiQtMenu::ClearBody(int item) {
     if (QMenu* menu = FindMenu(item)) {
-        menu->clear();
+        ClearMenu(*menu);
     }
     bodies_.erase(item);
 }
@@ -130,7 +157,7 @@ void cuiQtMenu::FillBody(int item, const std::string& sectionBase) {
     if (known != bodies_.end() && known->second.section == sectionBase && !menu->isEmpty()) {
         return;  // already shows that section
     }
-    menu->clear();
+    ClearMenu(*menu);
     Body& body = bodies_[item];
     body.section = sectionBase;
     body.entries.clear();

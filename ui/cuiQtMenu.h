@@ -47,7 +47,9 @@ class cuiQtMenu : public QObject {
     };
     void AddItems(const cmcMenuLayout& layout, QMenu* root, std::vector<Entry>& entries,
                   bool bodyShortcuts);
-    void Refresh(Entry& entry);
+    void Refresh(Entry entry);
+    // Empties a menu, forgetting the entries whose actions go with it.
+    void ClearMenu(QMenu& menu);
 
     QMenuBar& bar_;
     cmcGTex& texts_;

@@ -26,11 +26,11 @@ int main(int argc, char** argv) {
     cuiQtSettings settings;
     cuiQtInstanceLock lock;
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    indEnviron environ(&settings, &lock, {screen.width(), screen.height()});
-    if (!environ.IsFirstInstance()) {
+    indEnviron store(&settings, &lock, {screen.width(), screen.height()});
+    if (!store.IsFirstInstance()) {
         return 0;
     }
-    SetEnviron(&environ);
+    SetEnviron(&store);
 
     cuiQtTimerHost timers;
     SetCurrentTimerHost(&timers);
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
 
     int status = 0;
     {
-        TForm1 form(environ, GTex());
+        TForm1 form(store, GTex());
         form.show();
         QTimer::singleShot(0, &form, [&form, &args] { form.ScanArguments(args); });
         status = app.exec();

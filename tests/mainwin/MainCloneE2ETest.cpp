@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "ChLayout.h"
 #include "DocTestSupport.h"
 #include "MainTestSupport.h"
+#include "SimImageFile.h"
 #include "SimProcess.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -24,7 +26,7 @@ struct MenuClone {
     explicit MenuClone(const std::vector<std::string>& simArgs)
         : sim(simArgs), previousBox(SetCurrentMessageBoxHost(&box)),
           previousEvents(SetEvMan(&events)) {
-        environ.SetComDevice(sim.Device());
+        store.SetComDevice(sim.Device());
         main.Start();
     }
     ~MenuClone() {
@@ -48,9 +50,9 @@ struct MenuClone {
     cmcEvMan events{&DefaultLoopTimerHost()};
     cmcEvMan* previousEvents;
     cmcMemorySettings settings;
-    indEnviron environ{&settings, nullptr};
+    indEnviron store{&settings, nullptr};
     RecordingView view;
-    indMain main{environ, GTex(), view};
+    indMain main{store, GTex(), view};
 };
 
 }  // namespace
@@ -60,8 +62,8 @@ TEST(MenuCloneE2E, ReadReplacesTheImageAndLeavesItUntitledAndModified) {
     const std::string file = dir.File("radio.clf");
     {
         cmcMemorySettings settings;
-        indEnviron environ{&settings, nullptr};
-        indDocument source(&environ);
+        indEnviron store{&settings, nullptr};
+        indDocument source(&store);
         source.Start();
         source.WorkingImage().SetByte(Mark, 0x6B);
         ASSERT_TRUE(source.SaveToFile(file));
@@ -82,12 +84,17 @@ TEST(MenuCloneE2E, WriteSendsTheImageAfterTheConfirmation) {
     const std::string received = dir.File("received.clf");
     MenuClone x({"--save", received});
     ASSERT_TRUE(x.sim.Started());
+    // A radio needs one channel in use (145.500 MHz on channel 0) to be written.
+    const uint8_t frequency[] = {0x03, 0x8D, 0x60, 0x03, 0x8D, 0x60};
+    x.main.Document().WorkingImage().WriteBlock(ChLayout::ChannelAddress(0), frequency, 6);
     x.main.Document().WorkingImage().SetByte(Mark, 0x3C);
     x.box.Answer(cmcMbResult::Ok);
     EXPECT_EQ(x.Choose("CL_Menu_Clone_Write"), 0);
     ASSERT_TRUE(x.sim.WaitForLine("saved", 3000));
+    // What the radio received: the ranges of a normal write, from 0x0080.
     cmcEeprom stored;
-    ASSERT_TRUE(DocFixture::ReadImageFile(received, stored));
+    std::string error;
+    ASSERT_TRUE(LoadSimImage(received, stored, error)) << error;
     EXPECT_EQ(stored.GetByte(Mark), 0x3C);
     EXPECT_EQ(x.box.Boxes().back().text, GTex().GetLines("GI_Mess_CloneWrite_Succeeded"));
     EXPECT_TRUE(x.view.enabled);

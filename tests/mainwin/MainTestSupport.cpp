@@ -25,11 +25,15 @@ bool RecordingView::ChooseSaveFile(const std::string&, const std::string&, std::
 }
 
 bool RecordingView::AskPortNumber(int& port) {
-    if (ports.empty() || ports.front() == 0) {
+    if (ports.empty()) {
         return false;
     }
-    port = ports.front();
+    const int answer = ports.front();
     ports.pop_front();
+    if (answer == 0) {
+        return false;
+    }
+    port = answer;
     return true;
 }
 

@@ -46,8 +46,10 @@ std::set<std::string> LiteralNames(const std::vector<std::string>& folders) {
 TEST(OverlayNames, EveryNameTheProgramLooksUpExists) {
     const std::set<std::string> names = LiteralNames({"app", "model", "link", "clonefile", "ui"});
     ASSERT_GT(names.size(), 20u);
+    // Tree node references that name no section of their own.
+    const std::set<std::string> references = {"GI_Sheet_Memory_CH_Top"};
     for (const std::string& name : names) {
-        bool found = false;
+        bool found = references.count(name) != 0;
         for (const char* suffix : {"", "_Body", "_Cells", "_BasicCell"}) {
             found = found || GTex().HasSection(name + suffix);
         }

@@ -32,6 +32,7 @@ class MainTest : public ::testing::Test {
         events.Pump();
     }
     ~MainTest() override {
+        SetCurrentTimerHost(previousHost_);
         SetEvMan(previousEvents_);
         SetCurrentMessageBoxHost(previousBox_);
     }
@@ -62,14 +63,16 @@ class MainTest : public ::testing::Test {
 
     ScratchDir dir;
     cmcMemorySettings settings;
-    indEnviron environ{&settings, nullptr};
+    indEnviron store{&settings, nullptr};
     cmcScriptedMessageBox box;
     cmcVirtualTimerHost timers;
+    cmcTimerHost* previousHost_ = SetCurrentTimerHost(&timers);
     cmcEvMan events{&timers};
     RecordingView view;
     cmcMessageBoxHost* previousBox_;
     cmcEvMan* previousEvents_;
-    indMain main{environ, GTex(), view};
+    // Set before main is made: its tick and the clone manager take the current host.
+    indMain main{store, GTex(), view};
 };
 
 TEST_F(MainTest, StartsUntitledWithTheTreeAndTheModelOnItsRoot) {
@@ -99,6 +102,9 @@ TEST_F(MainTest, NewFromTheMenuFollowsTheAnswerToTheSaveQuestion) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (main.Document().IsModified()) {
+            box.Answer(cmcMbResult::No);
+        }
         Click("CL_Menu_File_New");
         std::string file;
         if (c.titled) {
@@ -172,39 +178,39 @@ TEST_F(MainTest, RecentEntriesFirstEmptyDisabledOthersHidden) {
     EXPECT_EQ(State("CL_Menu_File_Recent", 2) & (Disabled | Hidden), Disabled | Hidden);
     Click("CL_Menu_File_Recent", 1);
     EXPECT_EQ(main.Document().FileName(), a);
-    EXPECT_EQ(environ.Recent().Entry(0), a);
+    EXPECT_EQ(store.Recent().Entry(0), a);
 }
 
 TEST_F(MainTest, PortEntriesFollowThePortSetting) {
     for (int port : {1, 3, 4, 5, 256}) {
         SCOPED_TRACE(port);
-        environ.SetComPort(port);
+        store.SetComPort(port);
         for (int n = 1; n <= 4; ++n) {
             EXPECT_EQ((State("CL_Menu_Port_Com", n) & Checked) != 0, port == n);
         }
         EXPECT_EQ((State("CL_Menu_Port_Usb") & Checked) != 0, port > 4);
     }
     Click("CL_Menu_Port_Com", 2);
-    EXPECT_EQ(environ.ComPort(), 2);
+    EXPECT_EQ(store.ComPort(), 2);
     view.ports = {0, 12};
     Click("CL_Menu_Port_Usb");  // cancelled
-    EXPECT_EQ(environ.ComPort(), 2);
+    EXPECT_EQ(store.ComPort(), 2);
     Click("CL_Menu_Port_Usb");
-    EXPECT_EQ(environ.ComPort(), 12);
+    EXPECT_EQ(store.ComPort(), 12);
     EXPECT_NE(State("CL_Menu_Port_Usb") & Checked, 0);
 }
 
 TEST_F(MainTest, ViewAndSpeedSettingsFromTheMenu) {
     Click("CL_Menu_View_ToolBar");
-    EXPECT_FALSE(environ.ToolbarVisible());
+    EXPECT_FALSE(store.ToolbarVisible());
     EXPECT_FALSE(view.toolBar);
     EXPECT_EQ(State("CL_Menu_View_ToolBar") & Checked, 0);
     Click("CL_Menu_View_FontSize", 150);
-    EXPECT_EQ(environ.FontSizePercentage(), 150);
+    EXPECT_EQ(store.FontSizePercentage(), 150);
     EXPECT_NE(State("CL_Menu_View_FontSize", 150) & Checked, 0);
     EXPECT_EQ(State("CL_Menu_View_FontSize", 100) & Checked, 0);
     Click("CL_Menu_Port_SpeedHigh", 1);
-    EXPECT_TRUE(environ.ComSpeedHigh());
+    EXPECT_TRUE(store.ComSpeedHigh());
     Click("CL_Help_Contents");
     EXPECT_EQ(view.help, ProgramDirectory() + GTex().GetText("GI_Sys_MyHelpFile"));
 }
@@ -228,6 +234,28 @@ TEST_F(MainTest, MakerSwitchInAnyCaseAsksAgainOnlyAfterCancel) {
     EXPECT_TRUE(makerSheet);
 }
 
+// A model change asks first; OK loads the model's template, untitled and
+// unmodified, and the tree's root names the new model.
+TEST_F(MainTest, ModelChangeFollowsTheConfirmation) {
+    const std::string path = Saved("model.clf");
+    box.Answer(cmcMbResult::Cancel);
+    Click("CL_Model_Pmr");
+    EXPECT_EQ(main.Document().ModelType(), 0);
+    EXPECT_EQ(main.Document().FileName(), path);
+    EXPECT_EQ(State("CL_Model_Lmr") & Checked, Checked);
+    box.Answer(cmcMbResult::Ok);
+    Click("CL_Model_Pmr");
+    ASSERT_EQ(box.Boxes().size(), 2u);
+    EXPECT_EQ(box.Boxes()[1].text, GTex().GetLines("GI_AppMess_ChangeModel"));
+    EXPECT_EQ(main.Document().ModelType(), 1);
+    EXPECT_TRUE(main.Document().IsUntitled());
+    EXPECT_FALSE(main.Document().IsModified());
+    EXPECT_EQ(State("CL_Model_Pmr") & Checked, Checked);
+    EXPECT_EQ(State("CL_Model_Lmr") & Checked, 0);
+    const std::string root = main.Tree().Roots().front()->Caption();
+    EXPECT_EQ(root.substr(root.size() - 3), GTex().GetText("GI_AppInd_Model", 1));
+}
+
 TEST_F(MainTest, CloseQueryRules) {
     view.enabled = false;
     EXPECT_FALSE(main.QueryClose({1, 2, 500, 300}, 150));
@@ -235,14 +263,14 @@ TEST_F(MainTest, CloseQueryRules) {
     Edit(0x12);
     box.Answer(cmcMbResult::Cancel);
     EXPECT_FALSE(main.QueryClose({1, 2, 500, 300}, 150));
-    EXPECT_NE(environ.Width(), 500);
+    EXPECT_NE(store.Width(), 500);
     box.Answer(cmcMbResult::No);
     EXPECT_TRUE(main.QueryClose({1, 2, 500, 300}, 150));
-    EXPECT_EQ(environ.Left(), 1);
-    EXPECT_EQ(environ.Top(), 2);
-    EXPECT_EQ(environ.Width(), 500);
-    EXPECT_EQ(environ.Height(), 300);
-    EXPECT_EQ(environ.SplitterV(), 150);
+    EXPECT_EQ(store.Left(), 1);
+    EXPECT_EQ(store.Top(), 2);
+    EXPECT_EQ(store.Width(), 500);
+    EXPECT_EQ(store.Height(), 300);
+    EXPECT_EQ(store.SplitterV(), 150);
 }
 
 TEST_F(MainTest, ReopenedSheetReturnsToItsCellAfterOtherSheets) {

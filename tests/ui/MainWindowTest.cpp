@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -49,7 +50,7 @@ class MainWindowTest : public ::testing::Test {
         SetCurrentTimerHost(previousHost_);
     }
     TForm1& Open() {
-        form = std::make_unique<TForm1>(environ, GTex());
+        form = std::make_unique<TForm1>(store, GTex());
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         QTest::qWait(30);  // posted state refreshes
@@ -65,7 +66,7 @@ class MainWindowTest : public ::testing::Test {
     cmcMessageBoxHost* previousBox_;
     cmcMemorySettings settings;
     HeldLock lock;
-    indEnviron environ{&settings, &lock, {1280, 800}};
+    indEnviron store{&settings, &lock, {1280, 800}};
     std::unique_ptr<TForm1> form;
 };
 
@@ -80,7 +81,7 @@ TEST_F(MainWindowTest, UntitledWindowWithTreeSheetAndLimits) {
 
 TEST_F(MainWindowTest, StoredBoundsArePulledIntoTheAvailableArea) {
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    environ.SetWindow(work.right() + 5000, work.top() - 300, 500, 300);
+    store.SetWindow(work.right() + 5000, work.top() - 300, 500, 300);
     TForm1& f = Open();
     EXPECT_EQ(f.pos(), QPoint(work.x() + work.width() - 16, work.y()));
     EXPECT_EQ(f.size(), QSize(500, 300));
@@ -114,7 +115,7 @@ TEST_F(MainWindowTest, MenuFromTheOverlayWithTheUsualKeys) {
 }
 
 TEST_F(MainWindowTest, OtherPortCheckedFromPortFiveAndToolBarButtonsFollow) {
-    environ.SetComPort(7);
+    store.SetComPort(7);
     Open();
     for (int n = 1; n <= 4; ++n) {
         EXPECT_FALSE(Action(CL_Menu_Port_Com, n)->isChecked()) << n;
@@ -123,7 +124,7 @@ TEST_F(MainWindowTest, OtherPortCheckedFromPortFiveAndToolBarButtonsFollow) {
     EXPECT_TRUE(Action(CL_Menu_Port_Usb)->isChecked());
     form->ToolBar().FindAction(CL_Menu_Port_Com, 3)->trigger();
     QTest::qWait(40);
-    EXPECT_EQ(environ.ComPort(), 3);
+    EXPECT_EQ(store.ComPort(), 3);
     EXPECT_TRUE(Action(CL_Menu_Port_Com, 3)->isChecked());
     EXPECT_TRUE(form->ToolBar().FindAction(CL_Menu_Port_Com, 3)->isChecked());
     EXPECT_FALSE(Action(CL_Menu_Port_Usb)->isChecked());
@@ -136,7 +137,7 @@ TEST_F(MainWindowTest, ViewToolBarHidesTheToolBar) {
     EXPECT_TRUE(bar->isVisible());
     Action(CL_Menu_View_ToolBar)->trigger();
     EXPECT_FALSE(bar->isVisible());
-    EXPECT_FALSE(environ.ToolbarVisible());
+    EXPECT_FALSE(store.ToolbarVisible());
     EXPECT_FALSE(Action(CL_Menu_View_ToolBar)->isChecked());
 }
 
@@ -157,6 +158,22 @@ TEST_F(MainWindowTest, StatusTextFromEventFour) {
     EvMan().PostText(4, reinterpret_cast<void*>(uintptr_t{0x000000FF}), 0x00FFFFFF, "Copied");
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Copied"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), QColor(255, 255, 255));
+    // System colours follow the desktop palette: button face, window text.
+    EvMan().PostText(4, reinterpret_cast<void*>(uintptr_t{0xFF000008}), 0xFF00000F, "Pasted");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Pasted"; }, 1000));
+    EXPECT_EQ(form->MessagePanel().Background(), form->palette().color(QPalette::Button));
+}
+
+TEST_F(MainWindowTest, FileOnTheCommandLineOpensWithItsNameInTheTitle) {
+    QTemporaryDir dir;
+    const std::string path = (dir.path() + QStringLiteral("/radio.clf")).toStdString();
+    Open();
+    ASSERT_TRUE(form->Main().Document().SaveToFile(path));
+    form->Main().Document().NewFile();
+    ASSERT_TRUE(form->Main().Document().IsUntitled());
+    form->ScanArguments({"orvane", path});
+    EXPECT_EQ(form->Main().Document().FileName(), path);
+    EXPECT_EQ(form->windowTitle().toStdString(), "radio.clf - " + GTex().GetText("GI_Sys_AppTitle"));
 }
 
 TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {
@@ -171,8 +188,8 @@ TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {
     {
         cuiQtSettings backend;
         HeldLock lock;
-        indEnviron environ(&backend, &lock, {1280, 800});
-        TForm1 form(environ, GTex());
+        indEnviron store(&backend, &lock, {1280, 800});
+        TForm1 form(store, GTex());
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.Menu().FindAction(CL_Menu_File_Exit)->trigger();

@@ -53,15 +53,16 @@ TEST(QtSettings, StoredValuesAreReadWithTheirLimits) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
         ClearStored();
-        {
-            QSettings s = Stored();
-            s.setValue(QStringLiteral("Global/BBT"), indEnviron::ValidMark);
-            s.setValue(QString::fromLatin1(c.key), c.stored);
+        {  // a full set of stored values (a first run's exit), then the one under test
+            cuiQtSettings backend;
+            HeldLock lock;
+            indEnviron first(&backend, &lock, {1280, 800});
         }
+        Stored().setValue(QString::fromLatin1(c.key), c.stored);
         cuiQtSettings backend;
         HeldLock lock;
-        indEnviron environ(&backend, &lock, {1280, 800});
-        EXPECT_EQ(c.read(environ), c.expected);
+        indEnviron store(&backend, &lock, {1280, 800});
+        EXPECT_EQ(c.read(store), c.expected);
     }
 }
 
@@ -75,15 +76,15 @@ TEST(QtSettings, WithoutTheMarkerTheDefaultsApplyAndExitWritesEveryValue) {
     {
         cuiQtSettings backend;
         HeldLock lock;
-        indEnviron environ(&backend, &lock, {1280, 800});
-        EXPECT_EQ(environ.ComPort(), 1);
-        EXPECT_EQ(environ.Recent().Count(), 0);
-        EXPECT_EQ(environ.Width(), 800);
-        EXPECT_EQ(environ.Height(), 600);
-        EXPECT_EQ(environ.Left(), (1280 - 800) / 2);
-        EXPECT_EQ(environ.Top(), (800 - 600) * 3 / 10);
-        environ.Recent().AddToFront("/data/radio.clf");
-        environ.SetComPort(3);
+        indEnviron store(&backend, &lock, {1280, 800});
+        EXPECT_EQ(store.ComPort(), 1);
+        EXPECT_EQ(store.Recent().Count(), 0);
+        EXPECT_EQ(store.Width(), 800);
+        EXPECT_EQ(store.Height(), 600);
+        EXPECT_EQ(store.Left(), (1280 - 800) / 2);
+        EXPECT_EQ(store.Top(), (800 - 600) * 3 / 10);
+        store.Recent().AddToFront("/data/radio.clf");
+        store.SetComPort(3);
     }
     QSettings s = Stored();
     EXPECT_EQ(s.value(QStringLiteral("Global/BBT")).toInt(), 753951);

@@ -64,7 +64,9 @@ double CommandToWindow(QAction* action) {
     clock.start();
     QTimer::singleShot(0, poll);
     action->trigger();
-    QTest::qWaitFor([&] { return shown >= 0; }, 5000);
+    if (!QTest::qWaitFor([&] { return shown >= 0; }, 5000)) {
+        return -1;  // no window within 5 s
+    }
     QTest::qWait(50);
     return shown;
 }
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     cuiQtSettings settings;
     cuiQtInstanceLock lock;
-    indEnviron environ(&settings, &lock, {1280, 800});
+    indEnviron store(&settings, &lock, {1280, 800});
     cuiQtTimerHost timers;
     SetCurrentTimerHost(&timers);
     cmcEvMan events(&timers);
@@ -91,17 +93,20 @@ int main(int argc, char** argv) {
     cuiQtMessageBox boxes;
     SetCurrentMessageBoxHost(&boxes);
     {
-        TForm1 form(environ, GTex());
+        TForm1 form(store, GTex());
         form.show();
-        QTest::qWaitForWindowExposed(&form);
-        QTest::qWaitFor([&] { return form.SheetPane().rowCount() > 0; }, 5000);
+        if (!QTest::qWaitForWindowExposed(&form) ||
+            !QTest::qWaitFor([&] { return form.SheetPane().rowCount() > 0; }, 5000)) {
+            std::fprintf(stderr, "ui-bench: the main window or its first sheet did not appear\n");
+            return 1;
+        }
         const double startMs = static_cast<double>(startClock.nsecsElapsed()) / 1e6;
         QTest::qWait(200);
         const long rssKb = ResidentKb();
         const double aboutMs = CommandToWindow(form.Menu().FindAction(CL_Help_About));
         const double portMs = CommandToWindow(form.Menu().FindAction(CL_Menu_Port_Usb));
         std::printf("start-up to main window with its first sheet: %.1f ms\n", startMs);
-        std::printf("resident memory after start-up: %.1f MB\n", rssKb / 1024.0);
+        std::printf("resident memory after start-up: %.1f MB\n", static_cast<double>(rssKb) / 1024.0);
         std::printf("Help > About to About box shown: %.1f ms\n", aboutMs);
         std::printf("Port > Other port to port dialog shown: %.1f ms\n", portMs);
         form.hide();
