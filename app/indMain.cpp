@@ -163,6 +163,13 @@ void indMain::OpenSheet(const std::string& reference) {
     SelectSheet(reference);
 }
 
+void indMain::MoveSheetCursor(const cuiCellPos& pos) {
+    if (sheet_) {
+        sheet_->SetCurrent(pos);
+        EvMan().Post(EvMenuStates, nullptr, 0);
+    }
+}
+
 void indMain::SetSheetScroll(int leftCol, int topRow) {
     scrollCol_ = leftCol;
     scrollRow_ = topRow;
@@ -176,6 +183,7 @@ void indMain::CloseSheet() {
     history_.Store(sheet_->Reference(), {pos.col, pos.row, scrollCol_, scrollRow_});
     sheet_.reset();
     view_.SheetChanged();
+    EvMan().Post(EvMenuStates, nullptr, 0);  // the Edit menu follows the current cell
 }
 
 void indMain::Tick() {
@@ -196,6 +204,7 @@ void indMain::Tick() {
         sheet_->SetCurrent(*first);
     }
     view_.SheetChanged();
+    EvMan().Post(EvMenuStates, nullptr, 0);
 }
 
 std::string indMain::CellText(int row, int col) {

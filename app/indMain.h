@@ -65,6 +65,8 @@ class indMain : public indCommands, public indCloneManHost {
     void SelectSheet(const std::string& reference);
     const std::string& SelectedSheet() const { return selected_; }
     cuiSheet* Sheet() { return sheet_.get(); }
+    // The sheet's cursor moved: the Edit menu follows the new cell's pop-up menu.
+    void MoveSheetCursor(const cuiCellPos& pos);
     // The sheet's scroll position, kept in the history when it closes.
     void SetSheetScroll(int leftCol, int topRow);
     const cuiSheetHistory& History() const { return history_; }

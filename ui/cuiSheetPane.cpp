@@ -13,7 +13,7 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QTableWidget(parent
     setWordWrap(true);
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
         if (!loading_ && main_.Sheet() != nullptr && row >= 0 && col >= 0) {
-            main_.Sheet()->SetCurrent({row, col});
+            main_.MoveSheetCursor({row, col});
         }
     });
     const auto scrolled = [this] {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -28,6 +29,7 @@
 #include "cuiSheetPane.h"
 #include "cuiStatusPanel.h"
 #include "indEnviron.h"
+#include "indMain.h"
 
 namespace {
 
@@ -162,6 +164,48 @@ TEST_F(MainWindowTest, StatusTextFromEventFour) {
     EvMan().PostText(4, reinterpret_cast<void*>(uintptr_t{0xFF000008}), 0xFF00000F, "Pasted");
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Pasted"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), form->palette().color(QPalette::Button));
+}
+
+// Opening a sheet and moving its cursor refill the Edit menu with the entries
+// of the current cell's pop-up menu.
+TEST_F(MainWindowTest, EditMenuFollowsTheCurrentCellsPopUpMenu) {
+    Open();
+    indMain& main = form->Main();
+    struct Place {
+        std::string sheet;
+        int row, col;
+        std::string popup;
+    };
+    std::vector<Place> places;  // the first cell of each pop-up menu
+    for (const cuiTree::Sheet& s : main.Tree().Sheets()) {
+        main.SelectSheet(s.reference);
+        for (int r = 0; main.Sheet() != nullptr && r < main.Sheet()->Rows(); ++r) {
+            for (int col = 0; col < main.Sheet()->Columns(); ++col) {
+                indCellCapsule capsule;
+                main.Sheet()->PrepareCapsule(capsule, r, col);
+                const std::string* popup = capsule.Cell ? capsule.Cell->PopupMenuName() : nullptr;
+                if (popup != nullptr && std::none_of(places.begin(), places.end(),
+                                                     [&](const Place& p) { return p.popup == *popup; })) {
+                    places.push_back({s.reference, r, col, *popup});
+                }
+            }
+        }
+    }
+    ASSERT_GE(places.size(), 2u);
+    QMenu* edit = form->Menu().FindMenu(CL_Menu_Edit_Top);
+    ASSERT_NE(edit, nullptr);
+    for (int round = 0; round < 2; ++round) {
+        for (const Place& p : places) {
+            SCOPED_TRACE(p.popup);
+            const std::string line = GTex().GetText(p.popup + "_Body", 0);
+            const QString first = QString::fromStdString(line.substr(1, line.find('\t') - 1));
+            main.SelectSheet(p.sheet);
+            form->SheetPane().setCurrentCell(p.row, p.col);
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return !edit->actions().isEmpty() && edit->actions().front()->text() == first; },
+                1000));
+        }
+    }
 }
 
 TEST_F(MainWindowTest, FileOnTheCommandLineOpensWithItsNameInTheTitle) {
