@@ -13,6 +13,7 @@
 #include "cuiSheetRef.h"
 #include "indDocumentChecks.h"
 #include "indEnviron.h"
+#include "indWarningCheck.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ constexpr uint8_t EvMenuStates = 9;
 constexpr uint8_t EvMenuClear = 10;
 constexpr uint8_t EvMenuFill = 11;
 constexpr uint8_t EvToolBarStates = 20;
+constexpr uint8_t EvWarningCheckDone = 23;
 constexpr uint8_t EvImageReplaced = 25;
 
 constexpr uint8_t MenuStateBits = 0x3C;  // checked, hidden, disabled, caption-from-item
@@ -156,7 +158,7 @@ void indMain::SelectSheet(const std::string& reference) {
     }
     CloseSheet();
     selected_ = reference;
-    Tick();
+    OpenSelectedSheet();
 }
 
 void indMain::OpenSheet(const std::string& reference) {
@@ -187,6 +189,26 @@ void indMain::CloseSheet() {
 }
 
 void indMain::Tick() {
+    OpenSelectedSheet();
+    if (warningTicks_ > 0 && --warningTicks_ == 0) {
+        RunWarningCheck();
+    }
+}
+
+void indMain::RestartRefresh() {
+    warningTicks_ = WarningDelayMs / TickMs;
+}
+
+void indMain::RunWarningCheck() {
+    const indWarningCheckResult result =
+        CheckWarnings(context_.Handler(), texts_, document_.ModelType(), this);
+    tree_.Mark(result.errorReferences, result.warningReferences);
+    EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
+    EvMan().Post(ChEvent::BankSheetRefresh, nullptr, 0);
+    EvMan().Send(EvWarningCheckDone, nullptr, 0);
+}
+
+void indMain::OpenSelectedSheet() {
     if (sheet_ || selected_.empty()) {
         return;
     }
@@ -251,6 +273,7 @@ void indMain::HandleEvent(const cmcEvent& event) {
         view_.RefreshToolBar();
         break;
     case EvImageReplaced:
+    case ChEvent::TreeMarks:
         tree_.UpdateBankIcons(document_.WorkingImage());
         view_.TreeRebuilt();
         break;

@@ -37,6 +37,8 @@ struct cuiStatusMessage {
 class indMain : public indCommands, public indCloneManHost {
   public:
     static constexpr int TickMs = 50;
+    // The warning check runs this long after the last key or edit.
+    static constexpr int WarningDelayMs = 250;
     static constexpr char MakerSwitch[] = "/kestrel";
 
     // None of the references is owned; device nullptr: the serial port.
@@ -73,7 +75,8 @@ class indMain : public indCommands, public indCloneManHost {
     // The display text of a sheet cell.
     std::string CellText(int row, int col);
     void CloseSheet();
-    // The 50 ms housekeeping: reopens the selected sheet after a command closed it.
+    // The 50 ms housekeeping: reopens the selected sheet after a command
+    // closed it; runs the warning check once its delay has passed.
     void Tick();
 
     // --- the status bar and maker mode
@@ -120,6 +123,8 @@ class indMain : public indCommands, public indCloneManHost {
     void ChangeModel(int type) override;
     void HelpContents(const std::string& file) override;
     void OpenSheet(const std::string& reference) override;
+    // After a key, an edit or a pop-up command: the warning check waits again.
+    void RestartRefresh() override;
 
     // --- indCloneManHost
     void EnableMainWindow(bool enabled) override;
@@ -131,6 +136,9 @@ class indMain : public indCommands, public indCloneManHost {
     static void OnEvent(void* self, const cmcEvent& event);
     void HandleEvent(const cmcEvent& event);
     void RebuildTree();
+    void OpenSelectedSheet();
+    // The warning check list marks the tree; event 23 when done.
+    void RunWarningCheck();
     // The capsule of the open sheet's current cell (the Edit menu's context).
     bool PrepareCurrentCell(indCellCapsule& capsule);
 
@@ -148,5 +156,6 @@ class indMain : public indCommands, public indCloneManHost {
     int scrollRow_ = 0;
     cuiSheetHistory history_;
     cuiStatusMessage status_;
+    int warningTicks_ = 0;  // ticks until the warning check; 0: none pending
     cmcTask* tick_;
 };

@@ -17,6 +17,7 @@
 #include "cmcTimerHost.h"
 #include "indEnviron.h"
 #include "indMain.h"
+#include "indWarningCheck.h"
 
 namespace {
 
@@ -254,6 +255,48 @@ TEST_F(MainTest, ModelChangeFollowsTheConfirmation) {
     EXPECT_EQ(State("CL_Model_Lmr") & Checked, 0);
     const std::string root = main.Tree().Roots().front()->Caption();
     EXPECT_EQ(root.substr(root.size() - 3), GTex().GetText("GI_AppInd_Model", 1));
+}
+
+// The warning check runs once, 250 ms after the last key (a menu click is
+// one), and marks the tree with what the check list reports.
+TEST_F(MainTest, WarningCheckRunsOnceAfterTheLastKey) {
+    struct Counter {
+        static void OnEvent(void* self, const cmcEvent& event) {
+            *static_cast<int*>(self) += event.kind == 23 ? 1 : 0;
+        }
+    };
+    box.Answer(cmcMbResult::Ok);
+    Click("CL_Model_BiisPmr");
+    // User tone 2's decode window upside down (2000 Hz to 1000 Hz): a warning.
+    cmcEeprom& image = main.Document().WorkingImage();
+    for (const auto& [address, word] : {std::pair{0x017E + 8, 2000}, std::pair{0x0180 + 8, 1000}}) {
+        image.SetByte(address, static_cast<uint8_t>(word >> 8));
+        image.SetByte(address + 1, static_cast<uint8_t>(word));
+    }
+    timers.Advance(1000);  // the check after the model change
+    int done = 0;
+    events.AddListener(&Counter::OnEvent, &done);
+    Click("CL_Menu_Port_SpeedHigh", 0);
+    timers.Advance(200);
+    Click("CL_Menu_Port_SpeedHigh", 0);  // waits again
+    timers.Advance(200);
+    EXPECT_EQ(done, 0);
+    timers.Advance(indMain::TickMs);
+    EXPECT_EQ(done, 1);
+    timers.Advance(1000);
+    EXPECT_EQ(done, 1);
+    events.RemoveListener(&Counter::OnEvent, &done);
+
+    const indWarningCheckResult expected =
+        CheckWarnings(main.Context().Handler(), GTex(), main.Document().ModelType(), nullptr);
+    ASSERT_EQ(expected.warningReferences, std::vector<std::string>{"GI_Sheet_UserTone"});
+    std::vector<std::string> warned;
+    main.Tree().ForEach([&](cuiTree::Node& node, int) {
+        if (node.overlay == 1 && node.children.empty()) {
+            warned.push_back(node.Reference());
+        }
+    });
+    EXPECT_EQ(warned, expected.warningReferences);
 }
 
 TEST_F(MainTest, CloseQueryRules) {
