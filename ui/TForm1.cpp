@@ -24,6 +24,7 @@
 namespace {
 
 constexpr int ReferenceRole = Qt::UserRole;
+constexpr int NodeRole = Qt::UserRole + 1;  // the cuiTree::Node the item shows
 // The maker panel: white text on dark red.
 const QColor MakerText(255, 255, 255);
 const QColor MakerBackground(128, 0, 0);
@@ -91,6 +92,14 @@ void TForm1::BuildPanes() {
     const int treeWidth = std::max(environ_.SplitterV(), MinTreeWidth);
     splitter_->setSizes({treeWidth, std::max(width() - treeWidth, 1)});
     setCentralWidget(splitter_);
+    // The nodes keep their expansion, so that a redraw for new marks or bank
+    // icons shows the tree as the user left it.
+    const auto expand = [](QTreeWidgetItem* item, bool expanded) {
+        reinterpret_cast<cuiTree::Node*>(item->data(0, NodeRole).value<quintptr>())->expanded = expanded;
+    };
+    connect(tree_, &QTreeWidget::itemExpanded, this, [expand](QTreeWidgetItem* item) { expand(item, true); });
+    connect(tree_, &QTreeWidget::itemCollapsed, this,
+            [expand](QTreeWidgetItem* item) { expand(item, false); });
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr) {
             main_->SelectSheet(item->data(0, ReferenceRole).toString().toStdString());
@@ -170,7 +179,8 @@ void TForm1::TreeRebuilt() {
                                               : node.image;
         item->setIcon(0, uiHooks::TreeIcon(image));
         item->setData(0, ReferenceRole, QString::fromStdString(node.Reference()));
-        item->setExpanded(node.expanded || depth == 0);
+        item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
+        item->setExpanded(node.expanded);
         if (selected == nullptr && !current.empty() && node.Reference() == current) {
             selected = item;
         }

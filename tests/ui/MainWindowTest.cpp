@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "CellNames.h"
 #include "TForm1.h"
@@ -206,6 +207,31 @@ TEST_F(MainWindowTest, EditMenuFollowsTheCurrentCellsPopUpMenu) {
                 1000));
         }
     }
+}
+
+// New marks redraw the tree; the branches the user opened stay open.
+TEST_F(MainWindowTest, TreeRedrawKeepsOpenedBranches) {
+    Open();
+    QTreeWidget& tree = form->TreePane();
+    QTreeWidgetItem* branch = nullptr;
+    for (QTreeWidgetItemIterator it(&tree); *it != nullptr && branch == nullptr; ++it) {
+        if ((*it)->childCount() > 0 && !(*it)->isExpanded()) {
+            branch = *it;
+        }
+    }
+    ASSERT_NE(branch, nullptr);
+    const QString caption = branch->text(0);
+    tree.expandItem(branch);
+    bool redrawn = false;
+    const QMetaObject::Connection watch =
+        QObject::connect(tree.model(), &QAbstractItemModel::modelReset, [&] { redrawn = true; });
+    EvMan().Post(32, nullptr, 0);
+    const bool done = QTest::qWaitFor([&] { return redrawn; }, 1000);
+    QObject::disconnect(watch);
+    ASSERT_TRUE(done);
+    const QList<QTreeWidgetItem*> found = tree.findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_TRUE(found.front()->isExpanded());
 }
 
 TEST_F(MainWindowTest, FileOnTheCommandLineOpensWithItsNameInTheTitle) {
