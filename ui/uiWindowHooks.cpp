@@ -10,7 +10,8 @@
 
 namespace uiHooks {
 
-static_assert(TreeWarningMark == uiIcons::TreeWarningMark && TreeErrorMark == uiIcons::TreeErrorMark);
+static_assert(TreeWarningMark == uiIcons::TreeWarningMark &&
+              TreeErrorMark == uiIcons::TreeErrorMark);
 
 QIcon ApplicationIcon() {
     return uiIcons::Application();

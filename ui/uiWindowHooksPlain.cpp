@@ -40,7 +40,9 @@ QIcon ApplicationIcon() {
 }
 
 QIcon TreeIcon(int index) {
-    return Themed(index == TreeErrorMark ? "dialog-error" : index == TreeWarningMark ? "dialog-warning" : "folder");
+    return Themed(index == TreeErrorMark     ? "dialog-error"
+                  : index == TreeWarningMark ? "dialog-warning"
+                                             : "folder");
 }
 
 QIcon ToolBarIcon(int index) {
@@ -68,19 +70,26 @@ QColor Colour(uint32_t colour, const QPalette& palette) {
                       static_cast<int>((colour >> 16) & 0xFFu));
     }
     switch (colour & 0xFFu) {
-        case 5: return palette.color(QPalette::Base);
-        case 13: return palette.color(QPalette::Highlight);
-        case 14: return palette.color(QPalette::HighlightedText);
-        case 15: return palette.color(QPalette::Button);
-        case 17: return palette.color(QPalette::Disabled, QPalette::Text);
-        default: return palette.color(QPalette::Text);
+        case 5:
+            return palette.color(QPalette::Base);
+        case 13:
+            return palette.color(QPalette::Highlight);
+        case 14:
+            return palette.color(QPalette::HighlightedText);
+        case 15:
+            return palette.color(QPalette::Button);
+        case 17:
+            return palette.color(QPalette::Disabled, QPalette::Text);
+        default:
+            return palette.color(QPalette::Text);
     }
 }
 
 bool AskPortNumber(QWidget* owner, cmcGTex& texts, int& port) {
     bool ok = false;
-    const int chosen = QInputDialog::getInt(owner, QString::fromStdString(texts.GetText("GI_Sys_AppTitle", 0)),
-                                            QString(), port, 1, 256, 1, &ok);
+    const int chosen =
+        QInputDialog::getInt(owner, QString::fromStdString(texts.GetText("GI_Sys_AppTitle", 0)),
+                             QString(), port, 1, 256, 1, &ok);
     if (ok) {
         port = chosen;
     }
@@ -95,7 +104,8 @@ void ShowAbout(QWidget* mainWindow, cmcGTex& texts, std::function<void()> enterM
 
 void ShowCloneInfo(QWidget* mainWindow, indDocumentContext& context) {
     (void)context;
-    QMessageBox::information(mainWindow, mainWindow->windowTitle(), QStringLiteral("Radio identified."));
+    QMessageBox::information(mainWindow, mainWindow->windowTitle(),
+                             QStringLiteral("Radio identified."));
 }
 
 std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& texts) {
