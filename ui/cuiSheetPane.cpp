@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "indMain.h"
 
@@ -28,6 +29,14 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QTableWidget(parent
 void cuiSheetPane::Reload() {
     loading_ = true;
     clear();
+    // The View menu's font size scales the window's (the overlay's) font.
+    QFont scaled = parentWidget() != nullptr ? parentWidget()->font() : font();
+    if (scaled.pixelSize() > 0) {
+        scaled.setPixelSize(std::max(1, scaled.pixelSize() * main_.FontSize() / 100));
+    } else {
+        scaled.setPointSizeF(scaled.pointSizeF() * main_.FontSize() / 100.0);
+    }
+    setFont(scaled);
     cuiSheet* sheet = main_.Sheet();
     setRowCount(sheet != nullptr ? sheet->Rows() : 0);
     setColumnCount(sheet != nullptr ? sheet->Columns() : 0);

@@ -1,9 +1,8 @@
 #pragma once
 // What the main window takes from the dialog library (ui/dialogs): icons,
 // overlay fonts and colours, the port-number dialog, the About box, the clone
-// information window and the clone progress window. uiWindowHooks.cpp passes
-// each call on to that library; uiWindowHooksPlain.cpp stands in with plain Qt
-// widgets when the library is not part of the build.
+// information window and the clone progress window. The window includes no
+// header of that library; these calls are its one way in.
 
 #include <QColor>
 #include <QFont>

@@ -133,6 +133,16 @@ TEST_F(MainWindowTest, OtherPortCheckedFromPortFiveAndToolBarButtonsFollow) {
     EXPECT_FALSE(Action(CL_Menu_Port_Usb)->isChecked());
 }
 
+TEST_F(MainWindowTest, FontSizeScalesTheReopenedSheet) {
+    Open();
+    const int base = form->font().pixelSize();
+    ASSERT_GT(base, 0);
+    EXPECT_EQ(form->SheetPane().font().pixelSize(), base);
+    Action(CL_Menu_View_FontSize, 200)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().font().pixelSize() == 2 * base; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().rowCount() > 0; }, 1000));
+}
+
 TEST_F(MainWindowTest, ViewToolBarHidesTheToolBar) {
     Open();
     QToolBar* bar = form->findChild<QToolBar*>();
