@@ -10,6 +10,7 @@
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
 #include "cmcSerialDevice.h"
+#include "cmcStopSignals.h"
 #include "cuiSheetRef.h"
 #include "indDocumentChecks.h"
 #include "indEnviron.h"
@@ -49,8 +50,7 @@ indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
       context_(document_, *this, texts),
       manager_(std::move(device)),
       clone_(document_, manager_),
-      tree_(texts),
-      tick_(new cmcTask()) {
+      tree_(texts) {
     document_.SetFileChooser(&view_);
     document_.SetHooks({[this] { view_.TitleChanged(); }, [this] { CloseSheet(); },
                         [this] { RebuildTree(); }, [this](bool on) { view_.BusyCursor(on); }});
@@ -60,6 +60,9 @@ indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
         return indLinkSettings{environ_.ComPort(), environ_.ComSpeedHigh(),
                                pattern.empty() ? std::string(DefaultComDevicePattern) : pattern};
     });
+    // A program told to quit (SIGTERM, SIGINT, SIGHUP) ends a running exchange
+    // at a frame boundary; the tick then closes the window.
+    manager_.SetStopRequest([] { return cmcStopSignals::Received() != 0; });
     clone_.SetWarningCheck([this] { return CheckDocument(context_); });
     clone_.SetHooks({[this] { CloseSheet(); }, [this] { view_.ShowCloneInfo(); }});
     tick_->SetCallback([this](cmcTask&) { Tick(); });
@@ -67,7 +70,7 @@ indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
 }
 
 indMain::~indMain() {
-    cmcTask::Release(tick_);
+    tick_.Reset();
     EvMan().RemoveListener(&OnEvent, this);
 }
 
@@ -189,6 +192,12 @@ void indMain::CloseSheet() {
 }
 
 void indMain::Tick() {
+    if (!quitting_ && cmcStopSignals::Received() != 0 && !manager_.IsBusy() &&
+        !clone_.IsRunning()) {
+        quitting_ = true;  // once: a refused close is not asked again
+        view_.CloseWindow();
+        return;
+    }
     OpenSelectedSheet();
     if (warningTicks_ > 0 && --warningTicks_ == 0) {
         RunWarningCheck();

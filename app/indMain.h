@@ -75,7 +75,8 @@ class indMain : public indCommands, public indCloneManHost {
     // The display text of a sheet cell.
     std::string CellText(int row, int col);
     void CloseSheet();
-    // The 50 ms housekeeping: reopens the selected sheet after a command
+    // The 50 ms housekeeping: after a stop signal closes the window (as File >
+    // Exit) once no exchange runs; reopens the selected sheet after a command
     // closed it; runs the warning check once its delay has passed.
     void Tick();
 
@@ -156,6 +157,7 @@ class indMain : public indCommands, public indCloneManHost {
     int scrollRow_ = 0;
     cuiSheetHistory history_;
     cuiStatusMessage status_;
+    bool quitting_ = false;  // a stop signal closed the window
     int warningTicks_ = 0;  // ticks until the warning check; 0: none pending
-    cmcTask* tick_;
+    cmcTaskHandle tick_;
 };

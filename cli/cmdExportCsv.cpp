@@ -4,11 +4,11 @@
 #include <fstream>
 
 #include "cliCommand.h"
-#include "cliSheetSession.h"
+#include "indSheetSession.h"
 #include "indChannelCsv.h"
 
 int CmdExportCsv(const cliArgs& args) {
-    cliSheetSession session;
+    indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "cliCommand.h"
-#include "cliSheetSession.h"
 #include "cmcExcerpt.h"
+#include "indSheetSession.h"
 #include "indChannelCsv.h"
 
 namespace {
@@ -39,7 +39,7 @@ int CmdImportCsv(const cliArgs& args) {
     std::ostringstream text;
     text << in.rdbuf();
 
-    cliSheetSession session;
+    indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;

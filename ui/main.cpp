@@ -13,6 +13,7 @@
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cmcStopSignals.h"
 #include "cuiQtHosts.h"
 #include "cuiQtSettings.h"
 #include "cuiQtTimerHost.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     }
     SetEnviron(&store);
 
+    const cmcStopSignals stopSignals;  // a first SIGTERM closes the window as File > Exit
     cuiQtTimerHost timers;
     SetCurrentTimerHost(&timers);
     cmcEvMan events(&timers);

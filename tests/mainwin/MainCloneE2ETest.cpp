@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ChLayout.h"
-#include "DocTestSupport.h"
+#include "ClfTestSupport.h"
 #include "MainTestSupport.h"
 #include "SimImageFile.h"
 #include "SimProcess.h"

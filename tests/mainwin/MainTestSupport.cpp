@@ -1,7 +1,11 @@
 #include "MainTestSupport.h"
 
 #include "CellParser.h"
+#include "ClfResult.h"
+#include "MemoryMap.h"
+#include "cmcEeprom.h"
 #include "cmcGTex.h"
+#include "indDocument.h"
 
 namespace {
 
@@ -50,4 +54,9 @@ cmcCellObj MenuCell(const std::string& definition) {
 
 cmcCellObj CommandCell(const std::string& item, int index) {
     return MenuCell("{(%CT_Null." + item + "[" + std::to_string(index) + "])}");
+}
+
+bool ReadImageFile(const std::string& path, cmcEeprom& image) {
+    image.Resize(MemoryMap::ImageSize);
+    return indDocument::LoadTemplateFile(path, image) == ClfOk;
 }

@@ -38,6 +38,11 @@ class RecordingView : public cuiMainView {
     std::string help;
 };
 
+class cmcEeprom;
+
+// A whole-map clone file read into image (resized); false on any failure.
+bool ReadImageFile(const std::string& path, cmcEeprom& image);
+
 // A menu or tool-bar cell from its definition, e.g. "{(%CT_Null.CL_Menu_File_New)}".
 cmcCellObj MenuCell(const std::string& definition);
 // The cell of a command item with an index: MenuCell("{(%CT_Null.<item>[<index>])}").

@@ -4,16 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 
 #include "ClfTestSupport.h"
-#include "DocTestSupport.h"
 #include "cmcInternalError.h"
 #include "MainTestSupport.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
 #include "cmcSettingsBackend.h"
+#include "cmcStopSignals.h"
 #include "cmcTimerHost.h"
 #include "indEnviron.h"
 #include "indMain.h"
@@ -122,7 +123,7 @@ TEST_F(MainTest, NewFromTheMenuFollowsTheAnswerToTheSaveQuestion) {
         EXPECT_EQ(main.Document().IsModified(), !c.discarded);
         if (!file.empty()) {
             cmcEeprom stored;
-            ASSERT_TRUE(DocFixture::ReadImageFile(file, stored));
+            ASSERT_TRUE(ReadImageFile(file, stored));
             EXPECT_EQ(stored.GetByte(Mark) == 0x5A, c.fileHasEdit);
         }
     }
@@ -299,6 +300,16 @@ TEST_F(MainTest, WarningCheckRunsOnceAfterTheLastKey) {
     EXPECT_EQ(warned, expected.warningReferences);
 }
 
+// The first stop signal closes the window as File > Exit does, once.
+TEST_F(MainTest, StopSignalClosesTheWindowOnce) {
+    const cmcStopSignals signals;
+    timers.Advance(indMain::TickMs);
+    EXPECT_EQ(view.closes, 0);
+    std::raise(SIGTERM);
+    timers.Advance(3 * indMain::TickMs);
+    EXPECT_EQ(view.closes, 1);
+}
+
 TEST_F(MainTest, CloseQueryRules) {
     view.enabled = false;
     EXPECT_FALSE(main.QueryClose({1, 2, 500, 300}, 150));
@@ -352,7 +363,7 @@ TEST_F(MainTest, OpenEditorsCommitBeforeTheSave) {
     Click("CL_Menu_File_Save");
     events.RemoveListener(&Editor::OnEvent, &main);
     cmcEeprom stored;
-    ASSERT_TRUE(DocFixture::ReadImageFile(path, stored));
+    ASSERT_TRUE(ReadImageFile(path, stored));
     EXPECT_EQ(stored.GetByte(Mark), 0x77);
 }
 

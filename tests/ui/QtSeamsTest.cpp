@@ -104,17 +104,17 @@ TEST(QtSettings, WithoutTheMarkerTheDefaultsApplyAndExitWritesEveryValue) {
 TEST(QtTimerHost, TasksTickOnTheEventLoopAndStopWhenCancelledFromTheirTick) {
     cuiQtTimerHost host;
     int ticks = 0;
-    cmcTask task(&host);
-    task.SetCallback([&](cmcTask& t) {
+    cmcTaskHandle task(&host);
+    task->SetCallback([&](cmcTask& t) {
         if (++ticks == 3) {
             t.SetInterval(-1);
         }
     });
-    task.SetInterval(5);
+    task->SetInterval(5);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 2000));
     QTest::qWait(50);
     EXPECT_EQ(ticks, 3);
-    EXPECT_TRUE(task.IsStopped());
+    EXPECT_TRUE(task->IsStopped());
 }
 
 }  // namespace
