@@ -111,7 +111,8 @@ void indCloneCommands::ReadDone(dst_CDrv_Result& result) {
 // --- Clone Write
 
 bool indCloneCommands::CloneWrite() {
-    EvMan().Post(kEvCommitEdits, nullptr, 0);
+    // Sent: open editors commit before the image to write is prepared.
+    EvMan().Send(kEvCommitEdits, nullptr, 0);
     secondInformation_ = false;
     return StartCommand(&indCloneCommands::WriteStep);
 }

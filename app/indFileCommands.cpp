@@ -17,8 +17,10 @@ namespace {
 constexpr uint8_t kEvCommitEdits = 21;
 constexpr uint8_t kEvImageReplaced = 25;
 
-void PostCommitEdits() {
-    EvMan().Post(kEvCommitEdits, nullptr, 0);
+// Sent, not posted: an open editor must commit its half-typed value before
+// the image is saved, replaced or compared, not on the next pump.
+void CommitEdits() {
+    EvMan().Send(kEvCommitEdits, nullptr, 0);
 }
 
 // pattern with its first "%s" replaced by text and "%%" read as "%".
@@ -67,7 +69,7 @@ class BusyScope {
 }  // namespace
 
 cmcMbResult indDocument::ConfirmSave(bool another) {
-    PostCommitEdits();
+    CommitEdits();
     const std::string text = another ? GTex().GetText("GI_Mess_Confirm_WriteAnother")
                                      : FormatWithText(GTex().GetText("GI_Mess_Confirm_WriteFile"),
                                                       PathFileName(CurrentPath()));
@@ -97,7 +99,7 @@ bool indDocument::NewFile() {
 }
 
 bool indDocument::OpenFileDialog() {
-    PostCommitEdits();
+    CommitEdits();
     std::string path;
     if (chooser_ == nullptr || !chooser_->ChooseOpenFile(lastDirectory_, path)) {
         return false;
@@ -173,7 +175,7 @@ bool indDocument::SaveAs() {
 
 bool indDocument::SaveToFile(const std::string& requested) {
     const std::string path = PathAbsolute(requested);
-    PostCommitEdits();
+    CommitEdits();
     NormalizeImage(working_);
     const BusyScope busy(hooks_.busyCursor);
     cmcClfFile file;

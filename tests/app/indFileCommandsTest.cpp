@@ -56,7 +56,8 @@ TEST_F(FileCommandsTest, SaveThenOpenGivesTheSameImageAndClearsModified) {
     EXPECT_EQ(settingsStore.Recent().Entry(0), path);
     EXPECT_EQ(ReadWholeFile(path).substr(0, 21), "23360300\r\n#My radio\r\n");
     PumpEvents();
-    EXPECT_EQ(log, std::vector<std::string>{"ev:21"});
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(commits, 1);
 
     cmcEeprom saved;
     saved.Assign(doc->WorkingImage());

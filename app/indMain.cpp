@@ -1,0 +1,409 @@
+#include "indMain.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+
+#include "ChEvents.h"
+#include "ComDevicePath.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcMessageBox.h"
+#include "cmcSerialDevice.h"
+#include "cmcStopSignals.h"
+#include "cuiSheetRef.h"
+#include "indDocumentChecks.h"
+#include "indEnviron.h"
+#include "indWarningCheck.h"
+
+namespace {
+
+// Event numbers the main window sends, posts and hears.
+constexpr uint8_t EvSettings = 2;
+constexpr uint8_t EvAbout = 3;
+constexpr uint8_t EvStatus = 4;
+constexpr uint8_t EvCompareBase = 8;
+constexpr uint8_t EvMenuStates = 9;
+constexpr uint8_t EvMenuClear = 10;
+constexpr uint8_t EvMenuFill = 11;
+constexpr uint8_t EvToolBarStates = 20;
+constexpr uint8_t EvWarningCheckDone = 23;
+constexpr uint8_t EvImageReplaced = 25;
+
+constexpr uint8_t MenuStateBits = 0x3C;  // checked, hidden, disabled, caption-from-item
+constexpr uint8_t CaptionFromItem = 0x20;
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
+                 std::unique_ptr<cmcSerialDevice> device)
+    : environ_(store),
+      texts_(texts),
+      view_(view),
+      document_(&store),
+      context_(document_, *this, texts),
+      manager_(std::move(device)),
+      clone_(document_, manager_),
+      tree_(texts) {
+    document_.SetFileChooser(&view_);
+    document_.SetHooks({[this] { view_.TitleChanged(); }, [this] { CloseSheet(); },
+                        [this] { RebuildTree(); }, [this](bool on) { view_.BusyCursor(on); }});
+    manager_.SetHost(this);
+    manager_.SetLinkSettings([this] {
+        const std::string& pattern = environ_.ComDevice();
+        return indLinkSettings{environ_.ComPort(), environ_.ComSpeedHigh(),
+                               pattern.empty() ? std::string(DefaultComDevicePattern) : pattern};
+    });
+    // A program told to quit (SIGTERM, SIGINT, SIGHUP) ends a running exchange
+    // at a frame boundary; the tick then closes the window.
+    manager_.SetStopRequest([] { return cmcStopSignals::Received() != 0; });
+    clone_.SetWarningCheck([this] { return CheckDocument(context_); });
+    clone_.SetHooks({[this] { CloseSheet(); }, [this] { view_.ShowCloneInfo(); }});
+    tick_->SetCallback([this](cmcTask&) { Tick(); });
+    EvMan().AddListener(&OnEvent, this);
+}
+
+indMain::~indMain() {
+    tick_.Reset();
+    EvMan().RemoveListener(&OnEvent, this);
+}
+
+void indMain::Start() {
+    document_.Start();
+    RebuildTree();
+    EvMan().Post(EvSettings, nullptr, 0);
+    tick_->SetInterval(TickMs);
+}
+
+std::string indMain::ScanArguments(const std::vector<std::string>& args) {
+    std::string file;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (Lower(args[i]) == MakerSwitch) {
+            RequestMakerMode();
+        } else if (i > 0 && file.empty()) {
+            file = args[i];
+        }
+    }
+    return file;
+}
+
+std::string indMain::AppTitle() {
+    return texts_.GetText("GI_Sys_AppTitle", 0);
+}
+
+// --- cells
+
+void indMain::ClickCell(cmcCellObj& cell) {
+    indCellCapsule capsule;
+    indCellCapsule current;
+    capsule.Cell = &cell;
+    capsule.Editable = 1;
+    capsule.Key = Keys::Enter;
+    if (PrepareCurrentCell(current)) {
+        capsule.SubCell = &current;
+    }
+    context_.Handler().HandleCell(capsule);
+    view_.RefreshMenu();
+}
+
+void indMain::QueryCell(cmcCellObj& cell) {
+    cell.stateFlags = static_cast<uint8_t>(cell.stateFlags & ~MenuStateBits);
+    indCellCapsule capsule;
+    indCellCapsule current;
+    capsule.Cell = &cell;
+    capsule.Editable = 1;
+    capsule.Key = Keys::None;
+    if (PrepareCurrentCell(current)) {
+        capsule.SubCell = &current;
+    }
+    context_.Handler().HandleCell(capsule);
+    if ((cell.stateFlags & CaptionFromItem) != 0) {
+        cell.text = capsule.DisplayText;
+    }
+}
+
+bool indMain::PrepareCurrentCell(indCellCapsule& capsule) {
+    if (!sheet_ || sheet_->Rows() == 0 || sheet_->Columns() == 0) {
+        return false;
+    }
+    const cuiCellPos pos = sheet_->Current();
+    sheet_->PrepareCapsule(capsule, pos.row, pos.col);
+    capsule.Editable = 1;
+    return true;
+}
+
+// --- tree and sheets
+
+void indMain::RebuildTree() {
+    tree_.Build();
+    tree_.AdaptToModel(document_.ModelType(), document_.MakerMode());
+    tree_.UpdateBankIcons(document_.WorkingImage());
+    if (!tree_.Roots().empty()) {
+        cmcCellObj& root = tree_.Roots().front()->cell;
+        root.text = root.Text() + texts_.GetText("GI_AppInd_Model", document_.ModelType());
+    }
+    if (!selected_.empty() && tree_.FindNodeByReference(selected_) == nullptr) {
+        selected_.clear();
+        CloseSheet();
+    }
+    view_.TreeRebuilt();
+}
+
+void indMain::SelectSheet(const std::string& reference) {
+    if (reference == selected_ && sheet_) {
+        return;
+    }
+    CloseSheet();
+    selected_ = reference;
+    OpenSelectedSheet();
+}
+
+void indMain::OpenSheet(const std::string& reference) {
+    SelectSheet(reference);
+}
+
+void indMain::MoveSheetCursor(const cuiCellPos& pos) {
+    if (sheet_) {
+        sheet_->SetCurrent(pos);
+        EvMan().Post(EvMenuStates, nullptr, 0);
+    }
+}
+
+void indMain::SetSheetScroll(int leftCol, int topRow) {
+    scrollCol_ = leftCol;
+    scrollRow_ = topRow;
+}
+
+void indMain::CloseSheet() {
+    if (!sheet_) {
+        return;
+    }
+    const cuiCellPos pos = sheet_->Current();
+    history_.Store(sheet_->Reference(), {pos.col, pos.row, scrollCol_, scrollRow_});
+    sheet_.reset();
+    view_.SheetChanged();
+    EvMan().Post(EvMenuStates, nullptr, 0);  // the Edit menu follows the current cell
+}
+
+void indMain::Tick() {
+    if (!quitting_ && cmcStopSignals::Received() != 0 && !manager_.IsBusy() &&
+        !clone_.IsRunning()) {
+        quitting_ = true;  // once: a refused close is not asked again
+        view_.CloseWindow();
+        return;
+    }
+    OpenSelectedSheet();
+    if (warningTicks_ > 0 && --warningTicks_ == 0) {
+        RunWarningCheck();
+    }
+}
+
+void indMain::RestartRefresh() {
+    warningTicks_ = WarningDelayMs / TickMs;
+}
+
+void indMain::RunWarningCheck() {
+    const indWarningCheckResult result =
+        CheckWarnings(context_.Handler(), texts_, document_.ModelType(), this);
+    tree_.Mark(result.errorReferences, result.warningReferences);
+    EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
+    EvMan().Post(ChEvent::BankSheetRefresh, nullptr, 0);
+    EvMan().Send(EvWarningCheckDone, nullptr, 0);
+}
+
+void indMain::OpenSelectedSheet() {
+    if (sheet_ || selected_.empty()) {
+        return;
+    }
+    if (!texts_.HasSection(ParseSheetRef(selected_).name + "_Cells")) {
+        return;
+    }
+    sheet_ = context_.MakeSheet(selected_);
+    sheet_->SetReference(selected_);
+    const std::optional<cuiSheetPlace> place = history_.Find(selected_);
+    scrollCol_ = place ? place->leftCol : 0;
+    scrollRow_ = place ? place->topRow : 0;
+    if (place && place->row < sheet_->Rows() && place->col < sheet_->Columns()) {
+        sheet_->SetCurrent({place->row, place->col});
+    } else if (const std::optional<cuiCellPos> first = sheet_->FirstSelectableCell()) {
+        sheet_->SetCurrent(*first);
+    }
+    view_.SheetChanged();
+    EvMan().Post(EvMenuStates, nullptr, 0);
+}
+
+std::string indMain::CellText(int row, int col) {
+    indCellCapsule capsule;
+    sheet_->PrepareCapsule(capsule, row, col);
+    capsule.Editable = 0;
+    context_.Handler().HandleCell(capsule);
+    return capsule.DisplayText;
+}
+
+// --- events
+
+void indMain::OnEvent(void* self, const cmcEvent& event) {
+    static_cast<indMain*>(self)->HandleEvent(event);
+}
+
+void indMain::HandleEvent(const cmcEvent& event) {
+    switch (event.kind) {
+    case EvSettings:
+        EvMan().Post(EvMenuStates, nullptr, 0);
+        EvMan().Post(EvToolBarStates, nullptr, 0);
+        break;
+    case EvAbout:
+        view_.ShowAbout();
+        break;
+    case EvStatus:
+        status_ = {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.object)),
+                   static_cast<uint32_t>(event.value), event.Text()};
+        view_.StatusChanged();
+        break;
+    case EvCompareBase:
+        document_.SetCompareBase();
+        break;
+    case EvMenuStates:
+        view_.RefreshMenu();
+        break;
+    case EvMenuClear:
+        view_.ClearMenuBody(event.value);
+        break;
+    case EvMenuFill:
+        view_.FillMenuBody(event.value, event.Text());
+        break;
+    case EvToolBarStates:
+        view_.RefreshToolBar();
+        break;
+    case EvImageReplaced:
+    case ChEvent::TreeMarks:
+        tree_.UpdateBankIcons(document_.WorkingImage());
+        view_.TreeRebuilt();
+        break;
+    default:
+        break;
+    }
+}
+
+// --- maker mode
+
+std::string indMain::MakerPanelText() {
+    return MakerMode() ? texts_.GetText("GI_StatusPanel_Maker", 0) : std::string();
+}
+
+void indMain::RequestMakerMode() {
+    if (document_.MakerMode()) {
+        return;
+    }
+    const cmcMbResult answer = CurrentMessageBoxHost().Show(
+        AppTitle(), texts_.GetLines("GI_Mess_Maker_Caution"), cmcMbButtons::OkCancel,
+        cmcMbIcon::Warning);
+    if (answer != cmcMbResult::Ok) {
+        return;
+    }
+    document_.EnableMakerMode();
+    RebuildTree();
+    view_.MakerModeShown();
+}
+
+// --- closing
+
+bool indMain::QueryClose(const cuiRect& normalBounds, int treeWidth) {
+    if (!view_.WindowEnabled() || manager_.IsBusy() || clone_.IsRunning()) {
+        return false;
+    }
+    if (document_.ConfirmSave(false) == cmcMbResult::Cancel) {
+        return false;
+    }
+    environ_.SetWindow(normalBounds.left, normalBounds.top, normalBounds.width,
+                       normalBounds.height);
+    environ_.SetSplitterV(treeWidth);
+    return true;
+}
+
+void indMain::Closed() {
+    tick_->SetInterval(-1);
+    sheet_.reset();
+}
+
+// --- commands
+
+void indMain::FileNew() {
+    document_.NewFile();
+}
+void indMain::FileOpen() {
+    document_.OpenFileDialog();
+}
+void indMain::FileSave() {
+    document_.Save();
+}
+void indMain::FileSaveAs() {
+    document_.SaveAs();
+}
+void indMain::OpenRecent(int index) {
+    document_.OpenRecent(index);
+}
+std::string indMain::RecentFileName(int index) {
+    return environ_.Recent().DisplayName(index, document_.LastDirectory());
+}
+void indMain::Exit() {
+    view_.CloseWindow();
+}
+void indMain::SetFontSize(int percent) {
+    environ_.SetFontSizePercentage(percent);
+    CloseSheet();
+}
+int indMain::FontSize() {
+    return environ_.FontSizePercentage();
+}
+void indMain::ToggleToolBar() {
+    environ_.SetToolbarVisible(!environ_.ToolbarVisible());
+    view_.ShowToolBar(environ_.ToolbarVisible());
+}
+bool indMain::ToolBarVisible() {
+    return environ_.ToolbarVisible();
+}
+void indMain::SetComPort(int port) {
+    environ_.SetComPort(port);
+}
+int indMain::ComPort() {
+    return environ_.ComPort();
+}
+void indMain::PortDialog() {
+    int port = environ_.ComPort();
+    if (view_.AskPortNumber(port)) {
+        environ_.SetComPort(port);
+        EvMan().Post(EvSettings, nullptr, 0);
+    }
+}
+void indMain::SetSpeedHigh(int on) {
+    environ_.SetComSpeedHigh(on != 0);
+}
+int indMain::SpeedHigh() {
+    return environ_.ComSpeedHigh() ? 1 : 0;
+}
+void indMain::CloneRead() {
+    clone_.CloneRead();
+}
+void indMain::CloneWrite() {
+    clone_.CloneWrite();
+}
+void indMain::CloneInfo() {
+    clone_.CloneInfo();
+}
+void indMain::ChangeModel(int type) {
+    document_.ChangeModelType(type, true);
+}
+void indMain::HelpContents(const std::string& file) {
+    view_.OpenHelp(file);
+}
+
+void indMain::EnableMainWindow(bool enabled) {
+    view_.SetWindowEnabled(enabled);
+}

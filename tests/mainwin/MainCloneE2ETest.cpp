@@ -1,0 +1,101 @@
+// Clone Read and Clone Write chosen from the menu, against orvane-radio-sim on
+// a pseudo-terminal, in real time: the window is disabled during the exchange,
+// the progress window shows, and the document follows.
+
+#include <gtest/gtest.h>
+
+#include "ChLayout.h"
+#include "ClfTestSupport.h"
+#include "MainTestSupport.h"
+#include "SimImageFile.h"
+#include "SimProcess.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcMessageBox.h"
+#include "cmcSettingsBackend.h"
+#include "cmcTimerHost.h"
+#include "indEnviron.h"
+#include "indMain.h"
+
+namespace {
+
+constexpr uint32_t CommandLimitMs = 90000;
+constexpr int Mark = 0x00E2;
+
+struct MenuClone {
+    explicit MenuClone(const std::vector<std::string>& simArgs)
+        : sim(simArgs), previousBox(SetCurrentMessageBoxHost(&box)),
+          previousEvents(SetEvMan(&events)) {
+        store.SetComDevice(sim.Device());
+        main.Start();
+    }
+    ~MenuClone() {
+        SetEvMan(previousEvents);
+        SetCurrentMessageBoxHost(previousBox);
+    }
+    // Chooses the menu entry and runs the exchanges; the outcome, or -100 when they did not end.
+    int Choose(const std::string& item) {
+        cmcCellObj cell = CommandCell(item);
+        main.ClickCell(cell);
+        if (!DefaultLoopTimerHost().RunUntil([&] { return !main.Clone().IsRunning(); },
+                                             CommandLimitMs)) {
+            return -100;
+        }
+        return main.Clone().LastOutcome();
+    }
+
+    SimProcess sim;
+    cmcScriptedMessageBox box;
+    cmcMessageBoxHost* previousBox;
+    cmcEvMan events{&DefaultLoopTimerHost()};
+    cmcEvMan* previousEvents;
+    cmcMemorySettings settings;
+    indEnviron store{&settings, nullptr};
+    RecordingView view;
+    indMain main{store, GTex(), view};
+};
+
+}  // namespace
+
+TEST(MenuCloneE2E, ReadReplacesTheImageAndLeavesItUntitledAndModified) {
+    ScratchDir dir;
+    const std::string file = dir.File("radio.clf");
+    {
+        cmcMemorySettings settings;
+        indEnviron store{&settings, nullptr};
+        indDocument source(&store);
+        source.Start();
+        source.WorkingImage().SetByte(Mark, 0x6B);
+        ASSERT_TRUE(source.SaveToFile(file));
+    }
+    MenuClone x({"--image", file});
+    ASSERT_TRUE(x.sim.Started());
+    EXPECT_EQ(x.Choose("CL_Menu_Clone_Read"), 0);
+    EXPECT_EQ(x.main.Document().WorkingImage().GetByte(Mark), 0x6B);
+    EXPECT_TRUE(x.main.Document().IsModified());
+    EXPECT_TRUE(x.main.Document().IsUntitled());
+    EXPECT_GE(x.view.disabledTimes, 1);
+    EXPECT_TRUE(x.view.enabled);
+    EXPECT_GE(x.view.progressShown, 1);
+}
+
+TEST(MenuCloneE2E, WriteSendsTheImageAfterTheConfirmation) {
+    ScratchDir dir;
+    const std::string received = dir.File("received.clf");
+    MenuClone x({"--save", received});
+    ASSERT_TRUE(x.sim.Started());
+    // A radio needs one channel in use (145.500 MHz on channel 0) to be written.
+    const uint8_t frequency[] = {0x03, 0x8D, 0x60, 0x03, 0x8D, 0x60};
+    x.main.Document().WorkingImage().WriteBlock(ChLayout::ChannelAddress(0), frequency, 6);
+    x.main.Document().WorkingImage().SetByte(Mark, 0x3C);
+    x.box.Answer(cmcMbResult::Ok);
+    EXPECT_EQ(x.Choose("CL_Menu_Clone_Write"), 0);
+    ASSERT_TRUE(x.sim.WaitForLine("saved", 3000));
+    // What the radio received: the ranges of a normal write, from 0x0080.
+    cmcEeprom stored;
+    std::string error;
+    ASSERT_TRUE(LoadSimImage(received, stored, error)) << error;
+    EXPECT_EQ(stored.GetByte(Mark), 0x3C);
+    EXPECT_EQ(x.box.Boxes().back().text, GTex().GetLines("GI_Mess_CloneWrite_Succeeded"));
+    EXPECT_TRUE(x.view.enabled);
+}

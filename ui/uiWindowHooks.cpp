@@ -1,0 +1,57 @@
+#include "uiWindowHooks.h"
+
+#include "cuiInformation.h"
+#include "uiAboutBox.h"
+#include "uiCloneProgress.h"
+#include "uiHiddenKeys.h"
+#include "uiIcons.h"
+#include "uiOverlayStyle.h"
+#include "uiPortDialog.h"
+
+namespace uiHooks {
+
+static_assert(TreeWarningMark == uiIcons::TreeWarningMark &&
+              TreeErrorMark == uiIcons::TreeErrorMark);
+
+QIcon ApplicationIcon() {
+    return uiIcons::Application();
+}
+
+QIcon TreeIcon(int index) {
+    return uiIcons::Tree(index);
+}
+
+QIcon ToolBarIcon(int index) {
+    return uiIcons::ToolBar(index);
+}
+
+QFont CellFont(const cmcCellObj& cell) {
+    return OverlayFont(::CellFont(cell));
+}
+
+QColor Colour(uint32_t colour, const QPalette& palette) {
+    return OverlayColor(colour, palette);
+}
+
+bool AskPortNumber(QWidget* owner, cmcGTex& texts, int& port) {
+    const std::optional<int> chosen = SelectPortNumber(owner, texts, port);
+    if (chosen) {
+        port = *chosen;
+    }
+    return chosen.has_value();
+}
+
+void ShowAbout(QWidget* mainWindow, cmcGTex& texts, std::function<void()> enterMakerMode) {
+    auto keys = std::make_shared<uiHiddenKeys>(texts, std::move(enterMakerMode));
+    ShowAboutBox(mainWindow, texts, [keys](char c) { keys->KeyTyped(c); });
+}
+
+void ShowCloneInfo(QWidget* mainWindow, indDocumentContext& context) {
+    ShowCloneInformation(mainWindow, context);
+}
+
+std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& texts) {
+    return std::make_unique<uiCloneProgressHost>(mainWindow, texts);
+}
+
+}  // namespace uiHooks
