@@ -10,6 +10,7 @@
 
 #include "CellNames.h"
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "cliSheetSession.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
@@ -329,6 +330,9 @@ int CmdEdit(const cliArgs& args) {
     }
     if (file.empty() || out.empty()) {
         std::fprintf(stderr, "orvane-cli edit: FILE and -o OUT are required\n");
+        return ExitUsage;
+    }
+    if (!OutputSparesInputs("edit", out, {file})) {
         return ExitUsage;
     }
     EditMessageHost host;
