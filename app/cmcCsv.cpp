@@ -6,6 +6,11 @@ bool IsBlank(const cmcCsvRecord& r) {
     return r.fields.size() == 1 && r.fields[0].empty();
 }
 
+bool LooksLikeNumber(std::string_view text) {
+    return text.find_first_of("0123456789") != std::string_view::npos &&
+           text.find_first_not_of("0123456789 .,:/+-eE%()") == std::string_view::npos;
+}
+
 }  // namespace
 
 std::vector<cmcCsvRecord> ParseCsv(std::string_view text) {
@@ -79,4 +84,14 @@ std::string FormatCsvRecord(const std::vector<std::string>& fields) {
     }
     out += "\r\n";
     return out;
+}
+
+std::string ProtectCsvText(std::string_view text) {
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r'").find(text[0]) != std::string_view::npos;
+    return formula || LooksLikeNumber(text) ? "'" + std::string(text) : std::string(text);
+}
+
+std::string UnprotectCsvText(std::string_view text) {
+    return std::string(text.starts_with('\'') ? text.substr(1) : text);
 }

@@ -17,3 +17,12 @@ std::vector<cmcCsvRecord> ParseCsv(std::string_view text);
 
 // One record as a line (ended with CR LF), quoting fields that need it.
 std::string FormatCsvRecord(const std::vector<std::string>& fields);
+
+// A text field as written for spreadsheets, so that they keep it as text: a
+// text that a spreadsheet would read as a formula (beginning with =, +, -, @,
+// a tab or a carriage return) or as a number, date or time (digits with only
+// number punctuation: blanks . , : / + - e E % ( )), and a text that begins
+// with an apostrophe, get an apostrophe in front.
+std::string ProtectCsvText(std::string_view text);
+// A field read back: one leading apostrophe is removed.
+std::string UnprotectCsvText(std::string_view text);

@@ -1,19 +1,23 @@
 #include "indChannelCsv.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <optional>
 
 #include "CellNames.h"
 #include "ChBanks.h"
+#include "ChLayout.h"
 #include "ChShift.h"
 #include "ModelType.h"
 #include "cmcCellObj.h"
 #include "cmcCsv.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
+#include "cmcExcerpt.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
+#include "datCh.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
 #include "indValueText.h"
@@ -245,9 +249,12 @@ void ClearChannels(indDocumentContext& ctx) {
     }
 }
 
-}  // namespace
+// Columns that hold numbers; every other column is text and written so that
+// spreadsheets keep it as text.
+bool IsNumberColumn(int item) {
+    return item == CL_Mch_FreqR || item == CL_Mch_FreqT;
+}
 
-namespace {
 // The header of an export, in column order.
 std::vector<std::string> HeaderOf(const std::vector<int>& items) {
     std::vector<std::string> header = {"bank", "position"};
@@ -256,6 +263,197 @@ std::vector<std::string> HeaderOf(const std::vector<int>& items) {
     }
     return header;
 }
+
+constexpr int BankColumn = -1;
+constexpr int PositionColumn = -2;
+
+// What the header line says: the item of each field (BankColumn,
+// PositionColumn, a channel item, or 0 for a column that is ignored).
+struct CsvColumns {
+    std::vector<int> item;
+    std::vector<std::string> name;  // trimmed, lower case
+    int bank = -1;                  // the field index of bank and position
+    int position = -1;
+    // The field index of a channel item; -1 when the file has no such column.
+    int Of(int channelItem) const {
+        const auto found = std::find(item.begin(), item.end(), channelItem);
+        return found == item.end() ? -1 : static_cast<int>(found - item.begin());
+    }
+};
+
+bool ReadHeader(const cmcCsvRecord& header, const std::vector<int>& items, CsvColumns& columns,
+                std::vector<indCsvProblem>& errors, std::vector<indCsvProblem>& notes) {
+    std::map<std::string, int> known = {{"bank", BankColumn}, {"position", PositionColumn}};
+    for (int item : items) {
+        known[NameOf(item)] = item;
+    }
+    std::map<std::string, size_t> seen;  // name -> first field index
+    for (size_t i = 0; i < header.fields.size(); ++i) {
+        std::string name = ValueText::Trim(header.fields[i]);
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+        columns.name.push_back(name);
+        const auto [first, fresh] = seen.try_emplace(name, i);
+        if (!fresh && !name.empty()) {
+            errors.push_back({header.line, name,
+                              "the column is named twice (fields " +
+                                  std::to_string(first->second + 1) + " and " +
+                                  std::to_string(i + 1) + ")"});
+        }
+        const auto it = known.find(name);
+        columns.item.push_back(it == known.end() ? 0 : it->second);
+        if (it == known.end()) {
+            notes.push_back({header.line, name, "unknown column, ignored"});
+        }
+    }
+    columns.bank = columns.Of(BankColumn);
+    columns.position = columns.Of(PositionColumn);
+    if (columns.bank < 0 || columns.position < 0) {
+        errors.push_back(
+            {header.line, columns.bank < 0 ? "bank" : "position", "the column is missing"});
+    }
+    return errors.empty();
+}
+
+// One channel row of the file and where it goes.
+struct CsvRow {
+    int line = 0;
+    int bank = 0;                     // 0..15
+    int position = 0;                 // 1..
+    std::vector<std::string> values;  // per field: the text to type (trimmed, apostrophe and
+                                      // control bytes removed)
+    bool keep = false;                // the file's channel at this place already shows the row
+    const std::string& Value(int field) const {
+        static const std::string none;
+        return field >= 0 && field < static_cast<int>(values.size())
+                   ? values[static_cast<size_t>(field)]
+                   : none;
+    }
+};
+
+// The text of a field to type; control bytes are dropped with a note.
+std::string FieldText(std::string_view field, int line, const std::string& column,
+                      std::vector<indCsvProblem>& notes) {
+    const std::string text = UnprotectCsvText(ValueText::Trim(field));
+    std::string kept;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [](char ch) { return !IsControlByte(ch); });
+    if (kept.size() != text.size()) {
+        notes.push_back({line, column, "control bytes dropped from " + QuoteExcerpt(text)});
+    }
+    return kept;
+}
+
+// Bank, position and the texts of a record; false with an error when the
+// record does not name a place or has more fields than the header.
+bool ReadRow(const cmcCsvRecord& record, const CsvColumns& columns, CsvRow& row,
+             std::vector<indCsvProblem>& errors, std::vector<indCsvProblem>& notes) {
+    row.line = record.line;
+    if (record.fields.size() > columns.item.size()) {
+        errors.push_back({record.line, "",
+                          std::to_string(record.fields.size()) + " fields, but the header names " +
+                              std::to_string(columns.item.size()) + " columns"});
+        return false;
+    }
+    auto field = [&](int col) {
+        return col < static_cast<int>(record.fields.size())
+                   ? record.fields[static_cast<size_t>(col)]
+                   : std::string();
+    };
+    const auto bank = WholeNumber(field(columns.bank));
+    const auto pos = WholeNumber(field(columns.position));
+    if (!bank || *bank < 1 || *bank > Banks) {
+        errors.push_back(
+            {record.line, "bank", QuoteExcerpt(field(columns.bank)) + " is not a bank 1 to 16"});
+        return false;
+    }
+    if (!pos || *pos < 1 || *pos > MaxChannels) {
+        errors.push_back({record.line, "position",
+                          QuoteExcerpt(field(columns.position)) + " is not a position 1 to 256"});
+        return false;
+    }
+    row.bank = *bank - 1;
+    row.position = *pos;
+    row.values.resize(record.fields.size());
+    for (size_t i = 0; i < record.fields.size(); ++i) {
+        if (columns.item[i] > 0) {
+            row.values[i] = FieldText(record.fields[i], record.line, columns.name[i], notes);
+        }
+    }
+    return true;
+}
+
+// Whether the channel shows, in every channel column, what the row gives
+// (an empty field or a missing column: the cell shows nothing).
+bool ShowsRow(indDocumentContext& ctx, const std::vector<int>& items, const CsvColumns& columns,
+              const CsvRow& row, int channel) {
+    return std::all_of(items.begin(), items.end(), [&](int item) {
+        const std::string& value = row.Value(columns.Of(item));
+        const std::string shown = Shown(ctx, item, channel, row.bank);
+        return value.empty() ? shown.empty() : Matches(shown, value);
+    });
+}
+
+// Copies a channel with every byte of its record, its name, its scan-list
+// membership and its marks from one image into another.
+void CopyChannel(const cmcEeprom& from, int source, cmcEeprom& to, int target, uint8_t kind) {
+    datCh rec;
+    rec.BindReadOnly(&from);
+    rec.Decode(kind, source);
+    rec.Bind(&to);
+    rec.SetRow(target);
+    rec.Encode();
+    uint8_t raw[ChLayout::ChannelSize];
+    from.ReadBlock(ChLayout::ChannelAddress(source), raw, ChLayout::ChannelSize);
+    to.WriteBlock(ChLayout::ChannelAddress(target), raw, ChLayout::ChannelSize);
+    uint8_t name[ChLayout::NameSize];
+    from.ReadBlock(ChLayout::NameBase + ChLayout::NameSize * source, name, ChLayout::NameSize);
+    to.WriteBlock(ChLayout::NameBase + ChLayout::NameSize * target, name, ChLayout::NameSize);
+}
+
+// A channel in use at 0 MHz, as export writes a damaged channel: the receive
+// cell refuses 0, so the record takes it directly and the export reads back.
+void TakeIntoUseAtZero(indDocumentContext& ctx, int channel) {
+    datCh rec(&ctx.WorkingImage());
+    rec.Decode(ChannelKindOf(ctx.ModelType()), channel);
+    rec.SetUsed(true);
+    rec.SetRxFreq(0);
+    rec.Encode();
+}
+
+// Types the row's fields into its channel, receive frequency first (it takes
+// the channel into use; when it is refused the rest of the row is not tried).
+void TypeRow(indDocumentContext& ctx, const CsvColumns& columns, const CsvRow& row, int channel,
+             std::vector<indCsvProblem>& errors) {
+    std::vector<size_t> order;
+    for (size_t i = 0; i < row.values.size(); ++i) {
+        if (columns.item[i] == CL_Mch_FreqR) {
+            order.insert(order.begin(), i);
+        } else if (columns.item[i] > 0) {
+            order.push_back(i);
+        }
+    }
+    for (size_t i : order) {
+        const int item = columns.item[i];
+        const std::string& value = row.values[i];
+        if (value.empty() || Matches(Shown(ctx, item, channel, row.bank), value)) {
+            continue;  // nothing to type
+        }
+        if (item == CL_Mch_FreqR && IsNumber(value) && ValueText::ParseDecimal(value) == 0) {
+            TakeIntoUseAtZero(ctx, channel);
+            continue;
+        }
+        if (!Enter(ctx, item, channel, row.bank, value)) {
+            errors.push_back({row.line, columns.name[i],
+                              QuoteExcerpt(value) + " was not accepted; the cell shows " +
+                                  QuoteExcerpt(Shown(ctx, item, channel, row.bank))});
+            if (item == CL_Mch_FreqR) {
+                return;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 std::string ExportChannelCsv(indDocumentContext& context) {
@@ -264,14 +462,18 @@ std::string ExportChannelCsv(indDocumentContext& context) {
     const cmcEeprom& image = context.WorkingImage();
     for (int bank = 0; bank < Banks; ++bank) {
         const int first = BankFirst(image, bank);
-        for (int ch = first; ch <= BankLast(image, bank); ++ch) {
-            if (IsBlankChannel(image, ch)) {
-                continue;
-            }
+        for (int ch = first; ch <= BankLast(image, bank) && ch - first < MaxChannels; ++ch) {
             std::vector<std::string> row = {std::to_string(bank + 1),
                                             std::to_string(ch - first + 1)};
+            // A damaged bank table can reach beyond the channel memory: such
+            // a place is written bare (up to the highest position a bank has).
             for (int item : items) {
-                row.push_back(Shown(context, item, ch, bank));
+                if (ch >= MaxChannels) {
+                    row.emplace_back();
+                    continue;
+                }
+                const std::string shown = Shown(context, item, ch, bank);
+                row.push_back(IsNumberColumn(item) ? shown : ProtectCsvText(shown));
             }
             out += FormatCsvRecord(row);
         }
@@ -286,82 +488,58 @@ bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
         errors.push_back({0, "", "the file holds no header line"});
         return false;
     }
-    // Columns by name: bank, position and the model's channel items.
-    std::map<std::string, int> known;  // name -> item (-1 bank, -2 position)
-    known["bank"] = -1;
-    known["position"] = -2;
-    for (int item : ChannelItems(context)) {
-        known[NameOf(item)] = item;
-    }
-    const cmcCsvRecord& header = records.front();
-    std::vector<int> columnItem(header.fields.size(), 0);
-    std::vector<std::string> columnName(header.fields.size());
-    int bankCol = -1, posCol = -1;
-    for (size_t i = 0; i < header.fields.size(); ++i) {
-        std::string name = ValueText::Trim(header.fields[i]);
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-        columnName[i] = name;
-        const auto it = known.find(name);
-        if (it == known.end()) {
-            notes.push_back({header.line, name, "unknown column, ignored"});
-            columnItem[i] = 0;
-            continue;
-        }
-        columnItem[i] = it->second;
-        bankCol = it->second == -1 ? static_cast<int>(i) : bankCol;
-        posCol = it->second == -2 ? static_cast<int>(i) : posCol;
-    }
-    if (bankCol < 0 || posCol < 0) {
-        errors.push_back({header.line, bankCol < 0 ? "bank" : "position", "the column is missing"});
+    const std::vector<int> items = ChannelItems(context);
+    CsvColumns columns;
+    if (!ReadHeader(records.front(), items, columns, errors, notes)) {
         return false;
     }
 
     // Where each row goes, and how many channels each bank then holds.
-    struct Row {
-        const cmcCsvRecord* record;
-        int bank;
-        int position;
-    };
-    std::vector<Row> rows;
+    cmcEeprom& image = context.WorkingImage();
+    std::vector<CsvRow> rows;
     int counts[Banks] = {};
     std::map<std::pair<int, int>, int> seen;
     for (size_t r = 1; r < records.size(); ++r) {
-        const cmcCsvRecord& rec = records[r];
-        auto field = [&](int col) {
-            return col < static_cast<int>(rec.fields.size()) ? rec.fields[static_cast<size_t>(col)]
-                                                             : std::string();
-        };
-        const auto bank = WholeNumber(field(bankCol));
-        const auto pos = WholeNumber(field(posCol));
-        if (!bank || *bank < 1 || *bank > Banks) {
-            errors.push_back({rec.line, "bank", "'" + field(bankCol) + "' is not a bank 1 to 16"});
+        CsvRow row;
+        if (!ReadRow(records[r], columns, row, errors, notes)) {
             continue;
         }
-        if (!pos || *pos < 1 || *pos > MaxChannels) {
-            errors.push_back(
-                {rec.line, "position", "'" + field(posCol) + "' is not a position 1 to 256"});
-            continue;
-        }
-        const auto [where, fresh] = seen.try_emplace({*bank, *pos}, rec.line);
+        const auto [where, fresh] = seen.try_emplace({row.bank, row.position}, row.line);
         if (!fresh) {
-            errors.push_back({rec.line, "position",
-                              "bank " + std::to_string(*bank) + " position " +
-                                  std::to_string(*pos) + " is also on line " +
+            errors.push_back({row.line, "position",
+                              "bank " + std::to_string(row.bank + 1) + " position " +
+                                  std::to_string(row.position) + " is also on line " +
                                   std::to_string(where->second)});
             continue;
         }
-        rows.push_back({&rec, *bank - 1, *pos});
-        counts[*bank - 1] = std::max(counts[*bank - 1], *pos);
+        // A row the file's channel at the same place already shows keeps that
+        // channel byte for byte, with what the sheets show but typing would not take.
+        const int channel = BankFirst(image, row.bank) + row.position - 1;
+        row.keep = row.position <= BankCount(image, row.bank) && channel < MaxChannels &&
+                   ShowsRow(context, items, columns, row, channel);
+        counts[row.bank] = std::max(counts[row.bank], row.position);
+        rows.push_back(std::move(row));
     }
-    // A row whose place lies beyond the 256th channel does not fit.
+    // A row whose place lies beyond the 256th channel does not fit, unless the
+    // file's own bank table (damaged) already reaches there and the row is
+    // bare, as export writes such a place.
+    const bool samePartition = [&] {
+        for (int b = 0; b < Banks; ++b) {
+            if (counts[b] != BankCount(image, b)) {
+                return false;
+            }
+        }
+        return true;
+    }();
     int before[Banks + 1] = {};
     for (int b = 0; b < Banks; ++b) {
         before[b + 1] = before[b] + counts[b];
     }
-    for (const Row& row : rows) {
-        if (before[row.bank] + row.position > MaxChannels) {
-            errors.push_back({row.record->line, "position",
+    for (const CsvRow& row : rows) {
+        const bool bare = std::all_of(row.values.begin(), row.values.end(),
+                                      [](const std::string& v) { return v.empty(); });
+        if (before[row.bank] + row.position > MaxChannels && !(samePartition && bare)) {
+            errors.push_back({row.line, "position",
                               "the channel does not fit: the radio holds at most 256 channels"});
         }
     }
@@ -369,8 +547,7 @@ bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
         return false;
     }
 
-    // Fill a copy; the working image changes only when every row was taken.
-    cmcEeprom& image = context.WorkingImage();
+    // Fill the image; it is put back as it was unless every row was taken.
     cmcEeprom backup;
     backup.Assign(image);
     ClearChannels(context);
@@ -378,30 +555,27 @@ bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
     for (int b = 0; b < Banks; ++b) {
         ResizeBank(image, context.TemplateImage(), kind, b, counts[b]);
     }
-    // Receive frequency first: it takes the channel into use.
-    std::vector<size_t> order;
-    for (size_t i = 0; i < columnItem.size(); ++i) {
-        if (columnItem[i] == CL_Mch_FreqR) {
-            order.insert(order.begin(), i);
-        } else if (columnItem[i] > 0) {
-            order.push_back(i);
+    for (const CsvRow& row : rows) {
+        const int channel = BankFirst(image, row.bank) + row.position - 1;
+        if (channel >= MaxChannels) {
+            continue;  // a bare place beyond the channel memory
+        }
+        if (row.keep) {
+            CopyChannel(backup, BankFirst(backup, row.bank) + row.position - 1, image, channel,
+                        kind);
+        } else {
+            TypeRow(context, columns, row, channel, errors);
         }
     }
-    for (const Row& row : rows) {
-        const int channel = BankFirst(image, row.bank) + row.position - 1;
-        for (size_t i : order) {
-            const std::string value = i < row.record->fields.size()
-                                          ? ValueText::Trim(row.record->fields[i])
-                                          : std::string();
-            if (value.empty() || Matches(Shown(context, columnItem[i], channel, row.bank), value)) {
-                continue;  // nothing to type
-            }
-            if (!Enter(context, columnItem[i], channel, row.bank, value)) {
-                errors.push_back({row.record->line, columnName[i],
-                                  "'" + value + "' was not accepted; the cell shows '" +
-                                      Shown(context, columnItem[i], channel, row.bank) + "'"});
-            }
+    if (samePartition) {  // also where the bank table reaches beyond the memory
+        for (int b = 0; b < Banks; ++b) {
+            SetBankCount(image, b, counts[b]);
         }
+    }
+    // Slots outside every bank, before and after, are none of the file's
+    // channels: they keep their bytes (moving the banks passed them on).
+    for (int ch = std::max(TotalChannels(backup), TotalChannels(image)); ch < MaxChannels; ++ch) {
+        CopyChannel(backup, ch, image, ch, kind);
     }
     EvMan().Pump();
     if (!errors.empty()) {

@@ -1,9 +1,11 @@
 #pragma once
-// Channels as comma-separated values: one row per channel in use, with the
-// bank, the position in the bank and every channel column the model type's
-// bank sheet shows, each as the cell shows it. Importing types each field into
-// its cell through the item handler, so the same codecs, lists and checks
-// apply as on screen.
+// Channels as comma-separated values: one row per slot of every bank (a
+// blank slot with an empty receive frequency), with every channel column the
+// model type's bank sheet shows, each as the cell shows it; text columns are
+// written so that spreadsheets keep them as text. Importing keeps a channel
+// the row already describes byte for byte and types every other field into its
+// cell through the item handler, so the same codecs, lists and checks apply as
+// on screen.
 
 #include <string>
 #include <string_view>
@@ -11,7 +13,7 @@
 
 class indDocumentContext;
 
-// Every channel in use, with a header line.
+// Every slot of every bank, with a header line.
 std::string ExportChannelCsv(indDocumentContext& context);
 
 struct indCsvProblem {
@@ -22,6 +24,6 @@ struct indCsvProblem {
 
 // Replaces the channels of the working image with the rows of csv. On any
 // error the working image is left exactly as it was and false is returned;
-// unknown columns are reported as notes and ignored.
+// unknown columns and dropped control bytes are reported as notes.
 bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
                       std::vector<indCsvProblem>& errors, std::vector<indCsvProblem>& notes);

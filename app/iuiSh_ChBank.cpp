@@ -41,7 +41,10 @@ const std::string& iuiSh_ChBank::SetArgument(const std::string& argument) {
         const std::string_view rest = std::string_view(arg).substr(blank + 1);
         const std::string item = ValueText::Trim(rest.substr(0, rest.find(',')));
         if (!item.empty()) {
-            bank_ = ParseDecimal(item);
+            // Far out of range (or not a number) stands for no bank at all,
+            // without overflowing the conversion.
+            const double n = ParseDecimal(item);
+            bank_ = n >= -1 && n <= kBanks ? static_cast<int>(n) : kBanks;
         }
     }
     firstChannel_ = 0;

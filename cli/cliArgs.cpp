@@ -1,6 +1,8 @@
 #include "cliArgs.h"
 
 #include <algorithm>
+#include <charconv>
+#include <climits>
 
 std::string cliArgs::Option(const std::string& name, const std::string& fallback) const {
     const auto found = options.find(name);
@@ -51,4 +53,42 @@ bool ParseCliArgs(const cliCommand& command, int argc, char** argv, int first, c
         return false;
     }
     return true;
+}
+
+std::optional<int> StrictInt(std::string_view text, int min, int max) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::pair<int, int>> ParseRowCol(std::string_view text) {
+    const size_t comma = text.find(',');
+    if (comma == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto row = StrictInt(text.substr(0, comma), 0, INT_MAX);
+    const auto col = StrictInt(text.substr(comma + 1), 0, INT_MAX);
+    if (!row || !col) {
+        return std::nullopt;
+    }
+    return std::pair{*row, *col};
+}
+
+std::optional<cliItemRef> ParseItemRef(std::string_view text) {
+    const size_t open = text.find('[');
+    if (open == std::string_view::npos) {
+        return text.empty() ? std::nullopt : std::optional(cliItemRef{std::string(text), 0});
+    }
+    if (open == 0 || !text.ends_with(']')) {
+        return std::nullopt;
+    }
+    const auto index = StrictInt(text.substr(open + 1, text.size() - open - 2), 0, INT_MAX);
+    if (!index) {
+        return std::nullopt;
+    }
+    return cliItemRef{std::string(text.substr(0, open)), *index};
 }

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "cliExitStatus.h"
+
 // The parsed arguments of one command.
 struct cliArgs {
     std::vector<std::string> positional;
@@ -46,7 +48,7 @@ struct cliCommand {
 constexpr int FreeFormArgs = -1;
 
 // Exit status of a command line that does not fit the command.
-constexpr int ExitUsage = 64;
+constexpr int ExitUsage = cliExit::Usage;
 
 std::span<const cliCommand> CliCommands();
 

@@ -2,6 +2,7 @@
 // Applies the actions in order to a cell of the last selected sheet, as the
 // window would, and saves the image to OUT through the normal save path.
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -9,13 +10,16 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "cliArgs.h"
 #include "cliCommand.h"
 #include "cliOutputPath.h"
 #include "cliSheetSession.h"
+#include "cmcExcerpt.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cuiSheetChoice.h"
 #include "indValueText.h"
 
 namespace {
@@ -101,15 +105,14 @@ class EditRun {
 };
 
 bool EditRun::SelectAt(const std::string& value) {
-    const auto comma = value.find(',');
-    if (comma == std::string::npos) {
-        return Fail("--at takes ROW,COL");
+    const auto at = ParseRowCol(value);
+    if (!at) {
+        return Fail("--at takes ROW,COL (two whole numbers), not " + QuoteExcerpt(value));
     }
-    const int row = std::atoi(value.substr(0, comma).c_str());
-    const int col = std::atoi(value.substr(comma + 1).c_str());
+    const auto [row, col] = *at;
     cuiSheet& sheet = *s_.Sheet();
     if (row < 0 || col < 0 || row >= sheet.Rows() || col >= sheet.Columns()) {
-        return Fail("no cell at " + value);
+        return Fail("no cell at " + QuoteExcerpt(value));
     }
     sheet.SetCurrent({row, col});
     haveCell_ = true;
@@ -118,9 +121,12 @@ bool EditRun::SelectAt(const std::string& value) {
 }
 
 bool EditRun::SelectItem(const std::string& value) {
-    const auto open = value.find('[');
-    const std::string name = value.substr(0, open);
-    const int32_t index = open == std::string::npos ? 0 : std::atoi(value.substr(open + 1).c_str());
+    const auto ref = ParseItemRef(value);
+    if (!ref) {
+        return Fail("--item takes NAME[INDEX] (INDEX a whole number), not " + QuoteExcerpt(value));
+    }
+    const std::string& name = ref->name;
+    const int32_t index = ref->index;
     int item = kNoCellItem;
     for (int i = 0; i < kCellItemCount; ++i) {
         if (CellItemName(i) == name) {
@@ -129,7 +135,7 @@ bool EditRun::SelectItem(const std::string& value) {
     }
     const auto pos = item == kNoCellItem ? std::nullopt : s_.Sheet()->FindCell(item, index);
     if (!pos) {
-        return Fail("no selectable cell " + value + " on the sheet");
+        return Fail("no selectable cell " + QuoteExcerpt(value) + " on the sheet");
     }
     s_.Sheet()->SetCurrent(*pos);
     haveCell_ = true;
@@ -176,7 +182,7 @@ bool EditRun::Key(const std::string& value) {
     indCellCapsule c;
     c.Key = key;
     Send(c);
-    return FinishAction("--key " + value);
+    return FinishAction("--key " + QuoteExcerpt(value));
 }
 
 bool EditRun::Type(const std::string& text) {
@@ -192,9 +198,10 @@ bool EditRun::Type(const std::string& text) {
         (changes & ChangeFlags::Record) != 0 ||
         ValueText::Upper(ValueText::Trim(c.DisplayText)) == ValueText::Upper(ValueText::Trim(text));
     if (!taken) {
-        return Fail("\"" + text + "\" was not accepted; the cell shows \"" + c.DisplayText + "\"");
+        return Fail(QuoteExcerpt(text) + " was not accepted; the cell shows " +
+                    QuoteExcerpt(c.DisplayText));
     }
-    return FinishAction("--type " + text);
+    return FinishAction("--type " + QuoteExcerpt(text));
 }
 
 bool EditRun::Choose(const std::string& value) {
@@ -204,17 +211,22 @@ bool EditRun::Choose(const std::string& value) {
         open.Key = Keys::Enter;
         Send(open);
     }
-    const int32_t v = std::atoi(value.c_str());
     indCellCapsule c;
     if (popup_.kind == indPopupRequest::Kind::FlagBits) {
         c.EditResult = 2;
         c.InputText = value;
         Send(c);
-        return FinishAction("--choose " + value);
+        return FinishAction("--choose " + QuoteExcerpt(value));
     }
     if (popup_.kind != indPopupRequest::Kind::ChoiceList) {
         return Fail("the cell opens no choice list");
     }
+    const auto chosen = StrictInt(value, INT32_MIN, INT32_MAX);
+    if (!chosen) {
+        return Fail("--choose takes the value of a list entry (a whole number), not " +
+                    QuoteExcerpt(value));
+    }
+    const int32_t v = *chosen;
     // The entry: a cell of the list with that value, of the list's entry kind or a special one.
     cmcFCache& lists = s_.Context().Lists();
     int kind = -1;
@@ -227,7 +239,7 @@ bool EditRun::Choose(const std::string& value) {
         }
     }
     if (kind < 0) {
-        return Fail("the list " + popup_.list + " has no entry " + value);
+        return Fail("the list " + popup_.list + " has no entry " + QuoteExcerpt(value));
     }
     cmcCellObj entry;
     entry.item = kind;
@@ -237,7 +249,7 @@ bool EditRun::Choose(const std::string& value) {
     c.EditResult = 2;
     c.SubCell = &sub;
     Send(c);
-    return FinishAction("--choose " + value);
+    return FinishAction("--choose " + QuoteExcerpt(value));
 }
 
 bool EditRun::Command(const std::string& value) {
@@ -247,16 +259,17 @@ bool EditRun::Command(const std::string& value) {
             indCellCapsule c;
             c.PopupCommand = p.item;
             Send(c);
-            return FinishAction("--command " + value);
+            return FinishAction("--command " + QuoteExcerpt(value));
         }
     }
-    return Fail("unknown command " + value);
+    return Fail("unknown command " + QuoteExcerpt(value));
 }
 
 bool EditRun::Step(const std::string& word, const std::string& value) {
     if (word == "-s") {
         haveCell_ = false;
-        return s_.ShowSheet(value) || Fail("no sheet '" + value + "'");
+        const std::string why = WhyNoSheet(GTex(), s_.Context().ModelType(), value);
+        return (why.empty() && s_.ShowSheet(value)) || Fail(why);
     }
     if (word == "--yes" || word == "--no") {
         host_.answers.push_back(word == "--yes");

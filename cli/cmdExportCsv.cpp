@@ -22,13 +22,13 @@ int CmdExportCsv(const cliArgs& args) {
     const std::string csv = ExportChannelCsv(session.Context());
     if (out.empty()) {
         std::fwrite(csv.data(), 1, csv.size(), stdout);
-        return 0;
+        return cliExit::Ok;
     }
     int error = 0;
     if (WriteFileReplacing(out, csv, &error) != cmcSafeFileResult::Ok) {
         std::fprintf(stderr, "orvane-cli export-csv: cannot write '%s': %s\n", out.c_str(),
                      std::strerror(error));
-        return 2;
+        return cliExit::FileFailed;
     }
-    return 0;
+    return cliExit::Ok;
 }

@@ -6,14 +6,25 @@
 #include "cliCommand.h"
 #include "cliOutputPath.h"
 #include "cliSheetSession.h"
+#include "cmcExcerpt.h"
 #include "cmcInputFile.h"
 #include "indChannelCsv.h"
 
 namespace {
 
-void Report(const char* kind, const indCsvProblem& p) {
-    std::fprintf(stderr, "%s: line %d%s%s: %s\n", kind, p.line, p.column.empty() ? "" : ", column ",
-                 p.column.c_str(), p.message.c_str());
+// At most this many problems of a kind are listed; a count stands for the rest.
+constexpr size_t kListed = 20;
+
+void Report(const char* kind, const std::vector<indCsvProblem>& problems) {
+    for (size_t i = 0; i < problems.size() && i < kListed; ++i) {
+        const indCsvProblem& p = problems[i];
+        std::fprintf(stderr, "%s: line %d%s%s: %s\n", kind, p.line,
+                     p.column.empty() ? "" : ", column ", CleanExcerpt(p.column).c_str(),
+                     p.message.c_str());
+    }
+    if (problems.size() > kListed) {
+        std::fprintf(stderr, "%s: %zu more not listed\n", kind, problems.size() - kListed);
+    }
 }
 
 }  // namespace
@@ -27,7 +38,7 @@ int CmdImportCsv(const cliArgs& args) {
     if (text.result != cmcInputFileResult::Ok) {
         std::fprintf(stderr, "orvane-cli import-csv: cannot read '%s': %s\n",
                      args.positional[1].c_str(), InputFileProblem(text, kMaxCsvFileBytes).c_str());
-        return 2;
+        return cliExit::FileFailed;
     }
 
     cliSheetSession session;
@@ -37,14 +48,10 @@ int CmdImportCsv(const cliArgs& args) {
     }
     std::vector<indCsvProblem> errors, notes;
     const bool ok = ImportChannelCsv(session.Context(), text.contents, errors, notes);
-    for (const indCsvProblem& n : notes) {
-        Report("note", n);
-    }
-    for (const indCsvProblem& e : errors) {
-        Report("error", e);
-    }
+    Report("note", notes);
+    Report("error", errors);
     if (!ok) {
-        return 1;
+        return cliExit::Refused;
     }
-    return session.Document().SaveToFile(args.Option("-o")) ? 0 : 2;
+    return session.Document().SaveToFile(args.Option("-o")) ? cliExit::Ok : cliExit::FileFailed;
 }

@@ -6,6 +6,8 @@
 
 #include "cliCommand.h"
 #include "cliSheetSession.h"
+#include "cmcGTex.h"
+#include "cuiSheetChoice.h"
 
 int CmdSheet(const cliArgs& args) {
     cliSheetSession session;
@@ -13,8 +15,9 @@ int CmdSheet(const cliArgs& args) {
     if (code != 0) {
         return code;
     }
-    if (!session.ShowSheet(args.positional[1])) {
-        std::fprintf(stderr, "orvane-cli sheet: no sheet '%s'\n", args.positional[1].c_str());
+    const std::string why = WhyNoSheet(GTex(), session.Context().ModelType(), args.positional[1]);
+    if (!why.empty() || !session.ShowSheet(args.positional[1])) {
+        std::fprintf(stderr, "orvane-cli sheet: %s\n", why.c_str());
         return ExitUsage;
     }
     cuiSheet& sheet = *session.Sheet();

@@ -1,5 +1,7 @@
 // orvane-cli: clone files from the command line, speaking the overlay's texts.
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -19,6 +21,26 @@ void PrintUsage(std::FILE* out) {
     }
 }
 
+void PrintCommandUsage(std::FILE* out, const cliCommand& c) {
+    std::fprintf(out, "usage: orvane-cli %s %s%s\n%s\n", c.name, c.synopsis,
+                 c.acceptsYes ? " [--yes]" : "", c.summary);
+}
+
+bool IsHelp(const char* word) {
+    return std::strcmp(word, "--help") == 0 || std::strcmp(word, "-h") == 0;
+}
+
+// Standard output flushed; false with a message when a write to it failed (a
+// full disk, a closed pipe), so that no lost output ends with success.
+bool FlushOutput(const char* command) {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
+        return true;
+    }
+    std::fprintf(stderr, "orvane-cli %s: cannot write to standard output: %s\n", command,
+                 std::strerror(errno));
+    return false;
+}
+
 const cliCommand* FindCommand(const char* name) {
     for (const cliCommand& c : CliCommands()) {
         if (std::strcmp(c.name, name) == 0) {
@@ -32,9 +54,10 @@ const cliCommand* FindCommand(const char* name) {
 
 int main(int argc, char** argv) {
     SetProgramPath(argv[0]);
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    if (argc < 2 || IsHelp(argv[1])) {
         PrintUsage(stdout);
-        return argc < 2 ? ExitUsage : 0;
+        const bool flushed = FlushOutput("--help");
+        return argc < 2 ? ExitUsage : flushed ? cliExit::Ok : cliExit::FileFailed;
     }
     const cliCommand* command = FindCommand(argv[1]);
     if (command == nullptr) {
@@ -42,16 +65,23 @@ int main(int argc, char** argv) {
         PrintUsage(stderr);
         return ExitUsage;
     }
+    if (std::any_of(argv + 2, argv + argc, IsHelp)) {
+        PrintCommandUsage(stdout, *command);
+        return FlushOutput(command->name) ? cliExit::Ok : cliExit::FileFailed;
+    }
     cliArgs args;
     std::string error;
     if (!ParseCliArgs(*command, argc, argv, 2, args, error)) {
-        std::fprintf(stderr, "orvane-cli %s: %s\nusage: orvane-cli %s %s\n", command->name,
-                     error.c_str(), command->name, command->synopsis);
+        std::fprintf(stderr, "orvane-cli %s: %s\n", command->name, error.c_str());
+        PrintCommandUsage(stderr, *command);
         return ExitUsage;
     }
     cliMessageHost host(args.yes);
     SetCurrentMessageBoxHost(&host);
     const int status = command->handler(args);
     SetCurrentMessageBoxHost(nullptr);
+    if (!FlushOutput(command->name) && status == cliExit::Ok) {
+        return cliExit::FileFailed;
+    }
     return status;
 }

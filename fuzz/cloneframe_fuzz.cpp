@@ -1,83 +1,109 @@
-// Radio bytes of any kind through the frame assembler, the frame checks and
-// the protocol driver itself (on virtual time, with a scripted serial device).
+// Radio bytes of any kind: through the frame assembler and each frame check
+// on their own, then through the protocol driver in an information, read or
+// write exchange (the mode byte), the radio's replies arriving one per frame
+// the program sends. The driver must finish, report exactly once with a known
+// code, and a read it calls good must cover exactly the ranges asked for.
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "CloneFrameCheck.h"
 #include "CloneFrames.h"
+#include "FrameExchange.h"
+#include "FuzzSupport.h"
 #include "SpeedChangeText.h"
-#include "cmcClock.h"
-#include "cmcCloneDrv.h"
-#include "cmcEeprom.h"
 #include "cmcFrameAssembler.h"
-#include "cmcSerialDouble.h"
-#include "cmcTimerHost.h"
 
 namespace {
 
-void CheckFrames(const uint8_t* data, size_t size) {
+constexpr uint32_t kMaxExchangeMs = 600000;
+
+bool KnownCode(uint8_t code) {
+    for (uint8_t known :
+         {CloneResult::Success, CloneResult::PortFailed, CloneResult::TimeOut,
+          CloneResult::BadFrame, CloneResult::MissingData, CloneResult::OutsideRanges,
+          CloneResult::WriteRefused, CloneResult::WrongRadio, CloneResult::BadImage,
+          CloneResult::NewerImage, CloneResult::WriteFailed}) {
+        if (code == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CheckFrames(std::string_view bytes) {
     cmcFrameAssembler assembler(CloneFrame::MaxRadioFrame + 1);
     dst_CDrv_Result result;
-    result.image.Resize(0x4000);
+    result.image.Resize(MemoryMap::ImageSize);
     int done = 0;
-    for (size_t i = 0; i < size; ++i) {
-        if (assembler.Feed(data[i]) != cmcFrameAssembler::Event::Frame) {
+    for (const char ch : bytes) {
+        if (assembler.Feed(static_cast<uint8_t>(ch)) != cmcFrameAssembler::Event::Frame) {
             continue;
         }
-        CloneCheck::TakeReadFrame(assembler.Frame(), 0x4000, result, done);
-        CloneCheck::TakeInformation(assembler.Frame(), result);
-        CloneCheck::IsWriteAccepted(assembler.Frame());
+        const cmcBuff& frame = assembler.Frame();
+        CloneCheck::DataFields fields;
+        if (CloneCheck::DecodeDataPayload(frame, fields)) {
+            FuzzExpect(fields.address >= 0 && fields.address <= 0xFFFF && fields.data.size() < 256,
+                       "decoded address and count fit their digits");
+        }
+        const int before = done;
+        const CloneCheck::ReadOutcome outcome =
+            CloneCheck::TakeReadFrame(frame, MemoryMap::ImageSize, result, done);
+        FuzzExpect(outcome.kind == CloneCheck::ReadOutcome::Data || done == before,
+                   "only a data frame counts bytes");
+        CloneCheck::TakeInformation(frame, result);
+        CloneCheck::IsWriteAccepted(frame);
     }
-    CloneCheck::CoverageCode(result.receivedMap, {{0, 0x39FF}}, 0x4000);
-    std::string text(reinterpret_cast<const char*>(data), size);
+    const uint8_t coverage =
+        CloneCheck::CoverageCode(result.receivedMap, FrameExchange::Ranges(CloneOperation::Read),
+                                 MemoryMap::ImageSize);
+    FuzzExpect(coverage == 0 || coverage == CloneResult::MissingData ||
+                   coverage == CloneResult::OutsideRanges,
+               "coverage code in range");
+    std::string text(bytes);
     SpeedChangePart part;
     for (int n = 0; n < 1000 && TakeSpeedChangePart(text, part); ++n) {
     }
 }
 
-// mode 0: information, 1: read, 2: write; the radio's bytes arrive in answer to the request.
-void RunDriver(int mode, const uint8_t* data, size_t size) {
-    cmcVirtualTimerHost host;
-    cmcTimerHost* previousHost = SetCurrentTimerHost(&host);
-    cmcClock* previousClock = SetCurrentClock(&host.VirtualClock());
-    {
-        auto device = std::make_unique<cmcSerialDouble>();
-        cmcSerialDouble* d = device.get();
-        cmcCloneDrv drv(std::move(device));
-        d->onWrite = [d, data, size](const uint8_t* bytes, int length) {
-            if (bytes[length - 1] == CloneFrame::End) {
-                d->Feed(data, static_cast<int>(size));
-            }
-        };
-        cmcEeprom image;
-        image.Resize(0x4000);
-        const std::vector<AddressRange> ranges = {{0x0000, 0x003F}, {0x0100, 0x011F}};
-        if (mode == 0) {
-            drv.StartInformation(nullptr);
-        } else if (mode == 1) {
-            drv.StartRead(ranges, nullptr);
-        } else {
-            drv.StartWrite(image, ranges, nullptr);
+void RunExchange(const FrameExchange::Mode& mode, const std::vector<std::string>& replies) {
+    FrameExchange::Bench bench(mode);
+    size_t next = 0;
+    cmcSerialDouble& device = bench.Device();
+    device.onWrite = [&](const uint8_t* bytes, int length) {
+        if (length > 0 && bytes[length - 1] == CloneFrame::End && next < replies.size()) {
+            device.Feed(reinterpret_cast<const uint8_t*>(replies[next].data()),
+                        static_cast<int>(replies[next].size()));
+            ++next;
         }
-        host.AdvanceUntil([&] { return !drv.IsBusy(); }, 10000);
+    };
+    const int completions = bench.Run(kMaxExchangeMs);
+    FuzzExpect(!bench.Busy(), "the exchange ends");
+    FuzzExpect(completions == 1, "the exchange reports exactly once");
+    const dst_CDrv_Result& result = *bench.Result();
+    FuzzExpect(result.kind == mode.operation, "the result is of the exchange started");
+    FuzzExpect(KnownCode(result.code), "result code in range");
+    if (result.code == CloneResult::Success && mode.operation == CloneOperation::Read) {
+        FuzzExpect(CloneCheck::CoverageCode(result.receivedMap, FrameExchange::Ranges(mode.operation),
+                                            MemoryMap::ImageSize) == 0,
+                   "a good read covers exactly the ranges");
     }
-    SetCurrentClock(previousClock);
-    SetCurrentTimerHost(previousHost);
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    CheckFrames(data + 1, size - 1);
-    if (data[0] < 3 * 16) {  // the driver on a sixth of the inputs: it costs more
-        RunDriver(data[0] % 3, data + 1, size - 1);
-    }
+    const std::string_view bytes = FuzzText(data + 1, size - 1);
+    CheckFrames(bytes);
+    RunExchange(FrameExchange::DecodeMode(data[0]), FrameExchange::SplitReplies(bytes));
     return 0;
 }

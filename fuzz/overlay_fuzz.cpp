@@ -3,9 +3,6 @@
 // rows, as a sheet's cells section, and as menus, tool bars and choice
 // tables. Unknown names are fatal by design; the error box throws here.
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,6 +10,7 @@
 #include <vector>
 
 #include "CellParser.h"
+#include "FuzzSupport.h"
 #include "MenuLayout.h"
 #include "SheetCells.h"
 #include "SheetStyle.h"
@@ -25,21 +23,6 @@ namespace {
 // Sheets larger than this are not filled: the fuzzer's memory is bounded.
 constexpr size_t kMaxFilledCells = 200000;
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 template <class Fn>
 void Guarded(Fn&& fn) {
     try {
@@ -47,28 +30,6 @@ void Guarded(Fn&& fn) {
     } catch (const cmcInternalErrorException&) {
     }
 }
-
-// A text table over the bytes as a file (a memory file, no disk).
-class MemoryFile {
-  public:
-    explicit MemoryFile(std::string_view bytes) : fd_(memfd_create("ovl", 0)) {
-        if (fd_ >= 0 &&
-            write(fd_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-            __builtin_trap();
-        }
-    }
-    ~MemoryFile() {
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-    }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-    std::string Path() const { return "/proc/self/fd/" + std::to_string(fd_); }
-
-  private:
-    int fd_;
-};
 
 std::vector<std::string> HeaderNames(const std::vector<std::string>& lines) {
     std::vector<std::string> names;
@@ -90,28 +51,23 @@ void CompareSources(std::string_view text, const std::vector<std::string>& lines
     if (text.find('\r') != std::string_view::npos) {
         return;
     }
-    MemoryFile file(text);
+    const FuzzMemoryFile file(text);
     cmcGTex fromFile;
     fromFile.SetFile(file.Path());
     cmcGTex fromLines;
     fromLines.SetLines(&lines);
     for (size_t i = 0; i < names.size() && i < 16; ++i) {
         const int index = (mode >> 4) + static_cast<int>(i % 3);
-        if (fromFile.HasSection(names[i]) != fromLines.HasSection(names[i])) {
-            __builtin_trap();
-        }
+        FuzzExpect(fromFile.HasSection(names[i]) == fromLines.HasSection(names[i]),
+                   "file and lines have the same sections");
         std::string a = "<fatal>";
         std::string b = "<fatal>";
         Guarded([&] { a = fromFile.GetText(names[i], index); });
         Guarded([&] { b = fromLines.GetText(names[i], index); });
-        if (a != b) {
-            __builtin_trap();
-        }
+        FuzzExpect(a == b, "file and lines give the same text");
         Guarded([&] { a = fromFile.GetLines(names[i]); });
         Guarded([&] { b = fromLines.GetLines(names[i]); });
-        if (a != b) {
-            __builtin_trap();
-        }
+        FuzzExpect(a == b, "file and lines give the same section");
     }
 }
 
@@ -173,15 +129,19 @@ void BuildOwners(cmcGTex& table, const std::vector<std::string>& names, uint8_t 
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static cmcThrowingErrorBox box;
+    SetInternalErrorBox(&box);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    static cmcThrowingErrorBox box;
-    SetInternalErrorBox(&box);
     const uint8_t mode = data[0];
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-    const std::vector<std::string> lines = SplitLines(text);
+    const std::vector<std::string> lines = FuzzLines(text);
     const std::vector<std::string> names = HeaderNames(lines);
 
     CompareSources(text, lines, names, mode);

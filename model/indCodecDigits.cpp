@@ -55,9 +55,10 @@ int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits,
         count = n;
         changed = true;
     }
-    count = std::clamp(count, 0, maxDigits);
+    // A stored count beyond the width shows the width's digits; only an edit stores a count.
+    const int shown = std::clamp(count, 0, maxDigits);
     std::string text;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < shown; ++i) {
         text.push_back("0123456789ABCD*#"[Nibble(nibbles, i)]);
     }
     if (c.EditResult == 0 && c.Editable != 0 &&

@@ -193,6 +193,11 @@ TEST_F(CodecTest, DtmfDigitsAndFiveToneCodes) {
     EXPECT_EQ(nibbles[0], 0x12);
     EXPECT_EQ(nibbles[1], 0xEF);
     EXPECT_EQ(c.DisplayText, "12*#");
+    count = 0xFF;  // a damaged count shows the width's digits and stays as stored
+    Key(0);
+    EXPECT_EQ(Codec::EditDtmfCode(c, nibbles, count, 4, pending), 0);
+    EXPECT_EQ(count, 0xFF);
+    EXPECT_EQ(c.DisplayText, "12*#");
 
     uint8_t code[4] = {};
     uint8_t marks = 0;

@@ -167,3 +167,68 @@ TEST(ChannelCsv, RowsBeyond256ChannelsDoNotFit) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].line, 3);
 }
+
+// Export then import onto the same image changes no byte: banks that hold only
+// blank slots keep their size, names that spreadsheets would take for formulas
+// or numbers come back as they were, a damaged channel at 0 MHz is taken.
+TEST_P(ChannelCsvRoundTrip, ImportOntoItsOwnSourceChangesNoByte) {
+    const int model = GetParam();
+    Radio radio(model);
+    FillAtRandom(radio, model, 11u + static_cast<unsigned>(model));
+    for (int bank = 6; bank < 16; ++bank) {
+        SetBankCount(radio.Image(), bank, bank % 3 + 1);  // blank slots only
+    }
+    datCh ch(&radio.Image());
+    const char* names[] = {"=1+2        ", "0123        ", "'q          "};
+    for (int i = 0; i < 3; ++i) {
+        ch.Decode(ChannelKindOf(model), i);
+        std::copy(names[i], names[i] + 12, ch.Text());
+        ch.Encode();
+    }
+    ch.Decode(ChannelKindOf(model), 3);
+    ch.SetRxFreq(0);
+    ch.Encode();
+    const std::vector<uint8_t> before = Bytes(radio.Image(), 0, radio.Image().Size());
+
+    const std::string csv = ExportChannelCsv(radio.context);
+    EXPECT_NE(csv.find(",'=1+2,"), std::string::npos);
+    EXPECT_NE(csv.find(",'0123,"), std::string::npos);
+    EXPECT_NE(csv.find(",0.000000,"), std::string::npos);
+    std::vector<indCsvProblem> errors, notes;
+    ASSERT_TRUE(ImportChannelCsv(radio.context, csv, errors, notes))
+        << "line " << errors[0].line << " " << errors[0].column << ": " << errors[0].message;
+    EXPECT_TRUE(notes.empty());
+    EXPECT_EQ(Bytes(radio.Image(), 0, radio.Image().Size()), before);
+
+    Radio other(model);  // onto another file: the same partition and names
+    errors.clear();
+    EXPECT_TRUE(ImportChannelCsv(other.context, csv, errors, notes))
+        << "line " << errors[0].line << " " << errors[0].column << ": " << errors[0].message;
+    EXPECT_EQ(Bytes(other.Image(), 0x0100, 32), Bytes(radio.Image(), 0x0100, 32));
+}
+
+// Channel records and names of random bytes (damaged images), with slots
+// outside every bank or a bank table reaching beyond the channel memory,
+// export and import onto their own file without a byte changed.
+TEST_P(ChannelCsvRoundTrip, RandomRecordsImportOntoTheirOwnFileUnchanged) {
+    const int model = GetParam();
+    for (unsigned seed = 1; seed <= 2; ++seed) {
+        Radio radio(model);
+        std::mt19937 rng(seed);
+        for (int bank = 0; bank < 16; ++bank) {
+            SetBankCount(radio.Image(), bank, static_cast<int>(rng() % (seed == 1 ? 17 : 40)));
+        }
+        for (int at = 0x0400; at < 0x0400 + 20 * 256; ++at) {
+            radio.Image().SetByte(at, static_cast<uint8_t>(rng()));
+        }
+        for (int at = 0x2000; at < 0x2000 + 12 * 256; ++at) {
+            radio.Image().SetByte(at, static_cast<uint8_t>(rng()));
+        }
+        const std::vector<uint8_t> before = Bytes(radio.Image(), 0, radio.Image().Size());
+        std::vector<indCsvProblem> errors, notes;
+        EXPECT_TRUE(ImportChannelCsv(radio.context, ExportChannelCsv(radio.context), errors, notes))
+            << "seed " << seed << " line " << errors[0].line << " " << errors[0].column << ": "
+            << errors[0].message;
+        EXPECT_EQ(Bytes(radio.Image(), 0, radio.Image().Size()), before) << "seed " << seed;
+    }
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cmcCsv.h"
+#include "cmcExcerpt.h"
 
 TEST(Csv, SpreadsheetOutputParses) {
     const auto records = ParseCsv(
@@ -23,4 +24,28 @@ TEST(Csv, FormattedRecordsParseBack) {
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].fields, fields);
     EXPECT_EQ(records[1].line, 3);
+}
+
+TEST(Csv, TextThatSpreadsheetsWouldReadAsFormulaOrNumberIsProtected) {
+    const struct {
+        const char* text;
+        const char* written;
+    } cases[] = {
+        {"=1+2", "'=1+2"},   {"+49", "'+49"},   {"-A", "'-A"},
+        {"@x", "'@x"},       {"0123", "'0123"}, {"1/2", "'1/2"},
+        {"12:30", "'12:30"}, {"'q", "''q"},     {"Depot", "Depot"},
+        {"Ch 12", "Ch 12"},  {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProtectCsvText(c.text), c.written) << c.text;
+        EXPECT_EQ(UnprotectCsvText(ProtectCsvText(c.text)), c.text) << c.text;
+    }
+}
+
+TEST(Csv, ExcerptsAreShortAndShowControlBytes) {
+    EXPECT_EQ(QuoteExcerpt(std::string("a\0b\x7F", 4)), "'a\\x00b\\x7F'");
+    EXPECT_EQ(QuoteExcerpt(std::string(100000, 'x'), 4), "'xxxx...' (100000 bytes)");
+    EXPECT_EQ(QuoteExcerpt("\xC3\xA9\xC3\xA9", 3), "'\xC3\xA9...' (4 bytes)");  // no half character
+    EXPECT_EQ(CleanExcerpt("rx_mhz"), "rx_mhz");
+    EXPECT_EQ(CleanExcerpt("r\tx"), "'r\\x09x'");
 }

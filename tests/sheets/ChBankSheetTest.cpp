@@ -115,6 +115,9 @@ TEST_F(ChBankSheetTest, ArgumentForms) {
     auto outside = Bank("Bank 20");
     EXPECT_EQ(outside->ChannelCount(), 0);
     EXPECT_EQ(outside->FirstChannel(), 8);
+    // A number beyond any integer is no bank, without overflow.
+    EXPECT_EQ(Bank("Bank 99999999999")->Bank(), 16);
+    EXPECT_EQ(Bank("Bank -99999999999")->ChannelCount(), 0);
 }
 
 TEST_F(ChBankSheetTest, InsertedChannelGrowsTheGridByOneRow) {
