@@ -119,7 +119,8 @@ class cuiSheet {
 
     // Fills the capsule for a cell: owner, cell, sub-cell (the owner capsule),
     // the caller's flag bits (current cell, printing). Key, edit result and
-    // Editable are the caller's.
+    // Editable are the caller's; so is a pop-up's answer, whose sub-cell (the
+    // chosen entry) is set after this call (indCellSession does).
     virtual void PrepareCapsule(indCellCapsule& capsule, int row, int col);
 
     const std::string& Name() const { return name_; }

@@ -55,7 +55,9 @@ cmcMbResult AskOnTerminal(const std::vector<Choice>& choices, cmcMbButtons butto
 
 cmcMbResult cliAskHost::Show(const std::string& /*caption*/, const std::string& text,
                              cmcMbButtons buttons, cmcMbIcon /*icon*/) {
-    std::fprintf(stderr, "%s\n", text.c_str());
+    // A message ends with one line end, whatever blank lines its text ends with.
+    const std::string::size_type end = text.find_last_not_of('\n');
+    std::fprintf(stderr, "%s\n", text.substr(0, end == std::string::npos ? 0 : end + 1).c_str());
     const std::vector<Choice> choices = ChoicesOf(buttons);
     if (choices.size() == 1) {
         return choices.front().result;

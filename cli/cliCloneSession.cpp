@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "cmcGTex.h"
 #include "cmcTimerHost.h"
@@ -17,10 +18,26 @@ bool Allowed(const std::vector<std::string>& allowed, const std::string& word) {
     return std::find(allowed.begin(), allowed.end(), word) != allowed.end();
 }
 
+// The failure hints that name the window's Port menu and speed setting, in this program's words.
+const CloneHintTexts kCommandLineHints = {
+    {1, "- Check that --port names the serial device the cloning cable is plugged into."},
+    {3, "- If the problem persists, try again without --high-speed."},
+};
+
 }  // namespace
+
+bool CheckPortOption(const std::string& port) {
+    if (port.find_first_not_of(" \t\n\v\f\r") != std::string::npos) {
+        return true;
+    }
+    std::fprintf(stderr, "orvane-cli: option --port names no serial device (it is %s)\n",
+                 port.empty() ? "empty" : "blank");
+    return false;
+}
 
 bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std::string>& allowed,
                     size_t fileCount, cliCloneArgs& args) {
+    bool portGiven = false;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
         const bool known = Allowed(allowed, w);
@@ -29,6 +46,7 @@ bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std
                 std::fprintf(stderr, "orvane-cli: option %s needs a value\n", w.c_str());
                 return false;
             }
+            portGiven = portGiven || w == "--port";
             (w == "--port" ? args.port : args.output) = words[++i];
         } else if (known && w == "--high-speed") {
             args.highSpeed = true;
@@ -41,9 +59,11 @@ bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std
             args.files.push_back(w);
         }
     }
-    if (args.port.empty() || (Allowed(allowed, "-o") && args.output.empty())) {
-        std::fprintf(stderr, "orvane-cli: option %s is required\n",
-                     args.port.empty() ? "--port" : "-o");
+    if (!portGiven || (Allowed(allowed, "-o") && args.output.empty())) {
+        std::fprintf(stderr, "orvane-cli: option %s is required\n", !portGiven ? "--port" : "-o");
+        return false;
+    }
+    if (!CheckPortOption(args.port)) {
         return false;
     }
     if (args.files.size() != fileCount) {
@@ -60,6 +80,8 @@ cliCloneSession::cliCloneSession(const cliCloneArgs& args)
       context_(document_, menuCommands_, GTex()) {
     document_.Start();
     manager_.SetHost(this);
+    manager_.SetHintTexts(kCommandLineHints);
+    manager_.SetStopRequest([this] { return Interrupted(); });
     // Clone Write runs the warning check list; an error stops it before any write request.
     commands_.SetWarningCheck([this] { return CheckDocument(context_); });
     const indLinkSettings link{1, args.highSpeed, args.port};
@@ -71,12 +93,21 @@ cliCloneSession::~cliCloneSession() {
 }
 
 int cliCloneSession::Run(bool (indCloneCommands::*command)()) {
-    if (!(commands_.*command)()) {
-        return NotCompletedStatus;
+    if (Interrupted() || !(commands_.*command)()) {
+        return Status(NotCompletedStatus);
     }
     const int outcome =
         Wait([&] { return !commands_.IsRunning(); }) ? commands_.LastOutcome() : NotCompletedStatus;
-    return outcome == indCloneCommands::NotCompleted ? NotCompletedStatus : outcome;
+    return Status(outcome == indCloneCommands::NotCompleted ? NotCompletedStatus : outcome);
+}
+
+int cliCloneSession::Status(int outcome) const {
+    if (outcome == 0 || !Interrupted()) {
+        return outcome;
+    }
+    std::fprintf(stderr, "orvane-cli: stopped by signal %d (%s)\n", cmcStopSignals::Received(),
+                 strsignal(cmcStopSignals::Received()));
+    return ExitInterrupted;
 }
 
 bool cliCloneSession::Wait(const std::function<bool()>& done) {

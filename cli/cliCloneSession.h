@@ -9,10 +9,17 @@
 #include <vector>
 
 #include "cliAskHost.h"
+#include "cliExitStatus.h"
+#include "cmcStopSignals.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
+
+// Exit status of a radio command that a signal (SIGINT, SIGTERM, SIGHUP)
+// stopped before it completed; after a write the radio may hold part of the
+// image. A second signal ends the program at once, killed by that signal.
+constexpr int ExitInterrupted = cliExit::WriteInterrupted;
 
 // The arguments of the radio commands: --port DEV, --high-speed, -o FILE,
 // --yes and plain arguments, in any order.
@@ -24,8 +31,12 @@ struct cliCloneArgs {
     std::vector<std::string> files;
 };
 
-// False with a message on stderr for an argument outside allowed, a missing
-// --port or the wrong number of plain arguments.
+// False with a message on stderr when port is empty or blank: no default
+// device may stand in for it (an unset variable in a script must never reach a radio).
+bool CheckPortOption(const std::string& port);
+
+// False with a message on stderr for an argument outside allowed, a missing,
+// empty or blank --port or the wrong number of plain arguments.
 bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std::string>& allowed,
                     size_t fileCount, cliCloneArgs& args);
 
@@ -37,8 +48,13 @@ class cliCloneSession : public indCloneManHost {
     indDocument& Document() { return document_; }
     indCloneCommands& Commands() { return commands_; }
     // Runs a command of indCloneCommands to its end. The exit status: 0, the
-    // clone result code, or 1 when it did not start or did not complete.
+    // clone result code, 1 when it did not start or did not complete, or
+    // ExitInterrupted after a stop signal.
     int Run(bool (indCloneCommands::*command)());
+    // The exit status of a command's outcome: ExitInterrupted (with a line on
+    // stderr) for one that did not succeed after a stop signal came.
+    int Status(int outcome) const;
+    bool Interrupted() const { return cmcStopSignals::Received() != 0; }
     // Runs the exchanges until done() holds; false when it still did not after
     // longer than any exchange can last.
     bool Wait(const std::function<bool()>& done);
@@ -50,6 +66,7 @@ class cliCloneSession : public indCloneManHost {
   private:
     class NoMenuCommands : public indCommands {};
 
+    cmcStopSignals stopSignals_;
     cliAskHost asker_;
     cmcMessageBoxHost* previousHost_;
     indDocument document_;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cliCommand.h"
-#include "cliSheetSession.h"
+#include "indSheetSession.h"
 #include "cmcGTex.h"
 #include "indWarningCheck.h"
 
@@ -23,7 +23,7 @@ void PrintReferences(const char* kind, const std::vector<std::string>& reference
 }  // namespace
 
 int CmdCheck(const cliArgs& args) {
-    cliSheetSession session;
+    indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;

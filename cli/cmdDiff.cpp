@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "cliCommand.h"
-#include "cliSheetSession.h"
+#include "indSheetSession.h"
 #include "indImageDiff.h"
 
 int CmdDiff(const cliArgs& args) {
-    cliSheetSession a, b;
+    indSheetSession a, b;
     for (auto [session, path] :
          {std::pair{&a, &args.positional[0]}, std::pair{&b, &args.positional[1]}}) {
         const int code = session->Open(*path);

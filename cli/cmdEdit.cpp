@@ -1,10 +1,10 @@
 // edit FILE -o OUT -s REF (--at ROW,COL | --item NAME[INDEX]) ACTION...
-// Applies the actions in order to a cell of the last selected sheet, as the
-// window would, and saves the image to OUT through the normal save path.
+// Applies the actions in order to a cell of the last selected sheet through
+// its cell session, as the window does, and saves the image to OUT through the
+// normal save path; an action that is refused or cancelled writes nothing.
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <string>
 #include <vector>
@@ -13,30 +13,29 @@
 #include "cliArgs.h"
 #include "cliCommand.h"
 #include "cliOutputPath.h"
-#include "cliSheetSession.h"
 #include "cmcExcerpt.h"
-#include "cmcFCache.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
 #include "cmcMessageBox.h"
 #include "cuiSheetChoice.h"
+#include "indCodec.h"
+#include "indSheetSession.h"
 #include "indValueText.h"
 
 namespace {
 
 // Questions are answered by the --yes / --no given before the action that asks
-// them; a question without an answer is refused. Every box is written to stderr.
+// them; a question without an answer gets its refusing choice. Every box is
+// written to stderr.
 class EditMessageHost : public cmcMessageBoxHost {
   public:
     cmcMbResult Show(const std::string& /*caption*/, const std::string& text, cmcMbButtons buttons,
-                     cmcMbIcon icon) override {
+                     cmcMbIcon /*icon*/) override {
         std::fprintf(stderr, "%s\n", text.c_str());
         if (buttons == cmcMbButtons::Ok) {
-            stopShown = stopShown || icon == cmcMbIcon::Stop;
             return cmcMbResult::Ok;
         }
         if (answers.empty()) {
-            refused = true;
+            unanswered = true;
             return SafeAnswer(buttons);
         }
         const bool yes = answers.front();
@@ -48,8 +47,7 @@ class EditMessageHost : public cmcMessageBoxHost {
     }
 
     std::deque<bool> answers;
-    bool refused = false;
-    bool stopShown = false;
+    bool unanswered = false;
 };
 
 struct PopupCommandName {
@@ -63,12 +61,30 @@ constexpr PopupCommandName kPopupCommands[] = {
     {"insert", CL_PMenu_Insert},
 };
 
+// A pattern as a flag-bit cell shows it: for each position from first on its
+// last digit when set, "_" when not; positions left out up to last are not set.
+bool IsFlagPattern(const std::string& pattern, int first, int last) {
+    if (pattern.empty() || static_cast<int>(pattern.size()) > last - first + 1) {
+        return false;
+    }
+    for (int i = 0; i < static_cast<int>(pattern.size()); ++i) {
+        const char ch = pattern[static_cast<size_t>(i)];
+        if (ch != '_' && ch != static_cast<char>('0' + (first + i) % 10)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The actions of the command line, each handed to the sheet's cell session.
 class EditRun {
   public:
-    EditRun(cliSheetSession& session, EditMessageHost& host) : s_(session), host_(host) {}
+    EditRun(indSheetSession& session, EditMessageHost& host) : s_(session), host_(host) {}
 
     // One word of the command line (with its value when it takes one); false stops the run.
     bool Step(const std::string& word, const std::string& value);
+    // At the end of the run: an editor or pop-up left open fails the run.
+    bool Finish() { return unfinished_.empty() || Fail(unfinished_); }
     bool AllAccepted() const { return accepted_; }
 
   private:
@@ -80,29 +96,45 @@ class EditRun {
     bool HaveCell() const { return s_.Sheet() != nullptr && haveCell_; }
     bool SelectAt(const std::string& value);
     bool SelectItem(const std::string& value);
-    // Sends a request to the current cell and follows redirects as the window does.
-    uint8_t Send(indCellCapsule& capsule);
     bool Key(const std::string& value);
-    bool Type(const std::string& text);
     bool Choose(const std::string& value);
     bool Command(const std::string& value);
-    void StartAction() {
-        host_.refused = false;
-        host_.stopShown = false;
-    }
-    bool FinishAction(const std::string& what) {
-        if (host_.refused || host_.stopShown) {
-            return Fail(what + " was not accepted");
-        }
-        return true;
-    }
+    // Reports a refused or cancelled action; notes an editor or pop-up it opened.
+    bool Report(const std::string& what, const indCellResult& result);
+    void NoteOpened(const std::string& what, const indCellResult& result);
 
-    cliSheetSession& s_;
+    indSheetSession& s_;
     EditMessageHost& host_;
     bool haveCell_ = false;
     bool accepted_ = true;
-    indPopupRequest popup_;  // the pop-up the last request opened
+    // What the last action left open and the word that finishes it, or "".
+    std::string unfinished_;
+    std::string finisher_;
 };
+
+void EditRun::NoteOpened(const std::string& what, const indCellResult& result) {
+    unfinished_.clear();
+    finisher_.clear();
+    if (result.outcome == indCellOutcome::EditorOpened) {
+        finisher_ = "--type";
+        unfinished_ = what + " opened the in-place editor; --type must follow";
+    } else if (result.outcome == indCellOutcome::PopupOpened) {
+        finisher_ = "--choose";
+        unfinished_ = what + " opened a pop-up; --choose must follow";
+    }
+}
+
+bool EditRun::Report(const std::string& what, const indCellResult& result) {
+    NoteOpened(what, result);
+    if (result.Accepted()) {
+        return true;
+    }
+    if (result.outcome == indCellOutcome::Cancelled) {
+        return Fail(what + " was cancelled" +
+                    (host_.unanswered ? " (a question needs --yes or --no)" : ""));
+    }
+    return Fail(what + ": " + result.message);
+}
 
 bool EditRun::SelectAt(const std::string& value) {
     const auto at = ParseRowCol(value);
@@ -115,8 +147,8 @@ bool EditRun::SelectAt(const std::string& value) {
         return Fail("no cell at " + QuoteExcerpt(value));
     }
     sheet.SetCurrent({row, col});
+    s_.Cells()->ClosePopup();
     haveCell_ = true;
-    popup_ = {};
     return true;
 }
 
@@ -138,31 +170,9 @@ bool EditRun::SelectItem(const std::string& value) {
         return Fail("no selectable cell " + QuoteExcerpt(value) + " on the sheet");
     }
     s_.Sheet()->SetCurrent(*pos);
+    s_.Cells()->ClosePopup();
     haveCell_ = true;
-    popup_ = {};
     return true;
-}
-
-uint8_t EditRun::Send(indCellCapsule& capsule) {
-    cuiSheet& sheet = *s_.Sheet();
-    const cuiCellPos at = sheet.Current();
-    const int32_t key = capsule.Key;
-    uint8_t pending = s_.Request(at.row, at.col, capsule);
-    if (capsule.Redirect != 0) {
-        const auto target =
-            sheet.FindCell(capsule.RedirCategory, capsule.RedirItem, capsule.RedirRow);
-        if (target) {
-            sheet.SetCurrent(*target);
-            if (capsule.RedirKey != 0 && key != 0) {
-                indCellCapsule again;
-                again.Key = capsule.RedirKey;
-                pending = s_.Request(target->row, target->col, again);
-                capsule = again;
-            }
-        }
-    }
-    popup_ = pending == 1 ? capsule.Popup : indPopupRequest{};
-    return pending;
 }
 
 bool EditRun::Key(const std::string& value) {
@@ -178,88 +188,44 @@ bool EditRun::Key(const std::string& value) {
     } else {
         return Fail("--key takes space, backspace, enter or one character");
     }
-    StartAction();
-    indCellCapsule c;
-    c.Key = key;
-    Send(c);
-    return FinishAction("--key " + QuoteExcerpt(value));
+    return Report("--key " + QuoteExcerpt(value), s_.Cells()->Key(key));
 }
 
-bool EditRun::Type(const std::string& text) {
-    StartAction();
-    indCellCapsule c;
-    c.EditResult = 1;
-    c.InputText = text;
-    int changes = 0;
-    c.OnChange = [&changes](indCellCapsule&, int flags) { changes |= flags; };
-    Send(c);
-    // Taken when the image changed, or when the cell shows what was typed.
-    const bool taken =
-        (changes & ChangeFlags::Record) != 0 ||
-        ValueText::Upper(ValueText::Trim(c.DisplayText)) == ValueText::Upper(ValueText::Trim(text));
-    if (!taken) {
-        return Fail(QuoteExcerpt(text) + " was not accepted; the cell shows " +
-                    QuoteExcerpt(c.DisplayText));
-    }
-    return FinishAction("--type " + QuoteExcerpt(text));
-}
-
+// VALUE is the entry's value in a choice list; in the flag-bit pop-up it is
+// the pattern the cell shows ("1_3" sets positions 1 and 3 of 1..3).
 bool EditRun::Choose(const std::string& value) {
-    StartAction();
-    if (popup_.kind == indPopupRequest::Kind::None) {
-        indCellCapsule open;
-        open.Key = Keys::Enter;
-        Send(open);
+    indCellSession& cells = *s_.Cells();
+    if (cells.OpenPopup().kind == indPopupRequest::Kind::None) {
+        const indCellResult opened = cells.Key(Keys::Enter);
+        if (opened.outcome != indCellOutcome::PopupOpened) {
+            return Fail("--choose " + QuoteExcerpt(value) + ": the cell opens no choice list");
+        }
     }
-    indCellCapsule c;
-    if (popup_.kind == indPopupRequest::Kind::FlagBits) {
-        c.EditResult = 2;
-        c.InputText = value;
-        Send(c);
-        return FinishAction("--choose " + QuoteExcerpt(value));
+    const indPopupRequest popup = cells.OpenPopup();
+    if (popup.kind == indPopupRequest::Kind::FlagBits) {
+        const std::string pattern = ValueText::Trim(value);
+        if (!IsFlagPattern(pattern, popup.first, popup.last)) {
+            return Fail("--choose " + QuoteExcerpt(value) +
+                        ": the cell takes a pattern of positions " + std::to_string(popup.first) +
+                        " to " + std::to_string(popup.last) +
+                        " as it shows them, a digit or _ for each");
+        }
+        return Report(
+            "--choose " + QuoteExcerpt(value),
+            cells.SetFlagBits(Codec::FlagBitsFromPattern(pattern, popup.first, popup.last)));
     }
-    if (popup_.kind != indPopupRequest::Kind::ChoiceList) {
-        return Fail("the cell opens no choice list");
-    }
-    const auto chosen = StrictInt(value, INT32_MIN, INT32_MAX);
-    if (!chosen) {
+    const auto entry = StrictInt(value, INT32_MIN, INT32_MAX);
+    if (!entry) {
         return Fail("--choose takes the value of a list entry (a whole number), not " +
                     QuoteExcerpt(value));
     }
-    const int32_t v = *chosen;
-    // The entry: a cell of the list with that value, of the list's entry kind or a special one.
-    cmcFCache& lists = s_.Context().Lists();
-    int kind = -1;
-    for (int k : {popup_.entryKind, static_cast<int>(FlexDtcs), static_cast<int>(FlexKeyOpt)}) {
-        const cmcChoiceTable& t = lists.Table(popup_.list, k);
-        for (const cmcChoiceEntry& e : t.byValue) {
-            if (kind < 0 && e.value == v) {
-                kind = k;
-            }
-        }
-    }
-    if (kind < 0) {
-        return Fail("the list " + popup_.list + " has no entry " + QuoteExcerpt(value));
-    }
-    cmcCellObj entry;
-    entry.item = kind;
-    entry.index = v;
-    indCellCapsule sub;
-    sub.Cell = &entry;
-    c.EditResult = 2;
-    c.SubCell = &sub;
-    Send(c);
-    return FinishAction("--choose " + QuoteExcerpt(value));
+    return Report("--choose " + QuoteExcerpt(value), cells.Choose(*entry));
 }
 
 bool EditRun::Command(const std::string& value) {
     for (const PopupCommandName& p : kPopupCommands) {
         if (value == p.name) {
-            StartAction();
-            indCellCapsule c;
-            c.PopupCommand = p.item;
-            Send(c);
-            return FinishAction("--command " + QuoteExcerpt(value));
+            return Report("--command " + QuoteExcerpt(value), s_.Cells()->RowCommand(p.item));
         }
     }
     return Fail("unknown command " + QuoteExcerpt(value));
@@ -275,6 +241,9 @@ bool EditRun::Step(const std::string& word, const std::string& value) {
         host_.answers.push_back(word == "--yes");
         return true;
     }
+    if (!unfinished_.empty() && word != finisher_) {
+        return Fail(unfinished_);
+    }
     if (s_.Sheet() == nullptr) {
         return Fail(word + " needs a sheet first (-s REF)");
     }
@@ -288,7 +257,9 @@ bool EditRun::Step(const std::string& word, const std::string& value) {
         return Fail(word + " needs a cell first (--at or --item)");
     }
     if (word == "--type") {
-        return Type(value);
+        const indCellResult r = s_.Cells()->Commit(value);
+        NoteOpened("--type " + QuoteExcerpt(value), r);
+        return r.Accepted() || Fail(r.message);
     }
     if (word == "--key") {
         return Key(value);
@@ -352,14 +323,19 @@ int CmdEdit(const cliArgs& args) {
     cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&host);
     int status = 0;
     {
-        cliSheetSession session;
+        indSheetSession session;
         status = session.Open(file);
         if (status == 0) {
             EditRun run(session, host);
+            bool going = true;
             for (const Word& word : words) {
-                if (!run.Step(word.word, word.value)) {
+                going = run.Step(word.word, word.value);
+                if (!going) {
                     break;
                 }
+            }
+            if (going) {
+                run.Finish();
             }
             status = run.AllAccepted() ? 0 : 1;
             if (status == 0 && !session.Document().SaveToFile(out)) {

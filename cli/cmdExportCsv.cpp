@@ -5,16 +5,16 @@
 
 #include "cliCommand.h"
 #include "cliOutputPath.h"
-#include "cliSheetSession.h"
 #include "cmcSafeFile.h"
 #include "indChannelCsv.h"
+#include "indSheetSession.h"
 
 int CmdExportCsv(const cliArgs& args) {
     const std::string out = args.Option("-o");
     if (!out.empty() && !OutputSparesInputs("export-csv", out, {args.positional[0]})) {
         return ExitUsage;
     }
-    cliSheetSession session;
+    indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;

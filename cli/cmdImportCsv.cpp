@@ -5,9 +5,9 @@
 
 #include "cliCommand.h"
 #include "cliOutputPath.h"
-#include "cliSheetSession.h"
 #include "cmcExcerpt.h"
 #include "cmcInputFile.h"
+#include "indSheetSession.h"
 #include "indChannelCsv.h"
 
 namespace {
@@ -41,7 +41,7 @@ int CmdImportCsv(const cliArgs& args) {
         return cliExit::FileFailed;
     }
 
-    cliSheetSession session;
+    indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;

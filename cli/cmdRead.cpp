@@ -1,17 +1,34 @@
-// read --port DEV [--high-speed] -o FILE: reads the radio and saves its image as a clone file.
+// read --port DEV [--high-speed] -o FILE: reads the radio and saves its image
+// as a clone file. FILE is checked before the radio is asked; an image that
+// still cannot be saved there is kept in the user's data folder.
+
+#include <cstdio>
 
 #include "cliCloneSession.h"
 #include "cliCommand.h"
+#include "cliReadOutput.h"
+
+namespace {
+
+constexpr int NotSavedStatus = 1;
+
+}  // namespace
 
 int CmdRead(const cliArgs& args) {
     cliCloneArgs clone;
     if (!ParseCloneArgs(args.words, {"--port", "--high-speed", "-o"}, 0, clone)) {
         return ExitUsage;
     }
+    std::string error;
+    if (!CanSaveReadOutput(clone.output, error)) {
+        std::fprintf(stderr, "orvane-cli: %s cannot be saved: %s; nothing was read\n",
+                     clone.output.c_str(), error.c_str());
+        return NotSavedStatus;
+    }
     cliCloneSession session(clone);
     const int status = session.Run(&indCloneCommands::CloneRead);
     if (status != 0) {
         return status;
     }
-    return session.Document().SaveToFile(clone.output) ? 0 : 1;
+    return SaveReadOutput(session.Document(), clone.output) ? 0 : NotSavedStatus;
 }

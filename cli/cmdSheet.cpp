@@ -5,12 +5,29 @@
 #include <string>
 
 #include "cliCommand.h"
-#include "cliSheetSession.h"
 #include "cmcGTex.h"
 #include "cuiSheetChoice.h"
+#include "indSheetSession.h"
+
+namespace {
+
+// A cell's display text in one line: a line feed becomes the two characters \n.
+std::string OneLine(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        if (ch == '\n') {
+            out += "\\n";
+        } else {
+            out.push_back(ch);
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 int CmdSheet(const cliArgs& args) {
-    cliSheetSession session;
+    indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;

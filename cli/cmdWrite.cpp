@@ -45,8 +45,11 @@ int RunVerifiedWrite(cliCloneSession& session, const cliArgs& args) {
     indVerifiedWrite write(session.Commands());
     write.SetBackupDirectory(directory);
     write.SetVerify(args.Flag("--verify"));
+    if (session.Interrupted()) {
+        return session.Status(NotCompletedStatus);
+    }
     if (write.Start() && !session.Wait([&] { return !write.IsRunning(); })) {
-        return NotCompletedStatus;
+        return session.Status(NotCompletedStatus);
     }
     if (!write.BackupPath().empty()) {
         std::printf("backup: %s\n", write.BackupPath().c_str());
@@ -55,7 +58,8 @@ int RunVerifiedWrite(cliCloneSession& session, const cliArgs& args) {
         std::printf("verified: the radio holds what was sent\n");
     }
     ReportFailure(write, directory);
-    return write.Outcome() == indCloneCommands::NotCompleted ? NotCompletedStatus : write.Outcome();
+    return session.Status(write.Outcome() == indCloneCommands::NotCompleted ? NotCompletedStatus
+                                                                            : write.Outcome());
 }
 
 }  // namespace
@@ -68,6 +72,9 @@ int CmdWrite(const cliArgs& args) {
     }
     cliCloneArgs clone;
     clone.port = args.Option("--port");
+    if (!CheckPortOption(clone.port)) {
+        return ExitUsage;
+    }
     clone.highSpeed = args.Flag("--high-speed");
     clone.yes = args.yes;
     cliCloneSession session(clone);

@@ -12,6 +12,10 @@ cmcBuff::cmcBuff(const cmcBuff& other) : cmcBuff() {
     Assign(other);
 }
 
+cmcBuff::cmcBuff(const uint8_t* bytes, int n) : cmcBuff() {
+    AppendBytes(bytes, n);
+}
+
 cmcBuff& cmcBuff::operator=(const cmcBuff& other) {
     if (this != &other) {
         Assign(other);
@@ -61,12 +65,7 @@ const uint8_t& cmcBuff::At(int i) const {
 }
 
 void cmcBuff::Append(const cmcBuff& other) {
-    if (this == &other) {
-        const cmcBuff copy(other);
-        AppendBytes(copy.data_, copy.size_);
-    } else {
-        AppendBytes(other.data_, other.size_);
-    }
+    AppendBytes(other.data_, other.size_);
 }
 
 void cmcBuff::AppendByte(uint8_t b) {
@@ -77,9 +76,16 @@ void cmcBuff::AppendBytes(const void* bytes, int n) {
     if (n <= 0) {
         return;
     }
+    const auto* source = static_cast<const uint8_t*>(bytes);
+    if (source >= data_ && source < data_ + capacity_) {
+        // Bytes of this buffer's own storage: growing frees it, so take a copy first.
+        const cmcBuff copy(source, n);
+        AppendBytes(copy.data_, copy.size_);
+        return;
+    }
     const int old = size_;
     SetSize(old + n);
-    std::memcpy(data_ + old, bytes, static_cast<size_t>(n));
+    std::memcpy(data_ + old, source, static_cast<size_t>(n));
 }
 
 void cmcBuff::AppendFill(uint8_t b, int n) {

@@ -11,6 +11,7 @@ class cmcBuff {
   public:
     cmcBuff();
     cmcBuff(const cmcBuff& other);
+    cmcBuff(const uint8_t* bytes, int n);
     cmcBuff& operator=(const cmcBuff& other);
     virtual ~cmcBuff();
 

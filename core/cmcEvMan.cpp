@@ -30,13 +30,13 @@ std::string cmcEvent::Text() const {
     return std::string(data.begin(), end);
 }
 
-cmcEvMan::cmcEvMan(cmcTimerHost* host) : task_(new cmcTask(host)) {
+cmcEvMan::cmcEvMan(cmcTimerHost* host) : task_(host) {
     task_->SetCallback([this](cmcTask&) { Pump(); });
     task_->SetInterval(10);
 }
 
 cmcEvMan::~cmcEvMan() {
-    cmcTask::Release(task_);
+    task_.Reset();
     queue_.clear();
     listeners_.clear();
 }
@@ -67,12 +67,15 @@ int cmcEvMan::ListenerCount() const {
 
 void cmcEvMan::Deliver(const cmcEvent& event) {
     // List iterators stay valid while callbacks add listeners (at the front) or
-    // mark them removed; removed entries are only freed by the pump.
+    // mark them removed: removed entries are only freed by a pump that runs
+    // outside every delivery.
+    ++delivering_;
     for (auto it = listeners_.begin(); it != listeners_.end(); ++it) {
         if (!it->removed) {
             it->callback(it->data, event);
         }
     }
+    --delivering_;
 }
 
 void cmcEvMan::Send(uint8_t kind, void* object, int32_t value) {
@@ -113,14 +116,20 @@ void cmcEvMan::Pump() {
         q.fresh = false;
     }
     // Entries appended during the walk are fresh and wait for the next pump.
+    // A pump run from inside a delivery (a nested loop) delivers what is due
+    // but frees nothing: an outer walk or delivery may stand on any entry.
+    ++pumping_;
     for (auto it = queue_.begin(); it != queue_.end(); ++it) {
         if (!it->done && !it->fresh) {
             it->done = true;
             Deliver(it->event);
         }
     }
-    queue_.remove_if([](const Queued& q) { return q.done; });
-    listeners_.remove_if([](const Listener& l) { return l.removed; });
+    --pumping_;
+    if (pumping_ == 0 && delivering_ == 0) {
+        queue_.remove_if([](const Queued& q) { return q.done; });
+        listeners_.remove_if([](const Listener& l) { return l.removed; });
+    }
 }
 
 const cmcEvAns* cmcEvMan::Query(uint8_t kind, void* object, int32_t value) {

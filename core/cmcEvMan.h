@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-class cmcTask;
+#include "cmcTask.h"
+
 class cmcTimerHost;
 
 enum class cmcEvMode : uint8_t { Posted = 0, Sent = 1, Query = 2 };
@@ -56,7 +57,7 @@ class cmcEvMan {
     // Registers (callback, data) at the front; an earlier registration of the same pair is removed.
     void AddListener(cmcEvCallback callback, void* data);
     // Marks every registration of the pair removed; it is skipped at once and freed by the next
-    // pump.
+    // pump that runs outside every delivery.
     void RemoveListener(cmcEvCallback callback, void* data);
 
     void Send(uint8_t kind, void* object, int32_t value);
@@ -98,7 +99,9 @@ class cmcEvMan {
     std::list<Queued> queue_;
     cmcEvAns root_;
     cmcEvAns* current_ = &root_;
-    cmcTask* task_;
+    int delivering_ = 0;  // deliveries running, nested ones included
+    int pumping_ = 0;     // pumps running, nested ones included
+    cmcTaskHandle task_;
 };
 
 // The program-wide event manager (created on first use unless replaced).

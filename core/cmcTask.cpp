@@ -1,5 +1,7 @@
 #include "cmcTask.h"
 
+#include <utility>
+
 #include "cmcTimerHost.h"
 
 cmcTask::cmcTask(cmcTimerHost* host) : host_(host != nullptr ? *host : CurrentTimerHost()) {}
@@ -47,7 +49,8 @@ void cmcTask::Tick() {
     if (busy_ || !callback_) {
         return;
     }
-    // Hold the callback so that it may replace or clear itself while it runs.
+    // Hold the callback so that it may replace or clear itself, or the
+    // task's owner go away, while it runs.
     const std::shared_ptr<Callback> callback = callback_;
     busy_ = true;
     (*callback)(*this);
@@ -55,4 +58,25 @@ void cmcTask::Tick() {
     if (releaseAfterTick_) {
         delete this;
     }
+}
+
+cmcTaskHandle::cmcTaskHandle(cmcTimerHost* host) : task_(new cmcTask(host)) {}
+
+cmcTaskHandle::~cmcTaskHandle() {
+    Reset();
+}
+
+cmcTaskHandle::cmcTaskHandle(cmcTaskHandle&& other) noexcept
+    : task_(std::exchange(other.task_, nullptr)) {}
+
+cmcTaskHandle& cmcTaskHandle::operator=(cmcTaskHandle&& other) noexcept {
+    if (this != &other) {
+        Reset();
+        task_ = std::exchange(other.task_, nullptr);
+    }
+    return *this;
+}
+
+void cmcTaskHandle::Reset() {
+    cmcTask::Release(std::exchange(task_, nullptr));
 }

@@ -23,11 +23,11 @@ cmcCloneDrv::cmcCloneDrv(std::unique_ptr<cmcSerialDevice> device, cmcTimerHost* 
       collector_(CloneFrame::MaxRadioFrame),
       dataFrames_(CloneFrame::MaxRadioFrame + 1),
       task_(host) {
-    task_.SetCallback([this](cmcTask&) { Tick(); });
+    task_->SetCallback([this](cmcTask&) { Tick(); });
 }
 
 cmcCloneDrv::~cmcCloneDrv() {
-    task_.Stop();
+    task_.Reset();
 }
 
 void cmcCloneDrv::SetIdentity(int modelWord, int secondWord) {
@@ -91,12 +91,21 @@ bool cmcCloneDrv::Start(CloneOperation operation, const std::vector<AddressRange
     lastFrame_.Clear();
     pendingFrames_.Clear();
     completion_ = std::move(completion);
+    stopRequested_ = false;
+    pendingAfterStep_ = 0;
     state_ = 2;
-    task_.SetInterval(TaskPeriodMs);
+    task_->SetInterval(TaskPeriodMs);
     return true;
 }
 
 void cmcCloneDrv::Tick() {
+    if (stopRequested_ && state_ != 0 && state_ < 13) {
+        result_->code = CloneResult::Stopped;
+        pendingFrames_.Clear();
+        state_ = 13;
+        ArmTimer(13);
+    }
+    stopRequested_ = false;
     if (state_ != 0) {
         bool progress = true;
         const int next = Step(progress);
@@ -112,8 +121,12 @@ void cmcCloneDrv::Tick() {
             state_ = state_ == 13 ? 14 : 13;
         }
     }
-    if (state_ != 0 && port_.HasWriteError()) {
-        result_->code = CloneResult::WriteFailed;
+    if (state_ != 0 && (port_.HasWriteError() || port_.HasReadError())) {
+        // A stopped exchange stays stopped, whatever the line did meanwhile.
+        if (result_->code != CloneResult::Stopped) {
+            result_->code =
+                port_.HasWriteError() ? CloneResult::WriteFailed : CloneResult::LineLost;
+        }
         state_ = 14;
     }
     if (state_ == 14) {
@@ -125,7 +138,7 @@ void cmcCloneDrv::Finish() {
     // Everything is idle before the completion runs, so that it may start the next exchange.
     port_.Close();
     state_ = 0;
-    task_.SetInterval(-1);
+    task_->SetInterval(-1);
     std::unique_ptr<dst_CDrv_Result> result = std::move(result_);
     Completion completion = std::move(completion_);
     completion_ = nullptr;
@@ -179,7 +192,7 @@ int cmcCloneDrv::Step(bool& progress) {
             SendRequest(CloneFrame::WriteRequest);
             return 10;
         case 10:
-            return StepSendData();
+            return StepSendData(progress);
         case 11: {
             cmcBuff end;
             CloneFrame::AppendEndOfData(end);
@@ -270,9 +283,11 @@ int cmcCloneDrv::StepReceiveData(bool& progress) {
     return 8;
 }
 
-int cmcCloneDrv::StepSendData() {
-    // Building frames counts as progress: a line that stops taking bytes shows
-    // as a failed transmission of the port, not as a time-out here.
+int cmcCloneDrv::StepSendData(bool& progress) {
+    // Progress is bytes leaving the port, not frames queued in it: a device
+    // that keeps reporting the same unsent bytes ends the exchange with the
+    // state's time-out.
+    progress = port_.PendingOutput() < pendingAfterStep_;
     int next = 10;
     for (int pass = 0; pass < PassesPerStep; ++pass) {
         while (rangeIndex_ < ranges_.size() && currentAddress_ > ranges_[rangeIndex_].end) {
@@ -305,6 +320,7 @@ int cmcCloneDrv::StepSendData() {
             break;
         }
     }
+    pendingAfterStep_ = port_.PendingOutput();
     return next;
 }
 

@@ -58,6 +58,10 @@ class cmcCloneDrv {
     bool StartWrite(const cmcEeprom& image, const std::vector<AddressRange>& ranges,
                     Completion completion);
     bool IsBusy() const { return state_ != 0; }
+    // Ends the running exchange on its next tick with code 18: frames not yet
+    // handed to the port are dropped, those handed over are sent whole, then
+    // the port is closed and the completion called. Nothing when idle.
+    void RequestStop() { stopRequested_ = IsBusy(); }
 
     int DataBytesDone() const { return dataBytesDone_; }
     int BytesOnWire() const { return bytesOnWire_; }
@@ -77,7 +81,7 @@ class cmcCloneDrv {
     int StepSpeedChange(bool& progress);
     int StepExchangeSpeed();
     int StepReceiveData(bool& progress);
-    int StepSendData();
+    int StepSendData(bool& progress);
     int StepDrain(bool& progress);
     // States 6 and 12: true when a frame was completed in this step (lastFrame_).
     bool CollectFrames();
@@ -111,6 +115,8 @@ class cmcCloneDrv {
     std::unique_ptr<dst_CDrv_Result> result_;
     Completion completion_;
     int state_ = 0;
+    bool stopRequested_ = false;
+    int pendingAfterStep_ = 0;  // the port's unsent bytes after the last sending step
     cmcTick timer_;
-    cmcTask task_;
+    cmcTaskHandle task_;
 };

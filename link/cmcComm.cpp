@@ -17,12 +17,12 @@ cmcComm::cmcComm(std::unique_ptr<cmcSerialDevice> device, cmcTimerHost* host)
     : device_(device ? std::move(device) : std::make_unique<cmcPosixSerial>()),
       pattern_(DefaultComDevicePattern),
       task_(host) {
-    task_.SetCallback([this](cmcTask&) { Pump(); });
+    task_->SetCallback([this](cmcTask&) { Pump(); });
 }
 
 cmcComm::~cmcComm() {
     Close();
-    task_.Stop();
+    task_.Reset();
 }
 
 std::string cmcComm::DevicePath(int portNumber) const {
@@ -51,6 +51,7 @@ void cmcComm::Close() {
     device_->Close();
     queue_.Clear();
     writeFailed_ = false;
+    readFailed_ = false;
     stalled_ = false;
     onLine_ = 0;
 }
@@ -68,7 +69,12 @@ int cmcComm::Read(uint8_t* buffer, int maximum) {
     if (!IsOpen() || maximum <= 0) {
         return 0;
     }
-    return std::max(0, device_->Read(buffer, maximum));
+    const int n = device_->Read(buffer, maximum);
+    if (n < 0) {
+        readFailed_ = true;
+        return 0;
+    }
+    return n;
 }
 
 int cmcComm::InputCount() {
@@ -100,7 +106,7 @@ void cmcComm::Pump() {
         return;
     }
     if (device_->OutputCount() > 0 || OnLine() > 0) {
-        task_.SetInterval(PumpPeriodMs);
+        task_->SetInterval(PumpPeriodMs);
         return;
     }
     const int offered = std::min(queue_.Size(), OutputBufferSize);
@@ -119,14 +125,14 @@ void cmcComm::Pump() {
             StopPump();
             return;
         }
-        task_.SetInterval(PumpPeriodMs);
+        task_->SetInterval(PumpPeriodMs);
         return;
     }
     stalled_ = false;
     HandedOver(accepted);
     DropFront(accepted);
     if (queue_.Size() > 0) {
-        task_.SetInterval(PumpPeriodMs);
+        task_->SetInterval(PumpPeriodMs);
     } else {
         StopPump();
     }

@@ -50,12 +50,15 @@ class cmcComm {
     // Queues the bytes and pumps at once; nothing happens while closed.
     void Write(const uint8_t* bytes, int length);
     void Write(const cmcBuff& bytes) { Write(bytes.Data(), bytes.Size()); }
-    // Bytes received so far, up to maximum; 0 when none, when closed or on a failure.
+    // Bytes received so far, up to maximum; 0 when none, when closed or on a failure
+    // (which HasReadError then reports).
     int Read(uint8_t* buffer, int maximum);
     int InputCount();
     // Bytes not yet on the line: the device's, those the line is still carrying, and the queue.
     int PendingOutput();
     bool HasWriteError() const { return writeFailed_; }
+    // The device reported a failed read (a hang-up) since the port was opened.
+    bool HasReadError() const { return readFailed_; }
 
     // After an open: waits 100 ms, then discards whatever was received.
     void FlushAfterOpen();
@@ -66,7 +69,7 @@ class cmcComm {
 
   private:
     void Pump();
-    void StopPump() { task_.SetInterval(-1); }
+    void StopPump() { task_->SetInterval(-1); }
     int OnLine();
     void HandedOver(int bytes);
     void DropFront(int bytes);
@@ -76,9 +79,10 @@ class cmcComm {
     std::string pattern_;
     int portNumber_ = 0;
     bool writeFailed_ = false;
+    bool readFailed_ = false;
     cmcBuff queue_;
     cmcLineSettings line_;
-    cmcTask task_;
+    cmcTaskHandle task_;
     bool stalled_ = false;  // the last hand-over was refused; stall_ runs
     cmcTick stall_;
     int onLine_ = 0;  // bytes handed over that the line had not carried at onLineSince_

@@ -18,6 +18,8 @@ constexpr uint8_t WrongRadio = 11;    // wrong model code or information length
 constexpr uint8_t BadImage = 15;      // the image read fails the strict image check
 constexpr uint8_t NewerImage = 16;    // the image read is of a newer map
 constexpr uint8_t WriteFailed = 17;   // the port reported a failed transmission
+constexpr uint8_t Stopped = 18;       // stopped on request, at a frame boundary
+constexpr uint8_t LineLost = 19;      // the line to the radio went away (the device hung up)
 }  // namespace CloneResult
 
 enum class CloneOperation : uint8_t { None = 0, Information = 1, Read = 2, Write = 3 };

@@ -14,6 +14,7 @@ struct HintRow {
 const std::vector<HintRow> kHints = {
     {10, {0, 2, 3}}, {11, {0, 1, 2, 3, 4, 5}}, {12, {0, 1, 2, 3, 4, 5}},
     {13, {6, 7}},    {14, {0, 4, 5}},          {16, {}},
+    {18, {}},        {19, {0, 6, 2}},
 };
 const std::vector<int> kDefaultHints = {0, 1, 2, 3};
 
@@ -42,22 +43,35 @@ std::string FormatPortText(const std::string& pattern, int number, const std::st
     return out;
 }
 
-std::string CloneErrorText(int code, int portNumber, const std::string& device) {
-    std::string headline = GTex().GetText("GI_Mess_CloneErr_Head", code);
+std::string CloneErrorText(int code, const CloneErrorContext& context) {
+    std::string text = GTex().GetText("GI_Mess_CloneErr_Head", code);
     if (code == CloneResult::PortFailed) {
-        headline = FormatPortText(headline, portNumber, device);
+        text = FormatPortText(text, context.portNumber, context.device);
     }
-    std::string text = headline + "\n\n";
+    if (context.partialWrite) {
+        text += "\n" + GTex().GetLines("GI_Mess_CloneErr_Partial");
+    }
+    text += "\n\n";
     bool first = true;
     for (int hint : CloneErrorHints(code)) {
-        text += (first ? "" : "\n") + GTex().GetText("GI_Mess_CloneErr_Check", hint);
+        const auto own = context.hintTexts.find(hint);
+        text += (first ? "" : "\n") + (own != context.hintTexts.end()
+                                            ? own->second
+                                            : GTex().GetText("GI_Mess_CloneErr_Check", hint));
         first = false;
     }
     return text;
 }
 
-void ShowCloneError(int code, int portNumber, const std::string& device) {
+std::string CloneErrorText(int code, int portNumber, const std::string& device) {
+    CloneErrorContext context;
+    context.portNumber = portNumber;
+    context.device = device;
+    return CloneErrorText(code, context);
+}
+
+void ShowCloneError(int code, const CloneErrorContext& context) {
     if (code != CloneResult::Success) {
-        ShowMessage(CloneErrorText(code, portNumber, device), cmcMbButtons::Ok, cmcMbIcon::Stop);
+        ShowMessage(CloneErrorText(code, context), cmcMbButtons::Ok, cmcMbIcon::Stop);
     }
 }

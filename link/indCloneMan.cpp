@@ -21,11 +21,11 @@ constexpr LinkSetUp kHighSpeed = {"38400,N,8,1", 48, 12, SpeedChangeForm9600};
 
 indCloneMan::indCloneMan(std::unique_ptr<cmcSerialDevice> device, cmcTimerHost* host)
     : driver_(std::move(device), host), task_(host) {
-    task_.SetCallback([this](cmcTask&) { Repaint(); });
+    task_->SetCallback([this](cmcTask&) { Poll(); });
 }
 
 indCloneMan::~indCloneMan() {
-    task_.Stop();
+    task_.Reset();
 }
 
 bool indCloneMan::StartInformation(Completion completion) {
@@ -65,6 +65,9 @@ bool indCloneMan::Start(CloneOperation operation, bool transfer,
     if (!started) {
         return false;
     }
+    if (stopRequest_ && stopRequest_()) {
+        Stop();  // ends at the driver's first step, before anything is sent
+    }
     operation_ = operation;
     totalBytes_ = transfer ? RangeBytes(ranges) : 0;
     completion_ = std::move(completion);
@@ -73,8 +76,8 @@ bool indCloneMan::Start(CloneOperation operation, bool transfer,
     if (transfer) {
         host.ShowProgress();
         progressShown_ = true;
-        task_.SetInterval(ProgressPeriodMs);
     }
+    task_->SetInterval(ProgressPeriodMs);
     return true;
 }
 
@@ -86,16 +89,27 @@ void indCloneMan::SetUpLink(bool highSpeed, const indLinkSettings& settings) {
     driver_.SetSpeedChangeText(setUp.speedChange(MemoryMap::ModelCode));
 }
 
-void indCloneMan::Repaint() {
+void indCloneMan::Poll() {
+    if (IsBusy() && stopRequest_ && stopRequest_()) {
+        Stop();
+    }
     if (progressShown_ && host_ != nullptr) {
         host_->UpdateProgress(Progress());
     }
     if (!IsBusy()) {
-        task_.SetInterval(-1);
+        task_->SetInterval(-1);
     }
 }
 
 void indCloneMan::DriverDone(dst_CDrv_Result& result) {
+    // The progress ends before any message (the handlers' too), so that each message stands alone.
+    indCloneManHost& host = host_ != nullptr ? *host_ : defaultHost_;
+    if (progressShown_) {
+        host.UpdateProgress(Progress());
+        host.HideProgress();
+        progressShown_ = false;
+    }
+    task_->SetInterval(-1);
     if (result.kind == CloneOperation::Information) {
         if (informationHandler_) {
             informationHandler_(result);
@@ -109,15 +123,11 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
             result.code = CloneResult::MissingData;
         }
     }
-    ShowCloneError(result.code, driver_.PortNumber(), driver_.DevicePath());
-    indCloneManHost& host = host_ != nullptr ? *host_ : defaultHost_;
+    CloneErrorContext context{driver_.PortNumber(), driver_.DevicePath(),
+                              result.kind == CloneOperation::Write && driver_.DataBytesDone() > 0,
+                              hintTexts_};
+    ShowCloneError(result.code, context);
     host.EnableMainWindow(true);
-    if (progressShown_) {
-        host.UpdateProgress(Progress());
-        host.HideProgress();
-        progressShown_ = false;
-    }
-    task_.SetInterval(-1);
     Completion completion = std::move(completion_);
     completion_ = nullptr;
     if (completion) {

@@ -14,6 +14,7 @@
 #include "MemoryMap.h"
 #include "cmcCloneDrv.h"
 #include "cmcTask.h"
+#include "indCloneErrors.h"
 
 class cmcEeprom;
 class cmcSerialDevice;
@@ -69,6 +70,11 @@ class indCloneMan {
     void SetLinkSettings(std::function<indLinkSettings()> settings) {
         settings_ = std::move(settings);
     }
+    // Polled while an exchange runs: once it answers true the exchange ends as
+    // by Stop() (a program told to quit, a window being closed).
+    void SetStopRequest(std::function<bool()> requested) { stopRequest_ = std::move(requested); }
+    // Hint lines of the failure messages replaced by the program's own texts.
+    void SetHintTexts(CloneHintTexts texts) { hintTexts_ = std::move(texts); }
 
     void SetIdentity(int modelCode, int secondWord) { driver_.SetIdentity(modelCode, secondWord); }
     void SetImageSize(int bytes) { driver_.SetImageSize(bytes); }
@@ -79,6 +85,11 @@ class indCloneMan {
     bool StartWrite(const cmcEeprom& image, const std::vector<AddressRange>& ranges,
                     Completion completion);
     bool IsBusy() const { return driver_.IsBusy(); }
+    // Ends the running exchange at a frame boundary with code 18 (the port is
+    // closed, the message shown and the completion called as for any result),
+    // so that the command running it ends too. For a program that is told to
+    // quit; nothing when idle.
+    void Stop() { driver_.RequestStop(); }
 
     indCloneProgress Progress() const { return {driver_.DataBytesDone(), totalBytes_}; }
     cmcCloneDrv& Driver() { return driver_; }
@@ -88,7 +99,8 @@ class indCloneMan {
                const cmcEeprom* image, Completion completion);
     void SetUpLink(bool highSpeed, const indLinkSettings& settings);
     void DriverDone(dst_CDrv_Result& result);
-    void Repaint();
+    // Every ProgressPeriodMs while busy: the progress, and the stop request.
+    void Poll();
 
     indCloneManHost* host_ = nullptr;
     indCloneManHost defaultHost_;
@@ -96,9 +108,11 @@ class indCloneMan {
     Handler readHandler_;
     Completion completion_;
     std::function<indLinkSettings()> settings_;
+    std::function<bool()> stopRequest_;
+    CloneHintTexts hintTexts_;
     cmcCloneDrv driver_;
     int totalBytes_ = 0;
     CloneOperation operation_ = CloneOperation::None;
     bool progressShown_ = false;
-    cmcTask task_;
+    cmcTaskHandle task_;
 };

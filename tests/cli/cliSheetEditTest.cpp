@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -118,4 +119,52 @@ TEST_F(CliSheetEditTest, KeysChoicesAndRowCommandsWorkAsOnScreen) {
         EXPECT_EQ(ch.RxTone().DtcsCode, 19) << row;
         EXPECT_EQ(ch.Get(datField::Narrow), 1) << row;
     }
+}
+
+TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
+    const std::string setMode = " -s GI_Sheet_SetMode --item ";
+    const std::string channel = std::string(" -s ") + kBank0 +
+                                " --item \"CL_Mch_FreqR[0]\" --type 146.52 --item ";
+    const struct {
+        std::string actions;
+        int address;
+        uint8_t mask;
+        uint8_t value;
+        int status;
+    } cases[] = {
+        {setMode + "\"CL_SetM_BeepLev[0]\" --choose 103", 0x00E1, 0x4F, 0x43, 0},  // level 3, linked
+        {setMode + "\"CL_SetM_Backlight[0]\" --choose 1", 0x00A4, 0x03, 0x01, 0},
+        {channel + "\"CL_Mch_RfPo[0]\" --choose 1", 0x0409, 0x03, 0x01, 0},
+        {channel + "\"CL_Mch_RfPo[0]\" --choose 2", 0x0409, 0x03, 0x02, 0},
+        {channel + "\"CL_Mch_FreqR[1]\" --command clear", 0, 0, 0, 1},  // asks; no --yes
+        {channel + "\"CL_Mch_FreqR[4]\" --command clear", 0, 0, 0, 1},  // the entry row
+        {setMode + "\"CL_SetM_BeepLev[0]\" --choose 99", 0, 0, 0, 1},  // no such entry
+        {setMode + "\"CL_SetM_Backlight[0]\" --choose On", 0, 0, 0, 1},  // not a value
+        {channel + "\"CL_Mch_Scan[0]\" --choose 13", 0, 0, 0, 1},  // not a pattern of 1..10
+        // A key that opens the editor or a list is finished by --type or --choose.
+        {channel + "\"CL_Mch_Nar[1]\" --key 1 --type 147.5", 0x0414, 0x7F, 0x03, 0},
+        {channel + "\"CL_Mch_RfPo[0]\" --key enter --choose 2", 0x0409, 0x03, 0x02, 0},
+        {channel + "\"CL_Mch_FreqR[1]\" --key 1", 0, 0, 0, 1},
+        {channel + "\"CL_Mch_RfPo[0]\" --key enter --item \"CL_Mch_Nar[0]\"", 0, 0, 0, 1},
+        {channel + "\"CL_Mch_FreqR[0]\" --choose 1", 0, 0, 0, 1},      // no list
+    };
+    for (const auto& t : cases) {
+        const std::string out = dir.File("out.clf");
+        std::remove(out.c_str());
+        const CliRun run = Cli("edit " + file + " -o " + out + t.actions);
+        EXPECT_EQ(run.status, t.status) << t.actions << "\n" << run.err;
+        EXPECT_EQ(FileExists(out), t.status == 0) << t.actions;
+        if (t.status == 0) {
+            EXPECT_EQ(Open(out).GetByte(t.address) & t.mask, t.value) << t.actions;
+        }
+        if (t.status != 0) {
+            EXPECT_NE(run.err.find("orvane-cli edit: --"), std::string::npos) << run.err;
+        }
+    }
+    // The flag-bit pop-up takes the pattern the cell shows.
+    const CliRun scan = Cli("edit " + file + " -o " + dir.File("scan.clf") + channel +
+                            "\"CL_Mch_Scan[0]\" --choose 1_3");
+    ASSERT_EQ(scan.status, 0) << scan.err;
+    EXPECT_NE(Cli("sheet " + dir.File("scan.clf") + " " + kBank0).out.find("1_3_______"),
+              std::string::npos);
 }

@@ -70,3 +70,27 @@ TEST(cmcBuff, AtOutsideTheSizeIsAnInternalError) {
     }
     EXPECT_THROW(b.At(-1), cmcInternalErrorException);
 }
+
+// Bytes taken from the buffer's own storage while it grows (or is reset) arrive intact.
+TEST(cmcBuff, OwnBytesMayBeAppendedOrSetWhileItGrows) {
+    struct Case {
+        const char* what;
+        void (*act)(cmcBuff&);
+        std::vector<uint8_t> expected;
+    };
+    const std::vector<Case> cases = {
+        {"append all at full capacity",
+         [](cmcBuff& b) { b.AppendBytes(b.Data(), b.Size()); },
+         {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}},
+        {"append a tail", [](cmcBuff& b) { b.AppendBytes(b.Data() + 5, 3); },
+         {1, 2, 3, 4, 5, 6, 7, 8, 6, 7, 8}},
+        {"set from the middle", [](cmcBuff& b) { b.SetBytes(b.Data() + 2, 4); }, {3, 4, 5, 6}},
+    };
+    for (const Case& c : cases) {
+        cmcBuff b;
+        b.AppendBytes("\x01\x02\x03\x04\x05\x06\x07\x08", 8);
+        b.Shrink();  // the next growth reallocates
+        c.act(b);
+        EXPECT_EQ(Bytes(b), c.expected) << c.what;
+    }
+}

@@ -116,6 +116,52 @@ TEST_F(EvManTest, AListenerRemovedByAnEarlierOneIsSkippedForThatEvent) {
     EXPECT_EQ(log, (std::vector<std::string>{"b:3/0"}));
 }
 
+// A nested loop inside a delivery (a modal box) pumps the queue; the entries
+// the outer delivery stands on stay alive until it has finished.
+TEST_F(EvManTest, ANestedLoopInsideADeliveryFreesNothingInUse) {
+    struct Case {
+        const char* what;
+        bool post;
+        bool removeSelf;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"sent, the listener removes itself", false, true, {"b:5/1", "a:5/1"}},
+        {"posted, the listener pumps", true, false, {"b:5/0", "b:6/0", "a:6/0", "a:5/0"}},
+    };
+    for (const Case& c : cases) {
+        log.clear();
+        Recorder a = Make("a"), b = Make("b");
+        a.Add();
+        b.onEvent = [&](const cmcEvent& e) {
+            if (e.kind != 5) {
+                return;
+            }
+            if (c.removeSelf) {
+                b.Remove();
+                host.Advance(20);  // the pump runs from the nested loop
+            } else {
+                man.Pump();
+            }
+        };
+        b.Add();
+        if (c.post) {
+            man.Post(5, nullptr, 0);
+            man.Post(6, nullptr, 0);
+            man.Pump();
+        } else {
+            man.Send(5, nullptr, 0);
+        }
+        EXPECT_EQ(log, c.expected) << c.what;
+        man.Pump();  // outside every delivery: removed and delivered entries are freed
+        EXPECT_EQ(man.QueuedCount(), 0) << c.what;
+        EXPECT_EQ(man.ListenerCount(), c.removeSelf ? 1 : 2) << c.what;
+        a.Remove();
+        b.Remove();
+        man.Pump();
+    }
+}
+
 TEST_F(EvManTest, TwoAnswersToOneQueryComeInListenerOrder) {
     Recorder a = Make("a"), b = Make("b"), silent = Make("s");
     a.onEvent = [&](const cmcEvent&) { man.Answer(1, 10); };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,40 +45,40 @@ TEST(cmcTick, UsesTheCurrentClockByDefault) {
 
 TEST(cmcTask, StoppedUntilAnIntervalIsSetAndZeroMeansOneMs) {
     cmcVirtualTimerHost host;
-    cmcTask task(&host);
+    cmcTaskHandle task(&host);
     int ticks = 0;
-    task.SetCallback([&](cmcTask&) { ++ticks; });
-    EXPECT_TRUE(task.IsStopped());
+    task->SetCallback([&](cmcTask&) { ++ticks; });
+    EXPECT_TRUE(task->IsStopped());
     host.Advance(50);
     EXPECT_EQ(ticks, 0);
-    EXPECT_FALSE(task.SetInterval(0));
+    EXPECT_FALSE(task->SetInterval(0));
     host.Advance(10);
     EXPECT_EQ(ticks, 10);
-    EXPECT_TRUE(task.SetInterval(-1));
+    EXPECT_TRUE(task->SetInterval(-1));
     host.Advance(10);
     EXPECT_EQ(ticks, 10);
 }
 
 TEST(cmcTask, TasksFireInTimeOrder) {
     cmcVirtualTimerHost host;
-    cmcTask fast(&host), slow(&host);
+    cmcTaskHandle fast(&host), slow(&host);
     std::string order;
-    fast.SetCallback([&](cmcTask&) { order += 'f'; });
-    slow.SetCallback([&](cmcTask&) { order += 's'; });
-    slow.SetInterval(25);
-    fast.SetInterval(10);
+    fast->SetCallback([&](cmcTask&) { order += 'f'; });
+    slow->SetCallback([&](cmcTask&) { order += 's'; });
+    slow->SetInterval(25);
+    fast->SetInterval(10);
     host.Advance(50);
     EXPECT_EQ(order, "ffsffsf");  // 10 20 25 30 40 50(f) 50(s)... ordered by due time
 }
 
 TEST(cmcTask, NotReenteredFromANestedLoop) {
     cmcVirtualTimerHost host;
-    cmcTask task(&host);
-    cmcTask other(&host);
+    cmcTaskHandle task(&host);
+    cmcTaskHandle other(&host);
     int entries = 0, otherTicks = 0, maxDepth = 0, depth = 0;
-    other.SetCallback([&](cmcTask&) { ++otherTicks; });
-    other.SetInterval(5);
-    task.SetCallback([&](cmcTask&) {
+    other->SetCallback([&](cmcTask&) { ++otherTicks; });
+    other->SetInterval(5);
+    task->SetCallback([&](cmcTask&) {
         ++entries;
         maxDepth = std::max(maxDepth, ++depth);
         if (entries == 1) {
@@ -85,7 +86,7 @@ TEST(cmcTask, NotReenteredFromANestedLoop) {
         }
         --depth;
     });
-    task.SetInterval(10);
+    task->SetInterval(10);
     host.Advance(10);
     EXPECT_EQ(entries, 1);  // every tick during the nested loop was dropped
     EXPECT_EQ(maxDepth, 1);
@@ -94,37 +95,50 @@ TEST(cmcTask, NotReenteredFromANestedLoop) {
     EXPECT_EQ(entries, 2);
 }
 
-TEST(cmcTask, CallbackMayStopOrReleaseItself) {
+TEST(cmcTask, CallbackMayStopItselfOrDestroyItsOwner) {
+    // An owner holding its task, destroyed from inside that task's callback
+    // (a completion that closes the window owning the exchange).
+    struct Owner {
+        explicit Owner(cmcTimerHost* host) : task(host) {}
+        cmcTaskHandle task;
+        int ticks = 0;
+    };
     cmcVirtualTimerHost host;
+    auto owner = std::make_unique<Owner>(&host);
+    Owner* seen = owner.get();
     int ticks = 0;
-    auto* task = new cmcTask(&host);
-    task->SetCallback([&](cmcTask& t) {
-        ++ticks;
-        cmcTask::Release(&t);  // freed once the callback returns
+    owner->task->SetCallback([&](cmcTask&) {
+        ticks = ++seen->ticks;
+        owner.reset();  // the task outlives its owner until this callback returns
     });
-    task->SetInterval(1);
+    owner->task->SetInterval(1);
     host.Advance(20);
     EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(owner, nullptr);
+    EXPECT_FALSE(host.HasTasks());
 
-    cmcTask stopper(&host);
+    cmcTaskHandle stopper(&host);
     int n = 0;
-    stopper.SetCallback([&](cmcTask& t) {
+    stopper->SetCallback([&](cmcTask& t) {
         if (++n == 3) {
             t.Stop();
         }
     });
-    stopper.SetInterval(2);
+    stopper->SetInterval(2);
     host.Advance(100);
     EXPECT_EQ(n, 3);
-    EXPECT_TRUE(stopper.IsStopped());
+    EXPECT_TRUE(stopper->IsStopped());
+    cmcTaskHandle moved = std::move(stopper);  // one owner at a time
+    EXPECT_FALSE(stopper);
+    EXPECT_TRUE(moved->IsStopped());
 }
 
 TEST(cmcTask, VirtualHostHandlesTheClockWrap) {
     cmcVirtualTimerHost host(0xFFFFFFF0u);
-    cmcTask task(&host);
+    cmcTaskHandle task(&host);
     int ticks = 0;
-    task.SetCallback([&](cmcTask&) { ++ticks; });
-    task.SetInterval(10);
+    task->SetCallback([&](cmcTask&) { ++ticks; });
+    task->SetInterval(10);
     host.Advance(100);
     EXPECT_EQ(ticks, 10);
 }

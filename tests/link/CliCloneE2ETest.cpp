@@ -7,14 +7,12 @@
 #include <cstdio>
 #include <string>
 
-#include "ClfResult.h"
 #include "ClfTestSupport.h"
 #include "CliProcess.h"
-#include "MemoryMap.h"
 #include "ModelType.h"
+#include "SavedImage.h"
 #include "SimProcess.h"
-#include "cmcClfFile.h"
-#include "datCh.h"
+#include "cmcEeprom.h"
 #include "indDocument.h"
 
 namespace {
@@ -22,27 +20,6 @@ namespace {
 void SetWord(cmcEeprom& image, int address, int value) {
     const uint8_t bytes[] = {static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)};
     image.WriteBlock(address, bytes, 2);
-}
-
-// The template of a model type with channel 1 in use and further changes,
-// saved as a clone file.
-std::string SavedImage(int model, const std::string& name, void (*change)(cmcEeprom&)) {
-    cmcEeprom image;
-    image.Resize(MemoryMap::ImageSize);
-    EXPECT_EQ(indDocument::LoadTemplateFile(indDocument::InitialFilePath(model), image), ClfOk);
-    datCh channel(&image);
-    channel.Decode(ChannelKindOf(model), 0);
-    channel.SetUsed(true);
-    channel.SetRxFreq(446006250);
-    channel.SetTxFreq(446006250);
-    channel.Encode();
-    change(image);
-    cmcClfFile file;
-    file.AttachTarget(&image);
-    file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
-    const std::string path = ::testing::TempDir() + name;
-    WriteWholeFile(path, file.FormatText({{0, MemoryMap::LongMapEnd}}));
-    return path;
 }
 
 }  // namespace
@@ -75,7 +52,8 @@ TEST(CliCloneE2E, FailuresExitWithTheCloneResultCode) {
     EXPECT_EQ(RunCliBounded("radio-info --port /nonexistent/tty"), 2);
     SimProcess sim({"--fault", "silent"});
     ASSERT_TRUE(sim.Started());
-    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "' -o /dev/null"), 5);
+    const std::string file = ::testing::TempDir() + "cli_silent.clf";
+    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "' -o '" + file + "'"), 5);
     EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "'"), 64);  // -o missing: usage
 }
 
@@ -83,8 +61,8 @@ TEST(CliCloneE2E, FailuresExitWithTheCloneResultCode) {
 // information is exchanged, but no write request reaches the radio.
 TEST(CliCloneE2E, AnErrorInTheCheckListStopsTheWrite) {
     const std::string path = SavedImage(ModelBiisPmr, "cli_killer.clf", [](cmcEeprom& image) {
-        SetWord(image, 0x34E0, 2000);         // individual addresses 0..1999
-        SetWord(image, 0x34E4, 2000);         // killer address 2000: outside them
+        SetWord(image, 0x34E0, 2000);          // individual addresses 0..1999
+        SetWord(image, 0x34E4, 2000);          // killer address 2000: outside them
         SetWord(image, 0x3504 + 9 * 3, 2100);  // keeps own-ID group 3 in its range
     });
     SimProcess sim({"--map-revision", "3"});

@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"lowercase", false, 6}, FaultCase{"stop-early", false, 8},
                       FaultCase{"outside", false, 9}, FaultCase{"short-info", false, 11},
                       FaultCase{"non-bcd", false, 6}, FaultCase{"refuse-write", true, 10},
-                      FaultCase{"hangup=12", false, 5}, FaultCase{"hangup=12", true, 17}),
+                      FaultCase{"hangup=12", false, 19}, FaultCase{"hangup=12", true, 17}),
     [](const ::testing::TestParamInfo<FaultCase>& param) {
         std::string name =
             std::string(param.param.fault) + (param.param.write ? "_write" : "_read");

@@ -336,3 +336,88 @@ TEST_F(CloneDrv, TheCompletionMayStartTheNextExchange) {
     ASSERT_EQ(results.size(), 2u);
     EXPECT_EQ(results[1].code, CloneResult::Success);
 }
+
+// A device that stops carrying bytes in the middle of a write: the
+// data-sending state's time-out ends the exchange with code 5.
+TEST_F(CloneDrv, AWedgedDeviceEndsTheWriteWithTheTimeOut) {
+    struct Case {
+        const char* what;
+        void (*wedge)(cmcSerialDouble&);
+    };
+    const Case cases[] = {
+        {"unsent bytes held", [](cmcSerialDouble& d) { d.outputCount = 64; }},
+        {"nothing accepted", [](cmcSerialDouble& d) { d.acceptPerWrite = 0; }},
+    };
+    for (const Case& c : cases) {
+        *device = cmcSerialDouble();
+        radio = std::make_unique<ScriptedRadio>(*device);
+        results.clear();
+        ASSERT_TRUE(drv->StartWrite(image, {{0x80, 0x39FF}}, Keep())) << c.what;
+        time.host.AdvanceUntil([&] { return WrittenData().size() >= 20; }, 10000);
+        c.wedge(*device);
+        const uint32_t wedged = time.Now();
+        ASSERT_TRUE(RunToEnd(10000)) << c.what;
+        ASSERT_EQ(results.size(), 1u) << c.what;
+        EXPECT_EQ(results[0].code, CloneResult::TimeOut) << c.what;
+        // What the line still carried, the time-out, then the drain's.
+        EXPECT_LE(time.Now() - wedged, 3500u) << c.what;
+        EXPECT_FALSE(device->IsOpen()) << c.what;
+    }
+}
+
+// A stop request ends every kind of exchange on the next tick with code 18;
+// a write ends on a frame boundary and sends no end frame.
+TEST_F(CloneDrv, AStopRequestEndsTheExchangeOnAFrameBoundary) {
+    radio->infoAnswer.clear();
+    ASSERT_TRUE(drv->StartInformation(Keep()));
+    time.host.Advance(50);
+    drv->RequestStop();
+    ASSERT_TRUE(RunToEnd(100));
+    EXPECT_EQ(results.at(0).code, CloneResult::Stopped);
+
+    radio->statusAnswer = RadioFrame(CloneFrame::WriteStatus, {0x00});
+    ASSERT_TRUE(drv->StartWrite(image, {{0x80, 0x39FF}}, Keep()));
+    time.host.AdvanceUntil([&] { return WrittenData().size() >= 40; }, 10000);
+    drv->RequestStop();
+    ASSERT_TRUE(RunToEnd(3000));
+    EXPECT_EQ(results.at(1).code, CloneResult::Stopped);
+    const std::vector<DataFrameFields> frames = WrittenData();
+    EXPECT_LT(frames.size(), 920u);
+    for (const DataFrameFields& f : frames) {
+        EXPECT_EQ(f.count, 16);  // every frame whole
+    }
+    EXPECT_EQ(radio->Count(CloneFrame::EndOfData), 0);
+    EXPECT_FALSE(device->IsOpen());
+    drv->RequestStop();  // idle: nothing to stop, nothing kept for the next exchange
+    radio->infoAnswer = RadioInfo(0x2336, 0x0300, 38);
+    ASSERT_TRUE(drv->StartInformation(Keep()));
+    ASSERT_TRUE(RunToEnd());
+    EXPECT_EQ(results.at(2).code, CloneResult::Success);
+}
+
+TEST_F(CloneDrv, ALineLostDuringAReadIsCode19NotATimeOut) {
+    std::vector<uint8_t> part = RadioRead(pattern, 0, 0x00FF, 16);
+    part.resize(part.size() - RadioEnd().size());
+    radio->readAnswer = part;
+    ASSERT_TRUE(drv->StartRead({{0, 0x39FF}}, Keep()));
+    time.host.AdvanceUntil([&] { return drv->DataBytesDone() >= 0x100; }, 5000);
+    device->HangUp();
+    const uint32_t lost = time.Now();
+    ASSERT_TRUE(RunToEnd(5000));
+    EXPECT_EQ(results.at(0).code, CloneResult::LineLost);
+    EXPECT_LE(time.Now() - lost, 50u);
+}
+
+// The owner of a driver may destroy it from the completion (ASan checks the rest).
+TEST_F(CloneDrv, TheCompletionMayDestroyTheDriver) {
+    radio->infoAnswer = RadioInfo(0x2336, 0x0300, 38);
+    int completions = 0;
+    ASSERT_TRUE(drv->StartInformation([&](dst_CDrv_Result& r) {
+        ++completions;
+        EXPECT_EQ(r.code, CloneResult::Success);
+        drv.reset();
+    }));
+    EXPECT_TRUE(time.host.AdvanceUntil([&] { return drv == nullptr; }, 5000));
+    time.host.Advance(100);
+    EXPECT_EQ(completions, 1);
+}

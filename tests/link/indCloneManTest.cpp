@@ -25,8 +25,9 @@ class RecordingHost : public indCloneManHost {
     std::vector<indCloneProgress> updates;
 };
 
-struct CloneMan : ::testing::Test {
-    explicit CloneMan(SimConfig config = SimOnDouble::DefaultConfig()) {
+// A clone manager on a simulated radio, with recorded boxes and window calls.
+struct CloneManRig {
+    explicit CloneManRig(SimConfig config = SimOnDouble::DefaultConfig()) {
         auto d = std::make_unique<cmcSerialDouble>();
         device = d.get();
         sim = std::make_unique<SimOnDouble>(*device, std::move(config));
@@ -40,7 +41,9 @@ struct CloneMan : ::testing::Test {
         man->SetImageSize(0x4000);
         previousBox = SetCurrentMessageBoxHost(&boxes);
     }
-    ~CloneMan() override { SetCurrentMessageBoxHost(previousBox); }
+    ~CloneManRig() { SetCurrentMessageBoxHost(previousBox); }
+    CloneManRig(const CloneManRig&) = delete;
+    CloneManRig& operator=(const CloneManRig&) = delete;
 
     cmcCloneDrv::Completion Keep() {
         return [this](dst_CDrv_Result& r) { results.push_back(r); };
@@ -60,6 +63,10 @@ struct CloneMan : ::testing::Test {
     RadioIdentity identity;
     bool stored = false;
     std::vector<dst_CDrv_Result> results;
+};
+
+struct CloneMan : CloneManRig, ::testing::Test {
+    using CloneManRig::CloneManRig;
 };
 
 SimConfig WithFault(const std::string& fault) {
@@ -147,7 +154,7 @@ TEST_F(CloneMan, ReadShowsProgressOverTheRangesAndChecksTheImage) {
     ASSERT_TRUE(RunToEnd());
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].code, 0);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"off", "show", "on", "hide"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"off", "show", "hide", "on"}));
     ASSERT_GE(host.updates.size(), 3u);
     for (size_t i = 1; i < host.updates.size(); ++i) {
         EXPECT_GE(host.updates[i].done, host.updates[i - 1].done);
@@ -208,4 +215,141 @@ TEST(CloneProgress, FilledCellsAreDoneTimes33OverTotal) {
     EXPECT_EQ((indCloneProgress{100, 0}).Filled(), 0);
     EXPECT_EQ((indCloneProgress{0x3A00 / 2, 0x3A00}).Filled(), 16);
     EXPECT_EQ((indCloneProgress{0x3A00, 0x3A00}).Filled(), 33);
+}
+
+namespace {
+
+// A write of a changed image into a radio that fails partway.
+struct CloneManFailedWrite : CloneManRig {
+    explicit CloneManFailedWrite(const std::string& fault) : CloneManRig(WithFault(fault)) {
+        original.Assign(sim->Radio().Image());
+        sent.Assign(original);
+        for (int a = 0x80; a < 0x3A00; ++a) {
+            sent.SetByte(a, static_cast<uint8_t>(sent.GetByte(a) ^ 0x5A));
+        }
+    }
+    // Addresses of the ranges that the radio now holds as sent.
+    int StoredAsSent() const {
+        int n = 0;
+        for (int a = 0x80; a < 0x3A00; ++a) {
+            n += sim->Radio().Image().GetByte(a) == sent.GetByte(a) ? 1 : 0;
+        }
+        return n;
+    }
+    cmcEeprom original;
+    cmcEeprom sent;
+};
+
+std::string WithPartial(const std::string& text) {
+    const std::string::size_type blank = text.find("\n\n");
+    return text.substr(0, blank) + "\n" + GTex().GetLines("GI_Mess_CloneErr_Partial") +
+           text.substr(blank);
+}
+
+}  // namespace
+
+// A write that ends after data went out warns that the radio holds a partly
+// written image; the simulated radio holds the frames it stored before.
+TEST(CloneManPartialWrite, TheMessageWarnsOfThePartlyWrittenImage) {
+    struct Case {
+        const char* fault;
+        bool stop;  // the program stops the write itself
+        uint8_t code;
+    };
+    const Case cases[] = {
+        {"hangup=200", false, CloneResult::WriteFailed},
+        {"stall-write=150", false, CloneResult::TimeOut},
+        {"noise", true, CloneResult::Stopped},
+    };
+    for (const Case& c : cases) {
+        CloneManFailedWrite t(c.fault);
+        ASSERT_TRUE(t.man->StartWrite(t.sent, {{0x80, 0x39FF}}, t.Keep())) << c.fault;
+        if (c.stop) {
+            t.time.host.AdvanceUntil([&] { return t.man->Progress().done > 0x1000; }, 60000);
+            t.man->Stop();
+        }
+        ASSERT_TRUE(t.RunToEnd()) << c.fault;
+        ASSERT_EQ(t.results.size(), 1u) << c.fault;
+        EXPECT_EQ(t.results[0].code, c.code) << c.fault;
+        ASSERT_EQ(t.boxes.Boxes().size(), 1u) << c.fault;
+        EXPECT_EQ(t.boxes.Boxes()[0].text, WithPartial(CloneErrorText(c.code, 1, "/dev/ttyTEST0")))
+            << c.fault;
+        const int stored = t.StoredAsSent();
+        EXPECT_GT(stored, 0) << c.fault;
+        EXPECT_LT(stored, 0x3A00 - 0x80) << c.fault;
+    }
+}
+
+TEST_F(CloneMan, TheProgressEndsBeforeTheMessageAndHintsMayBeTheProgramsOwn) {
+    // Notes each message in the host's calls.
+    struct OrderedBox : cmcMessageBoxHost {
+        cmcMbResult Show(const std::string&, const std::string& shown, cmcMbButtons,
+                         cmcMbIcon) override {
+            calls->push_back("message");
+            text = shown;
+            return cmcMbResult::Ok;
+        }
+        std::vector<std::string>* calls = nullptr;
+        std::string text;
+    } box;
+    box.calls = &host.calls;
+    SetCurrentMessageBoxHost(&box);
+    man->SetHintTexts({{1, "- own port hint"}, {3, "- own speed hint"}});
+    // The read handler may show messages of its own: they come after the progress too.
+    man->SetReadHandler([&](dst_CDrv_Result&) { host.calls.push_back("handler"); });
+    device->failOpen = true;
+    ASSERT_TRUE(man->StartRead({{0, 0x39FF}}, Keep()));
+    host.calls.clear();
+    ASSERT_TRUE(RunToEnd());
+    SetCurrentMessageBoxHost(&boxes);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hide", "handler", "message", "on"}));
+    const std::string& text = box.text;
+    EXPECT_NE(text.find("\n- own port hint\n"), std::string::npos);
+    EXPECT_NE(text.find("\n- own speed hint"), std::string::npos);
+    EXPECT_EQ(text.find(GTex().GetText("GI_Mess_CloneErr_Check", 1)), std::string::npos);
+    EXPECT_NE(text.find(GTex().GetText("GI_Mess_CloneErr_Check", 0)), std::string::npos);
+}
+
+// The stop request is polled through every exchange; one raised before the
+// start ends the exchange before anything is sent.
+TEST(CloneManStopRequest, EndsEveryExchangeWithTheStoppedCode) {
+    for (const bool read : {false, true}) {
+        for (const bool before : {true, false}) {
+            CloneManRig t;
+            bool requested = before;
+            t.man->SetStopRequest([&] { return requested; });
+            ASSERT_TRUE(read ? t.man->StartRead({{0, 0x39FF}}, t.Keep())
+                             : t.man->StartInformation(t.Keep()));
+            if (!before) {
+                t.time.host.AdvanceUntil([&] { return !t.device->written.empty(); }, 5000);
+                requested = true;
+            }
+            ASSERT_TRUE(t.RunToEnd());
+            ASSERT_EQ(t.results.size(), 1u);
+            EXPECT_EQ(t.results[0].code, CloneResult::Stopped) << read << before;
+            EXPECT_EQ(t.device->written.empty(), before) << read << before;
+            EXPECT_EQ(t.boxes.Boxes().size(), 1u);
+        }
+    }
+}
+
+TEST(CloneManLineLost, AReadWhoseLineIsLostSaysSo) {
+    CloneManFailedWrite t("hangup=300");
+    ASSERT_TRUE(t.man->StartRead({{0, 0x39FF}}, t.Keep()));
+    ASSERT_TRUE(t.RunToEnd());
+    EXPECT_EQ(t.results.at(0).code, CloneResult::LineLost);
+    EXPECT_EQ(t.boxes.Boxes().at(0).text,
+              CloneErrorText(CloneResult::LineLost, 1, "/dev/ttyTEST0"));
+}
+
+// The owner of the manager may destroy it from a command's completion.
+TEST_F(CloneMan, TheCompletionMayDestroyTheManager) {
+    int completions = 0;
+    ASSERT_TRUE(man->StartInformation([&](dst_CDrv_Result&) {
+        ++completions;
+        man.reset();
+    }));
+    EXPECT_TRUE(time.host.AdvanceUntil([&] { return man == nullptr; }, 5000));
+    time.host.Advance(100);
+    EXPECT_EQ(completions, 1);
 }

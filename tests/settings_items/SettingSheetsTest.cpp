@@ -6,13 +6,13 @@
 
 #include "CellNames.h"
 #include "SettingSheets.h"
-#include "cliSheetSession.h"
+#include "indSheetSession.h"
 #include "cmcGTex.h"
 
 namespace {
 
 // The first cell of the open sheet whose text shows "error" or "*Yet*", or "".
-std::string BadCell(cliSheetSession& session) {
+std::string BadCell(indSheetSession& session) {
     cuiSheet& sheet = *session.Sheet();
     for (int r = 0; r < sheet.Rows(); ++r) {
         for (int c = 0; c < sheet.Columns(); ++c) {
@@ -32,7 +32,7 @@ TEST(SettingSheetsTest, EverySheetOfANewImageRendersWithoutErrorText) {
     int rendered = 0;
     for (int model = 0; model < ModelTypeCount; ++model) {
         for (bool maker : {false, true}) {
-            cliSheetSession session;
+            indSheetSession session;
             session.Document().ChangeModelType(model, false);
             ASSERT_TRUE(session.Document().NewFile());
             if (maker) {
@@ -53,7 +53,7 @@ TEST(SettingSheetsTest, EverySheetOfANewImageRendersWithoutErrorText) {
 }
 
 TEST(SettingSheetsTest, SetModeAccessLineFollowsTheMakerOption) {
-    cliSheetSession session;
+    indSheetSession session;
     session.Document().ChangeModelType(ModelPmr, false);
     ASSERT_TRUE(session.Document().NewFile());
     cmcEeprom& image = session.Document().WorkingImage();
@@ -74,7 +74,7 @@ TEST(SettingSheetsTest, CommonSheetKeepsTheLinesOfTheModelType) {
         bool dataPort;
     } cases[] = {{ModelLmr, false, false}, {ModelPmr, true, false}, {ModelBiisPmr, true, true}};
     for (const auto& c : cases) {
-        cliSheetSession session;
+        indSheetSession session;
         session.Document().ChangeModelType(c.model, false);
         ASSERT_TRUE(session.Document().NewFile());
         ASSERT_TRUE(session.ShowSheet("[St_Common]GI_Sheet_Common"));

@@ -39,6 +39,7 @@ struct Counted {
 constexpr Counted kCounted[] = {
     {"bad-checksum", &SimFaults::badChecksum},
     {"hangup", &SimFaults::hangup},
+    {"stall-write", &SimFaults::stallWrite},
 };
 
 }  // namespace

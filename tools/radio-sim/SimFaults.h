@@ -14,6 +14,7 @@ struct SimFaults {
     bool refuseWrite = false;   // write status not 0
     bool noise = false;         // random bytes (never 0xFE) between frames
     int hangup = 0;             // closes the line after N frames of an exchange
+    int stallWrite = 0;         // stops reading the line after N data frames of a write
     bool corruptStore = false;  // one byte stored during a write is corrupted
 };
 

@@ -6,9 +6,9 @@
 
 const char SimUsage[] =
     "usage: orvane-radio-sim [--image FILE] [--map-revision N] [--info-hex HEX]\n"
-    "                        [--link PATH] [--save FILE] [--pace] [--fault KIND]...\n"
+    "                        [--link PATH] [--save FILE] [--pace] [--fault KIND]... [--help]\n"
     "KIND: silent, bad-checksum=N, lowercase, stop-early, outside, short-info, non-bcd,\n"
-    "      refuse-write, noise, hangup=N, corrupt-store\n";
+    "      refuse-write, noise, hangup=N, stall-write=N, corrupt-store\n";
 
 namespace {
 
@@ -29,6 +29,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
         const std::string& a = args[i];
         if (a == "--pace") {
             options.pace = true;
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
+            options.help = true;
             continue;
         }
         if (i + 1 >= args.size()) {

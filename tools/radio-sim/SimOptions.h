@@ -15,6 +15,7 @@ struct SimOptions {
     std::string saveFile;       // --save FILE
     bool pace = false;          // --pace
     SimFaults faults;           // --fault KIND, repeatable
+    bool help = false;          // --help or -h: print the usage and exit
 };
 
 // False with a message on a bad command line.

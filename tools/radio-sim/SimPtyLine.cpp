@@ -17,6 +17,8 @@ namespace {
 
 constexpr int Chunk = 64;  // bytes moved at a time while pacing
 constexpr int IdlePollMs = 20;
+// A write whose frames stop coming for this long is given up, as a radio does.
+constexpr int64_t WriteGiveUpUs = 2000 * 1000;
 
 // Bytes that follow the previous ones closely (the line was not idle for more
 // than a moment) cross the line straight after them.
@@ -117,17 +119,22 @@ void SimPtyLine::Serve(SimRadio& radio, bool pace, const volatile std::sig_atomi
     int64_t heldUntil = 0;   // also: the line from the program is busy until then
     int64_t sendFreeAt = 0;  // the line towards the program is busy until then
     std::vector<uint8_t> frame;
+    int64_t lastInput = NowUs();
     while (!stop) {
         const int64_t now = NowUs();
+        if (radio.Writing() && now - lastInput > WriteGiveUpUs) {
+            radio.AbandonWrite();
+        }
         // Input: read when the previous bytes have crossed the line.
         if (!held.empty() && now >= heldUntil) {
             radio.Receive(held.data(), static_cast<int>(held.size()), heldBaud);
             held.clear();
         }
-        if (held.empty()) {
+        if (held.empty() && !radio.StopsReading()) {
             uint8_t buffer[4096];
             const ssize_t n = read(master_, buffer, pace ? Chunk : sizeof buffer);
             if (n > 0) {
+                lastInput = now;
                 held.assign(buffer, buffer + n);
                 heldBaud = LineBaud();
                 heldUntil = pace ? NextFree(heldUntil, now, n * ByteTimeUs()) : now;
@@ -173,7 +180,8 @@ void SimPtyLine::Serve(SimRadio& radio, bool pace, const volatile std::sig_atomi
             waitUs = std::min(waitUs, sendFreeAt - now);
         }
         waitUs = std::max<int64_t>(0, waitUs);
-        const short events = static_cast<short>((held.empty() ? POLLIN : 0) | (full ? POLLOUT : 0));
+        const bool reading = held.empty() && !radio.StopsReading();
+        const short events = static_cast<short>((reading ? POLLIN : 0) | (full ? POLLOUT : 0));
         pollfd p{master_, events, 0};
         const timespec timeout{static_cast<time_t>(waitUs / 1000000),
                                static_cast<long>(waitUs % 1000000) * 1000};

@@ -29,7 +29,7 @@ SimRadio::SimRadio(SimConfig config)
 }
 
 void SimRadio::Receive(const uint8_t* bytes, int length, int lineBaud) {
-    for (int i = 0; i < length && !hangUp_; ++i) {
+    for (int i = 0; i < length && !hangUp_ && !stalled_; ++i) {
         if (assembler_.Feed(bytes[i]) == cmcFrameAssembler::Event::Frame) {
             TakeProgramFrame(assembler_.Frame(), lineBaud);
         }
@@ -46,12 +46,20 @@ bool SimRadio::TakeFrame(std::vector<uint8_t>& bytes) {
     return true;
 }
 
+void SimRadio::AbandonWrite() {
+    if (writing_) {
+        Log("write interrupted after " + std::to_string(writeFrames_) + " frames, " +
+            std::to_string(writeBytes_) + " bytes stored");
+    }
+    writing_ = false;
+}
+
 void SimRadio::Hung() {
+    AbandonWrite();
     hangUp_ = false;
     exchangeFrames_ = 0;
     out_.clear();
     assembler_.Reset();
-    writing_ = false;
     speed_ = 9600;
 }
 
@@ -214,6 +222,7 @@ void SimRadio::TakeWriteData(const cmcBuff& frame) {
     ++writeFrames_;
     writeBytes_ += count;
     written_.WriteBlock(fields.address, fields.data.data(), count);
+    config_.image.WriteBlock(fields.address, fields.data.data(), count);
     for (int i = 0; i < count; ++i) {
         writtenMap_[static_cast<size_t>(fields.address + i)] = true;
     }
@@ -221,15 +230,16 @@ void SimRadio::TakeWriteData(const cmcBuff& frame) {
         (writeFrames_ == 1 || writeFrames_ == CorruptFrame)) {
         corruptAddress_ = fields.address;
     }
+    if (config_.faults.stallWrite > 0 && writeFrames_ >= config_.faults.stallWrite) {
+        stalled_ = true;
+        Log("stopped reading after " + std::to_string(writeFrames_) + " frames of a write");
+    }
 }
 
 void SimRadio::EndWrite() {
     writing_ = false;
     hasWrite_ = true;
-    // The radio stores what it received; corrupt-store spoils one byte of it.
-    for (const AddressRange& r : WrittenRanges()) {
-        config_.image.WriteBlock(r.start, written_.Data() + r.start, r.end - r.start + 1);
-    }
+    // The radio has stored every frame as it came; corrupt-store spoils one byte of it.
     if (corruptAddress_ >= 0) {
         config_.image.SetByte(corruptAddress_,
                               static_cast<uint8_t>(config_.image.GetByte(corruptAddress_) ^ 0xFF));

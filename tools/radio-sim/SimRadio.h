@@ -38,11 +38,19 @@ class SimRadio {
     // After hangup=N: the line is to be closed now. Hung() starts afresh.
     bool WantsHangUp() const { return hangUp_; }
     void Hung();
+    // A write whose frames stopped coming (the program was stopped, the cable
+    // pulled): the radio gives it up and keeps what it stored.
+    bool Writing() const { return writing_; }
+    void AbandonWrite();
+    // After stall-write=N: the radio reads nothing more from the line.
+    bool StopsReading() const { return stalled_; }
 
     // Lines for the log: what the radio did.
     std::vector<std::string> TakeEvents();
 
     int Speed() const { return speed_; }
+    // What the radio holds: a write stores every data frame as it arrives, so
+    // an interrupted write leaves the image partly written.
     const cmcEeprom& Image() const { return config_.image; }
     // What the last finished write sent: the bytes and their ranges.
     bool HasWrite() const { return hasWrite_; }
@@ -67,6 +75,7 @@ class SimRadio {
     std::vector<std::string> events_;
     int exchangeFrames_ = 0;
     bool hangUp_ = false;
+    bool stalled_ = false;
     uint32_t random_;
 
     bool writing_ = false;

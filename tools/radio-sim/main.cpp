@@ -45,6 +45,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane-radio-sim: %s\n%s", error.c_str(), SimUsage);
         return 2;
     }
+    if (options.help) {
+        std::fputs(SimUsage, stdout);
+        return 0;
+    }
     SimConfig config;
     config.mapRevision = options.mapRevision;
     config.info = options.info.empty() ? DefaultInfo() : options.info;

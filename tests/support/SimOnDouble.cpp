@@ -22,6 +22,9 @@ void SimOnDouble::Take(const uint8_t* bytes, int length) {
     while (radio_.TakeFrame(frame)) {
         device_.Feed(frame);
     }
+    if (radio_.StopsReading()) {
+        device_.outputCount = StalledOutput;  // what it was sent stays unsent for good
+    }
     if (radio_.WantsHangUp()) {
         device_.HangUp();
         radio_.Hung();

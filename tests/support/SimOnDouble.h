@@ -11,6 +11,9 @@
 class SimOnDouble {
   public:
     SimOnDouble(cmcSerialDouble& device, SimConfig config);
+    // Bytes the device reports unsent once the radio has stopped reading.
+    static constexpr int StalledOutput = 64;
+
     SimRadio& Radio() { return radio_; }
 
     // A radio of map revision 3 (unless told) holding a valid default image.

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "cmcStopSignals.h"
+
+// The first stop signal is only a request; a second, of any of the three,
+// ends the program at once; the handlers found are restored afterwards.
+TEST(StopSignalsDeathTest, TheFirstSignalIsARequestTheSecondEndsTheProgram) {
+    EXPECT_EXIT(
+        {
+            cmcStopSignals signals;
+            std::raise(SIGHUP);
+            if (cmcStopSignals::Received() != SIGHUP) {
+                std::_Exit(1);
+            }
+            std::raise(SIGTERM);
+            std::_Exit(0);
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+}
+
+TEST(StopSignals, TheHandlersFoundAreRestored) {
+    struct sigaction before {};
+    sigaction(SIGINT, nullptr, &before);
+    {
+        cmcStopSignals signals;
+        EXPECT_EQ(cmcStopSignals::Received(), 0);
+        struct sigaction during {};
+        sigaction(SIGINT, nullptr, &during);
+        EXPECT_NE(during.sa_handler, before.sa_handler);
+    }
+    struct sigaction after {};
+    sigaction(SIGINT, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+}

@@ -1,0 +1,269 @@
+// Hostile input to the radio commands of orvane-cli, against the simulator
+// where a radio is needed: each case one command line, its exit status, what
+// its messages must and must not say and what the radio saw. Signals during a
+// write stop it cleanly; an image read but not saved is kept.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ClfTestSupport.h"
+#include "CliProcess.h"
+#include "ModelType.h"
+#include "SavedImage.h"
+#include "SimProcess.h"
+#include "cliReadOutput.h"
+#include "cmcEeprom.h"
+#include "cmcMessageBox.h"
+#include "indDocument.h"
+
+namespace {
+
+// A clone file that the warning check list lets be written.
+const std::string& WritableFile() {
+    static const std::string path = SavedImage(ModelPmr, "hostile_writable.clf", [](cmcEeprom&) {});
+    return path;
+}
+
+std::string Scratch() {
+    const std::string dir = ::testing::TempDir() + "hostile_radio";
+    mkdir(dir.c_str(), 0777);
+    return dir;
+}
+
+std::string Expand(std::string text, const std::string& device) {
+    const std::pair<std::string, std::string> words[] = {
+        {"{DEV}", device}, {"{FILE}", WritableFile()}, {"{DIR}", Scratch()}};
+    for (const auto& [word, value] : words) {
+        for (std::string::size_type at; (at = text.find(word)) != std::string::npos;) {
+            text.replace(at, word.size(), value);
+        }
+    }
+    return text;
+}
+
+struct HostileCase {
+    const char* name;
+    std::vector<std::string> sim;  // the simulator's arguments; none started when empty
+    const char* command;  // shell words; {DEV} the radio, {FILE} a clone file, {DIR} a folder
+    int status;
+    std::vector<std::string> says;   // on stderr
+    std::vector<std::string> never;  // not on stderr
+    const char* radioSaw;            // a line of the simulator, or nullptr
+    const char* radioNeverSaw;       // likewise
+};
+
+const HostileCase kCases[] = {
+    {"write_empty_port",
+     {},
+     "write --port '' '{FILE}' --yes",
+     64,
+     {"option --port names no serial device (it is empty)"},
+     {},
+     nullptr,
+     nullptr},
+    {"write_blank_port",
+     {},
+     "write --port '  ' '{FILE}' --yes",
+     64,
+     {"option --port names no serial device (it is blank)"},
+     {},
+     nullptr,
+     nullptr},
+    {"read_empty_port",
+     {},
+     "read --port '' -o '{DIR}/empty.clf'",
+     64,
+     {"(it is empty)"},
+     {},
+     nullptr,
+     nullptr},
+    {"radio_info_blank_port",
+     {},
+     "radio-info --port ' '",
+     64,
+     {"(it is blank)"},
+     {},
+     nullptr,
+     nullptr},
+    {"verify_takes_no_port", {}, "verify --port '' '{FILE}'", 64, {"--port"}, {}, nullptr, nullptr},
+    {"read_into_a_missing_folder",
+     {"--map-revision", "3"},
+     "read --port '{DEV}' -o '{DIR}/missing/r.clf'",
+     1,
+     {"{DIR}/missing/r.clf cannot be saved: its folder", "nothing was read"},
+     {},
+     nullptr,
+     "info at"},
+    {"read_onto_a_folder",
+     {"--map-revision", "3"},
+     "read --port '{DEV}' -o '{DIR}'",
+     1,
+     {"cannot be saved: it is a folder"},
+     {},
+     nullptr,
+     "info at"},
+    {"read_whose_line_is_lost",
+     {"--fault", "hangup=12"},
+     "read --port '{DEV}' -o '{DIR}/lost.clf'",
+     19,
+     {"The connection to the radio was lost."},
+     {"did not answer in time"},
+     "hangup after",
+     nullptr},
+    {"read_of_bad_data_with_the_commands_own_hints",
+     {"--fault", "bad-checksum=7"},
+     "read --port '{DEV}' --high-speed -o '{DIR}/bad.clf'",
+     6,
+     {" bytes\nThe radio sent data that could not be understood.",
+      "- Check that --port names the serial device", "try again without --high-speed."},
+     {"Port menu", "high speed setting"},
+     nullptr,
+     nullptr},
+    {"write_whose_line_is_lost",
+     {"--map-revision", "3", "--fault", "hangup=60"},
+     "write --port '{DEV}' '{FILE}' --yes",
+     17,
+     {" bytes\nSending to the radio failed.\nThe radio may now hold a partly written image"},
+     {},
+     "write interrupted after",
+     nullptr},
+};
+
+void PrintTo(const HostileCase& c, std::ostream* os) {
+    *os << c.command;
+}
+
+class CliCloneHostile : public ::testing::TestWithParam<HostileCase> {};
+
+}  // namespace
+
+TEST_P(CliCloneHostile, IsRefusedOrReportedWithItsStatusAndMessage) {
+    const HostileCase& c = GetParam();
+    std::unique_ptr<SimProcess> sim;
+    if (!c.sim.empty()) {
+        sim = std::make_unique<SimProcess>(c.sim);
+        ASSERT_TRUE(sim->Started());
+    }
+    const std::string device = sim ? sim->Device() : "";
+    const std::string err = Scratch() + "/" + c.name + ".err";
+    EXPECT_EQ(RunCliBounded(Expand(c.command, device), "/dev/null", err), c.status);
+    const std::string said = ReadWholeFile(err);
+    for (const std::string& s : c.says) {
+        EXPECT_NE(said.find(Expand(s, device)), std::string::npos) << s << "\nin:\n" << said;
+    }
+    for (const std::string& s : c.never) {
+        EXPECT_EQ(said.find(s), std::string::npos) << s << "\nin:\n" << said;
+    }
+    if (c.radioSaw != nullptr) {
+        EXPECT_TRUE(sim->WaitForLine(c.radioSaw, 2000)) << c.radioSaw;
+    }
+    if (c.radioNeverSaw != nullptr) {
+        EXPECT_FALSE(sim->WaitForLine(c.radioNeverSaw, 300)) << c.radioNeverSaw;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Radio, CliCloneHostile, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<HostileCase>& p) {
+                             return std::string(p.param.name);
+                         });
+
+// SIGINT, SIGTERM or SIGHUP during a write: the write stops at a frame
+// boundary, the radio is left partly written and the program says so and
+// exits with its status for an interrupted command.
+TEST(CliCloneSignals, AWriteStopsCleanlyAndSaysTheRadioMustBeWrittenAgain) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SimProcess sim({"--map-revision", "3", "--pace"});
+        ASSERT_TRUE(sim.Started());
+        const std::string err = Scratch() + "/signal.err";
+        std::remove(err.c_str());
+        const int pid = StartCli(
+            {"write", "--port", sim.Device(), WritableFile(), "--high-speed", "--yes"}, err);
+        ASSERT_GT(pid, 0);
+        // Some of the image is on its way: the progress bar has a filled cell.
+        for (int waited = 0; waited < 20000 && ReadWholeFile(err).find('#') == std::string::npos;
+             waited += 20) {
+            usleep(20 * 1000);
+        }
+        kill(pid, signal);
+        const int status = WaitCli(pid, 20000);
+        const std::string said = ReadWholeFile(err);
+        ASSERT_TRUE(WIFEXITED(status)) << signal << "\n" << said;
+        EXPECT_EQ(WEXITSTATUS(status), 43) << said;
+        EXPECT_NE(said.find(" bytes\nThe exchange with the radio was stopped.\nThe radio may now "
+                            "hold a partly written image"),
+                  std::string::npos)
+            << said;
+        EXPECT_NE(said.find("again before using it.\norvane-cli: stopped by signal " +
+                            std::to_string(signal)),
+                  std::string::npos)
+            << said;
+        // The radio gives the write up holding some of the image, not all of it.
+        ASSERT_TRUE(sim.WaitForLine("write interrupted after", 5000)) << signal;
+        for (const std::string& line : sim.Lines()) {
+            if (line.rfind("write interrupted after", 0) == 0) {
+                const int stored = std::atoi(line.substr(line.find(", ") + 2).c_str());
+                EXPECT_GT(stored, 0) << line;
+                EXPECT_LT(stored, 14720) << line;
+            }
+        }
+        EXPECT_FALSE(sim.HasLine("write at")) << signal;
+    }
+}
+
+// The image of a read that cannot be saved where asked is kept in the data
+// folder, named in the message, and opens as the image that was read.
+TEST(CliReadOutput, AnImageThatCannotBeSavedIsKeptInTheDataFolder) {
+    const std::string data = Scratch() + "/data-home";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    cmcScriptedMessageBox boxes;
+    cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&boxes);
+    indDocument read;
+    read.Start();
+    ASSERT_EQ(read.OpenFile(WritableFile()), 0);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveReadOutput(read, Scratch() + "/no-such-folder/out.clf"));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    SetCurrentMessageBoxHost(previous);
+    unsetenv("XDG_DATA_HOME");
+    const std::string::size_type at = said.find("it was kept in " + data + "/Orvane/");
+    ASSERT_NE(at, std::string::npos) << said;
+    const std::string kept = said.substr(at + 15, said.find('\n', at) - at - 15);
+    indDocument opened;
+    opened.Start();
+    SetCurrentMessageBoxHost(&boxes);
+    ASSERT_EQ(opened.OpenFile(kept), 0) << kept;
+    SetCurrentMessageBoxHost(previous);
+    EXPECT_TRUE(std::equal(read.WorkingImage().Data(), read.WorkingImage().Data() + 0x3A00,
+                           opened.WorkingImage().Data()));
+}
+
+TEST(CliReadOutput, TheDataFolderFollowsXdgDataHomeThenHome) {
+    struct Case {
+        const char* xdg;  // nullptr: unset
+        const char* home;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/x/data", "/h", "/x/data/Orvane"},
+        {"relative", "/h", "/h/.local/share/Orvane"},
+        {nullptr, "/h", "/h/.local/share/Orvane"},
+        {nullptr, nullptr, ""},
+    };
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "";
+    for (const Case& c : cases) {
+        c.xdg != nullptr ? setenv("XDG_DATA_HOME", c.xdg, 1) : unsetenv("XDG_DATA_HOME");
+        c.home != nullptr ? setenv("HOME", c.home, 1) : unsetenv("HOME");
+        EXPECT_EQ(ReadFallbackDirectory(), c.folder);
+    }
+    unsetenv("XDG_DATA_HOME");
+    home != nullptr ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
+}

@@ -1,0 +1,236 @@
+// orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
+// program and saves a picture of it. NAME is about, port, progress or info;
+// progress and info talk to a radio (the simulator) on DEVICE. NAME icons
+// shows the tree and tool-bar image lists, one row each, in index order.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPalette>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "cmcGTex.h"
+#include "cmcInternalError.h"
+#include "cmcTimerHost.h"
+#include "cuiInformation.h"
+#include "indCloneCommands.h"
+#include "indCloneMan.h"
+#include "indDocument.h"
+#include "indDocumentContext.h"
+#include "uiAboutBox.h"
+#include "uiCloneProgress.h"
+#include "uiIcons.h"
+#include "uiPortDialog.h"
+
+namespace {
+
+constexpr int LimitMs = 60000;
+
+struct Options {
+    std::string name;
+    std::string out;
+    std::string port;
+    bool dark = false;
+};
+
+int Fail(const std::string& text) {
+    std::fprintf(stderr, "orvane-shots: %s\n", text.c_str());
+    return 1;
+}
+
+// Prints how long a window took from the command to its first paint.
+class FirstPaint : public QObject {
+  public:
+    FirstPaint(QWidget* window, const QElapsedTimer& since) : QObject(window), since_(since) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            std::fprintf(stderr, "orvane-shots: %s painted %lld ms after the command\n",
+                         watched->metaObject()->className(),
+                         static_cast<long long>(since_.elapsed()));
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+  private:
+    QElapsedTimer since_;
+};
+
+// Saves the window's picture once it has been painted, then ends the loop.
+void SaveWhenShown(QWidget* window, const std::string& out) {
+    QTimer::singleShot(300, window, [window, out] {
+        const bool saved = window->grab().save(QString::fromStdString(out));
+        if (!saved) {
+            std::fprintf(stderr, "orvane-shots: cannot write %s\n", out.c_str());
+        }
+        QApplication::exit(saved ? 0 : 1);
+    });
+}
+
+void UseDarkPalette() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(45, 45, 48));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 32));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(58, 58, 62));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    p.setColor(QPalette::Highlight, QColor(61, 126, 214));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    QApplication::setPalette(p);
+}
+
+// The radio commands on the program's timer tasks, pumped from the Qt loop.
+class RadioSession {
+  public:
+    explicit RadioSession(const std::string& device)
+        : commands_(document_, manager_), context_(document_, menu_, GTex()) {
+        document_.Start();
+        manager_.SetLinkSettings([device] { return indLinkSettings{1, false, device}; });
+        pump_.setInterval(2);
+        QObject::connect(&pump_, &QTimer::timeout, [] { DefaultLoopTimerHost().RunDue(); });
+        pump_.start();
+    }
+    indCloneMan& Manager() { return manager_; }
+    indCloneCommands& Commands() { return commands_; }
+    indDocumentContext& Context() { return context_; }
+
+  private:
+    class NoMenu : public indCommands {};
+    indDocument document_;
+    indCloneMan manager_;
+    indCloneCommands commands_;
+    NoMenu menu_;
+    indDocumentContext context_;
+    QTimer pump_;
+};
+
+// Grabs the progress window once half of the bar is filled.
+class ShotHost : public uiCloneProgressHost {
+  public:
+    ShotHost(cmcGTex& texts, std::string out) : uiCloneProgressHost(nullptr, texts), out_(out) {}
+    void UpdateProgress(const indCloneProgress& progress) override {
+        uiCloneProgressHost::UpdateProgress(progress);
+        if (!saved_ && Window() != nullptr && progress.Filled() >= indCloneProgress::Cells / 2) {
+            saved_ = Window()->grab().save(QString::fromStdString(out_));
+        }
+    }
+    bool Saved() const { return saved_; }
+
+  private:
+    std::string out_;
+    bool saved_ = false;
+};
+
+int ShowProgress(const Options& o) {
+    RadioSession session(o.port);
+    ShotHost host(GTex(), o.out);
+    session.Manager().SetHost(&host);
+    session.Commands().SetFinished(
+        [&](int outcome) { QApplication::exit(host.Saved() && outcome == 0 ? 0 : 1); });
+    if (!session.Commands().ReadRadioImage()) {
+        return Fail("the read did not start");
+    }
+    QTimer::singleShot(LimitMs, [] { QApplication::exit(1); });
+    return QApplication::exec();
+}
+
+int ShowInfo(const Options& o) {
+    RadioSession session(o.port);
+    session.Commands().SetHooks(
+        {nullptr, [&] { SaveWhenShown(ShowCloneInformation(nullptr, session.Context()), o.out); }});
+    session.Commands().SetFinished([](int outcome) {
+        if (outcome != 0) {
+            QApplication::exit(1);
+        }
+    });
+    if (!session.Commands().CloneInfo()) {
+        return Fail("the information exchange did not start");
+    }
+    QTimer::singleShot(LimitMs, [] { QApplication::exit(1); });
+    return QApplication::exec();
+}
+
+int ShowAbout(const Options& o) {
+    QElapsedTimer since;
+    since.start();
+    uiAboutBox* box = ShowAboutBox(nullptr, GTex(), nullptr);
+    new FirstPaint(box, since);
+    SaveWhenShown(box, o.out);
+    return QApplication::exec();
+}
+
+int ShowPort(const Options& o) {
+    QElapsedTimer since;
+    since.start();
+    uiPortDialog dialog(GTex(), 3, nullptr);
+    new FirstPaint(&dialog, since);
+    dialog.show();
+    SaveWhenShown(&dialog, o.out);
+    return QApplication::exec();
+}
+
+int ShowIcons(const Options& o) {
+    QWidget sheet;
+    auto* grid = new QGridLayout(&sheet);
+    const auto row = [grid](int r, int count, QIcon (*icon)(int)) {
+        for (int i = 0; i < count; ++i) {
+            auto* label = new QLabel;
+            label->setPixmap(icon(i).pixmap(16, 16));
+            grid->addWidget(label, r, i);
+        }
+    };
+    row(0, uiIcons::TreeCount, uiIcons::Tree);
+    row(1, uiIcons::ToolBarCount, uiIcons::ToolBar);
+    sheet.show();
+    SaveWhenShown(&sheet, o.out);
+    return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    SetProgramPath(argv[0]);
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--port" && i + 1 < argc) {
+            o.port = argv[++i];
+        } else if (arg == "--dark") {
+            o.dark = true;
+        } else if (o.name.empty()) {
+            o.name = arg;
+        } else {
+            o.out = arg;
+        }
+    }
+    const std::map<std::string, std::function<int(const Options&)>> shots = {
+        {"about", ShowAbout},
+        {"port", ShowPort},
+        {"progress", ShowProgress},
+        {"info", ShowInfo},
+        {"icons", ShowIcons}};
+    const auto shot = shots.find(o.name);
+    if (shot == shots.end() || o.out.empty() ||
+        ((o.name == "progress" || o.name == "info") && o.port.empty())) {
+        return Fail(
+            "usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
+    }
+    if (o.dark) {
+        UseDarkPalette();
+    }
+    QApplication::setWindowIcon(uiIcons::Application());
+    return shot->second(o);
+}

@@ -1,0 +1,86 @@
+#include "cuiInformation.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "cmcGTex.h"
+#include "cuiSheet.h"
+#include "indDocumentContext.h"
+#include "uiOverlayStyle.h"
+#include "uiPlacement.h"
+#include "uiSheetView.h"
+
+namespace {
+
+constexpr int PanelBorder = 8;
+constexpr int Bevel = 2;
+constexpr int ButtonMargin = 5;
+
+}  // namespace
+
+cuiInformation::cuiInformation(QWidget* owner, const QString& caption, cmcGTex& texts,
+                               std::unique_ptr<cuiSheet> sheet, indActiveCell& handler)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      owner_(owner) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption);
+
+    // A panel across the top: raised outer bevel, a border of 8 pixels, and a
+    // lowered inner bevel right around the sheet.
+    auto* panel = new QFrame(this);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(Bevel);
+    auto* inner = new QFrame(panel);
+    inner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    inner->setLineWidth(Bevel);
+    view_ = new uiSheetView(std::move(sheet), handler, inner);
+    auto* innerLayout = new QVBoxLayout(inner);
+    innerLayout->setContentsMargins(0, 0, 0, 0);
+    innerLayout->addWidget(view_);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(PanelBorder, PanelBorder, PanelBorder, PanelBorder);
+    panelLayout->addWidget(inner);
+
+    // Below the panel the form grows by the button's height + 10; the button
+    // sits 5 pixels from the right and bottom edges.
+    button_ = new QPushButton(Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0)), this);
+    button_->setDefault(true);
+    connect(button_, &QPushButton::clicked, this, &QDialog::close);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, ButtonMargin, ButtonMargin, ButtonMargin);
+    buttonRow->addStretch();
+    buttonRow->addWidget(button_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel);
+    layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    if (owner_ != nullptr) {
+        owner_->setEnabled(false);
+        setEnabled(true);  // a window stays usable while its disabled owner waits
+    }
+    adjustSize();
+    CentreOver(*this, owner_);
+    show();
+    button_->setFocus();
+}
+
+cuiInformation::~cuiInformation() {
+    if (owner_ != nullptr) {
+        owner_->setEnabled(true);
+        owner_->activateWindow();
+        owner_->setFocus();
+    }
+}
+
+cuiInformation* ShowCloneInformation(QWidget* owner, indDocumentContext& context) {
+    return new cuiInformation(owner, Qs(context.Texts().GetText("GI_Sys_AppTitle", 0)),
+                              context.Texts(), context.MakeSheet("GI_Sheet_CloneInfo"),
+                              context.Handler());
+}
