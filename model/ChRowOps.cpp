@@ -56,6 +56,10 @@ void Refuse(const char* name) {
 
 }  // namespace
 
+bool MayDeleteInsert(uint8_t kind) {
+    return IsChannelKind(kind) && (KindInfo(kind).flags & KindMayClear) != 0;
+}
+
 bool RowCopy(datClipCh& clipboard, datRowRequest& req, datCh& rec, datRowBounds bounds) {
     const Rows r = Clipped(Operated(req, rec), bounds);
     if (!Inside(rec.Row(), bounds) || r.Count() < 1) {
@@ -129,7 +133,7 @@ bool RowClear(const cmcEeprom& templateImage, datRowRequest& req, datCh& rec, da
 
 bool RowDelete(datRowRequest& req, datCh& rec, datRowBounds bounds) {
     const Rows selected = Clipped(Operated(req, rec), bounds);
-    if (!MayClear(rec) || selected.Count() < 1) {
+    if (!MayDeleteInsert(rec.Kind()) || selected.Count() < 1) {
         return false;
     }
     const int first = std::min(selected.first, rec.Row());
@@ -167,7 +171,7 @@ bool RowDelete(datRowRequest& req, datCh& rec, datRowBounds bounds) {
 bool RowInsert(datRowRequest& req, datCh& rec, datRowBounds bounds) {
     // The channel after the last one of the bank is a valid place to insert.
     const Rows r = Clipped(Operated(req, rec), {bounds.first, bounds.last + 1});
-    if (!MayClear(rec) || r.Count() < 1) {
+    if (!MayDeleteInsert(rec.Kind()) || r.Count() < 1) {
         return false;
     }
     // The inserts are posted: count them, since the total grows only when they are carried out.

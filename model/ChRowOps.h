@@ -32,6 +32,11 @@ struct datRowBounds {
     int last;
 };
 
+// Whether delete and insert apply to rows of kind: they move channels through
+// the channel memory and resize banks, so only channel kinds whose rows may be
+// cleared qualify. The pop-up menu disables the two entries for other kinds.
+bool MayDeleteInsert(uint8_t kind);
+
 // Each returns true when it changed the image or the clipboard.
 bool RowCopy(datClipCh& clipboard, datRowRequest& req, datCh& rec, datRowBounds bounds);
 bool RowPaste(datClipCh& clipboard, datRowRequest& req, datCh& rec, datRowBounds bounds);
@@ -40,6 +45,7 @@ bool RowPaste(datClipCh& clipboard, datRowRequest& req, datCh& rec, datRowBounds
 bool RowCarry(datRowRequest& req, datCh& rec, datRowBounds bounds, int direction);
 bool RowClear(const cmcEeprom& templateImage, datRowRequest& req, datCh& rec, datRowBounds bounds);
 // Posts one event 27 per row; the channels go when the main window hears them.
+// Delete and insert do nothing for a kind that MayDeleteInsert refuses.
 bool RowDelete(datRowRequest& req, datCh& rec, datRowBounds bounds);
 // Posts one event 26 per row while the channels fit into 256.
 bool RowInsert(datRowRequest& req, datCh& rec, datRowBounds bounds);

@@ -108,7 +108,10 @@ int BlankTail(const cmcEeprom& image, uint8_t kind, int bank) {
 
 bool InsertChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row) {
-    if (bank < 0 || bank >= Banks || !IsRow(row) || TotalChannels(image) >= ChannelCount) {
+    // The new channel opens inside the bank or just after its last channel.
+    const bool inBank = bank >= 0 && bank < Banks && row >= BankFirst(image, bank) &&
+                        row <= BankFirst(image, bank) + BankCount(image, bank);
+    if (!IsChannelKind(kind) || !inBank || !IsRow(row) || TotalChannels(image) >= ChannelCount) {
         return false;
     }
     ShiftDownFrom(image, templateImage, kind, row);
@@ -120,7 +123,9 @@ bool InsertChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kin
 
 bool DeleteChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row) {
-    if (bank < 0 || bank >= Banks || BankCount(image, bank) == 0 || !IsRow(row)) {
+    const bool inBank =
+        bank >= 0 && bank < Banks && row >= BankFirst(image, bank) && row <= BankLast(image, bank);
+    if (!IsChannelKind(kind) || !inBank || !IsRow(row)) {
         return false;
     }
     ShiftUpFrom(image, templateImage, kind, row);

@@ -39,12 +39,13 @@ int ResizeBank(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, i
 int BlankTail(const cmcEeprom& image, uint8_t kind, int bank);
 
 // Event 26: a blank channel at row, the bank's count + 1; posts 30 and 29
-// (value row). Refused (false, nothing changes) for a bank outside 0..15, a
-// row outside 0..255 or with 256 channels in use.
+// (value row). Refused (false, nothing changes) for a kind that is not a
+// channel kind, a bank outside 0..15, a row that is neither one of the bank's
+// channels nor the one just after its last, or with 256 channels in use.
 bool InsertChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row);
 // Event 27: removes channel row, the bank's count - 1; posts 31, 29 and 18
-// (value row). Refused for a bank outside 0..15 or without channels, or a row
-// outside 0..255.
+// (value row). Refused for a kind that is not a channel kind, a bank outside
+// 0..15, or a row that is not one of the bank's channels.
 bool DeleteChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row);

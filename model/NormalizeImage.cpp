@@ -77,6 +77,21 @@ constexpr RecordTable RecordTables[] = {
     {KindMskIdGroup, 8, 0x3508, 9, 9, For::BiisPmr},
 };
 
+}  // namespace
+
+bool TemplateOwnsBits(int address, uint8_t mask, int modelType) {
+    for (const TemplateBits& t : TemplateOwned) {
+        const int offset = address - t.address;
+        const bool inRun = offset >= 0 && offset % t.stride == 0 && offset / t.stride < t.count;
+        if (inRun && (t.mask & mask) != 0 && Applies(t.applies, modelType)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
 void CopyTemplateBits(cmcEeprom& image, const cmcEeprom& templ, int modelType) {
     for (const TemplateBits& t : TemplateOwned) {
         if (!Applies(t.applies, modelType)) {

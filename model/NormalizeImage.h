@@ -2,6 +2,8 @@
 // Bringing an image into the shape the program and the radio expect: run
 // before a file save and a clone write, and after a file open and a clone read.
 
+#include <cstdint>
+
 class cmcEeprom;
 struct RadioIdentity;
 
@@ -12,6 +14,12 @@ struct RadioIdentity;
 // 3. Bytes 19-20 get their default when bit 0 of byte 11 is clear.
 // 4. The derived fields are recomputed (see ImageDerived.h).
 void NormalizeImage(cmcEeprom& image, const cmcEeprom& templateImage, int modelType);
+
+// Whether step 2 takes any of the mask bits at address from the template for
+// the model type (identity, signatures and the template-owned bits; not the
+// record tables, whose fields keep the user's values). A cell stored there
+// cannot keep an edit.
+bool TemplateOwnsBits(int address, uint8_t mask, int modelType);
 
 // Whether channels off the 5 kHz and 6.25 kHz grids must be corrected before a
 // clone write: for a radio of map revision 0 or 1, or one that does not accept

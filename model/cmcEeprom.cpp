@@ -7,17 +7,30 @@
 
 void cmcEeprom::Resize(int size) {
     data_.assign(static_cast<size_t>(std::max(0, size)), 0);
+    ++changes_;
 }
 
 void cmcEeprom::Fill(uint8_t value) {
     std::fill(data_.begin(), data_.end(), value);
+    ++changes_;
+}
+
+void cmcEeprom::Assign(const cmcEeprom& other) {
+    if (data_ != other.data_) {
+        data_ = other.data_;
+        ++changes_;
+    }
 }
 
 void cmcEeprom::SetByte(int address, uint8_t value) {
     if (!IsValidAddress(address)) {
         cmcInternalError("Out of EEPROM image address (SetByte).");
     }
-    data_[static_cast<size_t>(address)] = value;
+    uint8_t& byte = data_[static_cast<size_t>(address)];
+    if (byte != value) {
+        byte = value;
+        ++changes_;
+    }
 }
 
 uint8_t cmcEeprom::GetByte(int address) const {
@@ -32,8 +45,10 @@ bool cmcEeprom::IsValidBlock(int address, int length) const {
 }
 
 void cmcEeprom::WriteBlock(int address, const uint8_t* source, int length) {
-    if (IsValidBlock(address, length)) {
-        std::memcpy(data_.data() + address, source, static_cast<size_t>(length));
+    if (IsValidBlock(address, length) &&
+        std::memcmp(data_.data() + address, source, static_cast<size_t>(length)) != 0) {
+        std::memmove(data_.data() + address, source, static_cast<size_t>(length));
+        ++changes_;
     }
 }
 

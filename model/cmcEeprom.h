@@ -23,13 +23,18 @@ class cmcEeprom {
     void WriteBlock(int address, const uint8_t* source, int length);
     void ReadBlock(int address, uint8_t* destination, int length) const;
 
-    void Assign(const cmcEeprom& other) { data_ = other.data_; }
+    void Assign(const cmcEeprom& other);
     bool IsEqual(const cmcEeprom& other) const { return data_ == other.data_; }
 
     const uint8_t* Data() const { return data_.data(); }
+
+    // Counts the writes that changed a byte (any call above that altered the
+    // contents counts once): two equal counts mean nothing was changed between.
+    uint64_t Changes() const { return changes_; }
 
   private:
     bool IsValidBlock(int address, int length) const;
 
     std::vector<uint8_t> data_;
+    uint64_t changes_ = 0;
 };

@@ -245,10 +245,6 @@ void datCh::Decode(uint8_t kind, int row) {
     decodedAttr_ = attr_;
 }
 
-bool datCh::NameChanged() const {
-    return !std::equal(text_.begin(), text_.begin() + ChLayout::NameSize, decodedText_.begin());
-}
-
 // A channel number beyond the channel memory (a damaged bank table can name
 // one) would address other tables: such a row reads as zero and writes nothing.
 bool datCh::RowInMemory() const {
@@ -259,7 +255,8 @@ void datCh::Encode() {
     if (image_ == nullptr || !RowInMemory()) {
         return;
     }
-    if (IsChannelKind(kind_) && NameChanged()) {
+    // The name-empty bit always follows the name, whoever wrote the name.
+    if (IsChannelKind(kind_)) {
         const bool empty = std::all_of(text_.begin(), text_.begin() + ChLayout::NameSize,
                                        [](uint8_t c) { return c == ' '; });
         values_[Index(datField::NameEmpty)] = empty ? 1 : 0;

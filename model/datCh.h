@@ -119,7 +119,6 @@ class datCh {
     void EncodeField(const datFieldLayout& s);
     void DecodeAttributes();
     void EncodeAttributes();
-    bool NameChanged() const;
 
     cmcEeprom* image_ = nullptr;         // where Encode writes
     const cmcEeprom* source_ = nullptr;  // where Decode reads

@@ -16,8 +16,8 @@
 namespace {
 
 // Items this model leaves to the default branch ("%d *Yet*"). The EEPROM
-// window and the flag-bit sheet serve their own items; CL_PMenu_Edit and
-// CL_PMenu_Insert act through the pop-up command field.
+// window and the flag-bit sheet serve their own items; CL_PMenu_Edit acts
+// through the pop-up command field.
 struct ItemRange {
     int first;
     int last;
@@ -29,7 +29,6 @@ constexpr ItemRange kLeftOut[] = {
     {CL_CloneInfo_Esn, CL_CloneInfo_Esn},
     {CL_EeDebugWin_Adr, CL_EeDebugWin_F},
     {CL_PMenu_Edit, CL_PMenu_Edit},
-    {CL_PMenu_Insert, CL_PMenu_Insert},
     {CL_Bank_SelBankFree, CL_Mch_BankText},
     {CL_FBits, CL_FBits},
     {CL_Mch_Msk_Log, CL_Mch_Msk_Log},
@@ -142,12 +141,10 @@ void RunRowOperation(indCellCall& call, int command) {
                       RowClear(templ, req, call.rec, bounds);
             break;
         case CL_PMenu_Delete:
-            changed =
-                (KindInfo(call.kind).flags & KindMayClear) != 0 && RowDelete(req, call.rec, bounds);
+            changed = RowDelete(req, call.rec, bounds);
             break;
         case CL_PMenu_Insert:
-            changed =
-                (KindInfo(call.kind).flags & KindMayClear) != 0 && RowInsert(req, call.rec, bounds);
+            changed = RowInsert(req, call.rec, bounds);
             break;
         default:
             break;
@@ -199,6 +196,8 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
     cmcCellObj& cell = *c.Cell;
     indCellCall call{
         context_, *this, c, cell, context_.WorkingImage(), datCh(&context_.WorkingImage()), {}};
+    // Whatever path writes the image, the write is a change of the record.
+    const uint64_t changesBefore = call.image.Changes();
     call.adr.Load(call.image);
     call.model = context_.ModelType();
     call.category = cell.category;
@@ -247,16 +246,21 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
         }
     }
 
-    // Any key on a blank channel or on the entry row moves to its receive frequency.
+    // Any key on a blank channel moves to its receive frequency (its marks stay
+    // editable). The entry row of a bank holds no channel of its own (the row
+    // decoded is the next bank's first): every column but the receive
+    // frequency stays empty and touches nothing.
     if (!handled && call.category == CT_Mch && IsChannelRecordItem(call.item) &&
-        IsImplemented(call.item) && call.item != CL_Mch_Atr && c.Key <= 127 &&
-        (!call.rec.Used() || call.newChannelRow)) {
-        if (call.item != CL_Mch_FreqR) {
+        IsImplemented(call.item) && call.item != CL_Mch_FreqR) {
+        const bool blank = !call.rec.Used() && call.item != CL_Mch_Atr;
+        if (call.newChannelRow || (blank && c.Key <= 127)) {
             c.DisplayText.clear();
-            c.RedirItem = CL_Mch_FreqR;
-            c.Redirect = 1;
-            c.RedirKey = c.Key;
             handled = true;
+            if (c.Key <= 127) {
+                c.RedirItem = CL_Mch_FreqR;
+                c.Redirect = 1;
+                c.RedirKey = c.Key;
+            }
         }
     }
 
@@ -274,6 +278,9 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
         }
     }
 
+    if (call.image.Changes() != changesBefore) {
+        call.changeFlags |= ChangeFlags::Record;
+    }
     if ((call.changeFlags & ChangeFlags::Record) != 0) {
         context_.CheckModified();
     }

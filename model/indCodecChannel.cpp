@@ -148,11 +148,11 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
     }
     int32_t row = 0;
     if (!consumed && PopupAnswer(c, FlexDtcs, row)) {
-        // The DTCS entry of the list: DTCS on with the current code, which is then entered.
-        tone.On = true;
-        tone.Dtcs = true;
+        // The DTCS entry of the list opens the code entry; nothing is stored
+        // until a code comes back as typed text. A CTCSS tone has no code to
+        // offer (its index is not a DTCS code), so the entry starts empty.
         consumed = true;
-        Show(c, DtcsText(tone.DtcsCode, tone.Inverted));
+        Show(c, tone.On && tone.Dtcs ? DtcsText(tone.DtcsCode, tone.Inverted) : std::string());
         if (c.OnCodeEntry) {
             c.OnCodeEntry(c);
         } else {

@@ -34,7 +34,8 @@ struct Candidate {
     std::string label;
 };
 
-// The cells of "<list>_Cells" whose item is the entry kind, in file order.
+// The cells of "<list>_Cells" whose item is the entry kind and that can be
+// chosen, in file order.
 std::vector<Candidate> Candidates(cmcFCache& lists, const std::string& list, int entryKind) {
     const cmcChoiceTable& table = lists.Table(list, entryKind);
     std::vector<cmcChoiceEntry> entries = table.byPosition;
@@ -43,7 +44,9 @@ std::vector<Candidate> Candidates(cmcFCache& lists, const std::string& list, int
     });
     std::vector<Candidate> out;
     for (const cmcChoiceEntry& e : entries) {
-        out.push_back({e.value, e.text});
+        if (IsChoosable(e)) {
+            out.push_back({e.value, e.text});
+        }
     }
     return out;
 }
@@ -89,6 +92,8 @@ int SelectChoice(indCellCapsule& c, cmcFCache& lists, const std::string& list, i
                  int32_t& value, uint8_t& pending) {
     if (c.SubCell != nullptr) {
         int32_t row = 0;
+        // An answer names its entry: the window's list offers only entries that
+        // can be chosen, and an import names the entry its export wrote.
         if (PopupAnswer(c, entryKind, row) && row != value) {
             value = row;
             Show(c, lists.GetChoiceText(list, entryKind, value));

@@ -182,11 +182,13 @@ int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, uint8_t& pe
 int EditPasscode(indCellCapsule& c, uint8_t* nibbles, int digits, uint8_t& pending) {
     bool changed = false;
     if (c.EditResult == 1) {
-        std::string kept = ValueText::KeepChars(c.InputText, "");
-        if (!kept.empty()) {
-            kept.resize(static_cast<size_t>(digits), '0');
+        // Exactly the passcode's digits (surrounding blanks aside); anything
+        // else is refused and the passcode stays as it was.
+        const std::string typed = ValueText::Trim(c.InputText);
+        if (typed.size() == static_cast<size_t>(digits) &&
+            ValueText::KeepChars(typed, "") == typed) {
             for (int i = 0; i < digits; ++i) {
-                SetNibble(nibbles, i, kept[static_cast<size_t>(i)] - '0');
+                SetNibble(nibbles, i, typed[static_cast<size_t>(i)] - '0');
             }
             changed = true;
         }

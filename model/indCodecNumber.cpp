@@ -152,7 +152,8 @@ int EditMinSec(indCellCapsule& c, uint8_t& value, int loSeconds, int hiSeconds, 
     const int lo = loSeconds / stepSeconds;
     const int hi = hiSeconds / stepSeconds;
     if (c.EditResult == 1) {
-        if (!ValueText::KeepChars(c.InputText, ":").empty()) {
+        // A text needs a digit: ":" alone would set the seconds to 0.
+        if (ValueText::HasDigit(ValueText::KeepChars(c.InputText, ":"))) {
             value = static_cast<uint8_t>(
                 ValueText::ParseMinSec(c.InputText, value, stepSeconds, loSeconds, hiSeconds));
         }

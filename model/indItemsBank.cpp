@@ -61,7 +61,11 @@ void BankSizeItem(indCellCall& call) {
     o.high = MaxChannels;
     o.noWrap = true;
     int32_t wanted = count;
-    if (Codec::EditInteger(call.c, wanted, o, call.pending) == 0 || wanted == count) {
+    const int changed = Codec::EditInteger(call.c, wanted, o, call.pending);
+    if (call.pending != 0) {
+        return;  // the editor opens with the codec's text (a typed digit, caret after it)
+    }
+    if (changed == 0 || wanted == count) {
         Codec::Show(call.c, std::to_string(count));
         return;
     }

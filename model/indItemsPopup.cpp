@@ -2,6 +2,7 @@
 // menu was opened on. Carrying out the row commands is the pop-up command field's.
 
 #include "CellNames.h"
+#include "ChRowOps.h"
 #include "cmcCellObj.h"
 #include "cmcClipCh.h"
 #include "datCh.h"
@@ -34,9 +35,16 @@ void NoItem(indCellCall& call) {
     call.SetMenuBit(Hidden, call.c.MenuEntryCount != 1);
 }
 
-void CopyClearDelete(indCellCall& call) {
+void CopyClear(indCellCall& call) {
     const uint8_t needed = call.item == CL_PMenu_Copy ? KindMayCopy : KindMayClear;
     call.SetMenuBit(Disabled, !KindAllows(call, needed) || RowIsFixed(call));
+}
+
+// Delete and insert move channels and resize banks: channel rows only. Insert
+// also works on a bank's entry row (the channel is appended).
+void DeleteInsert(indCellCall& call) {
+    const bool fixed = call.item == CL_PMenu_Delete && RowIsFixed(call);
+    call.SetMenuBit(Disabled, !MayDeleteInsert(call.kind) || fixed);
 }
 
 void Paste(indCellCall& call) {
@@ -65,9 +73,10 @@ void Carry(indCellCall& call) {
 
 void RegisterPopupItems(indItemFn* table) {
     table[CL_PMenu_NoItem] = &NoItem;
-    table[CL_PMenu_Copy] = &CopyClearDelete;
-    table[CL_PMenu_Clear] = &CopyClearDelete;
-    table[CL_PMenu_Delete] = &CopyClearDelete;
+    table[CL_PMenu_Copy] = &CopyClear;
+    table[CL_PMenu_Clear] = &CopyClear;
+    table[CL_PMenu_Delete] = &DeleteInsert;
+    table[CL_PMenu_Insert] = &DeleteInsert;
     table[CL_PMenu_Paste] = &Paste;
     table[CL_PMenu_CarryUp] = &Carry;
     table[CL_PMenu_CarryDown] = &Carry;

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "CellNames.h"
+#include "NormalizeImage.h"
 #include "cmcEeprom.h"
 #include "indCellCall.h"
 #include "indCodec.h"
@@ -274,6 +276,15 @@ void Marks(indCellCall& call, const indSettingItem& s) {
     }
 }
 
+// The image bytes an edit of the row may write, as they stand.
+std::vector<uint8_t> FootprintBytes(const cmcEeprom& image, const indSettingItem& s, int row) {
+    std::vector<uint8_t> bytes;
+    for (const indByteMask& m : SettingFootprint(s, row)) {
+        bytes.push_back(image.GetByte(m.address));
+    }
+    return bytes;
+}
+
 void NumberItem(indCellCall& call, const indSettingItem& s) {
     if (s.rule == indRule::GroupStart && call.row != 0) {
         Codec::Show(call.c, call.row == 1 ? "4095 (No Edit)" : "error");
@@ -282,8 +293,11 @@ void NumberItem(indCellCall& call, const indSettingItem& s) {
     const int32_t stored = ReadNumber(call.image, s, call.row);
     int32_t v = ShownValue(call, s, stored);
     if (RunNumberCodec(call, call.c, call.pending, s, v) != 0) {
+        // A value may span more than the stored number (a window's high word):
+        // any byte written counts as a change.
+        const std::vector<uint8_t> before = FootprintBytes(call.image, s, call.row);
         StoreValue(call, s, v, stored);
-        if (ReadNumber(call.image, s, call.row) != stored) {
+        if (FootprintBytes(call.image, s, call.row) != before) {
             call.changeFlags |= ChangeFlags::Record | s.changeFlags;
             FollowUp(call, s, v);
         }
@@ -434,9 +448,21 @@ void ToneItem(indCellCall& call, const indSettingItem& s) {
     }
 }
 
+// Storage that normalisation takes from the template for the model type
+// (before every save and clone write) would silently drop an edit.
+bool TemplateOwned(const indSettingItem& s, int row, int modelType) {
+    for (const indByteMask& m : SettingFootprint(s, row)) {
+        if (TemplateOwnsBits(m.address, m.mask, modelType)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void SettingItem(indCellCall& call) {
     const indSettingItem& s = *FindSettingItem(call.item);
-    if (s.rule == indRule::Inert || !s.HasRow(call.row) || !Inside(call.image, s, call.row)) {
+    if (s.rule == indRule::Inert || !s.HasRow(call.row) || !Inside(call.image, s, call.row) ||
+        TemplateOwned(s, call.row, call.model)) {
         call.NotApplicable();
         return;
     }

@@ -401,7 +401,8 @@ constexpr indSettingItem kItems[] = {
     Choice(CL_5TRx_Stun, StoreRange(Slot + 3, SlotStride, 4, 3), Stun).Rows(0, 8).Models(M::AnyPmr),
     Choice(CL_5TRx_Scan, StoreRange(Slot + 2, SlotStride, 5, 4), Scan).Rows(0, 8).Models(M::AnyPmr),
     Timer(CL_5TRx_LinkATimer, StoreByte(0x00AE), 100).Models(M::AnyPmr),
-    Flags(CL_5TRx_CompareDigit, StoreRange(0x009C, 0, 7, 1), 1, 7).Models(M::AnyPmr),
+    // A whole byte of positions 1..7: the codec's placement puts position 1 in bit 6.
+    Flags(CL_5TRx_CompareDigit, StoreRange(0x009C, 0, 6, 0), 1, 7).Models(M::AnyPmr),
     Timer(CL_5TRx_IdDecodeTimer, StoreByte(0x00B7), 10).Models(M::AnyPmr),
     Fixed(CL_5TRx_BeepRepeatTimer, StoreByte(0x00BF), 0, 3, 0, 60).Models(M::AnyPmr),
     Timer(CL_5TRx_AutoTxTimer, StoreByte(0x00C3), 1).Models(M::AnyPmr),
@@ -422,7 +423,8 @@ constexpr indSettingItem kItems[] = {
     Timer(CL_5TTx_Link2Timer, StoreByte(0x00AD), 100).Models(M::AnyPmr),
     Timer(CL_5TTx_LeadOutDelayTimer, StoreByte(0x00B0), 100).Models(M::AnyPmr),
     Timer(CL_5TTx_AbcDecTimer, StoreByte(0x00B8), 10).Models(M::AnyPmr),
-    Flags(CL_5TTx_DispDigit, StoreRange(0x009B, 0, 7, 1), 1, 7).Models(M::AnyPmr),
+    // Positions 1..7 in bits 6-0, as the compare digits.
+    Flags(CL_5TTx_DispDigit, StoreRange(0x009B, 0, 6, 0), 1, 7).Models(M::AnyPmr),
     HexDigit(CL_5TTx_SpTone_Group, StoreByte(0x009D), false).Models(M::AnyPmr),
     HexDigit(CL_5TTx_SpTone_Repeat, StoreByte(0x009E), false).Models(M::AnyPmr),
     HexDigit(CL_5TTx_SpTone_Link2, StoreByte(0x009F), true).Models(M::AnyPmr),

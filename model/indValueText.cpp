@@ -147,8 +147,8 @@ std::string FormatFixedPoint(int32_t value, int storageDecimals, int shownDecima
 
 bool ParseFixedPoint(std::string_view text, int storageDecimals, int32_t step, int32_t& value) {
     const std::string kept = Cut(KeepChars(text, ".-"), 9);
-    if (kept.empty()) {
-        return false;
+    if (!HasDigit(kept)) {
+        return false;  // "", "." or "-" hold no number
     }
     const double v = ParseDecimal(kept) * std::pow(10.0, storageDecimals);
     int64_t n = RoundHalfAway(std::clamp(v, double{INT32_MIN}, double{INT32_MAX}));
@@ -196,14 +196,15 @@ std::string ZeroForOff(std::string_view text) {
 }
 
 bool ParseTimer(std::string_view text, int scale, int& value) {
-    if (text.empty()) {
-        return false;
+    if (IsOffText(text)) {
+        value = 0;
+        return true;
+    }
+    if (!HasDigit(text)) {
+        return false;  // nothing to read: the timer keeps its value
     }
     const double seconds = ParseDecimal(Cut(KeepChars(text, "."), 9));
     value = static_cast<int>(std::clamp((seconds + 0.0005) * scale, 0.0, 255.0));
-    if (IsOffText(text)) {
-        value = 0;
-    }
     return true;
 }
 

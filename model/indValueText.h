@@ -34,13 +34,13 @@ int64_t TypedFrequency(std::string_view text);
 
 // "%3d.%0Nd" for a value stored with storageDecimals, shown with shownDecimals.
 std::string FormatFixedPoint(int32_t value, int storageDecimals, int shownDecimals);
-// Typed text to stored units, cut toward zero to a multiple of step; false without a usable
-// character.
+// Typed text to stored units, cut toward zero to a multiple of step; false without a digit.
 bool ParseFixedPoint(std::string_view text, int storageDecimals, int32_t step, int32_t& value);
 
 // Byte timers: "%3d.%03d" of value / scale, then up to trimCount trailing zeros removed.
 std::string FormatTimer(int value, int scale, int trimCount);
-// Typed seconds to timer units, clamped to 0..255; "off" gives 0. False for an empty text.
+// Typed seconds to timer units, clamped to 0..255; "off" gives 0. False for a
+// text that is neither "off" nor holds a digit.
 bool ParseTimer(std::string_view text, int scale, int& value);
 bool IsOffText(std::string_view text);
 // A typed number where "of..." (any letter case) stands for 0: trimmed, and "0" for such a text.

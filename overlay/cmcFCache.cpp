@@ -1,6 +1,7 @@
 #include "cmcFCache.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "CellParser.h"
 #include "SectionLines.h"
@@ -48,8 +49,8 @@ cmcChoiceTable* cmcFCache::Build(const std::string& base, int item) {
             cmcCellObj cell;
             rest = ParseCell(rest, cell, nullptr, nullptr, false, &texts);
             if (cell.item == item) {
-                entries.push_back(
-                    cmcChoiceEntry{row, column, cell.index, cell.param.value_or(cell.Text())});
+                entries.push_back(cmcChoiceEntry{
+                    row, column, cell.index, cell.param.value_or(cell.Text()), cell.Selectable()});
             }
         }
         columns = std::max(columns, column);
@@ -75,6 +76,13 @@ std::string cmcFCache::GetChoiceText(const std::string& base, int item, int32_t 
     return it != entries.end() && it->value == value ? it->text : "error";
 }
 
+bool cmcFCache::CanChoose(const std::string& base, int item, int32_t value) {
+    const auto& entries = Table(base, item).byValue;
+    return std::any_of(entries.begin(), entries.end(), [value](const cmcChoiceEntry& e) {
+        return e.value == value && IsChoosable(e);
+    });
+}
+
 bool cmcFCache::StepChoice(const std::string& base, int item, int32_t value, int step,
                            int32_t& result) {
     const cmcChoiceTable* table = FindTable(base, item);
@@ -85,11 +93,19 @@ bool cmcFCache::StepChoice(const std::string& base, int item, int32_t value, int
     const auto count = static_cast<int64_t>(entries.size());
     const auto found = std::find_if(entries.begin(), entries.end(),
                                     [value](const cmcChoiceEntry& e) { return e.value == value; });
-    int64_t place = (found - entries.begin()) + int64_t{step};
-    if (place >= count) {
-        place = 0;
-    } else if (place < 0) {
-        place = count - 1;
+    // A value the table lacks stands just past the last entry: forward it
+    // steps to the first entry, backward to the last.
+    int64_t place = found - entries.begin();
+    const int64_t direction = step < 0 ? -1 : 1;
+    for (int n = 0; n < std::abs(step); ++n) {
+        // One place on, wrapping, then on past the entries that cannot be chosen.
+        int64_t tried = 0;
+        do {
+            place = place >= count && direction > 0 ? 0 : (place + direction + count) % count;
+        } while (!IsChoosable(entries[static_cast<size_t>(place)]) && ++tried < count);
+        if (tried >= count) {
+            return false;
+        }
     }
     result = entries[static_cast<size_t>(place)].value;
     return true;

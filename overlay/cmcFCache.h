@@ -17,7 +17,15 @@ struct cmcChoiceEntry {
     int column = 0;
     int32_t value = 0;
     std::string text;  // the cell's param if it has one, else its display text
+    // A placeholder (a cell the cursor cannot rest on, e.g. "(n/a)") only names
+    // a value the field can hold; it is never chosen.
+    bool choosable = true;
 };
+
+// Whether the entry may be chosen, by a pop-up list or a step.
+inline bool IsChoosable(const cmcChoiceEntry& e) {
+    return e.choosable;
+}
 
 struct cmcChoiceTable {
     int rows = 0;
@@ -37,8 +45,11 @@ class cmcFCache {
 
     // The text for value, or "error" when the table has none.
     std::string GetChoiceText(const std::string& base, int item, int32_t value);
-    // The value step places from value in display order, wrapping around.
-    // False when the table has not been built or is empty.
+    // Whether the table has an entry for value that can be chosen (IsChoosable).
+    bool CanChoose(const std::string& base, int item, int32_t value);
+    // The value step places from value in display order, wrapping around and
+    // passing over entries that cannot be chosen. False when the table has not
+    // been built or holds no entry that can be chosen.
     bool StepChoice(const std::string& base, int item, int32_t value, int step, int32_t& result);
 
     // The table, built when needed (drop-down lists show it).

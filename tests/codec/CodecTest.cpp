@@ -12,24 +12,29 @@
 
 namespace {
 
-// A small overlay: a choice list, the tone list with its off and DTCS entries,
-// the CTCSS names and the timer's off text.
+// A small overlay: choice lists (one with placeholders that cannot be chosen),
+// the tone list with its off and DTCS entries, the CTCSS names and the timer's
+// off text.
 const std::vector<std::string> kOverlay = {
     "#GI_Sys_AppTitle",
     "Test",
     "#GI_AppInd_TimerOff",
     "Off",
     "#GI_Sheet_Sel_Power_Cells",
-    "{(%Flex0[0])}Low|{(%Flex0[1])}Mid|{(%Flex0[3])}High",
+    "{S(%Flex0[0])}Low|{S(%Flex0[1])}Mid|{S(%Flex0[3])}High",
     "#",
     "#GI_Sheet_Sel_Mch_CTone_Cells",
-    "{(%Flex0[0])}67.0|{(%Flex0[1])}69.3|{(%Flex0[2])}71.9|{(%Flex0[52])}Off|{(%FlexDtcs[53])}DTCS",
+    "{S(%Flex0[0])}67.0|{S(%Flex0[1])}69.3|{S(%Flex0[2])}71.9|{S(%Flex0[52])}Off|{S(%FlexDtcs[53])}"
+    "DTCS",
     "#",
     "#GI_AppItem_Ctcss",
     "67.0,69.3,71.9",
     "#",
+    "#GI_Sheet_Sel_Log_Cells",
+    "{S(%Flex0[0])}Off|{(%Flex0[4])}(n/a)|{S(%Flex0[1])}TX|{(%Flex0[5])}(n/a)",
+    "#",
     "#GI_Sheet_Sel_Code_Cells",
-    "{(%Flex0[0])}Off|{(%Flex0[1])}12|{(%Flex0[2])}20|{(%Flex0[3])}Alpha",
+    "{S(%Flex0[0])}Off|{S(%Flex0[1])}12|{S(%Flex0[2])}20|{S(%Flex0[3])}Alpha",
     "#",
     "#End_Of_Ovl",
 };
@@ -294,4 +299,79 @@ TEST_F(CodecTest, ToneTakesDtcsTextAndCtcssNames) {
     Codec::EditTone(c, lists, texts, ch, false, pending);
     EXPECT_FALSE(ch.RxTone().On);
     EXPECT_EQ(c.DisplayText, "Off");
+}
+
+// Stepping over placeholders is the choice table's (FCacheTest); typed text
+// is matched here.
+TEST_F(CodecTest, TypedTextNeverMatchesAPlaceholder) {
+    int32_t v = 0;
+    Type("(n");
+    EXPECT_EQ(Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Log", Flex0, v,
+                                       Codec::MatchMode::Text, pending),
+              0);
+    EXPECT_EQ(v, 0);
+}
+
+TEST_F(CodecTest, TypedTextWithoutAValueIsRefused) {
+    struct Case {
+        const char* typed;
+        bool passcode;  // else a timer (scale 10)
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"xyz", false, false},   {"  ", false, false},  {".", false, false},
+        {"off", false, true},    {"1.5", false, true},  {"12", true, false},
+        {"123456", true, false}, {"12a4", true, false}, {"", true, false},
+        {" 4321 ", true, true},
+    };
+    for (const Case& k : cases) {
+        Type(k.typed);
+        if (k.passcode) {
+            uint8_t nibbles[2] = {0x56, 0x78};
+            const int changed = Codec::EditPasscode(c, nibbles, 4, pending);
+            EXPECT_EQ(changed != 0, k.accepted) << k.typed;
+            EXPECT_EQ(nibbles[0], k.accepted ? 0x43 : 0x56) << k.typed;
+            EXPECT_EQ(nibbles[1], k.accepted ? 0x21 : 0x78) << k.typed;
+        } else {
+            uint8_t value = 77;
+            const int changed = Codec::EditTimer(c, texts, value, 10, true, 0, pending);
+            EXPECT_EQ(changed != 0, k.accepted) << k.typed;
+            EXPECT_EQ(value != 77, k.accepted) << k.typed;
+        }
+    }
+    int32_t fixed = 1234;
+    Codec::FixedPointOptions o;
+    o.storageDecimals = 1;
+    o.min = -100;
+    o.max = 300;
+    for (const char* typed : {".", "-", "abc"}) {
+        Type(typed);
+        EXPECT_EQ(Codec::EditFixedPoint(c, fixed, o, pending), 0) << typed;
+        EXPECT_EQ(fixed, 1234) << typed;
+    }
+    for (const char* typed : {":", " : ", "x"}) {
+        uint8_t steps = 5;  // 2:30
+        Type(typed);
+        EXPECT_EQ(Codec::EditMinSec(c, steps, 0, 3570, 30, pending), 0) << typed;
+        EXPECT_EQ(steps, 5) << typed;
+    }
+}
+
+TEST_F(CodecTest, ChoosingDtcsStoresNothingUntilACodeIsEntered) {
+    datCh ch(&image);
+    ch.Decode(KindMchPmr, 2);
+    Choose(Flex0, 2);  // CTCSS 71.9: its index is no DTCS code
+    Codec::EditTone(c, lists, texts, ch, false, pending);
+    ASSERT_EQ(ch.RxTone().CtcssIndex, 2);
+    Choose(FlexDtcs, 53);
+    EXPECT_EQ(Codec::EditTone(c, lists, texts, ch, false, pending), 0);
+    EXPECT_EQ(pending, 2);  // the code entry opens, empty
+    EXPECT_EQ(c.DisplayText, "");
+    EXPECT_FALSE(ch.RxTone().Dtcs);  // cancelling the entry leaves CTCSS 71.9
+    EXPECT_EQ(ch.RxTone().CtcssIndex, 2);
+    c.SubCell = nullptr;
+    Type("023");
+    EXPECT_EQ(Codec::EditTone(c, lists, texts, ch, false, pending), 1);
+    EXPECT_TRUE(ch.RxTone().Dtcs);
+    EXPECT_EQ(ch.RxTone().DtcsCode, 19);
 }

@@ -19,14 +19,15 @@ const std::vector<std::string> kOverlay = {
     "No room for another channel.",
     "#",
     "#GI_Sheet_Sel_Mch_Moni_Cells",
-    "{(%FlexMark[0])}0|{(%FlexMark[1])}1|{(%FlexMark[2])}2|{(%FlexMark[3])}3|{(%FlexMark[4])}4|"
-    "{(%FlexMark[5])}5|{(%FlexMark[6])}6|{(%FlexMark[7])}7",
+    "{S(%FlexMark[0])}0|{S(%FlexMark[1])}1|{S(%FlexMark[2])}2|{S(%FlexMark[3])}3|{S(%FlexMark[4])}"
+    "4|"
+    "{S(%FlexMark[5])}5|{S(%FlexMark[6])}6|{S(%FlexMark[7])}7",
     "#",
     "#GI_Sheet_Sel_Mch_Form_Cells",
-    "{(%Flex0[0])}F0|{(%Flex0[1])}F1",
+    "{S(%Flex0[0])}F0|{S(%Flex0[1])}F1",
     "#",
     "#GI_Sheet_Sel_Mch_Atr_Cells",
-    "{(%Flex0[1])}A|{(%Flex0[2])}B|{(%Flex0[3])}E|{(%Flex0[4])}No E|{(%Flex0[5])}Trunk",
+    "{S(%Flex0[1])}A|{S(%Flex0[2])}B|{S(%Flex0[3])}E|{S(%Flex0[4])}No E|{S(%Flex0[5])}Trunk",
     "#",
     "#GI_AppInd_Model",
     "Lmr",
@@ -159,13 +160,13 @@ TEST_F(ItemHandlerTest, LeftOutItemsShowTheirIdAndYet) {
             EXPECT_EQ(f.capsule.DisplayText, std::to_string(item) + " *Yet*") << CellItemName(item);
         }
     }
-    // Of the 103 items this model leaves out, 35 lie below the MSK group; every
+    // Of the 102 items this model leaves out, 34 lie below the MSK group; every
     // other item there is handled.
     int implementedBelowMsk = 0;
     for (int item = 0; item < CL_Msk_AdrRange_Individual; ++item) {
         implementedBelowMsk += indActiveCell::IsImplemented(item) ? 1 : 0;
     }
-    EXPECT_EQ(implementedBelowMsk, CL_Msk_AdrRange_Individual - 35);
+    EXPECT_EQ(implementedBelowMsk, CL_Msk_AdrRange_Individual - 34);
 }
 
 TEST_F(ItemHandlerTest, AttributesFromTheListMoveThePriorityMark) {
@@ -211,4 +212,80 @@ TEST_F(ItemHandlerTest, CopyAndPasteThroughThePopupCommand) {
     f.handler.HandleCell(f.capsule);
     ch.Decode(KindMchPmr, 3);
     EXPECT_EQ(ch.RxFreq(), 150000000);
+}
+
+TEST_F(ItemHandlerTest, DeleteAndInsertOnUserCharactersLeaveTheChannelsAlone) {
+    f.SetBanks({3, 2});
+    const std::vector<uint8_t> before(f.working.Data(), f.working.Data() + f.working.Size());
+    for (int command : {CL_PMenu_Delete, CL_PMenu_Insert}) {
+        f.boxes.Answer(cmcMbResult::Ok);
+        f.Prepare(CT_CEdit, CL_CEdit, 1);
+        f.capsule.PopupCommand = command;
+        f.handler.HandleCell(f.capsule);
+        f.events.Pump();
+        EXPECT_EQ(std::vector<uint8_t>(f.working.Data(), f.working.Data() + f.working.Size()),
+                  before)
+            << CellItemName(command);
+    }
+}
+
+TEST_F(ItemHandlerTest, DeleteAndInsertEntriesApplyToChannelRowsOnly) {
+    f.SetBanks({3});
+    struct Case {
+        int category, row, entry;
+        bool disabled;
+    };
+    const Case cases[] = {
+        {CT_Mch, 1, CL_PMenu_Delete, false},  {CT_Mch, 1, CL_PMenu_Insert, false},
+        {CT_Mch, 3, CL_PMenu_Delete, true},   {CT_Mch, 3, CL_PMenu_Insert, false},  // entry row
+        {CT_CEdit, 1, CL_PMenu_Delete, true}, {CT_CEdit, 1, CL_PMenu_Insert, true},
+        {CT_CEdit, 1, CL_PMenu_Clear, false}, {CT_DTMF, 1, CL_PMenu_Insert, true},
+    };
+    for (const Case& k : cases) {
+        cmcCellObj sheetCell;
+        sheetCell.category = k.category;
+        sheetCell.item = k.category == CT_Mch ? CL_Mch_FreqR : CL_CEdit;
+        sheetCell.index = k.row;
+        indCellCapsule sub;
+        sub.Cell = &sheetCell;
+        f.Prepare(CT_PopupMenu, k.entry, 0);
+        f.capsule.SubCell = &sub;
+        f.handler.HandleCell(f.capsule);
+        EXPECT_EQ((f.cell.stateFlags & kStateFlag2) != 0, k.disabled)
+            << CellItemName(k.entry) << " category " << k.category << " row " << k.row;
+    }
+}
+
+TEST_F(ItemHandlerTest, TheEntryRowOfABankTouchesNoOtherChannel) {
+    f.SetBanks({2, 1});
+    f.working.SetByte(0x0099, 2);  // priority A on bank 1's first channel
+    f.working.SetByte(0x009A, 0);  // priority B on channel 0
+    const std::vector<uint8_t> before(f.working.Data(), f.working.Data() + f.working.Size());
+    // Row 2 is bank 0's entry row and bank 1's first channel.
+    for (int item = CL_Mch_Atr; item <= CL_Mch_Msk_RxCNo; ++item) {
+        if (item == CL_Mch_FreqR || !indActiveCell::IsImplemented(item)) {
+            continue;
+        }
+        f.Request(CT_Mch, item, 2, Keys::None, 0);
+        EXPECT_EQ(f.capsule.DisplayText, "") << CellItemName(item);
+    }
+    cmcCellObj entry;
+    entry.item = Flex0;
+    entry.index = 2;  // "set priority B"
+    indCellCapsule sub;
+    sub.Cell = &entry;
+    f.Prepare(CT_Mch, CL_Mch_Atr, 2, 0);
+    f.capsule.EditResult = 2;
+    f.capsule.SubCell = &sub;
+    f.handler.HandleCell(f.capsule);
+    EXPECT_EQ(std::vector<uint8_t>(f.working.Data(), f.working.Data() + f.working.Size()), before);
+}
+
+TEST_F(ItemHandlerTest, ADigitOnABankCountOpensTheEditorWithIt) {
+    f.SetBanks({12});
+    EXPECT_EQ(f.Request(CT_Mch, CL_Mch_Bank, 0, '5'), 2);
+    EXPECT_EQ(f.capsule.DisplayText, "5");
+    EXPECT_EQ(f.capsule.CaretPos, 1);
+    EXPECT_EQ(f.capsule.SelLength, 0);
+    EXPECT_EQ(BankCount(f.working, 0), 12);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ImageChecks.h"
 #include "ModelTestUtil.h"
 #include "ModelType.h"
@@ -149,4 +151,29 @@ TEST(datBiisAdr, GroupStartSplitsTheAddressSpace) {
     adr.Load(image);
     EXPECT_FALSE(adr.Group().Contains(4095));
     EXPECT_TRUE(adr.Individual().Contains(4095));
+}
+
+TEST(cmcEeprom, CountsOnlyWritesThatChangeBytes) {
+    cmcEeprom image = ZeroImage();
+    cmcEeprom same = image;
+    const uint8_t ab[2] = {0xAB, 0xCD};
+    struct Step {
+        const char* what;
+        std::function<void()> write;
+        bool counts;
+    };
+    const Step steps[] = {
+        {"same byte", [&] { image.SetByte(5, 0); }, false},
+        {"new byte", [&] { image.SetByte(5, 1); }, true},
+        {"new block", [&] { image.WriteBlock(10, ab, 2); }, true},
+        {"same block", [&] { image.WriteBlock(10, ab, 2); }, false},
+        {"block outside", [&] { image.WriteBlock(image.Size() - 1, ab, 2); }, false},
+        {"equal image", [&] { same.Assign(image); image.Assign(same); }, false},
+        {"other image", [&] { image.Assign(ZeroImage()); }, true},
+    };
+    for (const Step& s : steps) {
+        const uint64_t before = image.Changes();
+        s.write();
+        EXPECT_EQ(image.Changes() != before, s.counts) << s.what;
+    }
 }

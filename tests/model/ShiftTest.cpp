@@ -104,3 +104,30 @@ TEST(ChannelShift, InsertAndDeleteOfEvents26And27) {
     EXPECT_FALSE(InsertChannel(image, templ, TestKind, 0, 0));  // 256 channels: refused
     EXPECT_TRUE(image.IsEqual(full));
 }
+
+TEST(ChannelShift, InsertAndDeleteRefuseARowOutsideTheBankTheyName) {
+    const cmcEeprom templ = BlankTemplate();
+    const cmcEeprom original = ChannelImage({4, 4}, 8);  // bank 0: 0..3, bank 1: 4..7
+    struct Case {
+        bool insert;
+        uint8_t kind;
+        int bank, row;
+    };
+    const Case refused[] = {
+        {false, TestKind, 0, 4},  {false, TestKind, 1, 3}, {false, TestKind, 1, 8},
+        {true, TestKind, 0, 5},   {true, TestKind, 1, 3},  {true, TestKind, 1, 9},
+        {false, KindCEdit, 0, 1}, {true, KindCEdit, 0, 1},
+    };
+    for (const Case& k : refused) {
+        cmcEeprom image = original;
+        const bool done = k.insert ? InsertChannel(image, templ, k.kind, k.bank, k.row)
+                                   : DeleteChannel(image, templ, k.kind, k.bank, k.row);
+        EXPECT_FALSE(done) << (k.insert ? "insert" : "delete") << " bank " << k.bank << " row "
+                           << k.row << " kind " << int{k.kind};
+        EXPECT_TRUE(image.IsEqual(original));
+    }
+    // The row just after a bank's last channel is where an insert appends.
+    cmcEeprom image = original;
+    EXPECT_TRUE(InsertChannel(image, templ, TestKind, 0, 4));
+    EXPECT_EQ(BankCount(image, 0), 5);
+}

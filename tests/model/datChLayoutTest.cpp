@@ -174,9 +174,22 @@ class EveryKind : public ::testing::TestWithParam<int> {
 
 }  // namespace
 
+// The name-empty bit of every channel set as its name says (encoding writes it so).
+cmcEeprom WithConsistentNameBits(cmcEeprom image) {
+    for (int ch = 0; ch < 256; ++ch) {
+        bool empty = true;
+        for (int i = 0; i < 12; ++i) {
+            empty = empty && image.GetByte(0x2000 + 12 * ch + i) == ' ';
+        }
+        const int b10 = 0x0400 + 20 * ch + 10;
+        image.SetByte(b10, static_cast<uint8_t>((image.GetByte(b10) & ~0x04) | (empty ? 4 : 0)));
+    }
+    return image;
+}
+
 TEST_P(EveryKind, DecodeThenEncodeChangesNoByte) {
     for (uint32_t seed = 1; seed <= 5; ++seed) {
-        const cmcEeprom original = RandomImage(seed);
+        const cmcEeprom original = WithConsistentNameBits(RandomImage(seed));
         cmcEeprom image = original;
         for (int row : RowsOf(Kind())) {
             datCh rec(&image);

@@ -120,7 +120,7 @@ TEST(datChViews, FrequencyIsLimitedAndSnappedToTheRaster) {
     EXPECT_EQ(rec.RxFreq(), 799995000);
 }
 
-TEST(datChViews, NameEmptyBitFollowsAnEditedName) {
+TEST(datChViews, NameEmptyBitFollowsTheNameOnEveryEncode) {
     cmcEeprom image = ImageWithChannel5();
     datCh rec(&image);
     rec.Decode(KindMchPmr, 5);
@@ -130,12 +130,23 @@ TEST(datChViews, NameEmptyBitFollowsAnEditedName) {
     rec.Text()[0] = 'A';
     rec.Store();
     EXPECT_EQ(rec.Get(datField::NameEmpty), 0);
-    // An untouched name leaves the stored bit alone.
-    image.SetByte(Ch5 + 10, static_cast<uint8_t>(image.GetByte(Ch5 + 10) | 0x04));
-    rec.Reload();
-    rec.Set(datField::Log, 3);
-    rec.Store();
-    EXPECT_EQ(rec.Get(datField::NameEmpty), 1);
+    // A stale bit, whatever the edit: the name in the image, the bit as stored.
+    struct Case {
+        const char* name;
+        uint8_t staleBit;
+        int expected;
+    };
+    for (const Case& k : {Case{"A           ", 0x04, 0}, Case{"            ", 0x00, 1}}) {
+        for (int i = 0; i < 12; ++i) {
+            image.SetByte(0x2000 + 12 * 5 + i, static_cast<uint8_t>(k.name[i]));
+        }
+        image.SetByte(Ch5 + 10,
+                      static_cast<uint8_t>((image.GetByte(Ch5 + 10) & ~0x04) | k.staleBit));
+        rec.Reload();
+        rec.Set(datField::Log, 3);
+        rec.Store();
+        EXPECT_EQ(rec.Get(datField::NameEmpty), k.expected) << "name '" << k.name << "'";
+    }
 }
 
 TEST(datChViews, AttributesComeFromTheGlobalMarks) {

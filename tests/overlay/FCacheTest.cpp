@@ -11,9 +11,14 @@ namespace {
 LinesTable& Choices() {
     static LinesTable table({
         "#GI_Sheet_Sel_T_Cells",
-        "{(%CL_Mch_Tot[10])}Ten|{(%CL_Mch_Tot[40]:Forty)}4 0",
-        "{(%CL_Mch_Tot[30])}Thirty|{(%CL_Mch_Tot[50])}Fifty|{(%CL_Mch_Nar[1])}other",
-        "{(%CL_Mch_Tot[20])}Twenty",
+        "{S(%CL_Mch_Tot[10])}Ten|{S(%CL_Mch_Tot[40]:Forty)}4 0",
+        "{S(%CL_Mch_Tot[30])}Thirty|{S(%CL_Mch_Tot[50])}Fifty|{(%CL_Mch_Nar[1])}other",
+        "{S(%CL_Mch_Tot[20])}Twenty",
+        "#",
+        "#GI_Sheet_Sel_P_Cells",  // placeholders: cells that are not selectable
+        "{S(%CL_Mch_Tot[0])}Off|{(%CL_Mch_Tot[4])}(n/a)|{S(%CL_Mch_Tot[1])}On|{(%CL_Mch_Tot[5])}(n/"
+        "a)",
+        "{(%CL_Mch_Nar[0])}(n/a)",
         "#",
         "#GI_Sheet_Sel_Bad_Cells",
         "{(%CL_Mch_Tot[1])}One|{(%CL_Unknown[2])}Two",
@@ -62,6 +67,31 @@ TEST(FCache, StepChoiceWrapsBothWays) {
     EXPECT_EQ(value, 10);
     ASSERT_TRUE(cache.StepChoice("GI_Sheet_Sel_T", CL_Mch_Tot, 99, -1, value));
     EXPECT_EQ(value, 50);
+}
+
+TEST(FCache, PlaceholdersAreNeverChosenNorSteppedOn) {
+    cmcFCache cache(Choices().get());
+    const std::string list = "GI_Sheet_Sel_P";
+    struct Case {
+        int32_t from;
+        int step;
+        int32_t to;
+    };
+    cache.Table(list, CL_Mch_Tot);
+    for (const Case& k :
+         {Case{0, 1, 1}, Case{1, 1, 0}, Case{0, -1, 1}, Case{4, 1, 1}, Case{9, -1, 1}}) {
+        int32_t value = -1;
+        ASSERT_TRUE(cache.StepChoice(list, CL_Mch_Tot, k.from, k.step, value));
+        EXPECT_EQ(value, k.to) << "from " << k.from << " step " << k.step;
+    }
+    EXPECT_TRUE(cache.CanChoose(list, CL_Mch_Tot, 1));
+    EXPECT_FALSE(cache.CanChoose(list, CL_Mch_Tot, 4));
+    EXPECT_FALSE(cache.CanChoose(list, CL_Mch_Tot, 7));            // no entry at all
+    EXPECT_EQ(cache.GetChoiceText(list, CL_Mch_Tot, 5), "(n/a)");  // still shown
+    // A list of placeholders only gives no step.
+    int32_t value = 0;
+    cache.Table(list, CL_Mch_Nar);
+    EXPECT_FALSE(cache.StepChoice(list, CL_Mch_Nar, 0, 1, value));
 }
 
 TEST(FCache, TableWithoutMatchingCellsShowsError) {

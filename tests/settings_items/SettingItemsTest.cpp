@@ -329,4 +329,30 @@ TEST_F(SettingItemsTest, TextsUseTheRadioCharacterSet) {
     EXPECT_EQ(f.Byte(0x014F), ' ');
 }
 
+TEST_F(SettingItemsTest, CompareAndDisplayDigitsPlacePositionOneInBitSix) {
+    struct Case {
+        int category, item, address;
+    };
+    for (const Case& k : {Case{CT_RX_Code, CL_5TRx_CompareDigit, 0x009C},
+                          Case{CT_TX_Code, CL_5TTx_DispDigit, 0x009B}}) {
+        f.working.SetByte(k.address, 0x80);  // bit 7 is not a position
+        f.Request(k.category, k.item, 0, '1');
+        EXPECT_EQ(f.Byte(k.address), 0xC0) << CellItemName(k.item);
+        f.Request(k.category, k.item, 0, '7');
+        EXPECT_EQ(f.Byte(k.address), 0xC1) << CellItemName(k.item);
+        EXPECT_EQ(f.Show(k.category, k.item, 0), "1_____7\n") << CellItemName(k.item);
+    }
+}
+
+TEST_F(SettingItemsTest, AWindowEditThatMovesOnlyTheHighWordIsAChange) {
+    f.model = ModelLmr;
+    f.SetWord(0x0176 + 8, 970);
+    f.SetWord(0x0178 + 8, 1030);
+    const int flags = f.Notified(CT_2Tone_Code, CL_2T_RxFreq_1st, 1, Keys::None, "1000.5");
+    EXPECT_EQ(f.Word(0x0176 + 8), 970);
+    EXPECT_EQ(f.Word(0x0178 + 8), 1031);
+    EXPECT_NE(flags & ChangeFlags::Record, 0);
+    EXPECT_GT(f.modifiedChecks, 0);
+}
+
 }  // namespace

@@ -2,8 +2,10 @@
 // the item belongs to and every row the item has: on a randomised image, an
 // edit through the item's codec (a step key, or typed text) reads back as the
 // cell showed it, and changes no bit outside the item's field and the fields
-// its rules keep in step. The overlay sheets show each item exactly on the
-// model types the table gives it.
+// its rules keep in step, and reports a change exactly when it wrote the image.
+// On the template image, the edit survives the clone write's preparation, a
+// save and an open of the file (all normalise the image). The overlay sheets
+// show each item exactly on the model types the table gives it.
 
 #include <gtest/gtest.h>
 
@@ -12,12 +14,17 @@
 #include <set>
 
 #include "CellNames.h"
+#include "ClfTestSupport.h"
 #include "SettingSheets.h"
 #include "SettingsFixture.h"
+#include "indDocument.h"
+#include "indDocumentContext.h"
 #include "indSettingItems.h"
 #include "indSettingRules.h"
 
 namespace {
+
+class NoCommands : public indCommands {};
 
 // What the generated test does to an item: a key, or a text to type.
 struct Edit {
@@ -43,7 +50,7 @@ Edit EditFor(const indSettingItem& s) {
         case indCodecKind::AsciiText:
             return {Keys::None, "HELLO"};
         case indCodecKind::Passcode:
-            return {Keys::None, "123456"};
+            return {Keys::None, std::string("987654").substr(0, static_cast<size_t>(s.width))};
         case indCodecKind::DtmfCode:
             return {Keys::None, "12*#"};
         case indCodecKind::FiveToneCode:
@@ -78,6 +85,26 @@ std::map<int, uint8_t> Allowed(const indSettingItem& s, int row) {
         allowed[m.address] |= m.mask;
     }
     return allowed;
+}
+
+// Cells stored in bits that normalisation takes from the template: they show
+// "----" and take no key on these model types.
+bool TemplateOwned(int item, int model) {
+    struct Owned {
+        int item;
+        uint8_t models;
+    };
+    static constexpr Owned owned[] = {
+        {CL_Comm_EmerTim_Sairen, ModelMask::All},  // 0x00CC bit 7
+        {CL_KDisp_MrCode, ModelMask::Lmr},         // 0x00A1 bit 1
+        {CL_Comm_InactiveTimer, ModelMask::Lmr},   // 0x00C2
+    };
+    for (const Owned& o : owned) {
+        if (o.item == item && (o.models & (1 << model)) != 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 class SettingTableTest : public ::testing::Test {
@@ -129,15 +156,15 @@ TEST_F(SettingTableTest, EveryItemReadsBackAsShownAndKeepsToItsField) {
                 const std::vector<uint8_t> before(f.working.Data(),
                                                   f.working.Data() + f.working.Size());
                 const int category = CategoryOf(s);
-                const uint8_t pending = edit.text.empty()
-                                            ? f.Request(category, s.item, row, edit.key)
-                                            : f.Type(category, s.item, row, edit.text);
+                uint8_t pending = 0;
+                const int flags = f.Notified(category, s.item, row, edit.key, edit.text, &pending);
                 EXPECT_EQ(pending, 0);
                 const std::string shown = f.capsule.DisplayText;
                 EXPECT_EQ(f.Show(category, s.item, row), shown);
                 EXPECT_EQ(Stray(before, Allowed(s, row)), "");
                 const bool changed = !std::equal(before.begin(), before.end(), f.working.Data());
-                if (s.codec == indCodecKind::Special) {
+                EXPECT_EQ((flags & ChangeFlags::Record) != 0, changed);
+                if (s.codec == indCodecKind::Special || TemplateOwned(s.item, model)) {
                     EXPECT_FALSE(changed);
                 } else if (edit.text.empty()) {
                     EXPECT_TRUE(changed);  // a step always moves the value
@@ -154,6 +181,71 @@ TEST_F(SettingTableTest, EveryItemReadsBackAsShownAndKeepsToItsField) {
     }
     EXPECT_GT(visited, 400);
 }
+
+// One model type per test: each runs a save and an open per cell.
+class SettingEditKeptTest : public SettingTableTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SettingEditKeptTest, EveryEditableCellKeepsItsEditThroughCloneWriteSaveAndOpen) {
+    ScratchDir dir;
+    const std::string path = dir.File("edit.clf");
+    NoCommands commands;
+    int kept = 0;
+    const int model = GetParam();
+    {  // the document is gone before the events it posted are pumped
+        indDocument doc;
+        doc.Start();
+        f.boxes.Answer(cmcMbResult::Ok);  // the model change asks first
+        doc.ChangeModelType(model, true);
+        indDocumentContext context(doc, commands, f.texts);
+        doc.NormalizeImage(doc.WorkingImage());
+        const cmcEeprom baseline = doc.WorkingImage();
+        auto request = [&](const indSettingItem& s, int row, const Edit& edit) {
+            cmcCellObj cell;
+            cell.category = CategoryOf(s);
+            cell.item = s.item;
+            cell.index = row;
+            indCellCapsule c;
+            c.Cell = &cell;
+            c.Editable = 1;
+            c.Key = edit.key;
+            c.EditResult = edit.text.empty() ? 0 : 1;
+            c.InputText = edit.text;
+            context.Handler().HandleCell(c);
+            return c.DisplayText;
+        };
+        for (const indSettingItem& s : SettingItems()) {
+            if ((s.models & (1 << model)) == 0 || s.codec == indCodecKind::Special) {
+                continue;
+            }
+            for (int row : RowsOf(s)) {
+                SCOPED_TRACE(std::string(CellItemName(s.item)) + " model " + std::to_string(model) +
+                             " row " + std::to_string(row));
+                doc.WorkingImage().Assign(baseline);
+                request(s, row, EditFor(s));
+                const std::string shown = request(s, row, {});
+                if (TemplateOwned(s.item, model)) {
+                    EXPECT_EQ(shown, "----");
+                    EXPECT_TRUE(doc.WorkingImage().IsEqual(baseline));
+                    continue;
+                }
+                EXPECT_FALSE(doc.WorkingImage().IsEqual(baseline));  // every other cell edits
+                // The clone write's preparation, carried out on the image the cell shows.
+                doc.CorrectChannels(doc.WorkingImage());
+                doc.NormalizeImage(doc.WorkingImage());
+                EXPECT_EQ(request(s, row, {}), shown) << "after the clone write's preparation";
+                ASSERT_TRUE(doc.SaveToFile(path));
+                EXPECT_EQ(request(s, row, {}), shown) << "after the save's normalisation";
+                ASSERT_EQ(doc.OpenFile(path), 0);
+                EXPECT_EQ(request(s, row, {}), shown) << "after opening the file again";
+                ++kept;
+            }
+        }
+    }
+    EvMan().Pump();
+    EXPECT_GT(kept, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModelType, SettingEditKeptTest, ::testing::Range(0, ModelTypeCount));
 
 TEST_F(SettingTableTest, RowsOutsideAnItemsRangeDoNotApply) {
     for (const indSettingItem& s : SettingItems()) {
@@ -270,6 +362,60 @@ TEST_F(SettingTableTest, SharedStorageIsOneValueInEveryView) {
     // The 2-tone transmit tones are user-tone encode slots 0 and 1.
     f.Type(CT_2ToneTX_Common, CL_2TTx_Freq_2nd, 0, "1500");
     EXPECT_EQ(f.Show(CT_UserTone, CL_UTone_Encode, 1), "1500.0");
+}
+
+// Space and backspace from every value of every choice field: the value
+// stepped to is one the list lets the user choose, never a placeholder.
+TEST_F(SettingTableTest, StepsLandOnlyOnEntriesThatCanBeChosen) {
+    struct Column {
+        int category, item, model;
+        const char* list;
+        int address, shift, width;  // where the field lives on row 0
+    };
+    const Column columns[] = {
+        {CT_Mch, CL_Mch_Log, ModelLmr, "GI_Sheet_Sel_Mch_Log_Lmr", 0x0400 + 10, 4, 4},
+        {CT_Mch, CL_Mch_Log, ModelPmr, "GI_Sheet_Sel_Mch_Log_Pmr", 0x0400 + 10, 4, 4},
+    };
+    for (const Column& col : columns) {
+        f.model = col.model;
+        f.SetBanks({1});
+        for (int32_t key : {Keys::Space, Keys::Backspace}) {
+            for (int v = 0; v < (1 << col.width); ++v) {
+                const int mask = ((1 << col.width) - 1) << col.shift;
+                f.working.SetByte(col.address, static_cast<uint8_t>((f.Byte(col.address) & ~mask) |
+                                                                    (v << col.shift)));
+                f.Request(col.category, col.item, 0, key);
+                const int now = (f.Byte(col.address) & mask) >> col.shift;
+                EXPECT_TRUE(f.lists.CanChoose(col.list, Flex0, now))
+                    << col.list << " from " << v << " key " << key << " to " << now;
+            }
+        }
+    }
+    for (const indSettingItem& s : SettingItems()) {
+        if (s.codec != indCodecKind::Choice || s.rule == indRule::PllReference ||
+            s.store.kind != indStoreKind::Bits) {
+            continue;
+        }
+        for (int32_t key : {Keys::Space, Keys::Backspace}) {
+            SCOPED_TRACE(std::string(CellItemName(s.item)) + " key " + std::to_string(key));
+            Randomise(static_cast<unsigned>(s.item * 2 + key));
+            f.model = s.models & ModelMask::Lmr ? ModelLmr : ModelPmr;
+            if (TemplateOwned(s.item, f.model)) {
+                continue;
+            }
+            f.Request(CategoryOf(s), s.item, s.firstRow, key);
+            uint32_t stored = 0;
+            const int address = SettingAddress(s, s.firstRow);
+            for (int i = 0; i < s.store.layout.pieceCount; ++i) {
+                const datPiece& p = s.store.layout.pieces[static_cast<size_t>(i)];
+                const uint32_t mask = (1u << (p.hi - p.lo + 1)) - 1u;
+                stored |= ((static_cast<uint32_t>(f.Byte(address + p.offset)) >> p.lo) & mask)
+                          << p.shift;
+            }
+            const int32_t shown = SettingRules::ToShown(s.conversion, static_cast<int32_t>(stored));
+            EXPECT_TRUE(f.lists.CanChoose(s.list, s.entryKind, shown)) << shown;
+        }
+    }
 }
 
 }  // namespace

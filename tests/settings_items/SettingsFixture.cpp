@@ -53,14 +53,17 @@ uint8_t SettingsFixture::Choose(int category, int item, int row, int entryKind, 
 }
 
 int SettingsFixture::Notified(int category, int item, int row, int32_t key,
-                              const std::string& text) {
+                              const std::string& text, uint8_t* pending) {
     Request(category, item, row, Keys::None);
     capsule.Key = key;
     capsule.EditResult = text.empty() ? 0 : 1;
     capsule.InputText = text;
     int flags = 0;
     capsule.OnChange = [&flags](indCellCapsule&, int changeFlags) { flags = changeFlags; };
-    handler.HandleCell(capsule, 1);
+    const uint8_t answer = handler.HandleCell(capsule, 1);
+    if (pending != nullptr) {
+        *pending = answer;
+    }
     return flags;
 }
 
