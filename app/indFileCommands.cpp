@@ -134,7 +134,7 @@ int indDocument::ReadForOpen(const std::string& path, cmcEeprom& scratch) const 
             scratch.GetByte(MemoryMap::AdrMapRevision) == MemoryMap::LongMapRevision;
         code = file.CheckCoverage({{0, longMap ? MemoryMap::LongMapEnd : MemoryMap::ShortMapEnd}});
     }
-    ShowFileError(code);
+    ShowFileError(code, {path});
     return code;
 }
 

@@ -12,6 +12,7 @@
 #include "CellNames.h"
 #include "cliArgs.h"
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "cmcExcerpt.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
@@ -313,6 +314,9 @@ int CmdEdit(const cliArgs& args) {
     }
     if (file.empty() || out.empty()) {
         std::fprintf(stderr, "orvane-cli edit: FILE and -o OUT are required\n");
+        return ExitUsage;
+    }
+    if (!OutputSparesInputs("edit", out, {file})) {
         return ExitUsage;
     }
     EditMessageHost host;

@@ -1,30 +1,34 @@
 // export-csv FILE [-o OUT.csv]: every channel in use, as the sheets show them.
 
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 
 #include "cliCommand.h"
-#include "indSheetSession.h"
+#include "cliOutputPath.h"
+#include "cmcSafeFile.h"
 #include "indChannelCsv.h"
+#include "indSheetSession.h"
 
 int CmdExportCsv(const cliArgs& args) {
+    const std::string out = args.Option("-o");
+    if (!out.empty() && !OutputSparesInputs("export-csv", out, {args.positional[0]})) {
+        return ExitUsage;
+    }
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
         return code;
     }
     const std::string csv = ExportChannelCsv(session.Context());
-    const std::string out = args.Option("-o");
     if (out.empty()) {
         std::fwrite(csv.data(), 1, csv.size(), stdout);
-        return 0;
+        return cliExit::Ok;
     }
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    file << csv;
-    file.close();
-    if (!file) {
-        std::fprintf(stderr, "orvane-cli export-csv: cannot write '%s'\n", out.c_str());
-        return 2;
+    int error = 0;
+    if (WriteFileReplacing(out, csv, &error) != cmcSafeFileResult::Ok) {
+        std::fprintf(stderr, "orvane-cli export-csv: cannot write '%s': %s\n", out.c_str(),
+                     std::strerror(error));
+        return cliExit::FileFailed;
     }
-    return 0;
+    return cliExit::Ok;
 }

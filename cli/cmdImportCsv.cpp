@@ -2,11 +2,11 @@
 // IN.csv, each field typed into its cell. Nothing is written when a row fails.
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "cmcExcerpt.h"
+#include "cmcInputFile.h"
 #include "indSheetSession.h"
 #include "indChannelCsv.h"
 
@@ -30,14 +30,16 @@ void Report(const char* kind, const std::vector<indCsvProblem>& problems) {
 }  // namespace
 
 int CmdImportCsv(const cliArgs& args) {
-    std::ifstream in(args.positional[1], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "orvane-cli import-csv: cannot read '%s'\n",
-                     args.positional[1].c_str());
+    if (!OutputSparesInputs("import-csv", args.Option("-o"),
+                            {args.positional[0], args.positional[1]})) {
+        return ExitUsage;
+    }
+    const cmcInputFile text = ReadInputFile(args.positional[1], kMaxCsvFileBytes);
+    if (text.result != cmcInputFileResult::Ok) {
+        std::fprintf(stderr, "orvane-cli import-csv: cannot read '%s': %s\n",
+                     args.positional[1].c_str(), InputFileProblem(text, kMaxCsvFileBytes).c_str());
         return cliExit::FileFailed;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
 
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
@@ -45,7 +47,7 @@ int CmdImportCsv(const cliArgs& args) {
         return code;
     }
     std::vector<indCsvProblem> errors, notes;
-    const bool ok = ImportChannelCsv(session.Context(), text.str(), errors, notes);
+    const bool ok = ImportChannelCsv(session.Context(), text.contents, errors, notes);
     Report("note", notes);
     Report("error", errors);
     if (!ok) {

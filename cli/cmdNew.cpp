@@ -5,6 +5,7 @@
 
 #include "ModelType.h"
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "indDocument.h"
 
 int CmdNew(const cliArgs& args) {
@@ -13,6 +14,11 @@ int CmdNew(const cliArgs& args) {
     const auto model = kModels.find(args.Option("--model"));
     if (model == kModels.end()) {
         std::fprintf(stderr, "orvane-cli: --model must be lmr, pmr or biis\n");
+        return ExitUsage;
+    }
+    // The template the new image is made from is an input too.
+    if (!OutputSparesInputs("new", args.Option("-o"),
+                            {indDocument::InitialFilePath(model->second)})) {
         return ExitUsage;
     }
     indDocument doc;

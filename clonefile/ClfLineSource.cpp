@@ -6,10 +6,6 @@ int ClfLineSource::Raw() {
         rawAhead_ = None;
         return c;
     }
-    if (file_ != nullptr) {
-        const int c = std::getc(file_);
-        return c == EOF ? -1 : c;
-    }
     if (pos_ >= text_.size()) {
         return -1;
     }
@@ -39,6 +35,10 @@ bool ClfLineSource::NextLine(std::string& line) {
     if (c < 0) {
         return false;
     }
+    if (atLineStart_) {
+        ++lineNumber_;
+    }
+    atLineStart_ = true;
     while (c >= 0 && c != '\n') {
         line.push_back(static_cast<char>(c));
         if (line.size() == MaxPiece) {
@@ -47,6 +47,7 @@ bool ClfLineSource::NextLine(std::string& line) {
             const int next = Get();
             if (next != '\n') {
                 ahead_ = next;
+                atLineStart_ = next < 0;
             }
             break;
         }

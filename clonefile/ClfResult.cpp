@@ -28,12 +28,27 @@ const char* ClfResultTextName(int code) {
     return kTextNames[static_cast<size_t>(code)];
 }
 
-void ShowFileError(int code) {
+std::string FileErrorText(int code, const ClfErrorPlace& place) {
     const char* name = ClfResultTextName(code);
     if (name == nullptr) {
-        return;
+        return {};
     }
-    const std::string text =
-        GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" + GTex().GetText(name);
-    ShowMessage(text, cmcMbButtons::Ok, cmcMbIcon::Warning);
+    std::string text = GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" + GTex().GetText(name);
+    if (!place.reason.empty()) {
+        text += "\n" + place.reason;
+    }
+    if (!place.path.empty()) {
+        text += "\n" + (place.line > 0
+                            ? FillPattern(GTex().GetText("GI_Mess_FileErr_FileLine"),
+                                          {place.path, std::to_string(place.line)})
+                            : FillPattern(GTex().GetText("GI_Mess_FileErr_File"), {place.path}));
+    }
+    return text;
+}
+
+void ShowFileError(int code, const ClfErrorPlace& place) {
+    const std::string text = FileErrorText(code, place);
+    if (!text.empty()) {
+        ShowMessage(text, cmcMbButtons::Ok, cmcMbIcon::Warning);
+    }
 }

@@ -1,12 +1,11 @@
 #include "cmcClfFile.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cstdio>
+#include <cstring>
 
 #include "ClfLine.h"
 #include "ClfLineSource.h"
+#include "cmcInputFile.h"
 #include "cmcSafeFile.h"
 
 namespace {
@@ -91,24 +90,21 @@ std::string cmcClfFile::FormatText(const std::vector<AddressRange>& ranges) cons
 }
 
 int cmcClfFile::SaveFile(const std::string& name, const std::vector<AddressRange>& ranges) {
-    const int code = SaveResult(WriteFileReplacing(name, FormatText(ranges)));
-    ShowFileError(code);
+    int error = 0;
+    const int code = SaveResult(WriteFileReplacing(name, FormatText(ranges), &error));
+    ShowFileError(code, {name, 0, code != ClfOk && error != 0 ? std::strerror(error) : ""});
     return code;
 }
 
 int cmcClfFile::LoadFile(const std::string& name, const std::vector<AddressRange>* ranges) {
-    std::FILE* file = std::fopen(name.c_str(), "rb");
-    struct stat st {};
+    const cmcInputFile input = ReadInputFile(name, kMaxCloneFileBytes);
+    ClfErrorPlace place{name, 0, InputFileProblem(input, kMaxCloneFileBytes)};
     int code = ClfFileOpen;
-    // A folder opens for reading on Linux but cannot be read as a file.
-    if (file != nullptr && fstat(fileno(file), &st) == 0 && !S_ISDIR(st.st_mode)) {
-        ClfLineSource source(file);
-        code = Load(source, ranges);
+    if (input.result == cmcInputFileResult::Ok) {
+        code = LoadText(input.contents, ranges);
+        place.line = errorLine_;
     }
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    ShowFileError(code);
+    ShowFileError(code, place);
     return code;
 }
 
@@ -124,10 +120,14 @@ int cmcClfFile::Load(ClfLineSource& source, const std::vector<AddressRange>* ran
     }
     std::fill(read_.begin(), read_.end(), 0);
     recordedMapRevision_ = -1;
+    errorLine_ = 0;
 
     int code = ReadHeader(source);
     if (code == ClfOk) {
         code = ReadBody(source);
+    }
+    if (code != ClfOk) {
+        errorLine_ = source.LineNumber();  // the line that ended the reading, if any
     }
     if (code == ClfOk && ranges != nullptr) {
         code = CheckCoverage(*ranges);

@@ -37,7 +37,9 @@ class cmcClfFile {
     // message of a non-zero code.
     int SaveFile(const std::string& name, const std::vector<AddressRange>& ranges);
     // Reads a file into the target; with ranges, also checks coverage. On a
-    // non-zero code the target is restored. Shows the message of a non-zero code.
+    // non-zero code the target is restored. Shows the message of a non-zero
+    // code, naming the file and the line at fault. A file larger than
+    // kMaxCloneFileBytes, or one that is not a regular file, gives code 1.
     int LoadFile(const std::string& name, const std::vector<AddressRange>* ranges);
     // LoadFile over text in memory, without showing a message.
     int LoadText(std::string_view text, const std::vector<AddressRange>* ranges);
@@ -51,6 +53,9 @@ class cmcClfFile {
     // From a "#MapRev=N" comment of the last load; -1 when none.
     int RecordedMapRevision() const { return recordedMapRevision_; }
     bool WasRead(int address) const { return TestBit(read_, address); }
+    // The line (from 1) at which the last load failed; 0 when it succeeded or
+    // no single line was at fault (an empty file, missing coverage).
+    int ErrorLine() const { return errorLine_; }
 
   private:
     int Load(ClfLineSource& source, const std::vector<AddressRange>* ranges);
@@ -68,6 +73,7 @@ class cmcClfFile {
     int word2_ = 0;
     std::string comment_;
     int recordedMapRevision_ = -1;
+    int errorLine_ = 0;
     HeaderCheck headerCheck_;
     std::vector<uint8_t> expected_;
     std::vector<uint8_t> read_;

@@ -1,5 +1,7 @@
 #include "cmcPath.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -33,4 +35,18 @@ std::string CurrentDirectory() {
     std::error_code ec;
     const std::filesystem::path current = std::filesystem::current_path(ec);
     return ec ? std::string(".") : current.string();
+}
+
+bool PathsNameSameFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    const bool aExists = stat(a.c_str(), &sa) == 0;
+    const bool bExists = stat(b.c_str(), &sb) == 0;
+    if (aExists || bExists) {
+        return aExists && bExists && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    std::error_code ea, eb;
+    const auto ra = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ea), ea);
+    const auto rb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
+    return !ea && !eb ? ra == rb : PathAbsolute(a) == PathAbsolute(b);
 }

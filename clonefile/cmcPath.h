@@ -14,3 +14,7 @@ std::string PathJoin(const std::string& directory, const std::string& name);
 std::string PathAbsolute(const std::string& path);
 // The process's current directory.
 std::string CurrentDirectory();
+// Whether two paths name the same file: by device and inode when both exist,
+// else (neither exists) by their absolute paths with links resolved as far as
+// they exist. A path that exists and one that does not differ.
+bool PathsNameSameFile(const std::string& a, const std::string& b);

@@ -161,7 +161,8 @@ std::string DtmfSlotName(int row, int modelType) {
     return std::to_string(row + 1);
 }
 
-// The maker sheet's reference tables (values documented in docs/pll-reference.md).
+// The maker sheet's reference tables (described in docs/setting-items.md,
+// "PLL reference tables").
 // Bits to index, by (bit 4, bit 2, bit 1, bit 0 = PLL type) as a 4-bit number.
 constexpr std::array<int8_t, 16> kBitsToIndex = {
     0, 0,  // 000

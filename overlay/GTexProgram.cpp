@@ -33,3 +33,16 @@ cmcGTex* SetGTex(cmcGTex* table) {
 cmcMbResult ShowMessage(const std::string& text, cmcMbButtons buttons, cmcMbIcon icon) {
     return CurrentMessageBoxHost().Show(GTex().GetText("GI_Sys_AppTitle"), text, buttons, icon);
 }
+
+std::string FillPattern(std::string pattern, std::initializer_list<std::string> values) {
+    size_t from = 0;
+    for (const std::string& value : values) {
+        const auto at = pattern.find("%s", from);
+        if (at == std::string::npos) {
+            break;
+        }
+        pattern.replace(at, 2, value);
+        from = at + value.size();
+    }
+    return pattern;
+}

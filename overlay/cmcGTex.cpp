@@ -1,5 +1,7 @@
 #include "cmcGTex.h"
 
+#include <cstring>
+
 #include "SectionLines.h"
 #include "cmcInternalError.h"
 #include "cmcLineCache.h"
@@ -139,10 +141,20 @@ bool cmcGTex::SetLines(const std::vector<std::string>* lines) {
 
 std::string cmcGTex::GetText(const std::string& name, int index) {
     std::string text;
-    if (!impl_->ReadText(name, index, text)) {
-        cmcInternalError("GTEX Error !\nThe index '" + name + "' was not found.");
+    if (impl_->ReadText(name, index, text)) {
+        return text;
     }
-    return text;
+    const cmcOvlSource& source = impl_->source;
+    if (source.GetKind() == cmcOvlSource::Kind::File && !source.IsOpen()) {
+        // Without the file every text is missing: name the file, not the first text asked for.
+        const std::string& path = source.FileName();
+        const std::string reason =
+            source.OpenError() != 0 ? std::strerror(source.OpenError()) : "no file name was given";
+        cmcInternalError("The overlay file '" + path.substr(path.find_last_of('/') + 1) +
+                         "' cannot be read (" + reason + ").\nIt was looked for as '" + path +
+                         "'.");
+    }
+    cmcInternalError("GTEX Error !\nThe index '" + name + "' was not found.");
 }
 
 std::string cmcGTex::GetLines(const std::string& name) {

@@ -5,6 +5,7 @@
 // needs, body lines are reached by seeking to remembered positions.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -56,3 +57,7 @@ std::string DefaultOverlayPath();
 
 // A user message box: caption "GI_Sys_AppTitle", the given text, through the current host.
 cmcMbResult ShowMessage(const std::string& text, cmcMbButtons buttons, cmcMbIcon icon);
+
+// pattern with each "%s" replaced by the next value, in order; a "%s" inside a
+// value is not replaced again.
+std::string FillPattern(std::string pattern, std::initializer_list<std::string> values);

@@ -1,9 +1,11 @@
 #include "cmcOvlSource.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 cmcOvlSource::~cmcOvlSource() {
     if (fd_ >= 0) {
@@ -31,7 +33,14 @@ bool cmcOvlSource::SetLines(const std::vector<std::string>* lines) {
 
 bool cmcOvlSource::Open() {
     if (kind_ == Kind::File && fd_ < 0 && !fileName_.empty()) {
-        fd_ = open(fileName_.c_str(), O_RDONLY | O_CLOEXEC);
+        fd_ = open(fileName_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        openError_ = fd_ < 0 ? errno : 0;
+        struct stat st {};
+        if (fd_ >= 0 && (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+            openError_ = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;  // a folder, device or FIFO
+            close(fd_);
+            fd_ = -1;
+        }
         position_ = 0;
     }
     return IsOpen();

@@ -22,6 +22,9 @@ class cmcOvlSource {
     bool SetFile(const std::string& name);
     bool SetLines(const std::vector<std::string>* lines);
     Kind GetKind() const { return kind_; }
+    // The file's name as set; the system's error number of a failed open (0 otherwise).
+    const std::string& FileName() const { return fileName_; }
+    int OpenError() const { return openError_; }
 
     // Opens the source (a file with an empty name does not open).
     bool Open();
@@ -44,6 +47,7 @@ class cmcOvlSource {
     Kind kind_ = Kind::None;
     std::string fileName_;
     int fd_ = -1;
+    int openError_ = 0;
     const std::vector<std::string>* lines_ = nullptr;
     int64_t position_ = 0;
 

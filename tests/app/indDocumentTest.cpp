@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "DocTestSupport.h"
 #include "ModelType.h"
@@ -124,6 +126,8 @@ TEST(DocumentStartTest, MissingInitialFileEndsTheProgram) {
         "Headline",
         "#GI_Mess_FileErr_FileOpen",
         "Cannot open",
+        "#GI_Mess_FileErr_File",
+        "in %s",
         "#End_Of_Ovl",
     };
     cmcGTex table;
@@ -145,7 +149,9 @@ TEST(DocumentStartTest, MissingInitialFileEndsTheProgram) {
 
     EXPECT_EQ(fatalText, "Cannot open '" + ProgramDirectory() + "no-such-template.clf'.");
     ASSERT_EQ(boxes.Boxes().size(), 1u);  // the clone-file message comes first
-    EXPECT_EQ(boxes.Boxes()[0].text, "Headline\n\nCannot open");
+    EXPECT_EQ(boxes.Boxes()[0].text, "Headline\n\nCannot open\n" +
+                                         std::string(std::strerror(ENOENT)) + "\nin " +
+                                         ProgramDirectory() + "no-such-template.clf");
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "DocTestSupport.h"
 #include "ModelType.h"
 #include "cmcGTex.h"
@@ -26,8 +29,17 @@ class FileCommandsTest : public ::testing::Test, public DocFixture {
     std::string AskAnother() const {
         return "box:" + GTex().GetText("GI_Mess_Confirm_WriteAnother");
     }
-    std::string FileError(const char* name) const {
-        return "box:" + GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" + GTex().GetText(name);
+    // The clone-file message naming path (and line, when one is at fault).
+    std::string FileError(const char* name, const std::string& path, int line = 0,
+                          const std::string& reason = "") const {
+        std::string place =
+            GTex().GetText(line > 0 ? "GI_Mess_FileErr_FileLine" : "GI_Mess_FileErr_File");
+        place.replace(place.find("%s"), 2, path);
+        if (line > 0) {
+            place.replace(place.find("%s"), 2, std::to_string(line));
+        }
+        return "box:" + GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" + GTex().GetText(name) +
+               (reason.empty() ? "" : "\n" + reason) + "\n" + place;
     }
     // An image the document would open: the template with a mark.
     cmcEeprom MarkedImage(uint8_t mark) const {
@@ -80,7 +92,7 @@ TEST_F(FileCommandsTest, AcceptedAndRefusedHeaders) {
     EXPECT_EQ(doc->OpenFile(WriteImageFile("r4.clf", image, "23360400")), ClfExtra);
     EXPECT_EQ(doc->OpenFile(WriteImageFile("m.clf", image, "12340300")), ClfModel);
     EXPECT_EQ(doc->OpenFile(WriteImageFile("x.clf", image, "2A360300")), ClfFormat);
-    EXPECT_EQ(log.back(), FileError("GI_Mess_FileErr_Format"));
+    EXPECT_EQ(log.back(), FileError("GI_Mess_FileErr_Format", dir.File("x.clf"), 1));
     EXPECT_EQ(doc->CurrentPath(), dir.File("r2.clf"));
 }
 
@@ -94,14 +106,14 @@ TEST_F(FileCommandsTest, OpenChecksDataThenCoverage) {
     const std::string headerOnly = dir.File("header.clf");
     WriteWholeFile(headerOnly, "23360300\r\n#\r\n");
     EXPECT_EQ(doc->OpenFile(headerOnly), ClfData);  // all-zero image fails the data check
-    EXPECT_EQ(log.back(), FileError("GI_Mess_FileErr_Data"));
+    EXPECT_EQ(log.back(), FileError("GI_Mess_FileErr_Data", headerOnly));
     ExpectUnchanged(working, path, true);
 
     cmcEeprom shortMap = MarkedImage(2);
     shortMap.SetByte(MemoryMap::AdrMapRevision, 2);
     box.Answer(cmcMbResult::No);
     EXPECT_EQ(doc->OpenFile(WriteImageFile("short-long.clf", shortMap)), ClfData);
-    EXPECT_EQ(log.back(), FileError("GI_Mess_FileErr_Data"));
+    EXPECT_EQ(log.back(), FileError("GI_Mess_FileErr_Data", dir.File("short-long.clf")));
     ExpectUnchanged(working, path, true);
 
     const std::string partial = dir.File("partial.clf");
@@ -206,8 +218,10 @@ TEST_F(FileCommandsTest, CancelledOrFailedSaveInsideTheQuestionAborts) {
     box.Answer(cmcMbResult::Yes);
     chooser.Answer(dir.File("missing/x.clf"));
     EXPECT_FALSE(doc->NewFile());
-    EXPECT_EQ(log, (std::vector<std::string>{AskFor("Untitled"), "save-dialog",
-                                             FileError("GI_Mess_FileErr_FileOpen")}));
+    EXPECT_EQ(log, (std::vector<std::string>{
+                       AskFor("Untitled"), "save-dialog",
+                       FileError("GI_Mess_FileErr_FileOpen", dir.File("missing/x.clf"), 0,
+                                 std::strerror(ENOENT))}));
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(doc->IsUntitled());
     EXPECT_EQ(settingsStore.Recent().Count(), 0);

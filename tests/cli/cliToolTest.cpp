@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "ChBanks.h"
 #include "ClfTestSupport.h"
@@ -21,8 +23,17 @@ class CliToolTest : public ::testing::Test {
         return RunCli(arguments, dir.File("stderr.txt"));
     }
 
-    std::string FileMessage(const char* name) const {
-        return GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" + GTex().GetText(name) + "\n";
+    // The clone-file message naming path (and line, when one is at fault).
+    std::string FileMessage(const char* name, const std::string& path, int line = 0,
+                            const std::string& reason = "") const {
+        std::string place =
+            GTex().GetText(line > 0 ? "GI_Mess_FileErr_FileLine" : "GI_Mess_FileErr_File");
+        place.replace(place.find("%s"), 2, path);
+        if (line > 0) {
+            place.replace(place.find("%s"), 2, std::to_string(line));
+        }
+        return GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" + GTex().GetText(name) +
+               (reason.empty() ? "" : "\n" + reason) + "\n" + place + "\n";
     }
 
     ScratchDir dir;
@@ -100,32 +111,35 @@ TEST_F(CliToolTest, VerifyExitsWithTheCloneFileCode) {
         std::string contents;
         int code;
         const char* message;
+        int line;
     } cases[] = {
-        {"23360300\r\n#\r\n", 8, "GI_Mess_FileErr_Data"},
-        {"2A" + text.substr(2), 6, "GI_Mess_FileErr_Format"},
-        {"12340300" + text.substr(8), 3, "GI_Mess_FileErr_Model"},
-        {"23360400" + text.substr(8), 4, "GI_Mess_FileErr_Extra"},
-        {"23360200" + text.substr(8), 0, nullptr},
-        {text.substr(0, text.find("\r\n3000") + 2), 7, "GI_Mess_FileErr_Coverage"},
+        {"23360300\r\n#\r\n", 8, "GI_Mess_FileErr_Data", 0},
+        {"2A" + text.substr(2), 6, "GI_Mess_FileErr_Format", 1},
+        {"12340300" + text.substr(8), 3, "GI_Mess_FileErr_Model", 1},
+        {"23360400" + text.substr(8), 4, "GI_Mess_FileErr_Extra", 1},
+        {"23360200" + text.substr(8), 0, nullptr, 0},
+        {text.substr(0, text.find("\r\n3000") + 2), 7, "GI_Mess_FileErr_Coverage", 0},
     };
     for (const auto& c : cases) {
         const std::string path = dir.File("case.clf");
         WriteWholeFile(path, c.contents);
         const CliRun run = Cli("verify " + path);
         EXPECT_EQ(run.status, c.code) << c.contents.substr(0, 8);
-        EXPECT_EQ(run.err, c.message != nullptr ? FileMessage(c.message) : "");
+        EXPECT_EQ(run.err, c.message != nullptr ? FileMessage(c.message, path, c.line) : "");
         EXPECT_TRUE(run.out.empty());
     }
     const CliRun missing = Cli("verify " + dir.File("absent.clf"));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, FileMessage("GI_Mess_FileErr_FileOpen"));
+    EXPECT_EQ(missing.err, FileMessage("GI_Mess_FileErr_FileOpen", dir.File("absent.clf"), 0,
+                                       std::strerror(ENOENT)));
     EXPECT_EQ(Cli("info " + dir.File("absent.clf")).status, 1);
 }
 
 TEST_F(CliToolTest, NewIntoAMissingFolderFails) {
     const CliRun run = Cli("new --model pmr -o " + dir.File("missing/x.clf"));
     EXPECT_NE(run.status, 0);
-    EXPECT_EQ(run.err, FileMessage("GI_Mess_FileErr_FileOpen"));
+    EXPECT_EQ(run.err, FileMessage("GI_Mess_FileErr_FileOpen", dir.File("missing/x.clf"), 0,
+                                   std::strerror(ENOENT)));
 }
 
 }  // namespace

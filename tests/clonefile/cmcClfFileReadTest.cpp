@@ -183,7 +183,9 @@ TEST(ClfLoadFileTest, MissingFileReportsCode1WithTheOverlayMessage) {
     ASSERT_EQ(boxes.box.Boxes().size(), 2u);
     const auto& shown = boxes.box.Boxes()[1];
     EXPECT_EQ(shown.text, GTex().GetText("GI_Mess_FileErr_Headline") + "\n\n" +
-                              GTex().GetText("GI_Mess_FileErr_FileOpen"));
+                              GTex().GetText("GI_Mess_FileErr_FileOpen") + "\n" +
+                              GTex().GetText("GI_Mess_FileErr_NotRegular") + "\n" +
+                              FillPattern(GTex().GetText("GI_Mess_FileErr_File"), {dir.Path()}));
     EXPECT_EQ(shown.caption, GTex().GetText("GI_Sys_AppTitle"));
     EXPECT_EQ(shown.buttons, cmcMbButtons::Ok);
     EXPECT_EQ(shown.icon, cmcMbIcon::Warning);

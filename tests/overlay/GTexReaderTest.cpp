@@ -28,11 +28,30 @@ TEST(GTexSource, UnreadableFileIsAnEmptyOverlay) {
     cmcGTex missing;
     ASSERT_TRUE(missing.SetFile("/nonexistent/ORVANE.OVL"));
     EXPECT_FALSE(missing.HasSection("GI_Sys_AppTitle"));
-    EXPECT_EQ(InternalErrorOf([&] { missing.GetText("GI_Sys_AppTitle"); }),
-              MissingIndexText("GI_Sys_AppTitle"));
     cmcGTex unnamed;
     ASSERT_TRUE(unnamed.SetFile(""));
     EXPECT_FALSE(unnamed.HasSection("A"));
+}
+
+// Without its file every text is missing: the error names the file and where
+// it was looked for, not the first text a command happened to ask for.
+TEST(GTexSource, UnreadableFileIsNamedWithWhereItWasLookedFor) {
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {"/nonexistent/ORVANE.OVL", "No such file or directory"},
+        {"/tmp", "Is a directory"},
+        {"", "no file name was given"},
+    };
+    for (const auto& c : cases) {
+        cmcGTex table;
+        ASSERT_TRUE(table.SetFile(c.path));
+        const std::string name = c.path.substr(c.path.find_last_of('/') + 1);
+        EXPECT_EQ(InternalErrorOf([&] { table.GetText("GI_Sys_AppTitle"); }),
+                  "The overlay file '" + name + "' cannot be read (" + c.reason +
+                      ").\nIt was looked for as '" + c.path + "'.");
+    }
 }
 
 TEST(GTexFile, LongLineComesInPiecesOf8191) {

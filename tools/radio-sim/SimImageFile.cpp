@@ -1,28 +1,26 @@
 #include "SimImageFile.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "ClfComment.h"
 #include "ImageChecks.h"
 #include "cmcClfFile.h"
+#include "cmcInputFile.h"
+#include "cmcSafeFile.h"
 
 bool LoadSimImage(const std::string& path, cmcEeprom& image, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path;
+    const cmcInputFile text = ReadInputFile(path, kMaxCloneFileBytes);
+    if (text.result != cmcInputFileResult::Ok) {
+        error = "cannot open " + path + ": " + InputFileProblem(text, kMaxCloneFileBytes);
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     image.Resize(MemoryMap::ImageSize);
     cmcClfFile file;
     file.AttachTarget(&image);
     file.SetHeaderCheck([](int word1, int word2, int& result) {
         return CheckFileHeader(static_cast<uint16_t>(word1), static_cast<uint16_t>(word2), result);
     });
-    const int code = file.LoadText(text.str(), nullptr);
+    const int code = file.LoadText(text.contents, nullptr);
     if (code != 0) {
         error = path + ": not a readable clone file (code " + std::to_string(code) + ")";
         return false;
@@ -39,11 +37,9 @@ bool SaveSimImage(const std::string& path, const cmcEeprom& image,
     file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
     file.SetComment(BuildClfComment(copy));
     const std::string text = file.FormatText(ranges);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-        error = "cannot write " + path;
+    int failure = 0;
+    if (WriteFileReplacing(path, text, &failure) != cmcSafeFileResult::Ok) {
+        error = "cannot write " + path + ": " + std::strerror(failure);
         return false;
     }
     return true;
