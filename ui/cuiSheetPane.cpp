@@ -1,65 +1,450 @@
 #include "cuiSheetPane.h"
 
-#include <QHeaderView>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
+#include "cuiCellEditor.h"
+#include "cuiGridCursor.h"
 #include "indMain.h"
+#include "uiOverlayStyle.h"
+#include "uiWindowHooks.h"
 
-cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QTableWidget(parent), main_(main) {
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setWordWrap(true);
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
-        if (!loading_ && main_.Sheet() != nullptr && row >= 0 && col >= 0) {
-            main_.MoveSheetCursor({row, col});
-        }
-    });
-    const auto scrolled = [this] {
-        if (!loading_) {
-            main_.SetSheetScroll(columnAt(0), rowAt(0));
-        }
-    };
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+namespace {
+
+constexpr int PadX = 4;  // margin units left and right of a cell's text
+constexpr int PadY = 1;
+constexpr int MinCell = 8;
+constexpr uint32_t ClHighlight = 0x8000000Du;
+constexpr uint32_t ClHighlightText = 0x8000000Eu;
+constexpr uint32_t ClBtnFace = 0x8000000Fu;
+constexpr uint32_t ClWindow = 0x80000005u;
+const QColor GridLine(0xC0, 0xC0, 0xC0);
+const QColor BottomRule(0x80, 0x80, 0x80);
+// Key codes of the platform the handler knows: a key code is sent shifted left by 8.
+constexpr int32_t VkLeft = 0x25;
+constexpr int32_t VkRight = 0x27;
+constexpr int32_t VkF1 = 0x70;
+
+Qt::Alignment CellAlignment(const cmcCellObj& cell) {
+    static constexpr Qt::Alignment kH[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    static constexpr Qt::Alignment kV[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    return kH[std::min(cell.HAlign(), 2)] | kV[std::min(cell.VAlign(), 2)];
 }
 
-void cuiSheetPane::Reload() {
-    loading_ = true;
-    clear();
-    // The View menu's font size scales the window's (the overlay's) font.
-    QFont scaled = parentWidget() != nullptr ? parentWidget()->font() : font();
+QString Shown(const std::string& text) {
+    QString s = Qs(text);
+    while (s.endsWith(QLatin1Char('\n'))) {
+        s.chop(1);
+    }
+    return s;
+}
+
+}  // namespace
+
+cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea(parent), main_(main) {
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAutoFillBackground(true);
+    setAccessibleName(QStringLiteral("Sheet"));
+    editor_ = new cuiCellEditor(viewport(), [this](int key) { EditorFinished(key); });
+}
+
+cuiSheetPane::~cuiSheetPane() = default;
+
+QFont cuiSheetPane::Scaled(const QFont& font) const {
+    QFont scaled = font;
     if (scaled.pixelSize() > 0) {
         scaled.setPixelSize(std::max(1, scaled.pixelSize() * main_.FontSize() / 100));
     } else {
         scaled.setPointSizeF(scaled.pointSizeF() * main_.FontSize() / 100.0);
     }
-    setFont(scaled);
-    cuiSheet* sheet = main_.Sheet();
-    setRowCount(sheet != nullptr ? sheet->Rows() : 0);
-    setColumnCount(sheet != nullptr ? sheet->Columns() : 0);
-    if (sheet != nullptr) {
-        const QBrush fixed = palette().button();
-        for (int r = 0; r < sheet->Rows(); ++r) {
-            for (int c = 0; c < sheet->Columns(); ++c) {
-                auto* item = new QTableWidgetItem(QString::fromStdString(main_.CellText(r, c)));
-                if (r < sheet->FixedRows() || c < sheet->FixedCols()) {
-                    item->setBackground(fixed);
-                }
-                setItem(r, c, item);
-            }
+    return scaled;
+}
+
+QFont cuiSheetPane::FontOf(int row, int col) const {
+    return Scaled(OverlayFont(CellFont(sheet_->Cell(row, col))));
+}
+
+void cuiSheetPane::Reload() {
+    if (busy_ > 0) {
+        reloadPending_ = true;  // the action that caused it is still running on the old sheet
+        return;
+    }
+    reloadPending_ = false;
+    editor_->hide();
+    cells_.reset();
+    cursor_.reset();
+    sheet_ = main_.Sheet();
+    // The View menu's font size scales the window's (the overlay's) font.
+    setFont(Scaled(parentWidget() != nullptr ? parentWidget()->font() : font()));
+    if (sheet_ != nullptr) {
+        cursor_ = std::make_unique<cuiGridCursor>(*sheet_);
+        cells_ = std::make_unique<indCellSession>(*sheet_, main_.Context());
+        cells_->SetCursor(cursor_.get());
+        cells_->SetStepHook([this](int) { viewport()->repaint(); });
+        cursor_->Start(sheet_->Current());
+    }
+    Measure();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    if (sheet_ != nullptr) {
+        const std::optional<cuiSheetPlace> place = main_.History().Find(sheet_->Reference());
+        if (place && place->leftCol >= sheet_->FixedCols() && place->leftCol < ColumnCount() &&
+            place->topRow >= sheet_->FixedRows() && place->topRow < RowCount()) {
+            horizontalScrollBar()->setValue(colX_[static_cast<size_t>(place->leftCol)] - FixedWidth());
+            verticalScrollBar()->setValue(rowY_[static_cast<size_t>(place->topRow)] - FixedHeight());
         }
-        resizeColumnsToContents();
-        resizeRowsToContents();
-        const cuiCellPos pos = sheet->Current();
-        setCurrentCell(pos.row, pos.col);
-        const std::optional<cuiSheetPlace> place = main_.History().Find(sheet->Reference());
-        if (place && place->topRow >= 0 && place->leftCol >= 0 &&
-            place->topRow < sheet->Rows() && place->leftCol < sheet->Columns()) {
-            scrollToItem(item(place->topRow, place->leftCol), QAbstractItemView::PositionAtTop);
+        CursorMoved();
+    }
+    viewport()->update();
+}
+
+void cuiSheetPane::Measure() {
+    const int rows = sheet_ != nullptr ? sheet_->Rows() : 0;
+    const int cols = sheet_ != nullptr ? sheet_->Columns() : 0;
+    std::vector<int> widths(static_cast<size_t>(cols), MinCell);
+    std::vector<int> heights(static_cast<size_t>(rows), MinCell);
+    indActiveCell& handler = main_.Context().Handler();
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            sheet_->PrepareCapsule(paint_, r, c);
+            paint_.Editable = 0;
+            paint_.DisplayText.clear();
+            handler.HandleCell(paint_);
+            const QFontMetrics metrics(FontOf(r, c));
+            const QString text = Shown(paint_.DisplayText);
+            const QSize size = metrics.size(0, text.isEmpty() ? QStringLiteral("0") : text);
+            auto& w = widths[static_cast<size_t>(c)];
+            w = std::max(w, size.width() + 2 * PadX + 1);
+            auto& h = heights[static_cast<size_t>(r)];
+            h = std::max(h, size.height() + 2 * PadY + 1);
         }
     }
-    loading_ = false;
+    colX_.assign(1, 0);
+    for (int w : widths) {
+        colX_.push_back(colX_.back() + w);
+    }
+    rowY_.assign(1, 0);
+    for (int h : heights) {
+        rowY_.push_back(rowY_.back() + h);
+    }
+    UpdateScrollBars();
+}
+
+void cuiSheetPane::UpdateScrollBars() {
+    const int w = colX_.back() - FixedWidth();
+    const int h = rowY_.back() - FixedHeight();
+    const int visibleW = std::max(0, viewport()->width() - FixedWidth());
+    const int visibleH = std::max(0, viewport()->height() - FixedHeight());
+    horizontalScrollBar()->setRange(0, std::max(0, w - visibleW));
+    horizontalScrollBar()->setPageStep(visibleW);
+    horizontalScrollBar()->setSingleStep(16);
+    verticalScrollBar()->setRange(0, std::max(0, h - visibleH));
+    verticalScrollBar()->setPageStep(visibleH);
+    verticalScrollBar()->setSingleStep(RowCount() > 0 ? rowY_[1] - rowY_[0] : 16);
+}
+
+QRect cuiSheetPane::CellRect(int row, int col) const {
+    if (row < 0 || col < 0 || row >= RowCount() || col >= ColumnCount()) {
+        return {};
+    }
+    const bool fixedCol = sheet_ != nullptr && col < sheet_->FixedCols();
+    const bool fixedRow = sheet_ != nullptr && row < sheet_->FixedRows();
+    const int x = colX_[static_cast<size_t>(col)] - (fixedCol ? 0 : horizontalScrollBar()->value());
+    const int y = rowY_[static_cast<size_t>(row)] - (fixedRow ? 0 : verticalScrollBar()->value());
+    return {x, y, colX_[static_cast<size_t>(col) + 1] - colX_[static_cast<size_t>(col)],
+            rowY_[static_cast<size_t>(row) + 1] - rowY_[static_cast<size_t>(row)]};
+}
+
+std::optional<cuiCellPos> cuiSheetPane::CellAt(const QPoint& p) const {
+    if (sheet_ == nullptr) {
+        return std::nullopt;
+    }
+    const auto find = [](const std::vector<int>& edges, int fixed, int fixedEnd, int offset,
+                         int v) -> int {
+        const int at = v < fixedEnd ? v : v + offset;
+        const auto it = std::upper_bound(edges.begin(), edges.end(), at);
+        const int i = static_cast<int>(it - edges.begin()) - 1;
+        if (i < 0 || i + 1 >= static_cast<int>(edges.size()) || (v >= fixedEnd && i < fixed)) {
+            return -1;
+        }
+        return i;
+    };
+    const int col = find(colX_, sheet_->FixedCols(), FixedWidth(), horizontalScrollBar()->value(), p.x());
+    const int row = find(rowY_, sheet_->FixedRows(), FixedHeight(), verticalScrollBar()->value(), p.y());
+    if (row < 0 || col < 0) {
+        return std::nullopt;
+    }
+    return cuiCellPos{row, col};
+}
+
+cuiCellPos cuiSheetPane::Current() const {
+    return sheet_ != nullptr ? sheet_->Current() : cuiCellPos{};
+}
+
+bool cuiSheetPane::SetCurrentCell(int row, int col) {
+    if (cursor_ == nullptr || editor_->IsOpen() || !cursor_->MoveTo({row, col})) {
+        return false;
+    }
+    CursorMoved();
+    return true;
+}
+
+// --- drawing
+
+void cuiSheetPane::DrawCell(QPainter& painter, int row, int col, const QRect& box) {
+    const cmcCellObj& cell = sheet_->Cell(row, col);
+    sheet_->PrepareCapsule(paint_, row, col);
+    paint_.Editable = 0;
+    paint_.DisplayText.clear();
+    paint_.HasFontColor = false;
+    paint_.Flags = static_cast<uint8_t>(paint_.Flags & ~(CapsuleFlags::Warning | CapsuleFlags::Error));
+    main_.Context().Handler().HandleCell(paint_);
+    const QPalette& pal = palette();
+    const cmcFont& font = CellFont(cell);
+    uint32_t background = cell.color;
+    uint32_t text = paint_.HasFontColor ? paint_.FontColor : font.color;
+    const bool selected = cursor_ != nullptr && cursor_->IsSelected(row, col);
+    if (selected && !editor_->IsOpen()) {
+        background = hasFocus() ? ClHighlight : ClBtnFace;
+        if (hasFocus()) {
+            text = ClHighlightText;
+        }
+    }
+    painter.fillRect(box, OverlayColor(background, pal));
+    painter.setPen(GridLine);
+    painter.drawLine(box.topRight(), box.bottomRight());
+    painter.drawLine(box.bottomLeft(), box.bottomRight());
+    if ((cell.layoutFlags & kLayoutBottomRule) != 0) {
+        painter.setPen(background == ClWindow ? BottomRule : QColor(Qt::white));
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+    }
+    painter.setFont(FontOf(row, col));
+    painter.setPen(OverlayColor(text, pal));
+    painter.drawText(box.adjusted(PadX, PadY, -PadX - 1, -PadY), CellAlignment(cell),
+                     Shown(paint_.DisplayText));
+    const bool error = (paint_.Flags & CapsuleFlags::Error) != 0;
+    if (error || (paint_.Flags & CapsuleFlags::Warning) != 0) {
+        const QPixmap mark =
+            uiHooks::TreeIcon(error ? uiHooks::TreeErrorMark : uiHooks::TreeWarningMark).pixmap(12, 12);
+        const int x = cell.HAlign() == kAlignRightBottom ? box.left() + 2 : box.right() - mark.width() - 1;
+        painter.drawPixmap(x, box.bottom() - mark.height(), mark);
+    }
+}
+
+void cuiSheetPane::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(viewport());
+    if (sheet_ == nullptr) {
+        return;
+    }
+    const int fw = FixedWidth();
+    const int fh = FixedHeight();
+    const QRect view = viewport()->rect();
+    // Scrolled cells first, then the fixed rows, the fixed columns, the corner.
+    const auto draw = [&](int r0, int r1, int c0, int c1, const QRect& clip) {
+        painter.setClipRect(clip);
+        for (int r = r0; r < r1; ++r) {
+            for (int c = c0; c < c1; ++c) {
+                const QRect box = CellRect(r, c);
+                if (box.intersects(clip)) {
+                    DrawCell(painter, r, c, box);
+                }
+            }
+        }
+    };
+    const int rows = RowCount();
+    const int cols = ColumnCount();
+    const int fr = sheet_->FixedRows();
+    const int fc = sheet_->FixedCols();
+    // Only the rows and columns in view are asked for.
+    const auto first = [](const std::vector<int>& edges, int from, int v) {
+        const auto it = std::upper_bound(edges.begin() + from, edges.end(), v);
+        return std::max(from, static_cast<int>(it - edges.begin()) - 1);
+    };
+    const auto last = [](const std::vector<int>& edges, int v) {
+        return static_cast<int>(std::lower_bound(edges.begin(), edges.end(), v) - edges.begin());
+    };
+    const int hOff = horizontalScrollBar()->value();
+    const int vOff = verticalScrollBar()->value();
+    const int rFirst = first(rowY_, fr, fh + vOff);
+    const int rLast = std::min(rows, last(rowY_, view.height() + vOff));
+    const int cFirst = first(colX_, fc, fw + hOff);
+    const int cLast = std::min(cols, last(colX_, view.width() + hOff));
+    draw(rFirst, rLast, cFirst, cLast, QRect(fw, fh, view.width() - fw, view.height() - fh));
+    draw(0, fr, cFirst, cLast, QRect(fw, 0, view.width() - fw, fh));
+    draw(rFirst, rLast, 0, fc, QRect(0, fh, fw, view.height() - fh));
+    draw(0, fr, 0, fc, QRect(0, 0, fw, fh));
+}
+
+void cuiSheetPane::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void cuiSheetPane::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    if (editor_->IsOpen() && sheet_ != nullptr) {
+        editor_->setGeometry(CellRect(Current().row, Current().col));
+    }
+    if (sheet_ != nullptr) {
+        const auto col = CellAt({FixedWidth(), FixedHeight()});
+        main_.SetSheetScroll(col ? col->col : sheet_->FixedCols(), col ? col->row : sheet_->FixedRows());
+    }
+    viewport()->update();
+}
+
+void cuiSheetPane::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void cuiSheetPane::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+// --- the cursor
+
+void cuiSheetPane::CursorMoved(bool scrollFullyLeft, bool scrollFullyUp) {
+    if (sheet_ == nullptr || RowCount() == 0) {
+        return;
+    }
+    const cuiCellPos at = Current();
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    if (scrollFullyLeft) {
+        h->setValue(0);
+    } else if (at.col >= sheet_->FixedCols()) {
+        const int left = colX_[static_cast<size_t>(at.col)] - FixedWidth();
+        const int right = colX_[static_cast<size_t>(at.col) + 1] - viewport()->width();
+        h->setValue(std::clamp(h->value(), std::min(right, left), left));
+    }
+    if (scrollFullyUp) {
+        v->setValue(0);
+    } else if (at.row >= sheet_->FixedRows()) {
+        const int top = rowY_[static_cast<size_t>(at.row)] - FixedHeight();
+        const int bottom = rowY_[static_cast<size_t>(at.row) + 1] - viewport()->height();
+        v->setValue(std::clamp(v->value(), std::min(bottom, top), top));
+    }
+    main_.MoveSheetCursor(at);
+    viewport()->update();
+}
+
+void cuiSheetPane::MoveCursor(int dx, int dy, bool extend) {
+    const cuiCursorMove move = cursor_->Move(dx, dy, extend);
+    if (move.moved) {
+        CursorMoved(move.scrollFullyLeft, move.scrollFullyUp);
+    } else if (dx != 0) {
+        // Left or Right at an edge goes to the cell as a key code.
+        SendKey((dx < 0 ? VkLeft : VkRight) << 8);
+    }
+}
+
+// --- keys, the editor and the cell session
+
+void cuiSheetPane::keyPressEvent(QKeyEvent* event) {
+    if (cursor_ == nullptr) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    const bool shift = (event->modifiers() & Qt::ShiftModifier) != 0;
+    const int key = event->key();
+    switch (key) {
+    case Qt::Key_Up: MoveCursor(0, -1, shift); return;
+    case Qt::Key_Down: MoveCursor(0, 1, shift); return;
+    case Qt::Key_Left: MoveCursor(-1, 0, shift); return;
+    case Qt::Key_Right: MoveCursor(1, 0, shift); return;
+    case Qt::Key_PageUp: MoveCursor(0, -cuiGridCursor::kPageRows, shift); return;
+    case Qt::Key_PageDown: MoveCursor(0, cuiGridCursor::kPageRows, shift); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: SendKey(Keys::Enter); return;
+    case Qt::Key_Backspace: SendKey(Keys::Backspace); return;
+    default: break;
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+        SendKey((VkF1 + key - Qt::Key_F1) << 8);
+        return;
+    }
+    const QString text = event->text();
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0 && text.size() == 1 &&
+        text[0].unicode() >= 0x20 && text[0].unicode() < 0x7F) {
+        SendKey(text[0].unicode());
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void cuiSheetPane::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const std::optional<cuiCellPos> at = CellAt(event->position().toPoint());
+    if (at && cursor_ != nullptr &&
+        cursor_->MoveTo(*at, (event->modifiers() & Qt::ShiftModifier) != 0)) {
+        CursorMoved();
+    }
+}
+
+void cuiSheetPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    const std::optional<cuiCellPos> at = CellAt(event->position().toPoint());
+    if (at && *at == Current()) {
+        SendKey(Keys::EnterAlias);
+    }
+}
+
+void cuiSheetPane::SendKey(int32_t key) {
+    if (cells_ == nullptr) {
+        return;
+    }
+    ++busy_;
+    const indCellResult result = cells_->Key(key);
+    --busy_;
+    Follow(result);
+}
+
+void cuiSheetPane::EditorFinished(int key) {
+    if (cells_ == nullptr) {
+        return;
+    }
+    setFocus(Qt::OtherFocusReason);
+    if (key != Qt::Key_Escape) {
+        ++busy_;
+        const indCellResult result = cells_->Commit(editor_->text().toStdString());
+        --busy_;
+        Follow(result);
+        if (reloadPending_ || cursor_ == nullptr) {
+            return;
+        }
+    }
+    switch (key) {
+    case Qt::Key_Up: MoveCursor(0, -1, false); break;
+    case Qt::Key_Down: MoveCursor(0, 1, false); break;
+    case Qt::Key_PageUp: MoveCursor(0, -cuiGridCursor::kPageRows, false); break;
+    case Qt::Key_PageDown: MoveCursor(0, cuiGridCursor::kPageRows, false); break;
+    default: viewport()->update(); break;
+    }
+}
+
+void cuiSheetPane::Follow(const indCellResult& result) {
+    last_ = result;
+    if (reloadPending_) {
+        Reload();
+        return;
+    }
+    Refresh();
+    if (result.outcome == indCellOutcome::EditorOpened) {
+        const cuiCellPos at = Current();
+        CursorMoved();
+        editor_->Open(CellRect(at.row, at.col), FontOf(at.row, at.col), Qs(result.editText),
+                      result.caretPos, result.selLength);
+    }
+}
+
+void cuiSheetPane::Refresh() {
+    if (sheet_ == nullptr) {
+        return;
+    }
+    // Texts may have widened a column, and a bank sheet may have a row more or less.
+    Measure();
+    CursorMoved();
 }

@@ -1,20 +1,83 @@
 #pragma once
-// The open sheet in the main window, read-only: every cell with the text the
-// item handler gives it, the fixed rows and columns shaded as headers, in the
-// window's font scaled by the View menu's font size. The
-// cursor and the scroll position go back to the main object for the history.
+// The open sheet in the main window: an owner-drawn grid whose fixed rows and
+// columns stay put while the rest scrolls, each visible cell drawn from the
+// item handler's answer through one reused capsule, in the cell's font scaled
+// by the View menu's font size. Keys move the cursor (cuiGridCursor) or go to
+// the cell (indCellSession), which may open the in-place editor; the cursor
+// and scroll position go back to the main object for the history. The pane
+// decides nothing itself: every edit goes through the cell session.
 
-#include <QTableWidget>
+#include <QAbstractScrollArea>
+#include <memory>
+#include <vector>
 
+#include "cuiSheet.h"
+#include "indCellCapsule.h"
+#include "indCellSession.h"
+
+class cuiCellEditor;
+class cuiGridCursor;
 class indMain;
 
-class cuiSheetPane : public QTableWidget {
+class cuiSheetPane : public QAbstractScrollArea {
   public:
     cuiSheetPane(indMain& main, QWidget* parent = nullptr);
+    ~cuiSheetPane() override;
+
     // Shows the main object's open sheet (none: an empty pane).
     void Reload();
 
+    int RowCount() const { return static_cast<int>(rowY_.size()) - 1; }
+    int ColumnCount() const { return static_cast<int>(colX_.size()) - 1; }
+    cuiCellPos Current() const;
+    // Puts the cursor on a cell as a click would (only a selectable cell).
+    bool SetCurrentCell(int row, int col);
+    // The cell's rectangle in viewport coordinates.
+    QRect CellRect(int row, int col) const;
+    cuiCellEditor& Editor() { return *editor_; }
+    // The outcome of the last action on a cell.
+    const indCellResult& LastResult() const { return last_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
   private:
+    QFont Scaled(const QFont& font) const;
+    QFont FontOf(int row, int col) const;
+    // Column widths and row heights from the texts, scroll bar ranges.
+    void Measure();
+    void UpdateScrollBars();
+    int FixedWidth() const { return colX_[static_cast<size_t>(sheet_ ? sheet_->FixedCols() : 0)]; }
+    int FixedHeight() const { return rowY_[static_cast<size_t>(sheet_ ? sheet_->FixedRows() : 0)]; }
+    // The cell under a viewport point, or none.
+    std::optional<cuiCellPos> CellAt(const QPoint& point) const;
+    void DrawCell(QPainter& painter, int row, int col, const QRect& box);
+    // Scrolls so that the current cell is in view; tells the main object.
+    void CursorMoved(bool scrollFullyLeft = false, bool scrollFullyUp = false);
+    void MoveCursor(int dx, int dy, bool extend);
+    // A key for the current cell, and what its outcome asks of the window.
+    void SendKey(int32_t key);
+    void Follow(const indCellResult& result);
+    void EditorFinished(int key);
+    // After an action: a sheet that changed its row count is measured again.
+    void Refresh();
+
     indMain& main_;
-    bool loading_ = false;
+    cuiSheet* sheet_ = nullptr;
+    std::unique_ptr<cuiGridCursor> cursor_;
+    std::unique_ptr<indCellSession> cells_;
+    cuiCellEditor* editor_ = nullptr;
+    indCellCapsule paint_;  // reused for every painted cell
+    indCellResult last_;
+    std::vector<int> colX_{0};  // left edge of each column, then the total width
+    std::vector<int> rowY_{0};  // top edge of each row, then the total height
+    int busy_ = 0;              // an action on a cell runs
+    bool reloadPending_ = false;
 };

@@ -31,54 +31,18 @@
 #include "cuiStatusPanel.h"
 #include "indEnviron.h"
 #include "indMain.h"
+#include "WindowTest.h"
 
 namespace {
 
-class HeldLock : public cmcInstanceLock {
-  public:
-    bool TryLock() override { return true; }
-    void Unlock() override {}
-};
-
-class MainWindowTest : public ::testing::Test {
-  protected:
-    MainWindowTest()
-        : previousHost_(SetCurrentTimerHost(&timers)),
-          previousEvents_(SetEvMan(&events)),
-          previousBox_(SetCurrentMessageBoxHost(&box)) {}
-    ~MainWindowTest() override {
-        form.reset();
-        SetCurrentMessageBoxHost(previousBox_);
-        SetEvMan(previousEvents_);
-        SetCurrentTimerHost(previousHost_);
-    }
-    TForm1& Open() {
-        form = std::make_unique<TForm1>(store, GTex());
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        QTest::qWait(30);  // posted state refreshes
-        return *form;
-    }
-    QAction* Action(int item, int index = 0) { return form->Menu().FindAction(item, index); }
-
-    cuiQtTimerHost timers;
-    cmcTimerHost* previousHost_;
-    cmcEvMan events{&timers};
-    cmcEvMan* previousEvents_;
-    cmcScriptedMessageBox box;
-    cmcMessageBoxHost* previousBox_;
-    cmcMemorySettings settings;
-    HeldLock lock;
-    indEnviron store{&settings, &lock, {1280, 800}};
-    std::unique_ptr<TForm1> form;
-};
+using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, UntitledWindowWithTreeSheetAndLimits) {
     TForm1& f = Open();
     EXPECT_EQ(f.windowTitle().toStdString(), "Untitled - " + GTex().GetText("GI_Sys_AppTitle"));
     EXPECT_EQ(f.minimumSize(), QSize(400, 200));
     EXPECT_GT(f.TreePane().topLevelItemCount(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.SheetPane().rowCount() > 0; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.SheetPane().RowCount() > 0; }, 1000));
     EXPECT_FALSE(f.MakerPanel().isVisible());
 }
 
@@ -140,7 +104,7 @@ TEST_F(MainWindowTest, FontSizeScalesTheReopenedSheet) {
     EXPECT_EQ(form->SheetPane().font().pixelSize(), base);
     Action(CL_Menu_View_FontSize, 200)->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().font().pixelSize() == 2 * base; }, 1000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().rowCount() > 0; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().RowCount() > 0; }, 1000));
 }
 
 TEST_F(MainWindowTest, ViewToolBarHidesTheToolBar) {
@@ -211,7 +175,7 @@ TEST_F(MainWindowTest, EditMenuFollowsTheCurrentCellsPopUpMenu) {
             const std::string line = GTex().GetText(p.popup + "_Body", 0);
             const QString first = QString::fromStdString(line.substr(1, line.find('\t') - 1));
             main.SelectSheet(p.sheet);
-            form->SheetPane().setCurrentCell(p.row, p.col);
+            form->SheetPane().SetCurrentCell(p.row, p.col);
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] { return !edit->actions().isEmpty() && edit->actions().front()->text() == first; },
                 1000));

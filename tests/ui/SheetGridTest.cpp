@@ -1,0 +1,208 @@
+// The tree and the sheet grid driven by real key events: a bank opened from the
+// tree, frequencies typed into the in-place editor and saved with Ctrl+S; the
+// editor's commit and discard paths; the cursor keys over the grid.
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "CellNames.h"
+#include "cuiCellEditor.h"
+#include "cuiSheetPane.h"
+#include "cuiTree.h"
+#include "indDocument.h"
+#include "indSheetSession.h"
+#include "WindowTest.h"
+
+namespace {
+
+constexpr int ReferenceRole = Qt::UserRole;
+
+int BankOf(const QTreeWidgetItem* item) {
+    return cuiTree::BankOfReference(item->data(0, ReferenceRole).toString().toStdString());
+}
+
+bool HoldsBank(const QTreeWidgetItem* item, int bank) {
+    if (BankOf(item) == bank) {
+        return true;
+    }
+    for (int i = 0; i < item->childCount(); ++i) {
+        if (HoldsBank(item->child(i), bank)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+// Each character to whatever has the focus, as a user types.
+void Type(const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+        QTest::keyClick(QApplication::focusWidget(), *c);
+    }
+}
+
+class SheetGridTest : public WindowTest {
+  protected:
+    TForm1& OpenActive(int model) {
+        store.SetModelType(model);
+        TForm1& f = Open();
+        QApplication::setActiveWindow(&f);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+        return f;
+    }
+    // With the keyboard: Down through the tree, Right to open a branch that
+    // holds the bank, until the bank's node is current.
+    void SelectBankInTree(int bank) {
+        QTreeWidget& tree = form->TreePane();
+        tree.setFocus();
+        if (tree.currentItem() == nullptr) {
+            Key(Qt::Key_Home);
+        }
+        for (int i = 0; i < 100 && tree.currentItem() != nullptr && BankOf(tree.currentItem()) != bank;
+             ++i) {
+            QTreeWidgetItem* at = tree.currentItem();
+            Key(!at->isExpanded() && at->childCount() > 0 && HoldsBank(at, bank) ? Qt::Key_Right
+                                                                                    : Qt::Key_Down);
+        }
+        ASSERT_NE(tree.currentItem(), nullptr);
+        ASSERT_EQ(BankOf(tree.currentItem()), bank);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return form->Main().Sheet() != nullptr && form->SheetPane().RowCount() > 0; }, 1000));
+    }
+    // Right until the cursor is in the item's column.
+    void RightTo(int item) {
+        for (int i = 0; i < 20 && CurrentCell().item != item; ++i) {
+            Key(Qt::Key_Right);
+        }
+        ASSERT_EQ(CurrentCell().item, item);
+    }
+    const cmcCellObj& CurrentCell() {
+        const cuiCellPos at = form->SheetPane().Current();
+        return form->Main().Sheet()->Cell(at.row, at.col);
+    }
+    std::string CurrentText() {
+        const cuiCellPos at = form->SheetPane().Current();
+        return form->Main().CellText(at.row, at.col);
+    }
+    // Answers the next save dialog with path, typed into its name field.
+    void AnswerSaveDialog(const QString& path) {
+        auto* timer = new QTimer(form.get());
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            timer->stop();
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+            timer->deleteLater();
+        });
+        timer->start(20);
+    }
+    QTemporaryDir dir;
+};
+
+// The path a dealer takes on a new image: the first bank from the tree, two
+// frequencies typed, Ctrl+S. The file holds what the command line's edit writes.
+TEST_F(SheetGridTest, KeyboardAloneEntersTwoChannelsAndSavesThem) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &form->SheetPane());
+    RightTo(CL_Mch_FreqR);
+    ASSERT_EQ(CurrentCell().index, 0);
+
+    Type("146.52");
+    ASSERT_TRUE(form->SheetPane().Editor().IsOpen());
+    EXPECT_EQ(QApplication::focusWidget(), &form->SheetPane().Editor());
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(form->SheetPane().Editor().isVisible());
+    EXPECT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Done);
+    EXPECT_NE(CurrentText().find("146.52"), std::string::npos) << CurrentText();
+    Key(Qt::Key_Down);
+    EXPECT_EQ(CurrentCell().item, CL_Mch_FreqR);
+    EXPECT_EQ(CurrentCell().index, 1);
+    Type("146.54");
+    Key(Qt::Key_Return);
+    EXPECT_NE(CurrentText().find("146.54"), std::string::npos) << CurrentText();
+
+    const QString path = dir.filePath(QStringLiteral("two.clf"));
+    AnswerSaveDialog(path);
+    Key(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
+
+    indSheetSession saved;
+    ASSERT_EQ(saved.Open(path.toStdString()), 0);
+    const cmcEeprom& image = saved.Document().WorkingImage();
+    EXPECT_EQ(image.GetByte(0x0400) & 0x7F, 0x03);
+    EXPECT_EQ(image.GetByte(0x0401), 0x93);
+    EXPECT_EQ(image.GetByte(0x0402), 0xC0);
+    // The same two edits through the cell session the command line uses.
+    indSheetSession expected;
+    expected.Document().ChangeModelType(ModelPmr, false);
+    ASSERT_TRUE(expected.Document().NewFile());
+    ASSERT_TRUE(expected.ShowSheet(form->Main().Sheet()->Reference()));
+    for (const auto& [index, text] : {std::pair{0, "146.52"}, {1, "146.54"}}) {
+        expected.Sheet()->SetCurrent(*expected.Sheet()->FindCell(CL_Mch_FreqR, index));
+        ASSERT_EQ(expected.Cells()->Commit(text).outcome, indCellOutcome::Done);
+    }
+    EXPECT_TRUE(image.IsEqual(expected.Document().WorkingImage()));
+}
+
+// Escape leaves the cell as it was; Down commits and moves on; a refused value
+// changes nothing.
+TEST_F(SheetGridTest, TheEditorCommitsOrDiscards) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    form->SheetPane().setFocus();
+    RightTo(CL_Mch_FreqR);
+    const std::string empty = CurrentText();
+    Type("146.5");
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(form->SheetPane().Editor().IsOpen());
+    EXPECT_EQ(CurrentText(), empty);
+    EXPECT_EQ(QApplication::focusWidget(), &form->SheetPane());
+
+    Type("146.5212");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Refused);
+    EXPECT_EQ(CurrentText(), empty);
+
+    Type("146.52");
+    Key(Qt::Key_Down);
+    EXPECT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Done);
+    EXPECT_EQ(CurrentCell().index, 1);
+    EXPECT_EQ(form->SheetPane().Current(), *form->Main().Sheet()->FindCell(CL_Mch_FreqR, 1));
+}
+
+// Cursor keys stay on selectable cells and the Edit menu's cell follows.
+TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    cuiSheetPane& pane = form->SheetPane();
+    pane.setFocus();
+    const cuiCellPos start = pane.Current();
+    Key(Qt::Key_Up);  // nothing selectable above the first channel row
+    EXPECT_EQ(pane.Current(), start);
+    Key(Qt::Key_Right);
+    EXPECT_GT(pane.Current().col, start.col);
+    EXPECT_TRUE(CurrentCell().Selectable());
+    EXPECT_EQ(form->Main().Sheet()->Current(), pane.Current());
+    const cuiCellPos right = pane.Current();
+    Key(Qt::Key_Left);
+    EXPECT_EQ(pane.Current(), start);
+    // A click on a cell moves the cursor there.
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, pane.CellRect(right.row, right.col).center());
+    EXPECT_EQ(pane.Current(), right);
+}
+
+}  // namespace

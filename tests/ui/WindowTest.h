@@ -1,0 +1,57 @@
+#pragma once
+// The main window of a test on the offscreen platform: its own timers, event
+// manager, scripted message boxes and settings in memory.
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "TForm1.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcMessageBox.h"
+#include "cmcSettingsBackend.h"
+#include "cmcTimerHost.h"
+#include "cuiQtMenu.h"
+#include "cuiQtTimerHost.h"
+#include "indEnviron.h"
+
+class HeldLock : public cmcInstanceLock {
+  public:
+    bool TryLock() override { return true; }
+    void Unlock() override {}
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest()
+        : previousHost_(SetCurrentTimerHost(&timers)),
+          previousEvents_(SetEvMan(&events)),
+          previousBox_(SetCurrentMessageBoxHost(&box)) {}
+    ~WindowTest() override {
+        form.reset();
+        SetCurrentMessageBoxHost(previousBox_);
+        SetEvMan(previousEvents_);
+        SetCurrentTimerHost(previousHost_);
+    }
+    TForm1& Open() {
+        form = std::make_unique<TForm1>(store, GTex());
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QTest::qWait(30);  // posted state refreshes
+        return *form;
+    }
+    QAction* Action(int item, int index = 0) { return form->Menu().FindAction(item, index); }
+
+    cuiQtTimerHost timers;
+    cmcTimerHost* previousHost_;
+    cmcEvMan events{&timers};
+    cmcEvMan* previousEvents_;
+    cmcScriptedMessageBox box;
+    cmcMessageBoxHost* previousBox_;
+    cmcMemorySettings settings;
+    HeldLock lock;
+    indEnviron store{&settings, &lock, {1280, 800}};
+    std::unique_ptr<TForm1> form;
+};
