@@ -1,6 +1,5 @@
 #include "cuiSheetPane.h"
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,44 +7,22 @@
 #include <algorithm>
 
 #include "cuiCellEditor.h"
+#include "cuiFlector.h"
 #include "cuiGridCursor.h"
 #include "indMain.h"
 #include "uiOverlayStyle.h"
-#include "uiWindowHooks.h"
 
 namespace {
 
-constexpr int PadX = 4;  // margin units left and right of a cell's text
-constexpr int PadY = 1;
-constexpr int MinCell = 8;
-constexpr uint32_t ClHighlight = 0x8000000Du;
-constexpr uint32_t ClHighlightText = 0x8000000Eu;
-constexpr uint32_t ClBtnFace = 0x8000000Fu;
-constexpr uint32_t ClWindow = 0x80000005u;
-const QColor GridLine(0xC0, 0xC0, 0xC0);
-const QColor BottomRule(0x80, 0x80, 0x80);
 // Key codes of the platform the handler knows: a key code is sent shifted left by 8.
 constexpr int32_t VkLeft = 0x25;
 constexpr int32_t VkRight = 0x27;
 constexpr int32_t VkF1 = 0x70;
-
-Qt::Alignment CellAlignment(const cmcCellObj& cell) {
-    static constexpr Qt::Alignment kH[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-    static constexpr Qt::Alignment kV[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    return kH[std::min(cell.HAlign(), 2)] | kV[std::min(cell.VAlign(), 2)];
-}
-
-QString Shown(const std::string& text) {
-    QString s = Qs(text);
-    while (s.endsWith(QLatin1Char('\n'))) {
-        s.chop(1);
-    }
-    return s;
-}
+constexpr int MinCell = 8;
 
 }  // namespace
 
-cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea(parent), main_(main) {
+cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea(parent), main_(main), painter_(main.Context().Handler()) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Sheet"));
@@ -53,20 +30,6 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea
 }
 
 cuiSheetPane::~cuiSheetPane() = default;
-
-QFont cuiSheetPane::Scaled(const QFont& font) const {
-    QFont scaled = font;
-    if (scaled.pixelSize() > 0) {
-        scaled.setPixelSize(std::max(1, scaled.pixelSize() * main_.FontSize() / 100));
-    } else {
-        scaled.setPointSizeF(scaled.pointSizeF() * main_.FontSize() / 100.0);
-    }
-    return scaled;
-}
-
-QFont cuiSheetPane::FontOf(int row, int col) const {
-    return Scaled(OverlayFont(CellFont(sheet_->Cell(row, col))));
-}
 
 void cuiSheetPane::Reload() {
     if (busy_ > 0) {
@@ -79,7 +42,8 @@ void cuiSheetPane::Reload() {
     cursor_.reset();
     sheet_ = main_.Sheet();
     // The View menu's font size scales the window's (the overlay's) font.
-    setFont(Scaled(parentWidget() != nullptr ? parentWidget()->font() : font()));
+    painter_.SetFontPercent(main_.FontSize());
+    setFont(painter_.Scaled(parentWidget() != nullptr ? parentWidget()->font() : font()));
     if (sheet_ != nullptr) {
         cursor_ = std::make_unique<cuiGridCursor>(*sheet_);
         cells_ = std::make_unique<indCellSession>(*sheet_, main_.Context());
@@ -107,20 +71,13 @@ void cuiSheetPane::Measure() {
     const int cols = sheet_ != nullptr ? sheet_->Columns() : 0;
     std::vector<int> widths(static_cast<size_t>(cols), MinCell);
     std::vector<int> heights(static_cast<size_t>(rows), MinCell);
-    indActiveCell& handler = main_.Context().Handler();
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
-            sheet_->PrepareCapsule(paint_, r, c);
-            paint_.Editable = 0;
-            paint_.DisplayText.clear();
-            handler.HandleCell(paint_);
-            const QFontMetrics metrics(FontOf(r, c));
-            const QString text = Shown(paint_.DisplayText);
-            const QSize size = metrics.size(0, text.isEmpty() ? QStringLiteral("0") : text);
+            const QSize size = painter_.Measure(*sheet_, r, c);
             auto& w = widths[static_cast<size_t>(c)];
-            w = std::max(w, size.width() + 2 * PadX + 1);
+            w = std::max(w, size.width());
             auto& h = heights[static_cast<size_t>(r)];
-            h = std::max(h, size.height() + 2 * PadY + 1);
+            h = std::max(h, size.height());
         }
     }
     colX_.assign(1, 0);
@@ -195,44 +152,14 @@ bool cuiSheetPane::SetCurrentCell(int row, int col) {
 
 // --- drawing
 
-void cuiSheetPane::DrawCell(QPainter& painter, int row, int col, const QRect& box) {
-    const cmcCellObj& cell = sheet_->Cell(row, col);
-    sheet_->PrepareCapsule(paint_, row, col);
-    paint_.Editable = 0;
-    paint_.DisplayText.clear();
-    paint_.HasFontColor = false;
-    paint_.Flags = static_cast<uint8_t>(paint_.Flags & ~(CapsuleFlags::Warning | CapsuleFlags::Error));
-    main_.Context().Handler().HandleCell(paint_);
-    const QPalette& pal = palette();
-    const cmcFont& font = CellFont(cell);
-    uint32_t background = cell.color;
-    uint32_t text = paint_.HasFontColor ? paint_.FontColor : font.color;
-    const bool selected = cursor_ != nullptr && cursor_->IsSelected(row, col);
-    if (selected && !editor_->IsOpen()) {
-        background = hasFocus() ? ClHighlight : ClBtnFace;
-        if (hasFocus()) {
-            text = ClHighlightText;
-        }
+cuiCellPainter::Look cuiSheetPane::LookOf(int row, int col) const {
+    if (cursor_ == nullptr || !cursor_->IsSelected(row, col)) {
+        return cuiCellPainter::Look::Plain;
     }
-    painter.fillRect(box, OverlayColor(background, pal));
-    painter.setPen(GridLine);
-    painter.drawLine(box.topRight(), box.bottomRight());
-    painter.drawLine(box.bottomLeft(), box.bottomRight());
-    if ((cell.layoutFlags & kLayoutBottomRule) != 0) {
-        painter.setPen(background == ClWindow ? BottomRule : QColor(Qt::white));
-        painter.drawLine(box.bottomLeft(), box.bottomRight());
+    if (editor_->IsOpen()) {
+        return cuiCellPainter::Look::Edited;
     }
-    painter.setFont(FontOf(row, col));
-    painter.setPen(OverlayColor(text, pal));
-    painter.drawText(box.adjusted(PadX, PadY, -PadX - 1, -PadY), CellAlignment(cell),
-                     Shown(paint_.DisplayText));
-    const bool error = (paint_.Flags & CapsuleFlags::Error) != 0;
-    if (error || (paint_.Flags & CapsuleFlags::Warning) != 0) {
-        const QPixmap mark =
-            uiHooks::TreeIcon(error ? uiHooks::TreeErrorMark : uiHooks::TreeWarningMark).pixmap(12, 12);
-        const int x = cell.HAlign() == kAlignRightBottom ? box.left() + 2 : box.right() - mark.width() - 1;
-        painter.drawPixmap(x, box.bottom() - mark.height(), mark);
-    }
+    return hasFocus() ? cuiCellPainter::Look::Focused : cuiCellPainter::Look::Unfocused;
 }
 
 void cuiSheetPane::paintEvent(QPaintEvent* /*event*/) {
@@ -250,7 +177,7 @@ void cuiSheetPane::paintEvent(QPaintEvent* /*event*/) {
             for (int c = c0; c < c1; ++c) {
                 const QRect box = CellRect(r, c);
                 if (box.intersects(clip)) {
-                    DrawCell(painter, r, c, box);
+                    painter_.Draw(painter, palette(), *sheet_, r, c, box, LookOf(r, c));
                 }
             }
         }
@@ -435,9 +362,40 @@ void cuiSheetPane::Follow(const indCellResult& result) {
     if (result.outcome == indCellOutcome::EditorOpened) {
         const cuiCellPos at = Current();
         CursorMoved();
-        editor_->Open(CellRect(at.row, at.col), FontOf(at.row, at.col), Qs(result.editText),
+        editor_->Open(CellRect(at.row, at.col), painter_.Font(sheet_->Cell(at.row, at.col)), Qs(result.editText),
                       result.caretPos, result.selLength);
+    } else if (result.outcome == indCellOutcome::PopupOpened &&
+               result.popup.kind == indPopupRequest::Kind::ChoiceList) {
+        OpenChoice(result.popup);
     }
+}
+
+void cuiSheetPane::OpenChoice(const indPopupRequest& request) {
+    const cuiCellPos at = Current();
+    indCellCapsule owner;
+    sheet_->PrepareCapsule(owner, at.row, at.col);
+    owner.Editable = 1;
+    CursorMoved();
+    choice_ = new cuiFlector(this, main_.Context(), request, owner, main_.FontSize(),
+                             [this](indCellCapsule* entry) { ChoiceAnswered(entry); });
+    choice_->Popup(viewport()->mapToGlobal(CellRect(at.row, at.col).bottomLeft() + QPoint(0, 1)));
+}
+
+void cuiSheetPane::ChoiceAnswered(indCellCapsule* entry) {
+    if (cells_ == nullptr) {
+        return;
+    }
+    activateWindow();
+    setFocus(Qt::PopupFocusReason);
+    if (entry == nullptr) {
+        cells_->ClosePopup();
+        viewport()->update();
+        return;
+    }
+    ++busy_;
+    const indCellResult result = cells_->Answer(*entry);
+    --busy_;
+    Follow(result);
 }
 
 void cuiSheetPane::Refresh() {

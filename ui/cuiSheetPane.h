@@ -8,14 +8,18 @@
 // decides nothing itself: every edit goes through the cell session.
 
 #include <QAbstractScrollArea>
+#include <QPointer>
 #include <memory>
 #include <vector>
 
+#include "cuiCellPainter.h"
+#include "cuiFlector.h"
 #include "cuiSheet.h"
 #include "indCellCapsule.h"
 #include "indCellSession.h"
 
 class cuiCellEditor;
+class cuiFlector;
 class cuiGridCursor;
 class indMain;
 
@@ -35,6 +39,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     // The cell's rectangle in viewport coordinates.
     QRect CellRect(int row, int col) const;
     cuiCellEditor& Editor() { return *editor_; }
+    // The open choice pop-up, or nullptr.
+    cuiFlector* Choice() const { return choice_.data(); }
     // The outcome of the last action on a cell.
     const indCellResult& LastResult() const { return last_; }
 
@@ -49,8 +55,6 @@ class cuiSheetPane : public QAbstractScrollArea {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    QFont Scaled(const QFont& font) const;
-    QFont FontOf(int row, int col) const;
     // Column widths and row heights from the texts, scroll bar ranges.
     void Measure();
     void UpdateScrollBars();
@@ -58,7 +62,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     int FixedHeight() const { return rowY_[static_cast<size_t>(sheet_ ? sheet_->FixedRows() : 0)]; }
     // The cell under a viewport point, or none.
     std::optional<cuiCellPos> CellAt(const QPoint& point) const;
-    void DrawCell(QPainter& painter, int row, int col, const QRect& box);
+    cuiCellPainter::Look LookOf(int row, int col) const;
     // Scrolls so that the current cell is in view; tells the main object.
     void CursorMoved(bool scrollFullyLeft = false, bool scrollFullyUp = false);
     void MoveCursor(int dx, int dy, bool extend);
@@ -66,6 +70,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     void SendKey(int32_t key);
     void Follow(const indCellResult& result);
     void EditorFinished(int key);
+    void OpenChoice(const indPopupRequest& request);
+    void ChoiceAnswered(indCellCapsule* entry);
     // After an action: a sheet that changed its row count is measured again.
     void Refresh();
 
@@ -74,7 +80,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     std::unique_ptr<cuiGridCursor> cursor_;
     std::unique_ptr<indCellSession> cells_;
     cuiCellEditor* editor_ = nullptr;
-    indCellCapsule paint_;  // reused for every painted cell
+    QPointer<cuiFlector> choice_;
+    cuiCellPainter painter_;
     indCellResult last_;
     std::vector<int> colX_{0};  // left edge of each column, then the total width
     std::vector<int> rowY_{0};  // top edge of each row, then the total height

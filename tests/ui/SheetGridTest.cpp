@@ -11,6 +11,7 @@
 
 #include "CellNames.h"
 #include "cuiCellEditor.h"
+#include "cuiFlector.h"
 #include "cuiSheetPane.h"
 #include "cuiTree.h"
 #include "indDocument.h"
@@ -37,14 +38,20 @@ bool HoldsBank(const QTreeWidgetItem* item, int bank) {
     return false;
 }
 
-void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+// Where a key goes: an open pop-up, else the focus.
+QWidget* KeyTarget() {
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup != nullptr ? popup : QApplication::focusWidget();
 }
 
-// Each character to whatever has the focus, as a user types.
+void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(KeyTarget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+// Each character as a user types it.
 void Type(const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
-        QTest::keyClick(QApplication::focusWidget(), *c);
+        QTest::keyClick(KeyTarget(), *c);
     }
 }
 
@@ -76,10 +83,12 @@ class SheetGridTest : public WindowTest {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return form->Main().Sheet() != nullptr && form->SheetPane().RowCount() > 0; }, 1000));
     }
-    // Right until the cursor is in the item's column.
+    // Right (then Left) until the cursor is in the item's column.
     void RightTo(int item) {
-        for (int i = 0; i < 20 && CurrentCell().item != item; ++i) {
-            Key(Qt::Key_Right);
+        for (int key : {Qt::Key_Right, Qt::Key_Left}) {
+            for (int i = 0; i < 30 && CurrentCell().item != item; ++i) {
+                Key(key);
+            }
         }
         ASSERT_EQ(CurrentCell().item, item);
     }
@@ -182,6 +191,52 @@ TEST_F(SheetGridTest, TheEditorCommitsOrDiscards) {
     EXPECT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Done);
     EXPECT_EQ(CurrentCell().index, 1);
     EXPECT_EQ(form->SheetPane().Current(), *form->Main().Sheet()->FindCell(CL_Mch_FreqR, 1));
+}
+
+// Enter on a choice cell opens its list under the cell with the value marked;
+// the cursor wraps; Escape cancels, Enter answers through the handler.
+TEST_F(SheetGridTest, TheChoiceListAnswersOrCancels) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    cuiSheetPane& pane = form->SheetPane();
+    pane.setFocus();
+    RightTo(CL_Mch_FreqR);
+    Type("146.52");
+    Key(Qt::Key_Return);
+    RightTo(CL_Mch_Nar);
+    const std::string before = CurrentText();
+    const cuiCellPos cell = pane.Current();
+    Key(Qt::Key_Return);
+    ASSERT_NE(pane.Choice(), nullptr);
+    cuiFlector& list = *pane.Choice();
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_GE(list.geometry().top(), pane.viewport()->mapToGlobal(pane.CellRect(cell.row, cell.col).bottomLeft()).y());
+    const cuiCellPos marked = list.Current();
+    EXPECT_EQ(list.Sheet().Cell(marked.row, marked.col).Text(), before);
+    // Down as often as the column has entries comes back round to the marked one.
+    int entries = 0;
+    for (int r = 0; r < list.Sheet().Rows(); ++r) {
+        entries += list.Sheet().Cell(r, marked.col).Selectable() ? 1 : 0;
+    }
+    for (int i = 0; i < entries; ++i) {
+        Key(Qt::Key_Down);
+    }
+    EXPECT_EQ(list.Current(), marked);
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.Choice() == nullptr; }, 1000));
+    EXPECT_EQ(CurrentText(), before);
+
+    Key(Qt::Key_Return);
+    ASSERT_NE(pane.Choice(), nullptr);
+    Key(Qt::Key_Down);
+    const cuiCellPos chosen = pane.Choice()->Current();
+    const std::string text = pane.Choice()->Sheet().Cell(chosen.row, chosen.col).Text();
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.Choice() == nullptr; }, 1000));
+    EXPECT_EQ(pane.LastResult().outcome, indCellOutcome::Done) << pane.LastResult().message;
+    EXPECT_TRUE(pane.LastResult().changed);
+    EXPECT_EQ(CurrentText(), text);
+    EXPECT_NE(text, before);
 }
 
 // Cursor keys stay on selectable cells and the Edit menu's cell follows.

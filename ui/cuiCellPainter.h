@@ -1,0 +1,43 @@
+#pragma once
+// Draws and measures the cells of a sheet from the item handler's answer:
+// the cell's colours, font (scaled by the font-size percentage), alignment,
+// bottom rule, the selection colours and the warning and error marks. One
+// capsule is reused for every cell. The sheet grid and the choice pop-up
+// draw with it.
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+#include "cuiSheet.h"
+#include "indCellCapsule.h"
+
+class QPainter;
+class QPalette;
+class indActiveCell;
+
+class cuiCellPainter {
+  public:
+    // How a selected cell looks: highlighted with the focus (or in a pop-up),
+    // else in the button face colour; in the cell's colour while it is edited.
+    enum class Look { Plain, Focused, Unfocused, Edited };
+
+    cuiCellPainter(indActiveCell& handler, int fontPercent = 100)
+        : handler_(handler), fontPercent_(fontPercent) {}
+    void SetFontPercent(int percent) { fontPercent_ = percent; }
+
+    QFont Scaled(const QFont& font) const;
+    QFont Font(const cmcCellObj& cell) const;
+    // The size the cell's text needs with its margins.
+    QSize Measure(cuiSheet& sheet, int row, int col);
+    void Draw(QPainter& painter, const QPalette& palette, cuiSheet& sheet, int row, int col,
+              const QRect& box, Look look);
+
+  private:
+    // Asks the handler for the cell's display text, colour and marks.
+    void Ask(cuiSheet& sheet, int row, int col);
+
+    indActiveCell& handler_;
+    int fontPercent_;
+    indCellCapsule capsule_;
+};
