@@ -9,7 +9,9 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTreeWidget>
+#include <cstdlib>
 #include <QUrl>
 
 #include "CellParser.h"
@@ -97,12 +99,28 @@ void TForm1::BuildPanes() {
     const auto expand = [](QTreeWidgetItem* item, bool expanded) {
         reinterpret_cast<cuiTree::Node*>(item->data(0, NodeRole).value<quintptr>())->expanded = expanded;
     };
-    connect(tree_, &QTreeWidget::itemExpanded, this, [expand](QTreeWidgetItem* item) { expand(item, true); });
-    connect(tree_, &QTreeWidget::itemCollapsed, this,
-            [expand](QTreeWidgetItem* item) { expand(item, false); });
+    // Opening or closing a branch moves the warning marks: the check runs again.
+    connect(tree_, &QTreeWidget::itemExpanded, this, [this, expand](QTreeWidgetItem* item) {
+        expand(item, true);
+        main_->RestartRefresh();
+    });
+    connect(tree_, &QTreeWidget::itemCollapsed, this, [this, expand](QTreeWidgetItem* item) {
+        expand(item, false);
+        main_->RestartRefresh();
+    });
+    // A new selection opens its sheet once the overlay's change delay has
+    // passed, so that walking through the tree does not open every sheet.
+    treeDelay_ = new QTimer(this);
+    treeDelay_->setSingleShot(true);
+    treeDelay_->setInterval(std::max(0, std::atoi(texts_.GetText("GI_Sys_TreeChangeDelay", 0).c_str())));
+    connect(treeDelay_, &QTimer::timeout, this, [this] {
+        if (QTreeWidgetItem* item = tree_->currentItem()) {
+            main_->SelectSheet(item->data(0, ReferenceRole).toString().toStdString());
+        }
+    });
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr) {
-            main_->SelectSheet(item->data(0, ReferenceRole).toString().toStdString());
+            treeDelay_->start();
         }
     });
 }
@@ -166,9 +184,13 @@ void TForm1::TitleChanged() {
 
 void TForm1::TreeRebuilt() {
     const QSignalBlocker blocker(tree_);
+    // A node chosen whose sheet waits for the change delay stays chosen.
+    const bool pending = treeDelay_->isActive() && tree_->currentItem() != nullptr;
+    const std::string current = pending
+                                    ? tree_->currentItem()->data(0, ReferenceRole).toString().toStdString()
+                                    : main_->SelectedSheet();
     tree_->clear();
     QTreeWidgetItem* selected = nullptr;
-    const std::string current = main_->SelectedSheet();
     std::vector<QTreeWidgetItem*> parents;
     main_->Tree().ForEach([&](cuiTree::Node& node, int depth) {
         parents.resize(static_cast<size_t>(depth));
@@ -191,7 +213,9 @@ void TForm1::TreeRebuilt() {
     }
     if (selected != nullptr) {
         tree_->setCurrentItem(selected);
-        main_->SelectSheet(selected->data(0, ReferenceRole).toString().toStdString());
+        if (!pending) {
+            main_->SelectSheet(selected->data(0, ReferenceRole).toString().toStdString());
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 #include "indMain.h"
 
 class QSplitter;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class cmcGTex;
@@ -83,6 +84,7 @@ class TForm1 : public QMainWindow, public cuiMainView {
     cmcGTex& texts_;
     QSplitter* splitter_ = nullptr;
     QTreeWidget* tree_ = nullptr;
+    QTimer* treeDelay_ = nullptr;  // the tree's change delay
     cuiSheetPane* sheetPane_ = nullptr;
     cuiStatusPanel* message_ = nullptr;
     cuiStatusPanel* maker_ = nullptr;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <functional>
 
 #include "CellNames.h"
 #include "cuiCellEditor.h"
@@ -16,6 +18,7 @@
 #include "cuiTree.h"
 #include "indDocument.h"
 #include "indSheetSession.h"
+#include "uiWindowHooks.h"
 #include "WindowTest.h"
 
 namespace {
@@ -26,16 +29,24 @@ int BankOf(const QTreeWidgetItem* item) {
     return cuiTree::BankOfReference(item->data(0, ReferenceRole).toString().toStdString());
 }
 
-bool HoldsBank(const QTreeWidgetItem* item, int bank) {
-    if (BankOf(item) == bank) {
+using NodeTest = std::function<bool(const QTreeWidgetItem*)>;
+
+bool Holds(const QTreeWidgetItem* item, const NodeTest& wanted) {
+    if (wanted(item)) {
         return true;
     }
     for (int i = 0; i < item->childCount(); ++i) {
-        if (HoldsBank(item->child(i), bank)) {
+        if (Holds(item->child(i), wanted)) {
             return true;
         }
     }
     return false;
+}
+
+// Whether the node shows the tree image.
+bool Shows(const QTreeWidgetItem* item, int image) {
+    return item != nullptr &&
+           item->icon(0).pixmap(16, 16).toImage() == uiHooks::TreeIcon(image).pixmap(16, 16).toImage();
 }
 
 // Where a key goes: an open pop-up, else the focus.
@@ -65,23 +76,38 @@ class SheetGridTest : public WindowTest {
         return f;
     }
     // With the keyboard: Down through the tree, Right to open a branch that
-    // holds the bank, until the bank's node is current.
-    void SelectBankInTree(int bank) {
+    // holds the node, until the node is current and its sheet open.
+    void SelectInTree(const NodeTest& wanted) {
         QTreeWidget& tree = form->TreePane();
         tree.setFocus();
         if (tree.currentItem() == nullptr) {
             Key(Qt::Key_Home);
         }
-        for (int i = 0; i < 100 && tree.currentItem() != nullptr && BankOf(tree.currentItem()) != bank;
-             ++i) {
+        for (int i = 0; i < 100 && tree.currentItem() != nullptr && !wanted(tree.currentItem()); ++i) {
             QTreeWidgetItem* at = tree.currentItem();
-            Key(!at->isExpanded() && at->childCount() > 0 && HoldsBank(at, bank) ? Qt::Key_Right
-                                                                                    : Qt::Key_Down);
+            Key(!at->isExpanded() && at->childCount() > 0 && Holds(at, wanted) ? Qt::Key_Right
+                                                                               : Qt::Key_Down);
         }
         ASSERT_NE(tree.currentItem(), nullptr);
-        ASSERT_EQ(BankOf(tree.currentItem()), bank);
+        ASSERT_TRUE(wanted(tree.currentItem()));
+        const std::string reference = tree.currentItem()->data(0, ReferenceRole).toString().toStdString();
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return form->Main().Sheet() != nullptr && form->SheetPane().RowCount() > 0; }, 1000));
+            [&] {
+                return form->Main().Sheet() != nullptr && form->Main().Sheet()->Reference() == reference &&
+                       form->SheetPane().RowCount() > 0;
+            },
+            2000)) << reference;
+    }
+    void SelectBankInTree(int bank) {
+        SelectInTree([bank](const QTreeWidgetItem* item) { return BankOf(item) == bank; });
+    }
+    QTreeWidgetItem* Node(const NodeTest& wanted) {
+        for (QTreeWidgetItemIterator it(&form->TreePane()); *it != nullptr; ++it) {
+            if (wanted(*it)) {
+                return *it;
+            }
+        }
+        return nullptr;
     }
     // Right (then Left) until the cursor is in the item's column.
     void RightTo(int item) {
@@ -148,6 +174,10 @@ TEST_F(SheetGridTest, KeyboardAloneEntersTwoChannelsAndSavesThem) {
     AnswerSaveDialog(path);
     Key(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 3000));
+
+    // The bank's icon now shows a bank with channels.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Shows(Node([](const QTreeWidgetItem* n) { return BankOf(n) == 0; }), 5); }, 2000));
 
     indSheetSession saved;
     ASSERT_EQ(saved.Open(path.toStdString()), 0);
@@ -237,6 +267,45 @@ TEST_F(SheetGridTest, TheChoiceListAnswersOrCancels) {
     EXPECT_TRUE(pane.LastResult().changed);
     EXPECT_EQ(CurrentText(), text);
     EXPECT_NE(text, before);
+}
+
+// A killer address outside the individual range marks its sheet's node and,
+// once that branch is closed, the branch's node.
+TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
+    OpenActive(ModelBiisPmr);
+    const NodeTest ranges = [](const QTreeWidgetItem* n) {
+        return n->data(0, ReferenceRole).toString().endsWith(QStringLiteral("GI_Sheet_Msk_AdrRange"));
+    };
+    SelectInTree(ranges);
+    Key(Qt::Key_Tab);
+    const auto group = form->Main().Sheet()->FindCell(CL_Msk_AdrRange_Group, 0);
+    ASSERT_TRUE(group);
+    const std::string start = form->Main().CellText(group->row, group->col);
+    for (int i = 0; i < 10 && CurrentCell().item != CL_Msk_AdrRange_Killer; ++i) {
+        Key(Qt::Key_Down);
+    }
+    ASSERT_EQ(CurrentCell().item, CL_Msk_AdrRange_Killer);
+    EXPECT_FALSE(Shows(Node(ranges), uiHooks::TreeErrorMark));
+    Type(start.substr(0, start.find_first_not_of("0123456789")).c_str());  // the group start
+    Key(Qt::Key_Return);
+    ASSERT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Done)
+        << form->SheetPane().LastResult().message;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shows(Node(ranges), uiHooks::TreeErrorMark); }, 2000));
+    // Back in the tree: Left to the branch, Left closes it.
+    Key(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), &form->TreePane());
+    QTreeWidgetItem* parent = Node(ranges)->parent();
+    ASSERT_NE(parent, nullptr);
+    EXPECT_FALSE(Shows(parent, uiHooks::TreeErrorMark));  // open: the mark is on the node itself
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QTreeWidgetItem* node = Node(ranges);
+            return node != nullptr && node->parent() != nullptr && !node->parent()->isExpanded() &&
+                   Shows(node->parent(), uiHooks::TreeErrorMark);
+        },
+        2000));
 }
 
 // Cursor keys stay on selectable cells and the Edit menu's cell follows.
