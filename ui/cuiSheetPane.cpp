@@ -306,10 +306,65 @@ void cuiSheetPane::keyPressEvent(QKeyEvent* event) {
 void cuiSheetPane::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const std::optional<cuiCellPos> at = CellAt(event->position().toPoint());
-    if (at && cursor_ != nullptr &&
-        cursor_->MoveTo(*at, (event->modifiers() & Qt::ShiftModifier) != 0)) {
+    if (!at || cursor_ == nullptr) {
+        return;
+    }
+    const bool right = event->button() == Qt::RightButton;
+    // A right click inside the selection keeps it for the row commands.
+    const bool keep = right && cursor_->IsSelected(at->row, at->col);
+    const bool extend = !right && (event->modifiers() & Qt::ShiftModifier) != 0;
+    if (!keep && cursor_->MoveTo(*at, extend)) {
         CursorMoved();
     }
+    if (right && (keep || *at == Current())) {
+        OpenCellMenu(event->position().toPoint());
+    }
+}
+
+void cuiSheetPane::mouseMoveEvent(QMouseEvent* event) {
+    // Dragging with the button held extends the selection.
+    if ((event->buttons() & Qt::LeftButton) == 0 || cursor_ == nullptr) {
+        return;
+    }
+    const std::optional<cuiCellPos> at = CellAt(event->position().toPoint());
+    if (at && !(*at == Current()) && cursor_->MoveTo(*at, true)) {
+        CursorMoved();
+    }
+}
+
+void cuiSheetPane::OpenCellMenu(const QPoint& at) {
+    if (cells_ == nullptr) {
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const indMenuEntry& entry : cells_->PopupMenu()) {
+        if (entry.hidden) {
+            continue;
+        }
+        if (entry.caption == "-") {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(Qs(entry.caption));
+        action->setEnabled(entry.enabled);
+        const int item = entry.item;
+        connect(action, &QAction::triggered, this, [this, item] {
+            if (cells_ == nullptr) {
+                return;
+            }
+            ++busy_;
+            const indCellResult result = cells_->RowCommand(item);
+            --busy_;
+            Follow(result);
+        });
+    }
+    if (menu->isEmpty()) {
+        delete menu;
+        return;
+    }
+    menu_ = menu;
+    menu->popup(viewport()->mapToGlobal(at));
 }
 
 void cuiSheetPane::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 // decides nothing itself: every edit goes through the cell session.
 
 #include <QAbstractScrollArea>
+#include <QMenu>
 #include <QPointer>
 #include <memory>
 #include <vector>
@@ -39,8 +40,12 @@ class cuiSheetPane : public QAbstractScrollArea {
     // The cell's rectangle in viewport coordinates.
     QRect CellRect(int row, int col) const;
     cuiCellEditor& Editor() { return *editor_; }
+    // The cell's pop-up menu while it is open, or nullptr.
+    QMenu* CellMenu() const { return menu_.data(); }
     // The open choice pop-up, or nullptr.
     cuiFlector* Choice() const { return choice_.data(); }
+    // The open sheet's cell session, or nullptr.
+    indCellSession* Cells() const { return cells_.get(); }
     // The outcome of the last action on a cell.
     const indCellResult& LastResult() const { return last_; }
 
@@ -48,6 +53,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -71,6 +77,9 @@ class cuiSheetPane : public QAbstractScrollArea {
     void Follow(const indCellResult& result);
     void EditorFinished(int key);
     void OpenChoice(const indPopupRequest& request);
+    // The current cell's pop-up menu at a point of the viewport; its entries
+    // are the row commands, carried out through the cell session.
+    void OpenCellMenu(const QPoint& at);
     void ChoiceAnswered(indCellCapsule* entry);
     // After an action: a sheet that changed its row count is measured again.
     void Refresh();
@@ -81,6 +90,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     std::unique_ptr<indCellSession> cells_;
     cuiCellEditor* editor_ = nullptr;
     QPointer<cuiFlector> choice_;
+    QPointer<QMenu> menu_;
     cuiCellPainter painter_;
     indCellResult last_;
     std::vector<int> colX_{0};  // left edge of each column, then the total width

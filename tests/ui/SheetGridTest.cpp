@@ -308,6 +308,51 @@ TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
         2000));
 }
 
+// Shift+Down selects channel rows; the cell menu's Delete, confirmed, removes
+// them all and the bank sheet shrinks with them.
+TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    cuiSheetPane& pane = form->SheetPane();
+    pane.setFocus();
+    RightTo(CL_Mch_FreqR);
+    for (const char* frequency : {"146.52", "146.54", "146.56"}) {
+        Type(frequency);
+        Key(Qt::Key_Down);
+    }
+    const int rows = pane.RowCount();
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    const cuiSheet& sheet = *form->Main().Sheet();
+    const cuiCellPos last = pane.Current();
+    ASSERT_EQ(CurrentCell().index, 2);
+    for (int r : {last.row - 1, last.row}) {
+        EXPECT_NE(sheet.CellState(r, last.col) & (kCellSelected | kCellLineMarked), 0) << r;
+    }
+    EXPECT_EQ(sheet.CellState(last.row - 2, last.col) & (kCellSelected | kCellLineMarked), 0);
+
+    std::string caption;
+    for (const indMenuEntry& e : pane.Cells()->PopupMenu()) {
+        caption = e.item == CL_PMenu_Delete ? e.caption : caption;
+    }
+    ASSERT_FALSE(caption.empty());
+    QTest::mouseClick(pane.viewport(), Qt::RightButton, {}, pane.CellRect(last.row, last.col).center());
+    ASSERT_NE(pane.CellMenu(), nullptr);
+    QAction* remove = nullptr;
+    for (QAction* a : pane.CellMenu()->actions()) {
+        remove = a->text().toStdString() == caption ? a : remove;
+    }
+    ASSERT_NE(remove, nullptr);
+    box.Answer(cmcMbResult::Ok);
+    remove->trigger();
+    EXPECT_EQ(pane.LastResult().outcome, indCellOutcome::Done) << pane.LastResult().message;
+    EXPECT_EQ(pane.RowCount(), rows - 2);
+    const auto first = sheet.FindCell(CL_Mch_FreqR, 0);
+    EXPECT_NE(form->Main().CellText(first->row, first->col).find("146.52"), std::string::npos);
+    EXPECT_EQ(form->Main().CellText(first->row + 1, first->col).find("146.5"), std::string::npos);
+}
+
 // Cursor keys stay on selectable cells and the Edit menu's cell follows.
 TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
     OpenActive(ModelPmr);
