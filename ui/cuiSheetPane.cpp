@@ -1,6 +1,8 @@
 #include "cuiSheetPane.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -8,6 +10,8 @@
 
 #include "cuiCellEditor.h"
 #include "cuiFlector.h"
+#include "ChEvents.h"
+#include "cmcEvMan.h"
 #include "cuiGridCursor.h"
 #include "indMain.h"
 #include "uiOverlayStyle.h"
@@ -19,6 +23,7 @@ constexpr int32_t VkLeft = 0x25;
 constexpr int32_t VkRight = 0x27;
 constexpr int32_t VkF1 = 0x70;
 constexpr int MinCell = 8;
+constexpr int PadTitle = 2;
 
 }  // namespace
 
@@ -27,9 +32,64 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea
     viewport()->setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Sheet"));
     editor_ = new cuiCellEditor(viewport(), [this](int key) { EditorFinished(key); });
+    title_ = new QLabel(this);
+    title_->setAutoFillBackground(true);
+    title_->setContentsMargins(PadTitle, PadTitle, PadTitle, PadTitle);
+    title_->hide();
+    EvMan().AddListener(&OnEvent, this);
 }
 
-cuiSheetPane::~cuiSheetPane() = default;
+cuiSheetPane::~cuiSheetPane() {
+    EvMan().RemoveListener(&OnEvent, this);
+}
+
+void cuiSheetPane::OnEvent(void* self, const cmcEvent& event) {
+    static_cast<cuiSheetPane*>(self)->HandleEvent(event);
+}
+
+void cuiSheetPane::HandleEvent(const cmcEvent& event) {
+    constexpr uint8_t CommitEditor = 21;
+    if (event.kind == CommitEditor) {
+        editor_->Finish(Qt::Key_Return);
+        return;
+    }
+    const bool repaint = event.kind >= ChEvent::RepaintAll && event.kind <= ChEvent::RepaintBelow;
+    const bool remeasure = event.kind == ChEvent::BankSheetRefresh ||
+                           event.kind == ChEvent::ChannelInserted || event.kind == ChEvent::ChannelDeleted;
+    if (!repaint && !remeasure) {
+        return;
+    }
+    viewport()->update();
+    // Measured once the sender is done, and not while an action of this pane runs (it measures after).
+    if (remeasure && !refreshQueued_) {
+        refreshQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            refreshQueued_ = false;
+            if (busy_ == 0 && !editor_->IsOpen()) {
+                Refresh();
+            }
+        });
+    }
+}
+
+void cuiSheetPane::ShowTitle() {
+    if (sheet_ == nullptr || !sheet_->HasTitle()) {
+        title_->hide();
+        setViewportMargins(0, 0, 0, 0);
+        return;
+    }
+    const cmcSheetStyle& style = sheet_->Style();
+    title_->setText(Qs(sheet_->Title()));
+    title_->setFont(painter_.Scaled(OverlayFont(style.titleFont)));
+    QPalette pal = title_->palette();
+    pal.setColor(QPalette::Window, OverlayColor(style.titleColor, palette()));
+    pal.setColor(QPalette::WindowText, OverlayColor(sheet_->TitleTextColor(), palette()));
+    title_->setPalette(pal);
+    const int height = title_->sizeHint().height();
+    setViewportMargins(0, height, 0, 0);
+    title_->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(), height);
+    title_->show();
+}
 
 void cuiSheetPane::Reload() {
     if (busy_ > 0) {
@@ -50,7 +110,9 @@ void cuiSheetPane::Reload() {
         cells_->SetCursor(cursor_.get());
         cells_->SetStepHook([this](int) { viewport()->repaint(); });
         cursor_->Start(sheet_->Current());
+        sheet_->SetTitleListener([this] { ShowTitle(); });
     }
+    ShowTitle();
     Measure();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
@@ -208,6 +270,9 @@ void cuiSheetPane::paintEvent(QPaintEvent* /*event*/) {
 
 void cuiSheetPane::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    if (title_->isVisible()) {
+        title_->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(), title_->height());
+    }
     UpdateScrollBars();
 }
 

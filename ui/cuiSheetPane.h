@@ -19,7 +19,9 @@
 #include "indCellCapsule.h"
 #include "indCellSession.h"
 
+class QLabel;
 class cuiCellEditor;
+struct cmcEvent;
 class cuiFlector;
 class cuiGridCursor;
 class indMain;
@@ -44,6 +46,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     QMenu* CellMenu() const { return menu_.data(); }
     // The open choice pop-up, or nullptr.
     cuiFlector* Choice() const { return choice_.data(); }
+    // The sheet's title bar (hidden when the sheet has no title).
+    QLabel& TitleBar() { return *title_; }
     // The open sheet's cell session, or nullptr.
     indCellSession* Cells() const { return cells_.get(); }
     // The outcome of the last action on a cell.
@@ -83,12 +87,18 @@ class cuiSheetPane : public QAbstractScrollArea {
     void ChoiceAnswered(indCellCapsule* entry);
     // After an action: a sheet that changed its row count is measured again.
     void Refresh();
+    void ShowTitle();
+    // Events 13-18 repaint the visible cells; 29-31 (a bank sheet's title and
+    // rows) measure the sheet again; 21 commits the editor.
+    static void OnEvent(void* self, const cmcEvent& event);
+    void HandleEvent(const cmcEvent& event);
 
     indMain& main_;
     cuiSheet* sheet_ = nullptr;
     std::unique_ptr<cuiGridCursor> cursor_;
     std::unique_ptr<indCellSession> cells_;
     cuiCellEditor* editor_ = nullptr;
+    QLabel* title_ = nullptr;
     QPointer<cuiFlector> choice_;
     QPointer<QMenu> menu_;
     cuiCellPainter painter_;
@@ -97,4 +107,5 @@ class cuiSheetPane : public QAbstractScrollArea {
     std::vector<int> rowY_{0};  // top edge of each row, then the total height
     int busy_ = 0;              // an action on a cell runs
     bool reloadPending_ = false;
+    bool refreshQueued_ = false;
 };

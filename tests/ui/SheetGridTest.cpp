@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -321,6 +323,13 @@ TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
         Key(Qt::Key_Down);
     }
     const int rows = pane.RowCount();
+    // The bank's title counts the channels left.
+    const QLabel& title = pane.TitleBar();
+    const QRegularExpression left(QStringLiteral("  \\(Left CH - (\\d+)\\)$"));
+    const auto channelsLeft = [&] { return left.match(title.text()).captured(1).toInt(); };
+    ASSERT_TRUE(title.isVisible());
+    ASSERT_TRUE(left.match(title.text()).hasMatch()) << title.text().toStdString();
+    const int leftBefore = channelsLeft();
     Key(Qt::Key_Up);
     Key(Qt::Key_Up);
     Key(Qt::Key_Down, Qt::ShiftModifier);
@@ -348,6 +357,8 @@ TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
     remove->trigger();
     EXPECT_EQ(pane.LastResult().outcome, indCellOutcome::Done) << pane.LastResult().message;
     EXPECT_EQ(pane.RowCount(), rows - 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return channelsLeft() == leftBefore + 2; }, 1000))
+        << title.text().toStdString();
     const auto first = sheet.FindCell(CL_Mch_FreqR, 0);
     EXPECT_NE(form->Main().CellText(first->row, first->col).find("146.52"), std::string::npos);
     EXPECT_EQ(form->Main().CellText(first->row + 1, first->col).find("146.5"), std::string::npos);
