@@ -487,7 +487,32 @@ void cuiSheetPane::Follow(const indCellResult& result) {
     } else if (result.outcome == indCellOutcome::PopupOpened &&
                result.popup.kind == indPopupRequest::Kind::ChoiceList) {
         OpenChoice(result.popup);
+    } else if (result.outcome == indCellOutcome::PopupOpened &&
+               result.popup.kind == indPopupRequest::Kind::FlagBits) {
+        OpenFlagBits(result.popup);
     }
+}
+
+void cuiSheetPane::OpenFlagBits(const indPopupRequest& request) {
+    const cuiCellPos at = Current();
+    CursorMoved();
+    flagBits_ = new cuiFBitsR(this, request, [this](std::optional<int32_t> bits) {
+        if (cells_ == nullptr) {
+            return;
+        }
+        activateWindow();
+        setFocus(Qt::PopupFocusReason);
+        if (!bits) {
+            cells_->ClosePopup();
+            viewport()->update();
+            return;
+        }
+        ++busy_;
+        const indCellResult result = cells_->SetFlagBits(*bits);
+        --busy_;
+        Follow(result);
+    });
+    flagBits_->Popup(viewport()->mapToGlobal(CellRect(at.row, at.col).bottomLeft() + QPoint(0, 1)));
 }
 
 void cuiSheetPane::OpenChoice(const indPopupRequest& request) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cuiCellPainter.h"
+#include "cuiFBitsR.h"
 #include "cuiFlector.h"
 #include "cuiSheet.h"
 #include "indCellCapsule.h"
@@ -42,6 +43,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     // The cell's rectangle in viewport coordinates.
     QRect CellRect(int row, int col) const;
     cuiCellEditor& Editor() { return *editor_; }
+    // The open flag-bit pop-up, or nullptr.
+    cuiFBitsR* FlagBits() const { return flagBits_.data(); }
     // The cell's pop-up menu while it is open, or nullptr.
     QMenu* CellMenu() const { return menu_.data(); }
     // The open choice pop-up, or nullptr.
@@ -85,6 +88,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     // are the row commands, carried out through the cell session.
     void OpenCellMenu(const QPoint& at);
     void ChoiceAnswered(indCellCapsule* entry);
+    void OpenFlagBits(const indPopupRequest& request);
     // After an action: a sheet that changed its row count is measured again.
     void Refresh();
     void ShowTitle();
@@ -101,6 +105,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     QLabel* title_ = nullptr;
     QPointer<cuiFlector> choice_;
     QPointer<QMenu> menu_;
+    QPointer<cuiFBitsR> flagBits_;
     cuiCellPainter painter_;
     indCellResult last_;
     std::vector<int> colX_{0};  // left edge of each column, then the total width

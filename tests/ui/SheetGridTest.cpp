@@ -3,6 +3,7 @@
 // editor's commit and discard paths; the cursor keys over the grid.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 
 #include "CellNames.h"
 #include "cuiCellEditor.h"
+#include "cuiFBitsR.h"
 #include "cuiFlector.h"
 #include "cuiSheetPane.h"
 #include "cuiTree.h"
@@ -308,6 +310,43 @@ TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
                    Shows(node->parent(), uiHooks::TreeErrorMark);
         },
         2000));
+}
+
+// Enter on a bit-field cell opens its tick boxes; Escape leaves the cell as
+// it was, a digit ticks that position and Enter commits it.
+TEST_F(SheetGridTest, TheFlagBitPopupTicksPositions) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    cuiSheetPane& pane = form->SheetPane();
+    pane.setFocus();
+    RightTo(CL_Mch_FreqR);
+    Type("146.52");  // a channel in use shows its scan lists
+    Key(Qt::Key_Return);
+    RightTo(CL_Mch_Scan);
+    const std::string before = CurrentText();
+    ASSERT_GE(before.size(), 10u);
+    Key(Qt::Key_Return);
+    ASSERT_NE(pane.FlagBits(), nullptr);
+    EXPECT_EQ(pane.FlagBits()->First(), 1);
+    ASSERT_NE(pane.FlagBits()->Box(10), nullptr);
+    EXPECT_EQ(pane.FlagBits()->Box(11), nullptr);
+    for (int p = 1; p <= 10; ++p) {  // each box shows what the cell shows
+        EXPECT_EQ(pane.FlagBits()->Box(p)->isChecked(), before[static_cast<size_t>(p - 1)] != '_') << p;
+    }
+    Type("3");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.FlagBits() == nullptr; }, 1000));
+    EXPECT_EQ(CurrentText(), before);
+
+    Key(Qt::Key_Return);
+    ASSERT_NE(pane.FlagBits(), nullptr);
+    Type("3");
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.FlagBits() == nullptr; }, 1000));
+    EXPECT_EQ(pane.LastResult().outcome, indCellOutcome::Done) << pane.LastResult().message;
+    std::string expected = before;
+    expected[2] = before[2] == '_' ? '3' : '_';
+    EXPECT_EQ(CurrentText(), expected);
 }
 
 // Shift+Down selects channel rows; the cell menu's Delete, confirmed, removes
