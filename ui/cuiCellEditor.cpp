@@ -8,6 +8,7 @@ cuiCellEditor::cuiCellEditor(QWidget* parent, Finished finished)
     setFrame(false);
     setMaxLength(MaxLength);
     setAccessibleName(QStringLiteral("Cell editor"));
+    setAccessibleDescription(QStringLiteral("Enter keeps the text, Escape discards it"));
     hide();
 }
 

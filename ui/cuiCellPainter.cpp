@@ -61,6 +61,12 @@ void cuiCellPainter::Ask(cuiSheet& sheet, int row, int col) {
     handler_.HandleCell(capsule_);
 }
 
+cuiCellPainter::Answer cuiCellPainter::Query(cuiSheet& sheet, int row, int col) {
+    Ask(sheet, row, col);
+    return {Shown(capsule_.DisplayText), (capsule_.Flags & CapsuleFlags::Error) != 0,
+            (capsule_.Flags & CapsuleFlags::Warning) != 0};
+}
+
 QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     Ask(sheet, row, col);
     const QString text = Shown(capsule_.DisplayText);

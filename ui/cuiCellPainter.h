@@ -6,6 +6,7 @@
 // draw with it.
 
 #include <QFont>
+#include <QString>
 #include <QRect>
 #include <QSize>
 
@@ -28,6 +29,13 @@ class cuiCellPainter {
 
     QFont Scaled(const QFont& font) const;
     QFont Font(const cmcCellObj& cell) const;
+    // What the handler shows in the cell: text and marks.
+    struct Answer {
+        QString text;
+        bool error = false;
+        bool warning = false;
+    };
+    Answer Query(cuiSheet& sheet, int row, int col);
     // The size the cell's text needs with its margins.
     QSize Measure(cuiSheet& sheet, int row, int col);
     void Draw(QPainter& painter, const QPalette& palette, cuiSheet& sheet, int row, int col,

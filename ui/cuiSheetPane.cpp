@@ -13,6 +13,7 @@
 #include "ChEvents.h"
 #include "cmcEvMan.h"
 #include "cuiGridCursor.h"
+#include "cuiSheetAccessible.h"
 #include "indMain.h"
 #include "uiOverlayStyle.h"
 
@@ -37,6 +38,44 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea
     title_->setContentsMargins(PadTitle, PadTitle, PadTitle, PadTitle);
     title_->hide();
     EvMan().AddListener(&OnEvent, this);
+    cuiSheetAccessible::Install();
+    // An interface made while the base classes were being built is a plain widget's.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this);
+    if (made != nullptr && dynamic_cast<cuiSheetAccessible*>(made) == nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+cuiCellPainter::Answer cuiSheetPane::CellAnswer(int row, int col) {
+    if (sheet_ == nullptr || row < 0 || col < 0 || row >= RowCount() || col >= ColumnCount()) {
+        return {};
+    }
+    return painter_.Query(*sheet_, row, col);
+}
+
+bool cuiSheetPane::CellSelectable(int row, int col) const {
+    return sheet_ != nullptr && row >= 0 && col >= 0 && row < RowCount() && col < ColumnCount() &&
+           sheet_->Cell(row, col).Selectable();
+}
+
+bool cuiSheetPane::CellSelected(int row, int col) const {
+    return cursor_ != nullptr && row >= 0 && col >= 0 && row < RowCount() && col < ColumnCount() &&
+           cursor_->IsSelected(row, col);
+}
+
+void cuiSheetPane::Announce(QAccessible::Event kind) {
+    if (!QAccessible::isActive() || sheet_ == nullptr || RowCount() == 0) {
+        return;
+    }
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+    if (table == nullptr || table->tableInterface() == nullptr) {
+        return;
+    }
+    const cuiCellPos at = Current();
+    if (QAccessibleInterface* cell = table->tableInterface()->cellAt(at.row, at.col)) {
+        QAccessibleEvent event(cell, kind);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 cuiSheetPane::~cuiSheetPane() {
@@ -98,6 +137,9 @@ void cuiSheetPane::Reload() {
     }
     reloadPending_ = false;
     editor_->hide();
+    if (auto* table = dynamic_cast<cuiSheetAccessible*>(QAccessible::queryAccessibleInterface(this))) {
+        table->Reset();
+    }
     cells_.reset();
     cursor_.reset();
     sheet_ = main_.Sheet();
@@ -322,6 +364,7 @@ void cuiSheetPane::CursorMoved(bool scrollFullyLeft, bool scrollFullyUp) {
     }
     main_.MoveSheetCursor(at);
     viewport()->update();
+    Announce(QAccessible::Focus);
 }
 
 void cuiSheetPane::MoveCursor(int dx, int dy, bool extend) {
@@ -479,6 +522,9 @@ void cuiSheetPane::Follow(const indCellResult& result) {
         return;
     }
     Refresh();
+    if (result.changed) {
+        Announce(QAccessible::NameChanged);
+    }
     if (result.outcome == indCellOutcome::EditorOpened) {
         const cuiCellPos at = Current();
         CursorMoved();

@@ -8,6 +8,7 @@
 // decides nothing itself: every edit goes through the cell session.
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QMenu>
 #include <QPointer>
 #include <memory>
@@ -38,6 +39,12 @@ class cuiSheetPane : public QAbstractScrollArea {
     int RowCount() const { return static_cast<int>(rowY_.size()) - 1; }
     int ColumnCount() const { return static_cast<int>(colX_.size()) - 1; }
     cuiCellPos Current() const;
+    int FixedRows() const { return sheet_ != nullptr ? sheet_->FixedRows() : 0; }
+    int FixedColumns() const { return sheet_ != nullptr ? sheet_->FixedCols() : 0; }
+    // What the handler shows in a cell, and the cell's state.
+    cuiCellPainter::Answer CellAnswer(int row, int col);
+    bool CellSelectable(int row, int col) const;
+    bool CellSelected(int row, int col) const;
     // Puts the cursor on a cell as a click would (only a selectable cell).
     bool SetCurrentCell(int row, int col);
     // The cell's rectangle in viewport coordinates.
@@ -96,6 +103,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     // rows) measure the sheet again; 21 commits the editor.
     static void OnEvent(void* self, const cmcEvent& event);
     void HandleEvent(const cmcEvent& event);
+    // Tells a screen reader that a cell got the focus or changed its text.
+    void Announce(QAccessible::Event kind);
 
     indMain& main_;
     cuiSheet* sheet_ = nullptr;

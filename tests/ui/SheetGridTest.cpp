@@ -2,6 +2,7 @@
 // tree, frequencies typed into the in-place editor and saved with Ctrl+S; the
 // editor's commit and discard paths; the cursor keys over the grid.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -295,6 +296,11 @@ TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
     ASSERT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Done)
         << form->SheetPane().LastResult().message;
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shows(Node(ranges), uiHooks::TreeErrorMark); }, 2000));
+    // A screen reader hears of the mark too.
+    const cuiCellPos killer = form->SheetPane().Current();
+    QAccessibleInterface* cell =
+        QAccessible::queryAccessibleInterface(&form->SheetPane())->tableInterface()->cellAt(killer.row, killer.col);
+    EXPECT_EQ(cell->text(QAccessible::Description), QStringLiteral("error"));
     // Back in the tree: Left to the branch, Left closes it.
     Key(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), &form->TreePane());
@@ -401,6 +407,54 @@ TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
     const auto first = sheet.FindCell(CL_Mch_FreqR, 0);
     EXPECT_NE(form->Main().CellText(first->row, first->col).find("146.52"), std::string::npos);
     EXPECT_EQ(form->Main().CellText(first->row + 1, first->col).find("146.5"), std::string::npos);
+}
+
+
+// A screen reader finds a table whose cells tell their text, headings and
+// state, and hears of each cell the cursor moves to.
+TEST_F(SheetGridTest, ScreenReadersReadCellsWithTheirHeadings) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    cuiSheetPane& pane = form->SheetPane();
+    pane.setFocus();
+    RightTo(CL_Mch_FreqR);
+    Type("146.52");
+    Key(Qt::Key_Return);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&pane);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), pane.RowCount());
+    EXPECT_EQ(table->columnCount(), pane.ColumnCount());
+    const cuiCellPos at = pane.Current();
+    QAccessibleInterface* cell = table->cellAt(at.row, at.col);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(grid->focusChild(), cell);
+    EXPECT_TRUE(cell->text(QAccessible::Name).startsWith(QStringLiteral("146.52")));
+    EXPECT_TRUE(cell->state().focused);
+    EXPECT_TRUE(cell->state().selected);
+    EXPECT_FALSE(cell->state().readOnly);
+    const QList<QAccessibleInterface*> headings = cell->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headings.size(), pane.FixedRows());
+    ASSERT_FALSE(headings.isEmpty());
+    EXPECT_EQ(headings.front()->role(), QAccessible::ColumnHeader);
+    EXPECT_TRUE(headings.front()->state().readOnly);
+    EXPECT_EQ(headings.front()->text(QAccessible::Name), pane.CellAnswer(0, at.col).text);
+    EXPECT_FALSE(headings.front()->text(QAccessible::Name).isEmpty());
+    EXPECT_EQ(table->columnDescription(at.col), headings.front()->text(QAccessible::Name));
+    EXPECT_EQ(cell->tableCellInterface()->rowHeaderCells().size(), pane.FixedColumns());
+
+    // The focus child follows the cursor. (The focus events it sends need an
+    // active platform accessibility bridge, which the offscreen platform lacks.)
+    Key(Qt::Key_Down);
+    ASSERT_NE(pane.Current(), at);
+    QAccessibleInterface* next = grid->focusChild();
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->tableCellInterface()->rowIndex(), pane.Current().row);
+    EXPECT_EQ(next->tableCellInterface()->columnIndex(), pane.Current().col);
+    EXPECT_TRUE(next->state().focused);
+    EXPECT_FALSE(cell->state().focused);
 }
 
 // Cursor keys stay on selectable cells and the Edit menu's cell follows.
