@@ -105,7 +105,7 @@ void cuiSheetPane::HandleEvent(const cmcEvent& event) {
         QTimer::singleShot(0, this, [this] {
             refreshQueued_ = false;
             if (busy_ == 0 && !editor_->IsOpen()) {
-                Refresh();
+                Refresh(true);
             }
         });
     }
@@ -465,6 +465,7 @@ void cuiSheetPane::OpenCellMenu(const QPoint& at) {
             const indCellResult result = cells_->RowCommand(item);
             --busy_;
             Follow(result);
+            Refresh(true);  // a row command may change every row
         });
     }
     if (menu->isEmpty()) {
@@ -589,11 +590,29 @@ void cuiSheetPane::ChoiceAnswered(indCellCapsule* entry) {
     Follow(result);
 }
 
-void cuiSheetPane::Refresh() {
+void cuiSheetPane::Refresh(bool full) {
     if (sheet_ == nullptr) {
         return;
     }
-    // Texts may have widened a column, and a bank sheet may have a row more or less.
-    Measure();
+    // A bank sheet may have a row more or less: everything is measured again.
+    // Otherwise only the current row's texts may have widened their columns.
+    if (full || sheet_->Rows() != RowCount()) {
+        Measure();
+    } else {
+        const int row = Current().row;
+        int grown = 0;
+        for (int c = 0; c < ColumnCount(); ++c) {
+            const auto i = static_cast<size_t>(c);
+            colX_[i + 1] += grown;
+            const int need = painter_.Measure(*sheet_, row, c).width() - (colX_[i + 1] - colX_[i]);
+            if (need > 0) {
+                grown += need;
+                colX_[i + 1] += need;
+            }
+        }
+        if (grown > 0) {
+            UpdateScrollBars();
+        }
+    }
     CursorMoved();
 }

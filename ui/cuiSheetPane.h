@@ -96,8 +96,9 @@ class cuiSheetPane : public QAbstractScrollArea {
     void OpenCellMenu(const QPoint& at);
     void ChoiceAnswered(indCellCapsule* entry);
     void OpenFlagBits(const indPopupRequest& request);
-    // After an action: a sheet that changed its row count is measured again.
-    void Refresh();
+    // After an action: a sheet that changed its row count, or any sheet when
+    // full, is measured again; else the current row's columns may widen.
+    void Refresh(bool full = false);
     void ShowTitle();
     // Events 13-18 repaint the visible cells; 29-31 (a bank sheet's title and
     // rows) measure the sheet again; 21 commits the editor.

@@ -476,6 +476,13 @@ TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
     // A click on a cell moves the cursor there.
     QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, pane.CellRect(right.row, right.col).center());
     EXPECT_EQ(pane.Current(), right);
+    // A new font size reopens the sheet at the same cell, its cells grown with the font.
+    const int width = pane.CellRect(right.row, right.col).width();
+    Action(CL_Menu_View_FontSize, 200)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form->Main().Sheet() != nullptr && pane.RowCount() > 0 && pane.CellRect(right.row, right.col).width() > width; },
+        1000));
+    EXPECT_EQ(pane.Current(), right);
 }
 
 }  // namespace
