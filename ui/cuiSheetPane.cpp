@@ -1,5 +1,7 @@
 #include "cuiSheetPane.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -10,6 +12,7 @@
 
 #include "cuiCellEditor.h"
 #include "cuiFlector.h"
+#include "CellNames.h"
 #include "ChEvents.h"
 #include "cmcEvMan.h"
 #include "cuiGridCursor.h"
@@ -440,6 +443,28 @@ void cuiSheetPane::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+QString cuiSheetPane::SelectedRowsText() {
+    QStringList lines;
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+        bool selected = r == Current().row;
+        for (int c = 0; c < ColumnCount() && !selected; ++c) {
+            selected = CellSelected(r, c);
+        }
+        if (!selected) {
+            continue;
+        }
+        QStringList fields;
+        for (int c = FixedColumns(); c < ColumnCount(); ++c) {
+            if (sheet_->Cell(r, c).item != kNoCellItem) {
+                fields << CellAnswer(r, c).text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+                              .replace(QLatin1Char('\n'), QLatin1Char(' '));
+            }
+        }
+        lines << fields.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 void cuiSheetPane::OpenCellMenu(const QPoint& at) {
     if (cells_ == nullptr) {
         return;
@@ -461,11 +486,16 @@ void cuiSheetPane::OpenCellMenu(const QPoint& at) {
             if (cells_ == nullptr) {
                 return;
             }
+            // The rows copied go to the system clipboard too, as the cells show them.
+            const QString copied = item == CL_PMenu_Copy ? SelectedRowsText() : QString();
             ++busy_;
             const indCellResult result = cells_->RowCommand(item);
             --busy_;
             Follow(result);
             Refresh(true);  // a row command may change every row
+            if (item == CL_PMenu_Copy && result.outcome == indCellOutcome::Done) {
+                QGuiApplication::clipboard()->setText(copied);
+            }
         });
     }
     if (menu->isEmpty()) {

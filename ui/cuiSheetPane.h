@@ -94,6 +94,9 @@ class cuiSheetPane : public QAbstractScrollArea {
     // The current cell's pop-up menu at a point of the viewport; its entries
     // are the row commands, carried out through the cell session.
     void OpenCellMenu(const QPoint& at);
+    // The selected rows (or the current one) as tab-separated lines of the
+    // texts of their cells with an item.
+    QString SelectedRowsText();
     void ChoiceAnswered(indCellCapsule* entry);
     void OpenFlagBits(const indPopupRequest& request);
     // After an action: a sheet that changed its row count, or any sheet when

@@ -5,6 +5,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,6 +125,20 @@ class SheetGridTest : public WindowTest {
             }
         }
         ASSERT_EQ(CurrentCell().item, item);
+    }
+    // The entry of the cell menu that a right click on the cell opens.
+    QAction* MenuEntry(int item, const cuiCellPos& on) {
+        cuiSheetPane& pane = form->SheetPane();
+        std::string caption;
+        for (const indMenuEntry& e : pane.Cells()->PopupMenu()) {
+            caption = e.item == item ? e.caption : caption;
+        }
+        QTest::mouseClick(pane.viewport(), Qt::RightButton, {}, pane.CellRect(on.row, on.col).center());
+        QAction* found = nullptr;
+        for (QAction* a : pane.CellMenu() != nullptr ? pane.CellMenu()->actions() : QList<QAction*>()) {
+            found = !caption.empty() && a->text().toStdString() == caption ? a : found;
+        }
+        return found;
     }
     const cmcCellObj& CurrentCell() {
         const cuiCellPos at = form->SheetPane().Current();
@@ -355,8 +372,8 @@ TEST_F(SheetGridTest, TheFlagBitPopupTicksPositions) {
     EXPECT_EQ(CurrentText(), expected);
 }
 
-// Shift+Down selects channel rows; the cell menu's Delete, confirmed, removes
-// them all and the bank sheet shrinks with them.
+// Shift+Down selects channel rows; the cell menu's Copy puts them on the
+// clipboard, its Delete, confirmed, removes them all and the bank sheet shrinks.
 TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
     OpenActive(ModelPmr);
     SelectBankInTree(0);
@@ -386,17 +403,18 @@ TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
     }
     EXPECT_EQ(sheet.CellState(last.row - 2, last.col) & (kCellSelected | kCellLineMarked), 0);
 
-    std::string caption;
-    for (const indMenuEntry& e : pane.Cells()->PopupMenu()) {
-        caption = e.item == CL_PMenu_Delete ? e.caption : caption;
-    }
-    ASSERT_FALSE(caption.empty());
-    QTest::mouseClick(pane.viewport(), Qt::RightButton, {}, pane.CellRect(last.row, last.col).center());
-    ASSERT_NE(pane.CellMenu(), nullptr);
-    QAction* remove = nullptr;
-    for (QAction* a : pane.CellMenu()->actions()) {
-        remove = a->text().toStdString() == caption ? a : remove;
-    }
+    // Copy puts the two rows on the clipboard as tab-separated lines.
+    QAction* copy = MenuEntry(CL_PMenu_Copy, last);
+    ASSERT_NE(copy, nullptr);
+    copy->trigger();
+    EXPECT_EQ(pane.LastResult().outcome, indCellOutcome::Done) << pane.LastResult().message;
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("\t146.540000\t"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("\t146.560000\t"))) << lines[1].toStdString();
+    EXPECT_GT(lines[0].count(QLatin1Char('\t')), 3);
+
+    QAction* remove = MenuEntry(CL_PMenu_Delete, last);
     ASSERT_NE(remove, nullptr);
     box.Answer(cmcMbResult::Ok);
     remove->trigger();
