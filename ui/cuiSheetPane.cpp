@@ -28,6 +28,7 @@ constexpr int32_t VkRight = 0x27;
 constexpr int32_t VkF1 = 0x70;
 constexpr int MinCell = 8;
 constexpr int PadTitle = 2;
+constexpr int DragStepMs = 50;
 
 }  // namespace
 
@@ -40,6 +41,9 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea
     title_->setAutoFillBackground(true);
     title_->setContentsMargins(PadTitle, PadTitle, PadTitle, PadTitle);
     title_->hide();
+    dragTimer_ = new QTimer(this);
+    dragTimer_->setInterval(DragStepMs);
+    connect(dragTimer_, &QTimer::timeout, this, [this] { DragScroll(); });
     EvMan().AddListener(&OnEvent, this);
     cuiSheetAccessible::Install();
     // An interface made while the base classes were being built is a plain widget's.
@@ -437,8 +441,43 @@ void cuiSheetPane::mouseMoveEvent(QMouseEvent* event) {
     if ((event->buttons() & Qt::LeftButton) == 0 || cursor_ == nullptr) {
         return;
     }
-    const std::optional<cuiCellPos> at = CellAt(event->position().toPoint());
+    const QPoint p = event->position().toPoint();
+    const QRect view = viewport()->rect();
+    dragDirection_ = (p.x() < view.left() ? 1 : 0) | (p.x() > view.right() ? 2 : 0) |
+                     (p.y() < view.top() ? 4 : 0) | (p.y() > view.bottom() ? 8 : 0);
+    if (dragDirection_ != 0) {
+        if (!dragTimer_->isActive()) {
+            dragTimer_->start();
+        }
+        return;
+    }
+    dragTimer_->stop();
+    const std::optional<cuiCellPos> at = CellAt(p);
     if (at && !(*at == Current()) && cursor_->MoveTo(*at, true)) {
+        CursorMoved();
+    }
+}
+
+void cuiSheetPane::mouseReleaseEvent(QMouseEvent* /*event*/) {
+    dragTimer_->stop();
+    dragDirection_ = 0;
+}
+
+void cuiSheetPane::DragScroll() {
+    if (cursor_ == nullptr || dragDirection_ == 0 || (QGuiApplication::mouseButtons() & Qt::LeftButton) == 0) {
+        dragTimer_->stop();
+        return;
+    }
+    const int dx = (dragDirection_ & 2) != 0 ? 1 : (dragDirection_ & 1) != 0 ? -1 : 0;
+    const int dy = (dragDirection_ & 8) != 0 ? 1 : (dragDirection_ & 4) != 0 ? -1 : 0;
+    bool moved = false;
+    if (dy != 0) {
+        moved = cursor_->Move(0, dy, true).moved || moved;
+    }
+    if (dx != 0) {
+        moved = cursor_->Move(dx, 0, true).moved || moved;
+    }
+    if (moved) {
         CursorMoved();
     }
 }

@@ -22,6 +22,7 @@
 #include "indCellSession.h"
 
 class QLabel;
+class QTimer;
 class cuiCellEditor;
 struct cmcEvent;
 class cuiFlector;
@@ -68,6 +69,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -94,6 +96,9 @@ class cuiSheetPane : public QAbstractScrollArea {
     // The current cell's pop-up menu at a point of the viewport; its entries
     // are the row commands, carried out through the cell session.
     void OpenCellMenu(const QPoint& at);
+    // While a drag is held beyond an edge, the cursor steps that way on a
+    // timer, extending the selection (bits: 1 left, 2 right, 4 up, 8 down).
+    void DragScroll();
     // The selected rows (or the current one) as tab-separated lines of the
     // texts of their cells with an item.
     QString SelectedRowsText();
@@ -119,6 +124,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     QPointer<cuiFlector> choice_;
     QPointer<QMenu> menu_;
     QPointer<cuiFBitsR> flagBits_;
+    QTimer* dragTimer_ = nullptr;
+    int dragDirection_ = 0;
     cuiCellPainter painter_;
     indCellResult last_;
     std::vector<int> colX_{0};  // left edge of each column, then the total width

@@ -494,6 +494,19 @@ TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
     // A click on a cell moves the cursor there.
     QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, pane.CellRect(right.row, right.col).center());
     EXPECT_EQ(pane.Current(), right);
+    // Held beyond the bottom edge, a drag steps down on a timer, extending the selection.
+    const QPoint from = pane.CellRect(right.row, right.col).center();
+    QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(pane.viewport(), QPoint(from.x(), pane.viewport()->height() + 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane.Current().row > right.row; }, 1000));
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, QPoint(from.x(), pane.viewport()->height() + 20));
+    const cuiCellPos dragged = pane.Current();
+    QTest::qWait(150);
+    EXPECT_EQ(pane.Current(), dragged);  // released: no more steps
+    ASSERT_TRUE(form->Main().Sheet()->MultiSelect());
+    EXPECT_TRUE(pane.CellSelected(right.row, right.col));
+    EXPECT_TRUE(pane.CellSelected(dragged.row, dragged.col));
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, from);
     // A new font size reopens the sheet at the same cell, its cells grown with the font.
     const int width = pane.CellRect(right.row, right.col).width();
     Action(CL_Menu_View_FontSize, 200)->trigger();
