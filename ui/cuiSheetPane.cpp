@@ -26,7 +26,7 @@ namespace {
 constexpr int32_t VkLeft = 0x25;
 constexpr int32_t VkRight = 0x27;
 constexpr int32_t VkF1 = 0x70;
-constexpr int MinCell = 8;
+constexpr int MinCell = 1;  // a column or row without a W or H cell
 constexpr int PadTitle = 2;
 constexpr int DragStepMs = 50;
 
@@ -178,17 +178,30 @@ void cuiSheetPane::Reload() {
 }
 
 void cuiSheetPane::Measure() {
+    // Only cells marked W widen their column and cells marked H heighten their
+    // row; a row repeating the row above takes its height.
     const int rows = sheet_ != nullptr ? sheet_->Rows() : 0;
     const int cols = sheet_ != nullptr ? sheet_->Columns() : 0;
     std::vector<int> widths(static_cast<size_t>(cols), MinCell);
     std::vector<int> heights(static_cast<size_t>(rows), MinCell);
     for (int r = 0; r < rows; ++r) {
+        auto& h = heights[static_cast<size_t>(r)];
+        if (r > 0 && sheet_->RowRepeatsAbove(r)) {
+            h = heights[static_cast<size_t>(r) - 1];
+        }
         for (int c = 0; c < cols; ++c) {
+            const uint8_t layout = sheet_->Cell(r, c).layoutFlags;
+            if ((layout & (kLayoutWiden | kLayoutGrow)) == 0 || (r > 0 && sheet_->RowRepeatsAbove(r))) {
+                continue;
+            }
             const QSize size = painter_.Measure(*sheet_, r, c);
-            auto& w = widths[static_cast<size_t>(c)];
-            w = std::max(w, size.width());
-            auto& h = heights[static_cast<size_t>(r)];
-            h = std::max(h, size.height());
+            if ((layout & kLayoutWiden) != 0) {
+                auto& w = widths[static_cast<size_t>(c)];
+                w = std::max(w, size.width());
+            }
+            if ((layout & kLayoutGrow) != 0) {
+                h = std::max(h, size.height());
+            }
         }
     }
     colX_.assign(1, 0);
@@ -663,25 +676,10 @@ void cuiSheetPane::Refresh(bool full) {
     if (sheet_ == nullptr) {
         return;
     }
-    // A bank sheet may have a row more or less: everything is measured again.
-    // Otherwise only the current row's texts may have widened their columns.
+    // A bank sheet may have a row more or less; the sizes come from the
+    // W and H cells, which a row command may change.
     if (full || sheet_->Rows() != RowCount()) {
         Measure();
-    } else {
-        const int row = Current().row;
-        int grown = 0;
-        for (int c = 0; c < ColumnCount(); ++c) {
-            const auto i = static_cast<size_t>(c);
-            colX_[i + 1] += grown;
-            const int need = painter_.Measure(*sheet_, row, c).width() - (colX_[i + 1] - colX_[i]);
-            if (need > 0) {
-                grown += need;
-                colX_[i + 1] += need;
-            }
-        }
-        if (grown > 0) {
-            UpdateScrollBars();
-        }
     }
     CursorMoved();
 }

@@ -77,7 +77,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    // Column widths and row heights from the texts, scroll bar ranges.
+    // Column widths and row heights from the W and H cells, scroll bar ranges.
     void Measure();
     void UpdateScrollBars();
     int FixedWidth() const { return colX_[static_cast<size_t>(sheet_ ? sheet_->FixedCols() : 0)]; }
@@ -105,7 +105,7 @@ class cuiSheetPane : public QAbstractScrollArea {
     void ChoiceAnswered(indCellCapsule* entry);
     void OpenFlagBits(const indPopupRequest& request);
     // After an action: a sheet that changed its row count, or any sheet when
-    // full, is measured again; else the current row's columns may widen.
+    // full, is measured again.
     void Refresh(bool full = false);
     void ShowTitle();
     // Events 13-18 repaint the visible cells; 29-31 (a bank sheet's title and
