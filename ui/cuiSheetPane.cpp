@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QThread>
 #include <QTimer>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,6 +30,8 @@ constexpr int32_t VkF1 = 0x70;
 constexpr int MinCell = 1;  // a column or row without a W or H cell
 constexpr int PadTitle = 2;
 constexpr int DragStepMs = 50;
+constexpr int RedirFirstWaitMs = 30;
+constexpr int RedirWaitStepMs = 6;
 
 }  // namespace
 
@@ -157,7 +160,16 @@ void cuiSheetPane::Reload() {
         cursor_ = std::make_unique<cuiGridCursor>(*sheet_);
         cells_ = std::make_unique<indCellSession>(*sheet_, main_.Context());
         cells_->SetCursor(cursor_.get());
-        cells_->SetStepHook([this](int) { viewport()->repaint(); });
+        // A run of follow-up keys is animated: each step is drawn, then held
+        // 30 ms, 6 ms less for each further step, down to none.
+        cells_->SetStepHook([this](int step) {
+            CursorMoved();
+            viewport()->repaint();
+            const int wait = RedirFirstWaitMs - RedirWaitStepMs * step;
+            if (wait > 0) {
+                QThread::msleep(static_cast<unsigned long>(wait));
+            }
+        });
         cursor_->Start(sheet_->Current());
         sheet_->SetTitleListener([this] { ShowTitle(); });
     }

@@ -88,9 +88,7 @@ class SheetGridTest : public WindowTest {
     void SelectInTree(const NodeTest& wanted) {
         QTreeWidget& tree = form->TreePane();
         tree.setFocus();
-        if (tree.currentItem() == nullptr) {
-            Key(Qt::Key_Home);
-        }
+        Key(Qt::Key_Home);
         for (int i = 0; i < 100 && tree.currentItem() != nullptr && !wanted(tree.currentItem()); ++i) {
             QTreeWidgetItem* at = tree.currentItem();
             Key(!at->isExpanded() && at->childCount() > 0 && Holds(at, wanted) ? Qt::Key_Right
@@ -513,6 +511,12 @@ TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return form->Main().Sheet() != nullptr && pane.RowCount() > 0 && pane.CellRect(right.row, right.col).width() > width; },
         1000));
+    EXPECT_EQ(pane.Current(), right);
+    // Another sheet and back: the cursor is where it was.
+    const std::string bank = form->Main().Sheet()->Reference();
+    SelectBankInTree(1);
+    EXPECT_NE(form->Main().Sheet()->Reference(), bank);
+    SelectBankInTree(0);
     EXPECT_EQ(pane.Current(), right);
 }
 
