@@ -39,19 +39,19 @@ void cuiCellEditor::Finish(int key) {
 
 void cuiCellEditor::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Finish(Qt::Key_Return);
-        return;
-    case Qt::Key_Escape:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        Finish(event->key());
-        return;
-    default:
-        QLineEdit::keyPressEvent(event);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Finish(Qt::Key_Return);
+            return;
+        case Qt::Key_Escape:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            Finish(event->key());
+            return;
+        default:
+            QLineEdit::keyPressEvent(event);
     }
 }
 

@@ -101,8 +101,9 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
                      Shown(capsule_.DisplayText));
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
-        const QPixmap mark = uiHooks::TreeIcon(error ? uiHooks::TreeErrorMark : uiHooks::TreeWarningMark)
-                                 .pixmap(MarkSize, MarkSize);
+        const QPixmap mark =
+            uiHooks::TreeIcon(error ? uiHooks::TreeErrorMark : uiHooks::TreeWarningMark)
+                .pixmap(MarkSize, MarkSize);
         const int x = cell.HAlign() == kAlignRightBottom ? box.left() + MarkSize / 8
                                                          : box.right() - mark.width() - 1;
         painter.drawPixmap(x, box.bottom() - mark.height(), mark);

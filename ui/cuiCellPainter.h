@@ -6,9 +6,9 @@
 // draw with it.
 
 #include <QFont>
-#include <QString>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include "cuiSheet.h"
 #include "indCellCapsule.h"

@@ -17,7 +17,9 @@ constexpr int Border = 2;  // the raised frame around the list
 
 cuiFlector::cuiFlector(QWidget* parent, indDocumentContext& context, const indPopupRequest& request,
                        const indCellCapsule& owner, int fontPercent, Answered answered)
-    : QWidget(parent, Qt::Popup), painter_(context.Handler(), fontPercent), answered_(std::move(answered)) {
+    : QWidget(parent, Qt::Popup),
+      painter_(context.Handler(), fontPercent),
+      answered_(std::move(answered)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -45,7 +47,8 @@ cuiFlector::cuiFlector(QWidget* parent, indDocumentContext& context, const indPo
         for (int c = 0; c < sheet_->Columns(); ++c) {
             const QSize size = painter_.Measure(*sheet_, r, c);
             widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], size.width());
-            heights[static_cast<size_t>(r)] = std::max(heights[static_cast<size_t>(r)], size.height());
+            heights[static_cast<size_t>(r)] =
+                std::max(heights[static_cast<size_t>(r)], size.height());
         }
     }
     for (int w : widths) {
@@ -73,7 +76,8 @@ QRect cuiFlector::CellRect(int row, int col) const {
 
 std::optional<cuiCellPos> cuiFlector::CellAt(const QPoint& p) const {
     const auto find = [](const std::vector<int>& edges, int v) {
-        const int i = static_cast<int>(std::upper_bound(edges.begin(), edges.end(), v) - edges.begin()) - 1;
+        const int i =
+            static_cast<int>(std::upper_bound(edges.begin(), edges.end(), v) - edges.begin()) - 1;
         return i >= 0 && i + 1 < static_cast<int>(edges.size()) ? i : -1;
     };
     const int col = find(colX_, p.x() - Border);
@@ -105,17 +109,35 @@ void cuiFlector::paintEvent(QPaintEvent* /*event*/) {
 
 void cuiFlector::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Up: cursor_->Move(0, -1); break;
-    case Qt::Key_Down: cursor_->Move(0, 1); break;
-    case Qt::Key_Left: cursor_->Move(-1, 0); break;
-    case Qt::Key_Right: cursor_->Move(1, 0); break;
-    case Qt::Key_PageUp: cursor_->PageUp(); break;
-    case Qt::Key_PageDown: cursor_->PageDown(); break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: Finish(true); return;
-    case Qt::Key_Escape: Finish(false); return;
-    default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_Up:
+            cursor_->Move(0, -1);
+            break;
+        case Qt::Key_Down:
+            cursor_->Move(0, 1);
+            break;
+        case Qt::Key_Left:
+            cursor_->Move(-1, 0);
+            break;
+        case Qt::Key_Right:
+            cursor_->Move(1, 0);
+            break;
+        case Qt::Key_PageUp:
+            cursor_->PageUp();
+            break;
+        case Qt::Key_PageDown:
+            cursor_->PageDown();
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            Finish(true);
+            return;
+        case Qt::Key_Escape:
+            Finish(false);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
     update();
 }

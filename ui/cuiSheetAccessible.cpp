@@ -23,7 +23,9 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
     }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(pane_); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(pane_);
+    }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -52,7 +54,8 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
     }
     QAccessible::Role role() const override {
         return pane_ != nullptr && (row_ < pane_->FixedRows() || col_ < pane_->FixedColumns())
-                   ? (row_ < pane_->FixedRows() ? QAccessible::ColumnHeader : QAccessible::RowHeader)
+                   ? (row_ < pane_->FixedRows() ? QAccessible::ColumnHeader
+                                                : QAccessible::RowHeader)
                    : QAccessible::Cell;
     }
     QAccessible::State state() const override {
@@ -70,8 +73,9 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
     }
 
     // --- QAccessibleTableCellInterface
@@ -113,7 +117,8 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
 
 }  // namespace
 
-cuiSheetAccessible::cuiSheetAccessible(cuiSheetPane* pane) : QAccessibleWidget(pane, QAccessible::Table) {}
+cuiSheetAccessible::cuiSheetAccessible(cuiSheetPane* pane)
+    : QAccessibleWidget(pane, QAccessible::Table) {}
 
 cuiSheetAccessible::~cuiSheetAccessible() {
     Reset();
@@ -144,7 +149,8 @@ int cuiSheetAccessible::childCount() const {
 
 QAccessibleInterface* cuiSheetAccessible::child(int index) const {
     const int cols = columnCount();
-    return index >= 0 && cols > 0 && index < childCount() ? cellAt(index / cols, index % cols) : nullptr;
+    return index >= 0 && cols > 0 && index < childCount() ? cellAt(index / cols, index % cols)
+                                                          : nullptr;
 }
 
 int cuiSheetAccessible::indexOfChild(const QAccessibleInterface* child) const {

@@ -4,18 +4,18 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QThread>
-#include <QTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
 
-#include "cuiCellEditor.h"
-#include "cuiFlector.h"
 #include "CellNames.h"
 #include "ChEvents.h"
 #include "cmcEvMan.h"
+#include "cuiCellEditor.h"
+#include "cuiFlector.h"
 #include "cuiGridCursor.h"
 #include "cuiSheetAccessible.h"
 #include "indMain.h"
@@ -35,7 +35,8 @@ constexpr int RedirWaitStepMs = 6;
 
 }  // namespace
 
-cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent) : QAbstractScrollArea(parent), main_(main), painter_(main.Context().Handler()) {
+cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent)
+    : QAbstractScrollArea(parent), main_(main), painter_(main.Context().Handler()) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Sheet"));
@@ -104,12 +105,14 @@ void cuiSheetPane::HandleEvent(const cmcEvent& event) {
     }
     const bool repaint = event.kind >= ChEvent::RepaintAll && event.kind <= ChEvent::RepaintBelow;
     const bool remeasure = event.kind == ChEvent::BankSheetRefresh ||
-                           event.kind == ChEvent::ChannelInserted || event.kind == ChEvent::ChannelDeleted;
+                           event.kind == ChEvent::ChannelInserted ||
+                           event.kind == ChEvent::ChannelDeleted;
     if (!repaint && !remeasure) {
         return;
     }
     viewport()->update();
-    // Measured once the sender is done, and not while an action of this pane runs (it measures after).
+    // Measured once the sender is done, and not while an action of this pane runs (it measures
+    // after).
     if (remeasure && !refreshQueued_) {
         refreshQueued_ = true;
         QTimer::singleShot(0, this, [this] {
@@ -147,7 +150,8 @@ void cuiSheetPane::Reload() {
     }
     reloadPending_ = false;
     editor_->hide();
-    if (auto* table = dynamic_cast<cuiSheetAccessible*>(QAccessible::queryAccessibleInterface(this))) {
+    if (auto* table =
+            dynamic_cast<cuiSheetAccessible*>(QAccessible::queryAccessibleInterface(this))) {
         table->Reset();
     }
     cells_.reset();
@@ -181,8 +185,10 @@ void cuiSheetPane::Reload() {
         const std::optional<cuiSheetPlace> place = main_.History().Find(sheet_->Reference());
         if (place && place->leftCol >= sheet_->FixedCols() && place->leftCol < ColumnCount() &&
             place->topRow >= sheet_->FixedRows() && place->topRow < RowCount()) {
-            horizontalScrollBar()->setValue(colX_[static_cast<size_t>(place->leftCol)] - FixedWidth());
-            verticalScrollBar()->setValue(rowY_[static_cast<size_t>(place->topRow)] - FixedHeight());
+            horizontalScrollBar()->setValue(colX_[static_cast<size_t>(place->leftCol)] -
+                                            FixedWidth());
+            verticalScrollBar()->setValue(rowY_[static_cast<size_t>(place->topRow)] -
+                                          FixedHeight());
         }
         CursorMoved();
     }
@@ -203,7 +209,8 @@ void cuiSheetPane::Measure() {
         }
         for (int c = 0; c < cols; ++c) {
             const uint8_t layout = sheet_->Cell(r, c).layoutFlags;
-            if ((layout & (kLayoutWiden | kLayoutGrow)) == 0 || (r > 0 && sheet_->RowRepeatsAbove(r))) {
+            if ((layout & (kLayoutWiden | kLayoutGrow)) == 0 ||
+                (r > 0 && sheet_->RowRepeatsAbove(r))) {
                 continue;
             }
             const QSize size = painter_.Measure(*sheet_, r, c);
@@ -266,8 +273,10 @@ std::optional<cuiCellPos> cuiSheetPane::CellAt(const QPoint& p) const {
         }
         return i;
     };
-    const int col = find(colX_, sheet_->FixedCols(), FixedWidth(), horizontalScrollBar()->value(), p.x());
-    const int row = find(rowY_, sheet_->FixedRows(), FixedHeight(), verticalScrollBar()->value(), p.y());
+    const int col =
+        find(colX_, sheet_->FixedCols(), FixedWidth(), horizontalScrollBar()->value(), p.x());
+    const int row =
+        find(rowY_, sheet_->FixedRows(), FixedHeight(), verticalScrollBar()->value(), p.y());
     if (row < 0 || col < 0) {
         return std::nullopt;
     }
@@ -345,7 +354,8 @@ void cuiSheetPane::paintEvent(QPaintEvent* /*event*/) {
 void cuiSheetPane::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     if (title_->isVisible()) {
-        title_->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(), title_->height());
+        title_->setGeometry(frameWidth(), frameWidth(), width() - 2 * frameWidth(),
+                            title_->height());
     }
     UpdateScrollBars();
 }
@@ -356,7 +366,8 @@ void cuiSheetPane::scrollContentsBy(int /*dx*/, int /*dy*/) {
     }
     if (sheet_ != nullptr) {
         const auto col = CellAt({FixedWidth(), FixedHeight()});
-        main_.SetSheetScroll(col ? col->col : sheet_->FixedCols(), col ? col->row : sheet_->FixedRows());
+        main_.SetSheetScroll(col ? col->col : sheet_->FixedCols(),
+                             col ? col->row : sheet_->FixedRows());
     }
     viewport()->update();
 }
@@ -419,16 +430,33 @@ void cuiSheetPane::keyPressEvent(QKeyEvent* event) {
     const bool shift = (event->modifiers() & Qt::ShiftModifier) != 0;
     const int key = event->key();
     switch (key) {
-    case Qt::Key_Up: MoveCursor(0, -1, shift); return;
-    case Qt::Key_Down: MoveCursor(0, 1, shift); return;
-    case Qt::Key_Left: MoveCursor(-1, 0, shift); return;
-    case Qt::Key_Right: MoveCursor(1, 0, shift); return;
-    case Qt::Key_PageUp: MoveCursor(0, -cuiGridCursor::kPageRows, shift); return;
-    case Qt::Key_PageDown: MoveCursor(0, cuiGridCursor::kPageRows, shift); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: SendKey(Keys::Enter); return;
-    case Qt::Key_Backspace: SendKey(Keys::Backspace); return;
-    default: break;
+        case Qt::Key_Up:
+            MoveCursor(0, -1, shift);
+            return;
+        case Qt::Key_Down:
+            MoveCursor(0, 1, shift);
+            return;
+        case Qt::Key_Left:
+            MoveCursor(-1, 0, shift);
+            return;
+        case Qt::Key_Right:
+            MoveCursor(1, 0, shift);
+            return;
+        case Qt::Key_PageUp:
+            MoveCursor(0, -cuiGridCursor::kPageRows, shift);
+            return;
+        case Qt::Key_PageDown:
+            MoveCursor(0, cuiGridCursor::kPageRows, shift);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            SendKey(Keys::Enter);
+            return;
+        case Qt::Key_Backspace:
+            SendKey(Keys::Backspace);
+            return;
+        default:
+            break;
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
         SendKey((VkF1 + key - Qt::Key_F1) << 8);
@@ -489,7 +517,8 @@ void cuiSheetPane::mouseReleaseEvent(QMouseEvent* /*event*/) {
 }
 
 void cuiSheetPane::DragScroll() {
-    if (cursor_ == nullptr || dragDirection_ == 0 || (QGuiApplication::mouseButtons() & Qt::LeftButton) == 0) {
+    if (cursor_ == nullptr || dragDirection_ == 0 ||
+        (QGuiApplication::mouseButtons() & Qt::LeftButton) == 0) {
         dragTimer_->stop();
         return;
     }
@@ -520,7 +549,8 @@ QString cuiSheetPane::SelectedRowsText() {
         QStringList fields;
         for (int c = FixedColumns(); c < ColumnCount(); ++c) {
             if (sheet_->Cell(r, c).item != kNoCellItem) {
-                fields << CellAnswer(r, c).text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+                fields << CellAnswer(r, c)
+                              .text.replace(QLatin1Char('\t'), QLatin1Char(' '))
                               .replace(QLatin1Char('\n'), QLatin1Char(' '));
             }
         }
@@ -602,11 +632,21 @@ void cuiSheetPane::EditorFinished(int key) {
         }
     }
     switch (key) {
-    case Qt::Key_Up: MoveCursor(0, -1, false); break;
-    case Qt::Key_Down: MoveCursor(0, 1, false); break;
-    case Qt::Key_PageUp: MoveCursor(0, -cuiGridCursor::kPageRows, false); break;
-    case Qt::Key_PageDown: MoveCursor(0, cuiGridCursor::kPageRows, false); break;
-    default: viewport()->update(); break;
+        case Qt::Key_Up:
+            MoveCursor(0, -1, false);
+            break;
+        case Qt::Key_Down:
+            MoveCursor(0, 1, false);
+            break;
+        case Qt::Key_PageUp:
+            MoveCursor(0, -cuiGridCursor::kPageRows, false);
+            break;
+        case Qt::Key_PageDown:
+            MoveCursor(0, cuiGridCursor::kPageRows, false);
+            break;
+        default:
+            viewport()->update();
+            break;
     }
 }
 
@@ -623,8 +663,8 @@ void cuiSheetPane::Follow(const indCellResult& result) {
     if (result.outcome == indCellOutcome::EditorOpened) {
         const cuiCellPos at = Current();
         CursorMoved();
-        editor_->Open(CellRect(at.row, at.col), painter_.Font(sheet_->Cell(at.row, at.col)), Qs(result.editText),
-                      result.caretPos, result.selLength);
+        editor_->Open(CellRect(at.row, at.col), painter_.Font(sheet_->Cell(at.row, at.col)),
+                      Qs(result.editText), result.caretPos, result.selLength);
     } else if (result.outcome == indCellOutcome::PopupOpened &&
                result.popup.kind == indPopupRequest::Kind::ChoiceList) {
         OpenChoice(result.popup);

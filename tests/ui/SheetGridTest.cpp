@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QMenu>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "CellNames.h"
+#include "WindowTest.h"
 #include "cuiCellEditor.h"
 #include "cuiFBitsR.h"
 #include "cuiFlector.h"
@@ -27,7 +28,6 @@
 #include "indDocument.h"
 #include "indSheetSession.h"
 #include "uiWindowHooks.h"
-#include "WindowTest.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ bool Holds(const QTreeWidgetItem* item, const NodeTest& wanted) {
 
 // Whether the node shows the tree image.
 bool Shows(const QTreeWidgetItem* item, int image) {
-    return item != nullptr &&
-           item->icon(0).pixmap(16, 16).toImage() == uiHooks::TreeIcon(image).pixmap(16, 16).toImage();
+    return item != nullptr && item->icon(0).pixmap(16, 16).toImage() ==
+                                  uiHooks::TreeIcon(image).pixmap(16, 16).toImage();
 }
 
 // Where a key goes: an open pop-up, else the focus.
@@ -89,20 +89,24 @@ class SheetGridTest : public WindowTest {
         QTreeWidget& tree = form->TreePane();
         tree.setFocus();
         Key(Qt::Key_Home);
-        for (int i = 0; i < 100 && tree.currentItem() != nullptr && !wanted(tree.currentItem()); ++i) {
+        for (int i = 0; i < 100 && tree.currentItem() != nullptr && !wanted(tree.currentItem());
+             ++i) {
             QTreeWidgetItem* at = tree.currentItem();
             Key(!at->isExpanded() && at->childCount() > 0 && Holds(at, wanted) ? Qt::Key_Right
                                                                                : Qt::Key_Down);
         }
         ASSERT_NE(tree.currentItem(), nullptr);
         ASSERT_TRUE(wanted(tree.currentItem()));
-        const std::string reference = tree.currentItem()->data(0, ReferenceRole).toString().toStdString();
+        const std::string reference =
+            tree.currentItem()->data(0, ReferenceRole).toString().toStdString();
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
-                return form->Main().Sheet() != nullptr && form->Main().Sheet()->Reference() == reference &&
+                return form->Main().Sheet() != nullptr &&
+                       form->Main().Sheet()->Reference() == reference &&
                        form->SheetPane().RowCount() > 0;
             },
-            2000)) << reference;
+            2000))
+            << reference;
     }
     void SelectBankInTree(int bank) {
         SelectInTree([bank](const QTreeWidgetItem* item) { return BankOf(item) == bank; });
@@ -131,9 +135,11 @@ class SheetGridTest : public WindowTest {
         for (const indMenuEntry& e : pane.Cells()->PopupMenu()) {
             caption = e.item == item ? e.caption : caption;
         }
-        QTest::mouseClick(pane.viewport(), Qt::RightButton, {}, pane.CellRect(on.row, on.col).center());
+        QTest::mouseClick(pane.viewport(), Qt::RightButton, {},
+                          pane.CellRect(on.row, on.col).center());
         QAction* found = nullptr;
-        for (QAction* a : pane.CellMenu() != nullptr ? pane.CellMenu()->actions() : QList<QAction*>()) {
+        for (QAction* a :
+             pane.CellMenu() != nullptr ? pane.CellMenu()->actions() : QList<QAction*>()) {
             found = !caption.empty() && a->text().toStdString() == caption ? a : found;
         }
         return found;
@@ -197,7 +203,8 @@ TEST_F(SheetGridTest, KeyboardAloneEntersTwoChannelsAndSavesThem) {
 
     // The bank's icon now shows a bank with channels.
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return Shows(Node([](const QTreeWidgetItem* n) { return BankOf(n) == 0; }), 5); }, 2000));
+        [&] { return Shows(Node([](const QTreeWidgetItem* n) { return BankOf(n) == 0; }), 5); },
+        2000));
 
     indSheetSession saved;
     ASSERT_EQ(saved.Open(path.toStdString()), 0);
@@ -260,7 +267,8 @@ TEST_F(SheetGridTest, TheChoiceListAnswersOrCancels) {
     ASSERT_NE(pane.Choice(), nullptr);
     cuiFlector& list = *pane.Choice();
     EXPECT_TRUE(list.isVisible());
-    EXPECT_GE(list.geometry().top(), pane.viewport()->mapToGlobal(pane.CellRect(cell.row, cell.col).bottomLeft()).y());
+    EXPECT_GE(list.geometry().top(),
+              pane.viewport()->mapToGlobal(pane.CellRect(cell.row, cell.col).bottomLeft()).y());
     const cuiCellPos marked = list.Current();
     EXPECT_EQ(list.Sheet().Cell(marked.row, marked.col).Text(), before);
     // Down as often as the column has entries comes back round to the marked one.
@@ -294,7 +302,9 @@ TEST_F(SheetGridTest, TheChoiceListAnswersOrCancels) {
 TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
     OpenActive(ModelBiisPmr);
     const NodeTest ranges = [](const QTreeWidgetItem* n) {
-        return n->data(0, ReferenceRole).toString().endsWith(QStringLiteral("GI_Sheet_Msk_AdrRange"));
+        return n->data(0, ReferenceRole)
+            .toString()
+            .endsWith(QStringLiteral("GI_Sheet_Msk_AdrRange"));
     };
     SelectInTree(ranges);
     Key(Qt::Key_Tab);
@@ -313,8 +323,9 @@ TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shows(Node(ranges), uiHooks::TreeErrorMark); }, 2000));
     // A screen reader hears of the mark too.
     const cuiCellPos killer = form->SheetPane().Current();
-    QAccessibleInterface* cell =
-        QAccessible::queryAccessibleInterface(&form->SheetPane())->tableInterface()->cellAt(killer.row, killer.col);
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(&form->SheetPane())
+                                     ->tableInterface()
+                                     ->cellAt(killer.row, killer.col);
     EXPECT_EQ(cell->text(QAccessible::Description), QStringLiteral("error"));
     // Back in the tree: Left to the branch, Left closes it.
     Key(Qt::Key_Tab, Qt::ShiftModifier);
@@ -352,7 +363,8 @@ TEST_F(SheetGridTest, TheFlagBitPopupTicksPositions) {
     ASSERT_NE(pane.FlagBits()->Box(10), nullptr);
     EXPECT_EQ(pane.FlagBits()->Box(11), nullptr);
     for (int p = 1; p <= 10; ++p) {  // each box shows what the cell shows
-        EXPECT_EQ(pane.FlagBits()->Box(p)->isChecked(), before[static_cast<size_t>(p - 1)] != '_') << p;
+        EXPECT_EQ(pane.FlagBits()->Box(p)->isChecked(), before[static_cast<size_t>(p - 1)] != '_')
+            << p;
     }
     Type("3");
     Key(Qt::Key_Escape);
@@ -406,7 +418,8 @@ TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
     ASSERT_NE(copy, nullptr);
     copy->trigger();
     EXPECT_EQ(pane.LastResult().outcome, indCellOutcome::Done) << pane.LastResult().message;
-    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].contains(QStringLiteral("\t146.540000\t"))) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].contains(QStringLiteral("\t146.560000\t"))) << lines[1].toStdString();
@@ -424,7 +437,6 @@ TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
     EXPECT_NE(form->Main().CellText(first->row, first->col).find("146.52"), std::string::npos);
     EXPECT_EQ(form->Main().CellText(first->row + 1, first->col).find("146.5"), std::string::npos);
 }
-
 
 // A screen reader finds a table whose cells tell their text, headings and
 // state, and hears of each cell the cursor moves to.
@@ -490,14 +502,16 @@ TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
     Key(Qt::Key_Left);
     EXPECT_EQ(pane.Current(), start);
     // A click on a cell moves the cursor there.
-    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, pane.CellRect(right.row, right.col).center());
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {},
+                      pane.CellRect(right.row, right.col).center());
     EXPECT_EQ(pane.Current(), right);
     // Held beyond the bottom edge, a drag steps down on a timer, extending the selection.
     const QPoint from = pane.CellRect(right.row, right.col).center();
     QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
     QTest::mouseMove(pane.viewport(), QPoint(from.x(), pane.viewport()->height() + 20));
     EXPECT_TRUE(QTest::qWaitFor([&] { return pane.Current().row > right.row; }, 1000));
-    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, QPoint(from.x(), pane.viewport()->height() + 20));
+    QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {},
+                        QPoint(from.x(), pane.viewport()->height() + 20));
     const cuiCellPos dragged = pane.Current();
     QTest::qWait(150);
     EXPECT_EQ(pane.Current(), dragged);  // released: no more steps
@@ -509,7 +523,10 @@ TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
     const int width = pane.CellRect(right.row, right.col).width();
     Action(CL_Menu_View_FontSize, 200)->trigger();
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return form->Main().Sheet() != nullptr && pane.RowCount() > 0 && pane.CellRect(right.row, right.col).width() > width; },
+        [&] {
+            return form->Main().Sheet() != nullptr && pane.RowCount() > 0 &&
+                   pane.CellRect(right.row, right.col).width() > width;
+        },
         1000));
     EXPECT_EQ(pane.Current(), right);
     // Another sheet and back: the cursor is where it was.

@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
         TForm1 form(store, GTex());
         form.show();
         if (!QTest::qWaitForWindowExposed(&form) ||
-            !QTest::qWaitFor([&] { return form.SheetPane().rowCount() > 0; }, 5000)) {
+            !QTest::qWaitFor([&] { return form.SheetPane().RowCount() > 0; }, 5000)) {
             std::fprintf(stderr, "ui-bench: the main window or its first sheet did not appear\n");
             return 1;
         }
