@@ -18,6 +18,7 @@
 #include "CliProcess.h"
 #include "ModelType.h"
 #include "SavedImage.h"
+#include "ScopedOverride.h"
 #include "SimProcess.h"
 #include "cliReadOutput.h"
 #include "cmcEeprom.h"
@@ -224,23 +225,20 @@ TEST(CliReadOutput, AnImageThatCannotBeSavedIsKeptInTheDataFolder) {
     const std::string data = Scratch() + "/data-home";
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&boxes);
+    ScopedOverride boxOverride(SetCurrentMessageBoxHost, &boxes);
     indDocument read;
     read.Start();
     ASSERT_EQ(read.OpenFile(WritableFile()), 0);
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(SaveReadOutput(read, Scratch() + "/no-such-folder/out.clf"));
     const std::string said = ::testing::internal::GetCapturedStderr();
-    SetCurrentMessageBoxHost(previous);
     unsetenv("XDG_DATA_HOME");
     const std::string::size_type at = said.find("it was kept in " + data + "/Orvane/");
     ASSERT_NE(at, std::string::npos) << said;
     const std::string kept = said.substr(at + 15, said.find('\n', at) - at - 15);
     indDocument opened;
     opened.Start();
-    SetCurrentMessageBoxHost(&boxes);
     ASSERT_EQ(opened.OpenFile(kept), 0) << kept;
-    SetCurrentMessageBoxHost(previous);
     EXPECT_TRUE(std::equal(read.WorkingImage().Data(), read.WorkingImage().Data() + 0x3A00,
                            opened.WorkingImage().Data()));
 }

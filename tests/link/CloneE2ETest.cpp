@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "ChLayout.h"
+#include "ScopedOverride.h"
 #include "SimProcess.h"
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
@@ -51,9 +52,7 @@ bool LoadClf(const std::string& path, cmcEeprom& image) {
 
 struct E2E {
     explicit E2E(const std::vector<std::string>& simArgs, bool highSpeed = false)
-        : sim(simArgs),
-          previousBox(SetCurrentMessageBoxHost(&boxes)),
-          previousEvents(SetEvMan(&events)) {
+        : sim(simArgs) {
         doc.Start();
         PrepareImage(doc);
         before.Assign(doc.WorkingImage());
@@ -64,8 +63,6 @@ struct E2E {
     }
     ~E2E() {
         commands.reset();
-        SetEvMan(previousEvents);
-        SetCurrentMessageBoxHost(previousBox);
     }
     // Runs a command to its end; the outcome, or -100 when it did not end in time.
     int Run(bool (indCloneCommands::*command)()) {
@@ -83,9 +80,9 @@ struct E2E {
 
     SimProcess sim;
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previousBox;
+    ScopedOverride<cmcMessageBoxHost> boxOverride{SetCurrentMessageBoxHost, &boxes};
     cmcEvMan events{&DefaultLoopTimerHost()};
-    cmcEvMan* previousEvents;
+    ScopedOverride<cmcEvMan> eventsOverride{SetEvMan, &events};
     indDocument doc;
     indCloneMan man;
     std::unique_ptr<indCloneCommands> commands;
