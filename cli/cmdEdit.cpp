@@ -19,7 +19,7 @@
 #include "cuiSheetChoice.h"
 #include "indCodec.h"
 #include "indSheetSession.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace {
 
