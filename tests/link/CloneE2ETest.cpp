@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "ChLayout.h"
+#include "SavedImage.h"
 #include "ScopedOverride.h"
 #include "SimProcess.h"
 #include "cmcClfFile.h"
@@ -27,7 +28,7 @@ namespace {
 constexpr uint32_t CommandLimitMs = 90000;
 
 std::string TempFile(const std::string& name) {
-    return ::testing::TempDir() + "e2e_" + name;
+    return OwnTempDir() + "e2e_" + name;
 }
 
 // A document with channel 0 in use (145.500 MHz) and a recognisable name area.
