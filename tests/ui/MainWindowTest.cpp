@@ -17,6 +17,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "CellNames.h"
+#include "ScopedOverride.h"
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -226,9 +227,9 @@ TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {
         s.clear();
     }
     cuiQtTimerHost timers;
-    cmcTimerHost* previousHost = SetCurrentTimerHost(&timers);
+    ScopedOverride hostOverride(SetCurrentTimerHost, &timers);
     cmcEvMan events(&timers);
-    cmcEvMan* previousEvents = SetEvMan(&events);
+    ScopedOverride eventsOverride(SetEvMan, &events);
     {
         cuiQtSettings backend;
         HeldLock lock;
@@ -239,8 +240,6 @@ TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {
         form.Menu().FindAction(CL_Menu_File_Exit)->trigger();
         EXPECT_FALSE(form.isVisible());
     }
-    SetEvMan(previousEvents);
-    SetCurrentTimerHost(previousHost);
     QSettings s(QStringLiteral("Vexa"), QStringLiteral("Orvane_r3"));
     EXPECT_EQ(s.value(QStringLiteral("Global/BBT")).toInt(), 753951);
     EXPECT_TRUE(s.contains(QStringLiteral("Window Position/SplitterV")));

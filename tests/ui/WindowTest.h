@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "ScopedOverride.h"
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -25,16 +26,7 @@ class HeldLock : public cmcInstanceLock {
 
 class WindowTest : public ::testing::Test {
   protected:
-    WindowTest()
-        : previousHost_(SetCurrentTimerHost(&timers)),
-          previousEvents_(SetEvMan(&events)),
-          previousBox_(SetCurrentMessageBoxHost(&box)) {}
-    ~WindowTest() override {
-        form.reset();
-        SetCurrentMessageBoxHost(previousBox_);
-        SetEvMan(previousEvents_);
-        SetCurrentTimerHost(previousHost_);
-    }
+    ~WindowTest() override { form.reset(); }
     TForm1& Open() {
         form = std::make_unique<TForm1>(store, GTex());
         form->show();
@@ -45,11 +37,11 @@ class WindowTest : public ::testing::Test {
     QAction* Action(int item, int index = 0) { return form->Menu().FindAction(item, index); }
 
     cuiQtTimerHost timers;
-    cmcTimerHost* previousHost_;
+    ScopedOverride<cmcTimerHost> hostOverride_{SetCurrentTimerHost, &timers};
     cmcEvMan events{&timers};
-    cmcEvMan* previousEvents_;
+    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
     cmcScriptedMessageBox box;
-    cmcMessageBoxHost* previousBox_;
+    ScopedOverride<cmcMessageBoxHost> boxOverride_{SetCurrentMessageBoxHost, &box};
     cmcMemorySettings settings;
     HeldLock lock;
     indEnviron store{&settings, &lock, {1280, 800}};
