@@ -2,6 +2,7 @@
 
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
+#include "EventIds.h"
 
 namespace ChEvent {
 
@@ -14,7 +15,7 @@ int BankOfEvent(const cmcEvent& event) {
 }
 
 void PostStatus(const std::string& name) {
-    EvMan().PostText(StatusText, reinterpret_cast<void*>(static_cast<uintptr_t>(ColourWindowText)),
+    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(static_cast<uintptr_t>(ColourWindowText)),
                      static_cast<int32_t>(ColourButtonFace), GTex().GetText(name));
 }
 

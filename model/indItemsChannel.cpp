@@ -6,6 +6,7 @@
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChEvents.h"
+#include "EventIds.h"
 #include "ModelType.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
@@ -222,8 +223,8 @@ bool AppendChannel(indCellCall& call) {
         return false;
     }
     const int row = call.bankFirst + call.bankCount;
-    EvMan().Send(ChEvent::InsertChannel, ChEvent::BankObject(call.bank), row);
-    // The main window has inserted it (event 26); read the bank again.
+    EvMan().Send(EventIds::InsertChannel, ChEvent::BankObject(call.bank), row);
+    // The main window has inserted it (InsertChannel); read the bank again.
     call.bankCount = BankCount(call.image, call.bank);
     call.bankLast = call.bankFirst + call.bankCount - 1;
     if (row > call.bankLast) {
@@ -248,7 +249,7 @@ void FrequencyItem(indCellCall& call) {
     if (Codec::EditFrequency(call.c, call.rec, transmit, call.pending) != 0) {
         call.StoreRecord();
         call.changeFlags |= ChangeFlags::OtherRows;
-        EvMan().Post(ChEvent::RowChanged, nullptr, call.row);
+        EvMan().Post(EventIds::RowChanged, nullptr, call.row);
     }
     if (transmit && (call.rec.Inhibit() & datCh::InhibitTx) != 0) {
         call.SetFontColor(CellColor::LightGray);
@@ -358,8 +359,8 @@ void AttributeItem(indCellCall& call) {
         call.StoreRecord();
         call.rec.Reload();
         call.changeFlags |= ChangeFlags::RowStructure;
-        EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
-        EvMan().Post(ChEvent::BankSheetRefresh, nullptr, 0);
+        EvMan().Post(EventIds::TreeMarks, nullptr, 0);
+        EvMan().Post(EventIds::BankSheetRefresh, nullptr, 0);
     }
     const uint8_t shown = call.rec.Attr();
     std::string text;

@@ -1,6 +1,7 @@
 #include "DocTestSupport.h"
 
 #include "cmcClfFile.h"
+#include "EventIds.h"
 
 bool ScriptedChooser::Next(std::string& path) {
     if (answers_.empty()) {
@@ -48,7 +49,7 @@ DocFixture::~DocFixture() {
 
 void DocFixture::OnEvent(void* self, const cmcEvent& event) {
     auto* fixture = static_cast<DocFixture*>(self);
-    if (event.kind == 21) {
+    if (event.kind == EventIds::CommitEdits) {
         ++fixture->commits;
         return;
     }

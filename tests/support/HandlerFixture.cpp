@@ -2,6 +2,7 @@
 
 #include "ChBanks.h"
 #include "datCh.h"
+#include "EventIds.h"
 
 HandlerFixture::HandlerFixture(const std::vector<std::string>* overlay)
     : previousEvents(SetEvMan(&events)), previousBoxes(SetCurrentMessageBoxHost(&boxes)) {
@@ -24,9 +25,9 @@ HandlerFixture::~HandlerFixture() {
 void HandlerFixture::OnEvent(void* self, const cmcEvent& e) {
     auto* f = static_cast<HandlerFixture*>(self);
     const uint8_t kind = ChannelKindOf(f->model);
-    if (e.kind == ChEvent::InsertChannel) {
+    if (e.kind == EventIds::InsertChannel) {
         InsertChannel(f->working, f->templ, kind, ChEvent::BankOfEvent(e), e.value);
-    } else if (e.kind == ChEvent::DeleteChannel) {
+    } else if (e.kind == EventIds::DeleteChannel) {
         DeleteChannel(f->working, f->templ, kind, ChEvent::BankOfEvent(e), e.value);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A document-like context for the item handler: working and template image,
 // a small overlay, a clipboard, and the main window's part in channel inserts
-// and deletes (events 26 and 27).
+// and deletes (InsertChannel, DeleteChannel).
 
 #include <string>
 #include <vector>
