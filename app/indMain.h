@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "OverlayNames.h"
 #include "cmcTask.h"
 #include "cuiMainView.h"
 #include "cuiSheet.h"
@@ -29,8 +30,8 @@ struct cmcEvent;
 
 // The status bar's message: text colour, background colour, text.
 struct cuiStatusMessage {
-    uint32_t textColour = 0xFF000008u;   // window text
-    uint32_t background = 0xFF00000Fu;   // button face
+    uint32_t textColour = kClWindowText;
+    uint32_t background = kClBtnFace;
     std::string text;
 };
 

@@ -11,10 +11,6 @@ struct cmcEvent;
 
 namespace ChEvent {
 
-// The system colours window-text and button-face in which status texts are shown.
-constexpr uint32_t ColourWindowText = 0xFF000008u;
-constexpr uint32_t ColourButtonFace = 0xFF00000Fu;
-
 // InsertChannel and DeleteChannel carry the bank number as their object.
 void* BankObject(int bank);
 int BankOfEvent(const cmcEvent& event);

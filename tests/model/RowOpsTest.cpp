@@ -4,9 +4,10 @@
 #include "ChLayout.h"
 #include "ChRowOps.h"
 #include "ChannelFixture.h"
+#include "EventIds.h"
+#include "OverlayNames.h"
 #include "cmcClipCh.h"
 #include "cmcGTex.h"
-#include "EventIds.h"
 
 namespace {
 
@@ -53,7 +54,11 @@ TEST_F(RowOps, CopyClipsToTheBoundsAndReportsOnTheStatusBar) {
     const auto status = events.Of(EventIds::StatusText);
     ASSERT_EQ(status.size(), 1u);
     EXPECT_EQ(status[0].Text(), GTex().GetText("GI_AppMess_S_Copy"));
-    EXPECT_EQ(status[0].value, static_cast<int32_t>(ChEvent::ColourButtonFace));
+    // Window text on button face, encoded as the overlay names them.
+    uint32_t text = 0, face = 0;
+    ASSERT_TRUE(FindColor("clWindowText", text) && FindColor("clBtnFace", face));
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(status[0].object), text);
+    EXPECT_EQ(static_cast<uint32_t>(status[0].value), face);
 
     datCh outside = Row(12);
     EXPECT_FALSE(RowCopy(clip, req, outside, Bank0));

@@ -18,6 +18,7 @@
 
 #include "CellNames.h"
 #include "EventIds.h"
+#include "OverlayNames.h"
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -173,7 +174,7 @@ TEST_F(MainWindowTest, StatusTextFromItsEvent) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Copied"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), QColor(255, 255, 255));
     // System colours follow the desktop palette: button face, window text.
-    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{0xFF000008}), 0xFF00000F, "Pasted");
+    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{kClWindowText}), kClBtnFace, "Pasted");
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Pasted"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), form->palette().color(QPalette::Button));
 }
