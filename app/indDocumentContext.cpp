@@ -2,9 +2,9 @@
 
 #include "ChEvents.h"
 #include "ChShift.h"
+#include "EventIds.h"
 #include "cmcEvMan.h"
 #include "cuiSheetFactory.h"
-#include "EventIds.h"
 #include "indDocument.h"
 
 indDocumentContext::indDocumentContext(indDocument& document, indCommands& commands, cmcGTex& texts)

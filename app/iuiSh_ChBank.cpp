@@ -5,10 +5,10 @@
 #include "CellSyntax.h"
 #include "ChBanks.h"
 #include "ChEvents.h"
+#include "EventIds.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "EventIds.h"
 #include "indValueText.h"
 
 namespace {

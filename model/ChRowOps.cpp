@@ -6,11 +6,11 @@
 #include "ChBanks.h"
 #include "ChEvents.h"
 #include "ChLayout.h"
+#include "EventIds.h"
 #include "cmcClipCh.h"
 #include "cmcEeprom.h"
 #include "cmcGTex.h"
 #include "datCh.h"
-#include "EventIds.h"
 
 namespace {
 

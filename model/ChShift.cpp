@@ -5,9 +5,9 @@
 #include "ChBanks.h"
 #include "ChEvents.h"
 #include "ChLayout.h"
+#include "EventIds.h"
 #include "cmcEeprom.h"
 #include "datCh.h"
-#include "EventIds.h"
 
 using namespace ChLayout;
 

@@ -39,13 +39,13 @@ int ResizeBank(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, i
 int BlankTail(const cmcEeprom& image, uint8_t kind, int bank);
 
 // InsertChannel: a blank channel at row, the bank's count + 1; posts
-// ChannelInserted and BankSheetRefresh (value row). Refused (false, nothing changes) for a kind that is not a
-// channel kind, a bank outside 0..15, a row that is neither one of the bank's
+// ChannelInserted and BankSheetRefresh (value row). Refused (false, nothing changes) for a kind
+// that is not a channel kind, a bank outside 0..15, a row that is neither one of the bank's
 // channels nor the one just after its last, or with 256 channels in use.
 bool InsertChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row);
 // DeleteChannel: removes channel row, the bank's count - 1; posts
-// ChannelDeleted, BankSheetRefresh and RepaintBelow (value row). Refused for a kind that is not a channel kind, a bank outside
-// 0..15, or a row that is not one of the bank's channels.
+// ChannelDeleted, BankSheetRefresh and RepaintBelow (value row). Refused for a kind that is not a
+// channel kind, a bank outside 0..15, or a row that is not one of the bank's channels.
 bool DeleteChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row);

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "CellNames.h"
+#include "EventIds.h"
 #include "cmcCellObj.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
-#include "EventIds.h"
 #include "indCellCall.h"
 #include "indHandlerContext.h"
 
@@ -63,7 +63,8 @@ constexpr MenuCommand kMenuCommands[] = {
      [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 1; }},
     {CL_Model_BiisPmr, [](indCommands& c, int) { c.ChangeModel(2); },
      [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 2; }},
-    {CL_Help_About, [](indCommands&, int) { EvMan().Post(EventIds::ShowAbout, nullptr, 0); }, Never},
+    {CL_Help_About, [](indCommands&, int) { EvMan().Post(EventIds::ShowAbout, nullptr, 0); },
+     Never},
 };
 
 const MenuCommand* FindCommand(int item) {

@@ -1,7 +1,7 @@
 #include "DocTestSupport.h"
 
-#include "cmcClfFile.h"
 #include "EventIds.h"
+#include "cmcClfFile.h"
 
 bool ScriptedChooser::Next(std::string& path) {
     if (answers_.empty()) {

@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "ClfTestSupport.h"
-#include "cmcInternalError.h"
 #include "EventIds.h"
+#include "cmcInternalError.h"
 #include "MainTestSupport.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"

@@ -1,8 +1,8 @@
 #include "HandlerFixture.h"
 
 #include "ChBanks.h"
-#include "datCh.h"
 #include "EventIds.h"
+#include "datCh.h"
 
 HandlerFixture::HandlerFixture(const std::vector<std::string>* overlay)
     : previousEvents(SetEvMan(&events)), previousBoxes(SetCurrentMessageBoxHost(&boxes)) {
