@@ -63,7 +63,7 @@ void BankSizeItem(indCellCall& call) {
     o.noWrap = true;
     int32_t wanted = count;
     const int changed = Codec::EditInteger(call.c, wanted, o, call.pending);
-    if (call.pending != 0) {
+    if (call.pending != indPending::Nothing) {
         return;  // the editor opens with the codec's text (a typed digit, caret after it)
     }
     if (changed == 0 || wanted == count) {

@@ -274,7 +274,7 @@ void TextItem(indCellCall& call) {
     const std::string shown = RadioText::Show(call.rec.Text(), NameLength);
     if (call.Editable() && c.EditResult == 0 &&
         (c.Key == Keys::Enter || c.Key == Keys::Backspace || (c.Key >= 32 && c.Key <= 126))) {
-        call.pending = 2;
+        call.pending = indPending::Editor;
         if (c.Key >= 32 && c.Key <= 126) {
             c.DisplayText = std::string(1, static_cast<char>(c.Key));
             c.CaretPos = 1;
@@ -352,7 +352,7 @@ void AttributeItem(indCellCall& call) {
     } else if (call.Editable() && c.EditResult == 0 && c.Key == Keys::Enter) {
         c.Popup =
             indPopupRequest{indPopupRequest::Kind::ChoiceList, "GI_Sheet_Sel_Mch_Atr", Flex0, 0};
-        call.pending = 1;
+        call.pending = indPending::Popup;
     }
     if (attr != call.rec.Attr()) {
         call.rec.SetAttr(attr);

@@ -67,13 +67,13 @@ void HandlerFixture::Prepare(int category, int item, int row, int bank) {
     capsule.Bank = bank;
 }
 
-uint8_t HandlerFixture::Request(int category, int item, int row, int32_t key, int bank) {
+indPending HandlerFixture::Request(int category, int item, int row, int32_t key, int bank) {
     Prepare(category, item, row, bank);
     capsule.Key = key;
     return handler.HandleCell(capsule);
 }
 
-uint8_t HandlerFixture::Type(int category, int item, int row, const std::string& text, int bank) {
+indPending HandlerFixture::Type(int category, int item, int row, const std::string& text, int bank) {
     Prepare(category, item, row, bank);
     capsule.EditResult = 1;
     capsule.InputText = text;

@@ -45,8 +45,8 @@ class HandlerFixture : public indHandlerContext, public indCommands {
     // A fresh editable request on a cell, in cell and capsule.
     void Prepare(int category, int item, int row, int bank = 0);
     // One request on a cell; returns Pending.
-    uint8_t Request(int category, int item, int row, int32_t key, int bank = 0);
-    uint8_t Type(int category, int item, int row, const std::string& text, int bank = 0);
+    indPending Request(int category, int item, int row, int32_t key, int bank = 0);
+    indPending Type(int category, int item, int row, const std::string& text, int bank = 0);
 
     cmcVirtualTimerHost host;
     cmcEvMan events{&host};
