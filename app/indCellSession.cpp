@@ -12,7 +12,7 @@
 #include "cuiGridCursor.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "datCh.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
-#include "indValueText.h"
+#include "ValueText.h"
 #include "indWarningCheck.h"
 #include "iuiSh_ChBank.h"
 

@@ -9,7 +9,7 @@
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace {
 

@@ -12,7 +12,6 @@ namespace {
 
 // Longer than any exchange can last: each stops itself within seconds of the radio's silence.
 constexpr uint32_t CommandLimitMs = 30 * 60 * 1000;
-constexpr int NotCompletedStatus = 1;
 
 bool Allowed(const std::vector<std::string>& allowed, const std::string& word) {
     return std::find(allowed.begin(), allowed.end(), word) != allowed.end();
@@ -94,16 +93,20 @@ cliCloneSession::~cliCloneSession() {
 
 int cliCloneSession::Run(bool (indCloneCommands::*command)()) {
     if (Interrupted() || !(commands_.*command)()) {
-        return Status(NotCompletedStatus);
+        return Status(indCloneCommands::NotCompleted);
     }
-    const int outcome =
-        Wait([&] { return !commands_.IsRunning(); }) ? commands_.LastOutcome() : NotCompletedStatus;
-    return Status(outcome == indCloneCommands::NotCompleted ? NotCompletedStatus : outcome);
+    if (!Wait([&] { return !commands_.IsRunning(); })) {
+        return cliExit::InternalFault;
+    }
+    return Status(commands_.LastOutcome());
 }
 
 int cliCloneSession::Status(int outcome) const {
-    if (outcome == 0 || !Interrupted()) {
-        return outcome;
+    if (outcome == 0) {
+        return cliExit::Ok;
+    }
+    if (!Interrupted()) {
+        return cliExit::ForExchange(outcome);
     }
     std::fprintf(stderr, "orvane-cli: stopped by signal %d (%s)\n", cmcStopSignals::Received(),
                  strsignal(cmcStopSignals::Received()));
@@ -111,7 +114,11 @@ int cliCloneSession::Status(int outcome) const {
 }
 
 bool cliCloneSession::Wait(const std::function<bool()>& done) {
-    return DefaultLoopTimerHost().RunUntil(done, CommandLimitMs);
+    if (DefaultLoopTimerHost().RunUntil(done, CommandLimitMs)) {
+        return true;
+    }
+    std::fprintf(stderr, "orvane-cli: the exchange with the radio did not end; gave up waiting\n");
+    return false;
 }
 
 void cliCloneSession::ShowProgress() {

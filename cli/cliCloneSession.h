@@ -47,17 +47,17 @@ class cliCloneSession : public indCloneManHost {
 
     indDocument& Document() { return document_; }
     indCloneCommands& Commands() { return commands_; }
-    // Runs a command of indCloneCommands to its end. The exit status: 0, the
-    // clone result code, 1 when it did not start or did not complete, or
-    // ExitInterrupted after a stop signal.
+    // Runs a command of indCloneCommands to its end; the exit status of its outcome.
     int Run(bool (indCloneCommands::*command)());
-    // The exit status of a command's outcome: ExitInterrupted (with a line on
-    // stderr) for one that did not succeed after a stop signal came.
+    // The exit status of an outcome: 0, a clone result code or
+    // indCloneCommands::NotCompleted (Refused). One that did not succeed after
+    // a stop signal came is ExitInterrupted, with a line on stderr.
     int Status(int outcome) const;
-    bool Interrupted() const { return cmcStopSignals::Received() != 0; }
-    // Runs the exchanges until done() holds; false when it still did not after
-    // longer than any exchange can last.
+    // Runs the exchanges until done() holds; false with a line on stderr when
+    // it still did not after longer than any exchange can last (the caller's
+    // status is then cliExit::InternalFault).
     bool Wait(const std::function<bool()>& done);
+    bool Interrupted() const { return cmcStopSignals::Received() != 0; }
 
     void ShowProgress() override;
     void UpdateProgress(const indCloneProgress& progress) override;

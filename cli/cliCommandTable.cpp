@@ -19,7 +19,7 @@ const std::vector<cliCommand> kCommands = {
      CmdInfo},
     {"verify",
      "FILE",
-     "check that a clone file would open; exit status 0 or the clone-file result code",
+     "check that a clone file would open; exit status 0, else 10 + the clone-file result code",
      {},
      false,
      1,

@@ -13,7 +13,8 @@ constexpr int Refused = 1;
 // A file that is not a clone file (CSV, standard output, a saved clone file)
 // could not be read or written.
 constexpr int FileFailed = 2;
-// An internal fault ended the program (the internal error box).
+// An internal fault ended the program (the internal error box), or an
+// exchange with the radio did not end, which each does by itself.
 constexpr int InternalFault = 3;
 
 // A clone file could not be opened: CloneFileBase + its clone-file result
@@ -22,7 +23,7 @@ constexpr int CloneFileBase = 10;
 constexpr int CloneFileLast = 19;
 
 // An exchange with the radio failed: ExchangeBase + its clone result code
-// (2..17), so 22..37. After a failed write the radio may hold part of the image.
+// (2..19), so 22..39. After a failed write the radio may hold part of the image.
 constexpr int ExchangeBase = 20;
 constexpr int ExchangeLast = 39;
 
@@ -30,7 +31,8 @@ constexpr int ExchangeLast = 39;
 constexpr int VerifyMismatch = 40;    // written, but the radio holds other bytes than were sent
 constexpr int BackupFailed = 41;      // no backup saved; nothing written to the radio
 constexpr int VerifyReadFailed = 42;  // written, but the read-back for the comparison failed
-constexpr int WriteInterrupted = 43;  // a signal stopped the write; the radio holds part of it
+// A signal stopped a radio command; after a write the radio holds part of the image.
+constexpr int WriteInterrupted = 43;
 
 // The command line does not fit the command.
 constexpr int Usage = 64;

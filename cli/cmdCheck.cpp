@@ -1,7 +1,7 @@
 // check FILE: the warning check list on the image: "errors: N" and
 // "warnings: M", then one line per flagged sheet reference with its kind;
 // exit status 1 when there are errors, else 0 (a file that does not open
-// gives its clone-file result code, its message on stderr).
+// gives the status of its clone-file result code, its message on stderr).
 
 #include <cstdio>
 #include <string>
@@ -26,12 +26,12 @@ int CmdCheck(const cliArgs& args) {
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return code;
+        return cliExit::ForCloneFile(code);
     }
     const indWarningCheckResult result =
         CheckWarnings(session.Handler(), GTex(), session.Document().ModelType(), nullptr);
     std::printf("errors: %d\nwarnings: %d\n", result.errors, result.warnings);
     PrintReferences("error", result.errorReferences);
     PrintReferences("warning", result.warningReferences);
-    return result.errors > 0 ? 1 : 0;
+    return result.errors > 0 ? cliExit::Refused : cliExit::Ok;
 }

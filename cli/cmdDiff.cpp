@@ -12,7 +12,7 @@ int CmdDiff(const cliArgs& args) {
          {std::pair{&a, &args.positional[0]}, std::pair{&b, &args.positional[1]}}) {
         const int code = session->Open(*path);
         if (code != 0) {
-            return code == 1 ? 2 : code;
+            return cliExit::ForCloneFile(code);
         }
     }
     if (a.Document().ModelType() != b.Document().ModelType()) {
@@ -27,5 +27,6 @@ int CmdDiff(const cliArgs& args) {
     for (const indByteDifference& d : diff.bytes) {
         std::printf("bytes %04X-%04X | no cell shows them\n", d.first, d.last);
     }
-    return diff.Equal() && a.Document().ModelType() == b.Document().ModelType() ? 0 : 1;
+    const bool same = diff.Equal() && a.Document().ModelType() == b.Document().ModelType();
+    return same ? cliExit::Ok : cliExit::Refused;
 }

@@ -19,7 +19,7 @@
 #include "cuiSheetChoice.h"
 #include "indCodec.h"
 #include "indSheetSession.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace {
 
@@ -321,11 +321,11 @@ int CmdEdit(const cliArgs& args) {
     }
     EditMessageHost host;
     cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&host);
-    int status = 0;
+    int status = cliExit::Ok;
     {
         indSheetSession session;
-        status = session.Open(file);
-        if (status == 0) {
+        status = cliExit::ForCloneFile(session.Open(file));
+        if (status == cliExit::Ok) {
             EditRun run(session, host);
             bool going = true;
             for (const Word& word : words) {
@@ -337,9 +337,9 @@ int CmdEdit(const cliArgs& args) {
             if (going) {
                 run.Finish();
             }
-            status = run.AllAccepted() ? 0 : 1;
-            if (status == 0 && !session.Document().SaveToFile(out)) {
-                status = 2;
+            status = run.AllAccepted() ? cliExit::Ok : cliExit::Refused;
+            if (status == cliExit::Ok && !session.Document().SaveToFile(out)) {
+                status = cliExit::FileFailed;
             }
         }
     }

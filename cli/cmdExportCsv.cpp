@@ -17,7 +17,7 @@ int CmdExportCsv(const cliArgs& args) {
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return code;
+        return cliExit::ForCloneFile(code);
     }
     const std::string csv = ExportChannelCsv(session.Context());
     if (out.empty()) {

@@ -44,7 +44,7 @@ int CmdImportCsv(const cliArgs& args) {
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return code;
+        return cliExit::ForCloneFile(code);
     }
     std::vector<indCsvProblem> errors, notes;
     const bool ok = ImportChannelCsv(session.Context(), text.contents, errors, notes);

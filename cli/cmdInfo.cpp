@@ -19,7 +19,7 @@ int CmdInfo(const cliArgs& args) {
     doc.Start();
     const int code = doc.OpenFile(args.positional[0]);
     if (code != ClfOk) {
-        return code;
+        return cliExit::ForCloneFile(code);
     }
     const cmcEeprom& image = doc.WorkingImage();
     std::printf("model: %s\n", kModelNames[doc.ModelType()]);
@@ -31,5 +31,5 @@ int CmdInfo(const cliArgs& args) {
         std::printf(" %d", BankCount(image, bank));
     }
     std::printf("\n");
-    return 0;
+    return cliExit::Ok;
 }

@@ -25,5 +25,5 @@ int CmdNew(const cliArgs& args) {
     doc.Start();
     doc.ChangeModelType(model->second, false);
     doc.NewFile();
-    return doc.SaveToFile(args.Option("-o")) ? 0 : 1;
+    return doc.SaveToFile(args.Option("-o")) ? cliExit::Ok : cliExit::FileFailed;
 }

@@ -8,12 +8,6 @@
 #include "cliCommand.h"
 #include "cliReadOutput.h"
 
-namespace {
-
-constexpr int NotSavedStatus = 1;
-
-}  // namespace
-
 int CmdRead(const cliArgs& args) {
     cliCloneArgs clone;
     if (!ParseCloneArgs(args.words, {"--port", "--high-speed", "-o"}, 0, clone)) {
@@ -23,12 +17,12 @@ int CmdRead(const cliArgs& args) {
     if (!CanSaveReadOutput(clone.output, error)) {
         std::fprintf(stderr, "orvane-cli: %s cannot be saved: %s; nothing was read\n",
                      clone.output.c_str(), error.c_str());
-        return NotSavedStatus;
+        return cliExit::FileFailed;
     }
     cliCloneSession session(clone);
     const int status = session.Run(&indCloneCommands::CloneRead);
-    if (status != 0) {
+    if (status != cliExit::Ok) {
         return status;
     }
-    return SaveReadOutput(session.Document(), clone.output) ? 0 : NotSavedStatus;
+    return SaveReadOutput(session.Document(), clone.output) ? cliExit::Ok : cliExit::FileFailed;
 }

@@ -30,7 +30,7 @@ int CmdSheet(const cliArgs& args) {
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return code;
+        return cliExit::ForCloneFile(code);
     }
     const std::string why = WhyNoSheet(GTex(), session.Context().ModelType(), args.positional[1]);
     if (!why.empty() || !session.ShowSheet(args.positional[1])) {
@@ -52,5 +52,5 @@ int CmdSheet(const cliArgs& args) {
         }
         std::printf("%s\n", line.c_str());
     }
-    return 0;
+    return cliExit::Ok;
 }

@@ -1,5 +1,5 @@
 // verify FILE: Open's checks; exit status 0 when the file would open, else
-// its clone-file result code, the overlay's message on stderr.
+// the status of its clone-file result code, the overlay's message on stderr.
 
 #include "cliCommand.h"
 #include "indDocument.h"
@@ -8,5 +8,5 @@ int CmdVerify(const cliArgs& args) {
     indDocument doc;
     doc.Start();
     cmcEeprom scratch;
-    return doc.ReadForOpen(args.positional[0], scratch);
+    return cliExit::ForCloneFile(doc.ReadForOpen(args.positional[0], scratch));
 }

@@ -3,6 +3,7 @@
 // is saved in DIR first, with --verify the radio is read back and compared.
 
 #include <cstdio>
+#include <utility>
 
 #include "cliCloneSession.h"
 #include "cliCommand.h"
@@ -10,7 +11,23 @@
 
 namespace {
 
-constexpr int NotCompletedStatus = 1;
+// The outcomes of the safeguards and their exit statuses.
+constexpr std::pair<int, int> kSafeguardStatuses[] = {
+    {indVerifiedWrite::VerifyMismatch, cliExit::VerifyMismatch},
+    {indVerifiedWrite::BackupFailed, cliExit::BackupFailed},
+    {indVerifiedWrite::VerifyReadFailed, cliExit::VerifyReadFailed},
+};
+
+// The exit status of a write with its safeguards: a safeguard's own status,
+// unless a stop signal came first.
+int WriteStatus(const cliCloneSession& session, int outcome) {
+    for (const auto& [safeguard, status] : kSafeguardStatuses) {
+        if (outcome == safeguard && !session.Interrupted()) {
+            return status;
+        }
+    }
+    return session.Status(outcome);
+}
 
 void ReportFailure(const indVerifiedWrite& write, const std::string& directory) {
     const indVerifyMismatch& m = write.Mismatch();
@@ -46,10 +63,10 @@ int RunVerifiedWrite(cliCloneSession& session, const cliArgs& args) {
     write.SetBackupDirectory(directory);
     write.SetVerify(args.Flag("--verify"));
     if (session.Interrupted()) {
-        return session.Status(NotCompletedStatus);
+        return session.Status(indCloneCommands::NotCompleted);
     }
     if (write.Start() && !session.Wait([&] { return !write.IsRunning(); })) {
-        return session.Status(NotCompletedStatus);
+        return cliExit::InternalFault;
     }
     if (!write.BackupPath().empty()) {
         std::printf("backup: %s\n", write.BackupPath().c_str());
@@ -58,8 +75,7 @@ int RunVerifiedWrite(cliCloneSession& session, const cliArgs& args) {
         std::printf("verified: the radio holds what was sent\n");
     }
     ReportFailure(write, directory);
-    return session.Status(write.Outcome() == indCloneCommands::NotCompleted ? NotCompletedStatus
-                                                                            : write.Outcome());
+    return WriteStatus(session, write.Outcome());
 }
 
 }  // namespace
@@ -80,7 +96,7 @@ int CmdWrite(const cliArgs& args) {
     cliCloneSession session(clone);
     const int opened = session.Document().OpenFile(args.positional[0]);
     if (opened != 0) {
-        return opened < 0 ? NotCompletedStatus : opened;  // the reader has shown its message
+        return cliExit::ForCloneFile(opened);  // the reader has shown its message
     }
     if (!backup && !args.Flag("--verify")) {
         return session.Run(&indCloneCommands::CloneWrite);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -54,6 +55,9 @@ const cliCommand* FindCommand(const char* name) {
 
 int main(int argc, char** argv) {
     SetProgramPath(argv[0]);
+    // Beyond a file-size limit (ulimit -f) a write to standard output then
+    // fails and is reported like any other, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2 || IsHelp(argv[1])) {
         PrintUsage(stdout);
         const bool flushed = FlushOutput("--help");

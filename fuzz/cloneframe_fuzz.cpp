@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "CloneFrameCheck.h"
+#include "CloneCheck.h"
 #include "CloneFrames.h"
 #include "FrameExchange.h"
 #include "FuzzSupport.h"

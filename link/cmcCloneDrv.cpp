@@ -1,6 +1,6 @@
 #include "cmcCloneDrv.h"
 
-#include "CloneFrameCheck.h"
+#include "CloneCheck.h"
 #include "CloneFrames.h"
 #include "SpeedChangeText.h"
 #include "cmcEeprom.h"

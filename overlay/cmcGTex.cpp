@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "SectionLines.h"
 #include "cmcInternalError.h"
 #include "cmcLineCache.h"
 #include "cmcOvlSource.h"
@@ -157,8 +156,19 @@ std::string cmcGTex::GetText(const std::string& name, int index) {
     cmcInternalError("GTEX Error !\nThe index '" + name + "' was not found.");
 }
 
+std::vector<std::string> cmcGTex::BodyLines(const std::string& name) {
+    std::vector<std::string> lines;
+    for (int i = 0;; ++i) {
+        std::string line = GetText(name, i);
+        if (line.starts_with('#')) {
+            return lines;
+        }
+        lines.push_back(std::move(line));
+    }
+}
+
 std::string cmcGTex::GetLines(const std::string& name) {
-    const std::vector<std::string> lines = ReadBodyLines(*this, name);
+    const std::vector<std::string> lines = BodyLines(name);
     std::string result;
     for (size_t i = 0; i < lines.size(); ++i) {
         result += i == 0 ? lines[i] : "\n" + lines[i];

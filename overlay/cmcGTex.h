@@ -26,7 +26,9 @@ class cmcGTex {
     // Body line index of section name, without its line end. A missing section
     // or a read past the end of the source is fatal (internal error box).
     std::string GetText(const std::string& name, int index = 0);
-    // Body lines 0, 1, ... joined with line feeds, up to the first line beginning with "#".
+    // Body lines 0, 1, ... up to the first line beginning with "#".
+    std::vector<std::string> BodyLines(const std::string& name);
+    // BodyLines joined with line feeds.
     std::string GetLines(const std::string& name);
     // Whether the section exists (never fatal).
     bool HasSection(const std::string& name);

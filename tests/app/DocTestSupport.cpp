@@ -30,8 +30,7 @@ cmcMbResult LoggingMessageBox::Show(const std::string& caption, const std::strin
     return cmcScriptedMessageBox::Show(caption, text, buttons, icon);
 }
 
-DocFixture::DocFixture()
-    : previousBox_(SetCurrentMessageBoxHost(&box)), previousEvents_(SetEvMan(&events)) {
+DocFixture::DocFixture() {
     events.AddListener(&DocFixture::OnEvent, this);
     doc = std::make_unique<indDocument>(&settingsStore);
     doc->SetFileChooser(&chooser);
@@ -43,8 +42,6 @@ DocFixture::DocFixture()
 DocFixture::~DocFixture() {
     doc.reset();
     events.RemoveListener(&DocFixture::OnEvent, this);
-    SetEvMan(previousEvents_);
-    SetCurrentMessageBoxHost(previousBox_);
 }
 
 void DocFixture::OnEvent(void* self, const cmcEvent& event) {

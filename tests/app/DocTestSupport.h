@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ClfTestSupport.h"
+#include "ScopedOverride.h"
 #include "cmcEvMan.h"
 #include "cmcSettingsBackend.h"
 #include "cmcTimerHost.h"
@@ -76,6 +77,6 @@ class DocFixture {
 
   private:
     static void OnEvent(void* self, const cmcEvent& event);
-    cmcMessageBoxHost* previousBox_;
-    cmcEvMan* previousEvents_;
+    ScopedOverride<cmcMessageBoxHost> boxOverride_{SetCurrentMessageBoxHost, &box};
+    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
 };

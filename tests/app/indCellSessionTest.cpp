@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "CellNames.h"
+#include "ScopedOverride.h"
 #include "cmcClipCh.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
@@ -170,7 +171,7 @@ TEST(CellSessionTest, ActionsAnswerWithWhatHappened) {
     for (const OutcomeCase& t : cases) {
         SCOPED_TRACE(t.name);
         cmcScriptedMessageBox boxes;
-        cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&boxes);
+        ScopedOverride boxOverride(SetCurrentMessageBoxHost, &boxes);
         {
             indSheetSession s;
             NewImage(s, ModelPmr);
@@ -203,7 +204,6 @@ TEST(CellSessionTest, ActionsAnswerWithWhatHappened) {
                                      t.value != "Copy");
             EXPECT_EQ(r.message.empty(), r.Accepted());
         }
-        SetCurrentMessageBoxHost(previous);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "DocTestSupport.h"
 #include "ModelType.h"
+#include "ScopedOverride.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 
@@ -132,9 +133,9 @@ TEST(DocumentStartTest, MissingInitialFileEndsTheProgram) {
     };
     cmcGTex table;
     table.SetLines(&overlay);
-    cmcGTex* previousTable = SetGTex(&table);
+    ScopedOverride tableOverride(SetGTex, &table);
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previousBox = SetCurrentMessageBoxHost(&boxes);
+    ScopedOverride boxOverride(SetCurrentMessageBoxHost, &boxes);
     cmcScopedThrowingErrorBox fatal;
 
     indDocument doc;
@@ -144,8 +145,6 @@ TEST(DocumentStartTest, MissingInitialFileEndsTheProgram) {
     } catch (const cmcInternalErrorException& e) {
         fatalText = e.what();
     }
-    SetCurrentMessageBoxHost(previousBox);
-    SetGTex(previousTable);
 
     EXPECT_EQ(fatalText, "Cannot open '" + ProgramDirectory() + "no-such-template.clf'.");
     ASSERT_EQ(boxes.Boxes().size(), 1u);  // the clone-file message comes first

@@ -111,9 +111,9 @@ TEST_F(CliFileSafetyTest, InputsThatAreNoRegularFileOrFarTooLargeEndAtOnce) {
         {"import-csv " + clf + " /dev/zero -o " + out, 2, "/dev/zero"},
         {"import-csv " + clf + " " + fifo + " -o " + out, 2, fifo},
         {"import-csv " + clf + " " + big + " -o " + out, 2, std::to_string(kMaxCsvFileBytes + 1)},
-        {"info " + fifo, 1, fifo},
-        {"info /dev/zero", 1, "/dev/zero"},
-        {"diff " + clf + " " + garbage, 6, garbage + ", line 3"},
+        {"info " + fifo, 11, fifo},
+        {"info /dev/zero", 11, "/dev/zero"},
+        {"diff " + clf + " " + garbage, 16, garbage + ", line 3"},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.arguments);

@@ -2,6 +2,7 @@
 // one message naming what is wrong, and no output file is written.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -78,13 +79,22 @@ TEST_F(CliHostileInputTest, BankSheetsOutsideTheBanksAreRefusedWithTheValidOnes)
     EXPECT_EQ(Cli("sheet " + file + " \"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 15\"").status, 0);
 }
 
+// On a full disk, and beyond a file-size limit (ulimit -f), whose signal must not end the program.
 TEST_F(CliHostileInputTest, AFailedWriteToStandardOutputFails) {
-    for (const char* command : {"export-csv ", "info ", "sheet "}) {
-        const std::string extra =
-            std::string(command) == "sheet " ? " \"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0\"" : "";
-        const CliRun run = Cli(command + file + extra + " >/dev/full");
-        EXPECT_EQ(run.status, 2) << command;
-        EXPECT_NE(run.err.find("standard output"), std::string::npos) << command << run.err;
+    rlimit unlimited{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    const rlimit small = {80, unlimited.rlim_max};  // below every output, above the message
+    for (const bool limited : {false, true}) {
+        for (const char* command : {"export-csv ", "info ", "sheet "}) {
+            const std::string extra =
+                std::string(command) == "sheet " ? " \"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0\"" : "";
+            const std::string sink = limited ? " >" + dir.File("limited.txt") : " >/dev/full";
+            setrlimit(RLIMIT_FSIZE, limited ? &small : &unlimited);
+            const CliRun run = Cli(command + file + extra + sink);
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            EXPECT_EQ(run.status, 2) << command << sink;
+            EXPECT_NE(run.err.find("standard output"), std::string::npos) << command << run.err;
+        }
     }
 }
 

@@ -102,7 +102,7 @@ TEST_F(CliToolTest, InfoReportsCommentChannelsAndBanks) {
               "banks: 20 4 4 4 4 4 4 4 4 4 4 4 4 4 4 12\n");
 }
 
-TEST_F(CliToolTest, VerifyExitsWithTheCloneFileCode) {
+TEST_F(CliToolTest, VerifyExitsWithTenPlusTheCloneFileCode) {
     const std::string made = dir.File("made.clf");
     ASSERT_EQ(Cli("new --model lmr -o " + made).status, 0);
     const std::string text = ReadWholeFile(made);
@@ -113,12 +113,12 @@ TEST_F(CliToolTest, VerifyExitsWithTheCloneFileCode) {
         const char* message;
         int line;
     } cases[] = {
-        {"23360300\r\n#\r\n", 8, "GI_Mess_FileErr_Data", 0},
-        {"2A" + text.substr(2), 6, "GI_Mess_FileErr_Format", 1},
-        {"12340300" + text.substr(8), 3, "GI_Mess_FileErr_Model", 1},
-        {"23360400" + text.substr(8), 4, "GI_Mess_FileErr_Extra", 1},
+        {"23360300\r\n#\r\n", 18, "GI_Mess_FileErr_Data", 0},
+        {"2A" + text.substr(2), 16, "GI_Mess_FileErr_Format", 1},
+        {"12340300" + text.substr(8), 13, "GI_Mess_FileErr_Model", 1},
+        {"23360400" + text.substr(8), 14, "GI_Mess_FileErr_Extra", 1},
         {"23360200" + text.substr(8), 0, nullptr, 0},
-        {text.substr(0, text.find("\r\n3000") + 2), 7, "GI_Mess_FileErr_Coverage", 0},
+        {text.substr(0, text.find("\r\n3000") + 2), 17, "GI_Mess_FileErr_Coverage", 0},
     };
     for (const auto& c : cases) {
         const std::string path = dir.File("case.clf");
@@ -129,10 +129,10 @@ TEST_F(CliToolTest, VerifyExitsWithTheCloneFileCode) {
         EXPECT_TRUE(run.out.empty());
     }
     const CliRun missing = Cli("verify " + dir.File("absent.clf"));
-    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.status, 11);
     EXPECT_EQ(missing.err, FileMessage("GI_Mess_FileErr_FileOpen", dir.File("absent.clf"), 0,
                                        std::strerror(ENOENT)));
-    EXPECT_EQ(Cli("info " + dir.File("absent.clf")).status, 1);
+    EXPECT_EQ(Cli("info " + dir.File("absent.clf")).status, 11);
 }
 
 TEST_F(CliToolTest, NewIntoAMissingFolderFails) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "indValueText.h"
+#include "ValueText.h"
 
 using namespace ValueText;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedOverride.h"
 #include "cmcEvMan.h"
 #include "cmcTimerHost.h"
 
@@ -237,9 +238,10 @@ TEST(EvManDeathTest, TheProgramWideManagerStaysOnTheDefaultTimerHost) {
     EXPECT_EXIT(
         {
             auto* temporary = new cmcVirtualTimerHost;
-            cmcTimerHost* previous = SetCurrentTimerHost(temporary);
-            EvMan().AddListener(&Hear, nullptr);  // first use while a temporary host is current
-            SetCurrentTimerHost(previous);
+            {
+                ScopedOverride hostOverride(SetCurrentTimerHost, temporary);
+                EvMan().AddListener(&Hear, nullptr);  // first use while a temporary host is current
+            }
             delete temporary;
             EvMan().Post(1, nullptr, 0);
             const bool pumped = DefaultLoopTimerHost().RunUntil([] { return g_heard; }, 2000);

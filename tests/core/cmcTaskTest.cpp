@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedOverride.h"
 #include "cmcClock.h"
 #include "cmcTask.h"
 #include "cmcTick.h"
@@ -35,12 +36,11 @@ TEST(cmcTick, RemainingIsRightAcrossTheTickCountWrap) {
 
 TEST(cmcTick, UsesTheCurrentClockByDefault) {
     cmcVirtualClock clock(5);
-    cmcClock* previous = SetCurrentClock(&clock);
+    ScopedOverride clockOverride(SetCurrentClock, &clock);
     cmcTick tick;
     tick.Start(10);
     clock.Advance(4);
     EXPECT_EQ(tick.Remaining(), 6u);
-    SetCurrentClock(previous);
 }
 
 TEST(cmcTask, StoppedUntilAnIntervalIsSetAndZeroMeansOneMs) {

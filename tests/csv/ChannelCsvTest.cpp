@@ -7,6 +7,7 @@
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ModelType.h"
+#include "ScopedOverride.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
 #include "datCh.h"
@@ -24,10 +25,9 @@ struct Radio {
     explicit Radio(int model) {
         cmcScriptedMessageBox boxes;
         boxes.Answer(cmcMbResult::Ok);  // yes, change the model type
-        cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&boxes);
+        ScopedOverride boxOverride(SetCurrentMessageBoxHost, &boxes);
         doc.Start();
         doc.ChangeModelType(model, true);
-        SetCurrentMessageBoxHost(previous);
     }
     cmcEeprom& Image() { return doc.WorkingImage(); }
     indDocument doc;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CellNames.h"
+#include "ScopedOverride.h"
 #include "cmcCellObj.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -58,7 +59,7 @@ class AllItems : public ::testing::TestWithParam<int> {};
 TEST_P(AllItems, ImplementedItemsAnswerAndTheOthersAreYet) {
     cmcScriptedMessageBox boxes;
     boxes.Answer(cmcMbResult::Ok);
-    cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&boxes);
+    ScopedOverride boxOverride(SetCurrentMessageBoxHost, &boxes);
     indDocument doc;
     doc.Start();
     doc.ChangeModelType(GetParam(), true);
@@ -80,7 +81,6 @@ TEST_P(AllItems, ImplementedItemsAnswerAndTheOthersAreYet) {
     }
     EXPECT_EQ(implemented, 336);
     EvMan().Pump();
-    SetCurrentMessageBoxHost(previous);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, AllItems, ::testing::Values(0, 1, 2));

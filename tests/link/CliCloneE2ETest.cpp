@@ -1,5 +1,5 @@
 // orvane-cli radio-info, read and write against orvane-radio-sim: exit
-// status 0 on success, else the clone result code. Every run is bounded by
+// status 0 on success, else 20 + the clone result code. Every run is bounded by
 // timeout(1).
 
 #include <gtest/gtest.h>
@@ -30,11 +30,11 @@ TEST(CliCloneE2E, RadioInfoReadAndWriteWithTheirExitStatus) {
     SimProcess sim({"--map-revision", "3", "--image", held});
     ASSERT_TRUE(sim.Started());
     const std::string port = "--port '" + sim.Device() + "'";
-    const std::string info = ::testing::TempDir() + "cli_info.txt";
+    const std::string info = OwnTempDir() + "cli_info.txt";
     EXPECT_EQ(RunCliBounded("radio-info " + port, info), 0);
     EXPECT_NE(ReadWholeFile(info).find("map revision: 3"), std::string::npos);
 
-    const std::string file = ::testing::TempDir() + "cli_read.clf";
+    const std::string file = OwnTempDir() + "cli_read.clf";
     std::remove(file.c_str());
     EXPECT_EQ(RunCliBounded("read " + port + " --high-speed -o '" + file + "'"), 0);
     indDocument doc;
@@ -48,12 +48,12 @@ TEST(CliCloneE2E, RadioInfoReadAndWriteWithTheirExitStatus) {
     EXPECT_TRUE(sim.WaitForLine("write at 38400 baud", 2000));
 }
 
-TEST(CliCloneE2E, FailuresExitWithTheCloneResultCode) {
-    EXPECT_EQ(RunCliBounded("radio-info --port /nonexistent/tty"), 2);
+TEST(CliCloneE2E, FailuresExitWithTwentyPlusTheCloneResultCode) {
+    EXPECT_EQ(RunCliBounded("radio-info --port /nonexistent/tty"), 22);
     SimProcess sim({"--fault", "silent"});
     ASSERT_TRUE(sim.Started());
-    const std::string file = ::testing::TempDir() + "cli_silent.clf";
-    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "' -o '" + file + "'"), 5);
+    const std::string file = OwnTempDir() + "cli_silent.clf";
+    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "' -o '" + file + "'"), 25);
     EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "'"), 64);  // -o missing: usage
 }
 

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "CliProcess.h"
 #include "ModelType.h"
 #include "SavedImage.h"
+#include "ScopedOverride.h"
 #include "SimProcess.h"
 #include "cliReadOutput.h"
 #include "cmcEeprom.h"
@@ -33,7 +35,7 @@ const std::string& WritableFile() {
 }
 
 std::string Scratch() {
-    const std::string dir = ::testing::TempDir() + "hostile_radio";
+    const std::string dir = OwnTempDir() + "hostile_radio";
     mkdir(dir.c_str(), 0777);
     return dir;
 }
@@ -97,7 +99,7 @@ const HostileCase kCases[] = {
     {"read_into_a_missing_folder",
      {"--map-revision", "3"},
      "read --port '{DEV}' -o '{DIR}/missing/r.clf'",
-     1,
+     2,
      {"{DIR}/missing/r.clf cannot be saved: its folder", "nothing was read"},
      {},
      nullptr,
@@ -105,7 +107,7 @@ const HostileCase kCases[] = {
     {"read_onto_a_folder",
      {"--map-revision", "3"},
      "read --port '{DEV}' -o '{DIR}'",
-     1,
+     2,
      {"cannot be saved: it is a folder"},
      {},
      nullptr,
@@ -113,7 +115,7 @@ const HostileCase kCases[] = {
     {"read_whose_line_is_lost",
      {"--fault", "hangup=12"},
      "read --port '{DEV}' -o '{DIR}/lost.clf'",
-     19,
+     39,
      {"The connection to the radio was lost."},
      {"did not answer in time"},
      "hangup after",
@@ -121,7 +123,7 @@ const HostileCase kCases[] = {
     {"read_of_bad_data_with_the_commands_own_hints",
      {"--fault", "bad-checksum=7"},
      "read --port '{DEV}' --high-speed -o '{DIR}/bad.clf'",
-     6,
+     26,
      {" bytes\nThe radio sent data that could not be understood.",
       "- Check that --port names the serial device", "try again without --high-speed."},
      {"Port menu", "high speed setting"},
@@ -130,7 +132,7 @@ const HostileCase kCases[] = {
     {"write_whose_line_is_lost",
      {"--map-revision", "3", "--fault", "hangup=60"},
      "write --port '{DEV}' '{FILE}' --yes",
-     17,
+     37,
      {" bytes\nSending to the radio failed.\nThe radio may now hold a partly written image"},
      {},
      "write interrupted after",
@@ -177,44 +179,60 @@ INSTANTIATE_TEST_SUITE_P(Radio, CliCloneHostile, ::testing::ValuesIn(kCases),
 
 // SIGINT, SIGTERM or SIGHUP during a write: the write stops at a frame
 // boundary, the radio is left partly written and the program says so and
-// exits with its status for an interrupted command.
+// exits with its status for an interrupted command. The three writes run at
+// once, each to its own paced radio at 9600 baud (some 15 s for the whole
+// image, so a loaded machine still stops each one part-way), and every wait is
+// on what the program or the radio shows, bounded far above its usual time.
 TEST(CliCloneSignals, AWriteStopsCleanlyAndSaysTheRadioMustBeWrittenAgain) {
+    struct Stopped {
+        int signal;
+        std::unique_ptr<SimProcess> sim;
+        std::string err;
+        int pid = -1;
+    };
+    std::vector<Stopped> writes;
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        SimProcess sim({"--map-revision", "3", "--pace"});
-        ASSERT_TRUE(sim.Started());
-        const std::string err = Scratch() + "/signal.err";
-        std::remove(err.c_str());
-        const int pid = StartCli(
-            {"write", "--port", sim.Device(), WritableFile(), "--high-speed", "--yes"}, err);
-        ASSERT_GT(pid, 0);
+        Stopped& w = writes.emplace_back(Stopped{signal, nullptr, "", -1});
+        w.sim =
+            std::make_unique<SimProcess>(std::vector<std::string>{"--map-revision", "3", "--pace"});
+        ASSERT_TRUE(w.sim->Started());
+        w.err = Scratch() + "/signal" + std::to_string(signal) + ".err";
+        w.pid = StartCli({"write", "--port", w.sim->Device(), WritableFile(), "--yes"}, w.err);
+        ASSERT_GT(w.pid, 0);
+    }
+    for (Stopped& w : writes) {
         // Some of the image is on its way: the progress bar has a filled cell.
-        for (int waited = 0; waited < 20000 && ReadWholeFile(err).find('#') == std::string::npos;
+        for (int waited = 0; waited < 20000 && ReadWholeFile(w.err).find('#') == std::string::npos;
              waited += 20) {
             usleep(20 * 1000);
         }
-        kill(pid, signal);
-        const int status = WaitCli(pid, 20000);
-        const std::string said = ReadWholeFile(err);
-        ASSERT_TRUE(WIFEXITED(status)) << signal << "\n" << said;
+        kill(w.pid, w.signal);
+    }
+    for (Stopped& w : writes) {
+        const int status = WaitCli(w.pid, 20000);
+        const std::string said = ReadWholeFile(w.err);
+        ASSERT_TRUE(WIFEXITED(status)) << w.signal << "\n" << said;
         EXPECT_EQ(WEXITSTATUS(status), 43) << said;
         EXPECT_NE(said.find(" bytes\nThe exchange with the radio was stopped.\nThe radio may now "
                             "hold a partly written image"),
                   std::string::npos)
             << said;
         EXPECT_NE(said.find("again before using it.\norvane-cli: stopped by signal " +
-                            std::to_string(signal)),
+                            std::to_string(w.signal)),
                   std::string::npos)
             << said;
+    }
+    for (Stopped& w : writes) {
         // The radio gives the write up holding some of the image, not all of it.
-        ASSERT_TRUE(sim.WaitForLine("write interrupted after", 5000)) << signal;
-        for (const std::string& line : sim.Lines()) {
+        ASSERT_TRUE(w.sim->WaitForLine("write interrupted after", 20000)) << w.signal;
+        for (const std::string& line : w.sim->Lines()) {
             if (line.rfind("write interrupted after", 0) == 0) {
                 const int stored = std::atoi(line.substr(line.find(", ") + 2).c_str());
                 EXPECT_GT(stored, 0) << line;
                 EXPECT_LT(stored, 14720) << line;
             }
         }
-        EXPECT_FALSE(sim.HasLine("write at")) << signal;
+        EXPECT_FALSE(w.sim->HasLine("write at")) << w.signal;
     }
 }
 
@@ -224,23 +242,20 @@ TEST(CliReadOutput, AnImageThatCannotBeSavedIsKeptInTheDataFolder) {
     const std::string data = Scratch() + "/data-home";
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&boxes);
+    ScopedOverride boxOverride(SetCurrentMessageBoxHost, &boxes);
     indDocument read;
     read.Start();
     ASSERT_EQ(read.OpenFile(WritableFile()), 0);
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(SaveReadOutput(read, Scratch() + "/no-such-folder/out.clf"));
     const std::string said = ::testing::internal::GetCapturedStderr();
-    SetCurrentMessageBoxHost(previous);
     unsetenv("XDG_DATA_HOME");
     const std::string::size_type at = said.find("it was kept in " + data + "/Orvane/");
     ASSERT_NE(at, std::string::npos) << said;
     const std::string kept = said.substr(at + 15, said.find('\n', at) - at - 15);
     indDocument opened;
     opened.Start();
-    SetCurrentMessageBoxHost(&boxes);
     ASSERT_EQ(opened.OpenFile(kept), 0) << kept;
-    SetCurrentMessageBoxHost(previous);
     EXPECT_TRUE(std::equal(read.WorkingImage().Data(), read.WorkingImage().Data() + 0x3A00,
                            opened.WorkingImage().Data()));
 }

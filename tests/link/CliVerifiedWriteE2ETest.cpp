@@ -78,7 +78,7 @@ TEST_F(CliVerifiedWrite, VerifyReadsTheRadioBackAfterTheWriteAndSucceedsOnAHealt
 TEST_F(CliVerifiedWrite, VerifyFailsWithTheAddressWhenTheRadioStoresAByteWrong) {
     SimProcess sim({"--fault", "corrupt-store"});
     ASSERT_TRUE(sim.Started());
-    EXPECT_EQ(Write(sim, "--high-speed --verify"), 20);
+    EXPECT_EQ(Write(sim, "--high-speed --verify"), 40);
     EXPECT_TRUE(sim.WaitForLine("corrupted the byte at 0110", 2000));
     EXPECT_NE(Err().find("verification failed: 1 byte(s)"), std::string::npos) << Err();
     EXPECT_NE(Err().find("at address 0110"), std::string::npos) << Err();
@@ -115,7 +115,7 @@ TEST_F(CliVerifiedWrite, NothingIsWrittenWhenNoBackupCanBeSaved) {
     ASSERT_TRUE(sim.Started());
     WriteWholeFile(folder.File("plain"), "not a folder");
     for (const std::string& bad : {folder.File("missing"), folder.File("plain")}) {
-        EXPECT_EQ(Write(sim, "--backup '" + bad + "'"), 21) << bad;
+        EXPECT_EQ(Write(sim, "--backup '" + bad + "'"), 41) << bad;
         EXPECT_NE(Err().find("nothing was written to the radio"), std::string::npos) << Err();
     }
     EXPECT_EQ(Write(sim, "--backup"), 64);  // the folder missing: usage
@@ -124,7 +124,7 @@ TEST_F(CliVerifiedWrite, NothingIsWrittenWhenNoBackupCanBeSaved) {
     // A read that fails leaves no backup file and no write either.
     SimProcess shortRead({"--fault", "stop-early"});
     ASSERT_TRUE(shortRead.Started());
-    EXPECT_EQ(Write(shortRead, "--backup '" + folder.Path() + "'"), 21);
+    EXPECT_EQ(Write(shortRead, "--backup '" + folder.Path() + "'"), 41);
     EXPECT_TRUE(shortRead.WaitForLine("read at", 2000));
     EXPECT_FALSE(shortRead.WaitForLine("write at", 500));
     EXPECT_EQ(BackupFiles(folder.Path()), std::vector<std::string>{folder.File("plain")});

@@ -12,6 +12,8 @@
 #include <sstream>
 
 #include "ChLayout.h"
+#include "SavedImage.h"
+#include "ScopedOverride.h"
 #include "SimProcess.h"
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
@@ -26,7 +28,7 @@ namespace {
 constexpr uint32_t CommandLimitMs = 90000;
 
 std::string TempFile(const std::string& name) {
-    return ::testing::TempDir() + "e2e_" + name;
+    return OwnTempDir() + "e2e_" + name;
 }
 
 // A document with channel 0 in use (145.500 MHz) and a recognisable name area.
@@ -51,9 +53,7 @@ bool LoadClf(const std::string& path, cmcEeprom& image) {
 
 struct E2E {
     explicit E2E(const std::vector<std::string>& simArgs, bool highSpeed = false)
-        : sim(simArgs),
-          previousBox(SetCurrentMessageBoxHost(&boxes)),
-          previousEvents(SetEvMan(&events)) {
+        : sim(simArgs) {
         doc.Start();
         PrepareImage(doc);
         before.Assign(doc.WorkingImage());
@@ -64,8 +64,6 @@ struct E2E {
     }
     ~E2E() {
         commands.reset();
-        SetEvMan(previousEvents);
-        SetCurrentMessageBoxHost(previousBox);
     }
     // Runs a command to its end; the outcome, or -100 when it did not end in time.
     int Run(bool (indCloneCommands::*command)()) {
@@ -83,9 +81,9 @@ struct E2E {
 
     SimProcess sim;
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previousBox;
+    ScopedOverride<cmcMessageBoxHost> boxOverride{SetCurrentMessageBoxHost, &boxes};
     cmcEvMan events{&DefaultLoopTimerHost()};
-    cmcEvMan* previousEvents;
+    ScopedOverride<cmcEvMan> eventsOverride{SetEvMan, &events};
     indDocument doc;
     indCloneMan man;
     std::unique_ptr<indCloneCommands> commands;

@@ -4,8 +4,7 @@
 
 #include "ChLayout.h"
 
-CommandFixture::CommandFixture(SimConfig config)
-    : previousBox_(SetCurrentMessageBoxHost(&boxes)), previousEvents_(SetEvMan(&events)) {
+CommandFixture::CommandFixture(SimConfig config) {
     auto d = std::make_unique<cmcSerialDouble>();
     device = d.get();
     sim = std::make_unique<SimOnDouble>(*device, std::move(config));
@@ -20,8 +19,6 @@ CommandFixture::CommandFixture(SimConfig config)
 CommandFixture::~CommandFixture() {
     commands.reset();
     man.reset();
-    SetEvMan(previousEvents_);
-    SetCurrentMessageBoxHost(previousBox_);
 }
 
 bool CommandFixture::RunCommand() {

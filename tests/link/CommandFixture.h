@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedOverride.h"
 #include "SimOnDouble.h"
 #include "VirtualTime.h"
 #include "cmcEvMan.h"
@@ -43,8 +44,8 @@ class CommandFixture {
     std::vector<int> outcomes;
 
   private:
-    cmcMessageBoxHost* previousBox_;
-    cmcEvMan* previousEvents_;
+    ScopedOverride<cmcMessageBoxHost> boxOverride_{SetCurrentMessageBoxHost, &boxes};
+    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
 };
 
 SimConfig SimWithFault(const std::string& fault, int mapRevision = 3);

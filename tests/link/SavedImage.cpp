@@ -10,6 +10,12 @@
 #include "datCh.h"
 #include "indDocument.h"
 
+const std::string& OwnTempDir() {
+    static const ScratchDir dir;
+    static const std::string path = dir.Path() + "/";
+    return path;
+}
+
 std::string SavedImage(int model, const std::string& name, void (*change)(cmcEeprom&)) {
     cmcEeprom image;
     image.Resize(MemoryMap::ImageSize);
@@ -24,7 +30,7 @@ std::string SavedImage(int model, const std::string& name, void (*change)(cmcEep
     cmcClfFile file;
     file.AttachTarget(&image);
     file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = OwnTempDir() + name;
     WriteWholeFile(path, file.FormatText({{0, MemoryMap::LongMapEnd}}));
     return path;
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "ClfTestSupport.h"
 #include "SimProcess.h"
 #include "SpeedChangeText.h"
 #include "cmcCloneDrv.h"
@@ -63,7 +64,8 @@ TEST(SimDriverE2E, ReadAtHighSpeedDeliversTheRadiosImage) {
 }
 
 TEST(SimDriverE2E, WriteSendsTheImageOverTheRanges) {
-    const std::string saved = ::testing::TempDir() + "sim_driver_write.clf";
+    const ScratchDir dir;
+    const std::string saved = dir.File("sim_driver_write.clf");
     SimProcess sim({"--save", saved});
     ASSERT_TRUE(sim.Started());
     Exchange x(sim.Device(), true);

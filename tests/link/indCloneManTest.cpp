@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CloneFrames.h"
+#include "ScopedOverride.h"
 #include "SimOnDouble.h"
 #include "VirtualTime.h"
 #include "cmcGTex.h"
@@ -39,9 +40,7 @@ struct CloneManRig {
         man->SetReadHandler([](dst_CDrv_Result& r) { CheckReadImage(r); });
         man->SetIdentity(0x2336, 0);
         man->SetImageSize(0x4000);
-        previousBox = SetCurrentMessageBoxHost(&boxes);
     }
-    ~CloneManRig() { SetCurrentMessageBoxHost(previousBox); }
     CloneManRig(const CloneManRig&) = delete;
     CloneManRig& operator=(const CloneManRig&) = delete;
 
@@ -59,7 +58,7 @@ struct CloneManRig {
     RecordingHost host;
     indLinkSettings link{1, false, "/dev/ttyTEST%d"};
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previousBox;
+    ScopedOverride<cmcMessageBoxHost> boxOverride{SetCurrentMessageBoxHost, &boxes};
     RadioIdentity identity;
     bool stored = false;
     std::vector<dst_CDrv_Result> results;

@@ -7,6 +7,7 @@
 #include "ChLayout.h"
 #include "ClfTestSupport.h"
 #include "MainTestSupport.h"
+#include "ScopedOverride.h"
 #include "SimImageFile.h"
 #include "SimProcess.h"
 #include "cmcEvMan.h"
@@ -24,14 +25,9 @@ constexpr int Mark = 0x00E2;
 
 struct MenuClone {
     explicit MenuClone(const std::vector<std::string>& simArgs)
-        : sim(simArgs), previousBox(SetCurrentMessageBoxHost(&box)),
-          previousEvents(SetEvMan(&events)) {
+        : sim(simArgs) {
         store.SetComDevice(sim.Device());
         main.Start();
-    }
-    ~MenuClone() {
-        SetEvMan(previousEvents);
-        SetCurrentMessageBoxHost(previousBox);
     }
     // Chooses the menu entry and runs the exchanges; the outcome, or -100 when they did not end.
     int Choose(const std::string& item) {
@@ -46,9 +42,9 @@ struct MenuClone {
 
     SimProcess sim;
     cmcScriptedMessageBox box;
-    cmcMessageBoxHost* previousBox;
+    ScopedOverride<cmcMessageBoxHost> boxOverride{SetCurrentMessageBoxHost, &box};
     cmcEvMan events{&DefaultLoopTimerHost()};
-    cmcEvMan* previousEvents;
+    ScopedOverride<cmcEvMan> eventsOverride{SetEvMan, &events};
     cmcMemorySettings settings;
     indEnviron store{&settings, nullptr};
     RecordingView view;

@@ -9,6 +9,7 @@
 
 #include "ClfTestSupport.h"
 #include "EventIds.h"
+#include "ScopedOverride.h"
 #include "cmcInternalError.h"
 #include "MainTestSupport.h"
 #include "cmcEvMan.h"
@@ -29,15 +30,9 @@ constexpr int Mark = 0x00E2;
 
 class MainTest : public ::testing::Test {
   protected:
-    MainTest()
-        : previousBox_(SetCurrentMessageBoxHost(&box)), previousEvents_(SetEvMan(&events)) {
+    MainTest() {
         main.Start();
         events.Pump();
-    }
-    ~MainTest() override {
-        SetCurrentTimerHost(previousHost_);
-        SetEvMan(previousEvents_);
-        SetCurrentMessageBoxHost(previousBox_);
     }
     void Click(const std::string& item, int index = 0) {
         cmcCellObj cell = CommandCell(item, index);
@@ -69,11 +64,11 @@ class MainTest : public ::testing::Test {
     indEnviron store{&settings, nullptr};
     cmcScriptedMessageBox box;
     cmcVirtualTimerHost timers;
-    cmcTimerHost* previousHost_ = SetCurrentTimerHost(&timers);
+    ScopedOverride<cmcTimerHost> timersOverride_{SetCurrentTimerHost, &timers};
     cmcEvMan events{&timers};
     RecordingView view;
-    cmcMessageBoxHost* previousBox_;
-    cmcEvMan* previousEvents_;
+    ScopedOverride<cmcMessageBoxHost> boxOverride_{SetCurrentMessageBoxHost, &box};
+    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
     // Set before main is made: its tick and the clone manager take the current host.
     indMain main{store, GTex(), view};
 };

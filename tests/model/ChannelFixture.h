@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ChBanks.h"
-#include "ModelTestUtil.h"
+#include "ModelTestSupport.h"
 #include "datCh.h"
 
 constexpr uint8_t TestKind = KindMchPmr;

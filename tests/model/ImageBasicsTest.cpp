@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "ImageChecks.h"
-#include "ModelTestUtil.h"
+#include "ModelTestSupport.h"
 #include "ModelType.h"
 #include "cmcPackedBcd.h"
 #include "datBiisAdr.h"

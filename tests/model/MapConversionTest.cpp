@@ -2,7 +2,7 @@
 
 #include "ChLayout.h"
 #include "MapConversion.h"
-#include "ModelTestUtil.h"
+#include "ModelTestSupport.h"
 
 using namespace MapConversion;
 

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "ChBanks.h"
-#include "ModelTestUtil.h"
+#include "ModelTestSupport.h"
 #include "datCh.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ChBanks.h"
-#include "ModelTestUtil.h"
+#include "ModelTestSupport.h"
 #include "datCh.h"
 
 namespace {

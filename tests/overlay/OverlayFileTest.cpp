@@ -7,6 +7,7 @@
 
 #include "MenuLayout.h"
 #include "OverlayTestUtil.h"
+#include "ScopedOverride.h"
 #include "cmcMessageBox.h"
 
 namespace {
@@ -43,9 +44,11 @@ TEST(OverlayFile, ProgramTableAndMessageCaption) {
     const std::string title = GTex().GetText("GI_Sys_AppTitle");
     cmcScriptedMessageBox boxes;
     boxes.Answer(cmcMbResult::Cancel);
-    cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&boxes);
-    EXPECT_EQ(ShowMessage("Text", cmcMbButtons::OkCancel, cmcMbIcon::Warning), cmcMbResult::Cancel);
-    SetCurrentMessageBoxHost(previous);
+    {
+        ScopedOverride boxOverride(SetCurrentMessageBoxHost, &boxes);
+        EXPECT_EQ(ShowMessage("Text", cmcMbButtons::OkCancel, cmcMbIcon::Warning),
+                  cmcMbResult::Cancel);
+    }
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].caption, title);
     EXPECT_EQ(boxes.Boxes()[0].text, "Text");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedOverride.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -14,8 +15,7 @@
 
 class SheetTestBase {
   public:
-    SheetTestBase() : previousEvents_(SetEvMan(&events)) { image.Resize(0x4000); }
-    ~SheetTestBase() { SetEvMan(previousEvents_); }
+    SheetTestBase() { image.Resize(0x4000); }
     SheetTestBase(const SheetTestBase&) = delete;
     SheetTestBase& operator=(const SheetTestBase&) = delete;
 
@@ -43,5 +43,5 @@ class SheetTestBase {
     cmcEeprom image;
 
   private:
-    cmcEvMan* previousEvents_;
+    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cmcEeprom.h"
+#include "ScopedOverride.h"
 #include "cmcMessageBox.h"
 
 class ScratchDir {
@@ -23,15 +24,10 @@ class ScratchDir {
 
 class ScopedMessageBox {
   public:
-    ScopedMessageBox() : previous_(SetCurrentMessageBoxHost(&box)) {}
-    ~ScopedMessageBox() { SetCurrentMessageBoxHost(previous_); }
-    ScopedMessageBox(const ScopedMessageBox&) = delete;
-    ScopedMessageBox& operator=(const ScopedMessageBox&) = delete;
-
     cmcScriptedMessageBox box;
 
   private:
-    cmcMessageBoxHost* previous_;
+    ScopedOverride<cmcMessageBoxHost> override_{SetCurrentMessageBoxHost, &box};
 };
 
 std::string ReadWholeFile(const std::string& path);

@@ -4,8 +4,7 @@
 #include "EventIds.h"
 #include "datCh.h"
 
-HandlerFixture::HandlerFixture(const std::vector<std::string>* overlay)
-    : previousEvents(SetEvMan(&events)), previousBoxes(SetCurrentMessageBoxHost(&boxes)) {
+HandlerFixture::HandlerFixture(const std::vector<std::string>* overlay) {
     texts.SetLines(overlay);
     working.Resize(0x4000);
     templ.Resize(0x4000);
@@ -18,8 +17,6 @@ HandlerFixture::HandlerFixture(const std::vector<std::string>* overlay)
 
 HandlerFixture::~HandlerFixture() {
     events.RemoveListener(&OnEvent, this);
-    SetEvMan(previousEvents);
-    SetCurrentMessageBoxHost(previousBoxes);
 }
 
 void HandlerFixture::OnEvent(void* self, const cmcEvent& e) {

@@ -10,6 +10,7 @@
 #include "ChShift.h"
 #include "ModelType.h"
 #include "RadioIdentity.h"
+#include "ScopedOverride.h"
 #include "cmcCellObj.h"
 #include "cmcClipCh.h"
 #include "cmcEeprom.h"
@@ -50,9 +51,9 @@ class HandlerFixture : public indHandlerContext, public indCommands {
 
     cmcVirtualTimerHost host;
     cmcEvMan events{&host};
-    cmcEvMan* previousEvents;
+    ScopedOverride<cmcEvMan> eventsOverride{SetEvMan, &events};
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previousBoxes;
+    ScopedOverride<cmcMessageBoxHost> boxesOverride{SetCurrentMessageBoxHost, &boxes};
     cmcGTex texts;
     cmcFCache lists{&texts};
     cmcEeprom working;

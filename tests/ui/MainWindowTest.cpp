@@ -19,6 +19,7 @@
 #include "CellNames.h"
 #include "EventIds.h"
 #include "OverlayNames.h"
+#include "ScopedOverride.h"
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -44,16 +45,7 @@ class HeldLock : public cmcInstanceLock {
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest()
-        : previousHost_(SetCurrentTimerHost(&timers)),
-          previousEvents_(SetEvMan(&events)),
-          previousBox_(SetCurrentMessageBoxHost(&box)) {}
-    ~MainWindowTest() override {
-        form.reset();
-        SetCurrentMessageBoxHost(previousBox_);
-        SetEvMan(previousEvents_);
-        SetCurrentTimerHost(previousHost_);
-    }
+    ~MainWindowTest() override { form.reset(); }
     TForm1& Open() {
         form = std::make_unique<TForm1>(store, GTex());
         form->show();
@@ -64,11 +56,11 @@ class MainWindowTest : public ::testing::Test {
     QAction* Action(int item, int index = 0) { return form->Menu().FindAction(item, index); }
 
     cuiQtTimerHost timers;
-    cmcTimerHost* previousHost_;
+    ScopedOverride<cmcTimerHost> hostOverride_{SetCurrentTimerHost, &timers};
     cmcEvMan events{&timers};
-    cmcEvMan* previousEvents_;
+    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
     cmcScriptedMessageBox box;
-    cmcMessageBoxHost* previousBox_;
+    ScopedOverride<cmcMessageBoxHost> boxOverride_{SetCurrentMessageBoxHost, &box};
     cmcMemorySettings settings;
     HeldLock lock;
     indEnviron store{&settings, &lock, {1280, 800}};
@@ -264,9 +256,9 @@ TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {
         s.clear();
     }
     cuiQtTimerHost timers;
-    cmcTimerHost* previousHost = SetCurrentTimerHost(&timers);
+    ScopedOverride hostOverride(SetCurrentTimerHost, &timers);
     cmcEvMan events(&timers);
-    cmcEvMan* previousEvents = SetEvMan(&events);
+    ScopedOverride eventsOverride(SetEvMan, &events);
     {
         cuiQtSettings backend;
         HeldLock lock;
@@ -277,8 +269,6 @@ TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {
         form.Menu().FindAction(CL_Menu_File_Exit)->trigger();
         EXPECT_FALSE(form.isVisible());
     }
-    SetEvMan(previousEvents);
-    SetCurrentTimerHost(previousHost);
     QSettings s(QStringLiteral("Vexa"), QStringLiteral("Orvane_r3"));
     EXPECT_EQ(s.value(QStringLiteral("Global/BBT")).toInt(), 753951);
     EXPECT_TRUE(s.contains(QStringLiteral("Window Position/SplitterV")));

@@ -3,15 +3,11 @@
 // scope, and the internal error box that throws instead of ending the test.
 
 #include "cmcInternalError.h"
+#include "ScopedOverride.h"
 #include "cmcMessageBox.h"
 
 struct ScopedBoxes {
-    ScopedBoxes() : previous(SetCurrentMessageBoxHost(&boxes)) {}
-    ~ScopedBoxes() { SetCurrentMessageBoxHost(previous); }
-    ScopedBoxes(const ScopedBoxes&) = delete;
-    ScopedBoxes& operator=(const ScopedBoxes&) = delete;
-
     cmcScriptedMessageBox boxes;
-    cmcMessageBoxHost* previous;
+    ScopedOverride<cmcMessageBoxHost> boxOverride{SetCurrentMessageBoxHost, &boxes};
     cmcScopedThrowingErrorBox throwing;
 };

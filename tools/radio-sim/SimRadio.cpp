@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "CloneFrameCheck.h"
+#include "CloneCheck.h"
 #include "CloneFrames.h"
 
 namespace {

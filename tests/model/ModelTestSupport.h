@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MemoryMap.h"
+#include "ScopedOverride.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcMessageBox.h"
@@ -40,11 +41,8 @@ inline void SetText(cmcEeprom& image, int address, const std::string& text) {
 // Installs its own event manager and records every event delivered by Pump().
 class EventRecorder {
   public:
-    EventRecorder() : previous_(SetEvMan(&man_)) { man_.AddListener(&Hear, this); }
-    ~EventRecorder() {
-        man_.RemoveListener(&Hear, this);
-        SetEvMan(previous_);
-    }
+    EventRecorder() { man_.AddListener(&Hear, this); }
+    ~EventRecorder() { man_.RemoveListener(&Hear, this); }
     EventRecorder(const EventRecorder&) = delete;
     EventRecorder& operator=(const EventRecorder&) = delete;
 
@@ -74,21 +72,16 @@ class EventRecorder {
 
     cmcVirtualTimerHost host_;
     cmcEvMan man_{&host_};
-    cmcEvMan* previous_;
+    ScopedOverride<cmcEvMan> override_{SetEvMan, &man_};
     std::vector<cmcEvent> events_;
 };
 
 // Installs a scripted message box host for the test's lifetime.
 class ScriptedBoxes {
   public:
-    ScriptedBoxes() : previous_(SetCurrentMessageBoxHost(&box_)) {}
-    ~ScriptedBoxes() { SetCurrentMessageBoxHost(previous_); }
-    ScriptedBoxes(const ScriptedBoxes&) = delete;
-    ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
-
     cmcScriptedMessageBox* operator->() { return &box_; }
 
   private:
     cmcScriptedMessageBox box_;
-    cmcMessageBoxHost* previous_;
+    ScopedOverride<cmcMessageBoxHost> override_{SetCurrentMessageBoxHost, &box_};
 };

@@ -6,7 +6,7 @@
 #include "cmcGTex.h"
 #include "datCh.h"
 #include "indCodec.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace Codec {
 

@@ -5,7 +5,7 @@
 #include "CellNames.h"
 #include "cmcFCache.h"
 #include "indCodec.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace Codec {
 

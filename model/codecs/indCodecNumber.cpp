@@ -4,7 +4,7 @@
 
 #include "cmcGTex.h"
 #include "indCodec.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace Codec {
 

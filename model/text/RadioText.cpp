@@ -1,4 +1,4 @@
-#include "indRadioText.h"
+#include "RadioText.h"
 #include "cmcHex.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include "ModelType.h"
 #include "datBiisAdr.h"
 #include "indCellCapsule.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace SettingRules {
 

@@ -7,7 +7,7 @@
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "indCodec.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace Codec {
 

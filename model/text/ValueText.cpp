@@ -1,4 +1,4 @@
-#include "indValueText.h"
+#include "ValueText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "CloneFrameCheck.h"
+#include "CloneCheck.h"
 
 #include <algorithm>
 #include <cstring>

@@ -16,7 +16,7 @@
 #include "indCodec.h"
 #include "indCodecKeys.h"
 #include "indHandlerContext.h"
-#include "indRadioText.h"
+#include "RadioText.h"
 #include "indSettingItems.h"
 #include "indSettingRules.h"
 

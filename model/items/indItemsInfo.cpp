@@ -15,7 +15,7 @@
 #include "indChannelMarks.h"
 #include "indCodec.h"
 #include "indHandlerContext.h"
-#include "indRadioText.h"
+#include "RadioText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "ChBanks.h"
 #include "ChLayout.h"
 #include "cmcEeprom.h"
-#include "indValueText.h"
+#include "ValueText.h"
 
 namespace {
 
