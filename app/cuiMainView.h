@@ -22,10 +22,10 @@ class cuiMainView : public indFileChooser {
     virtual void SheetChanged() {}
     virtual void StatusChanged() {}
     virtual void MakerModeShown() {}
-    // Events 9 and 20: ask every entry and button for its state.
+    // MenuStates and ToolBarStates: ask every entry and button for its state.
     virtual void RefreshMenu() {}
     virtual void RefreshToolBar() {}
-    // Events 10 and 11: the entries under the menu entry of item.
+    // MenuClear and MenuFill: the entries under the menu entry of item.
     virtual void ClearMenuBody(int item) { (void)item; }
     virtual void FillMenuBody(int item, const std::string& sectionBase) {
         (void)item;

@@ -19,10 +19,7 @@ namespace {
 // A run of follow-up keys longer than this is a handler fault, not a run of moves.
 constexpr int kMaxFollowUps = 512;
 
-// The handler's Pending answer, and the request's EditResult.
-constexpr uint8_t kNothingPending = 0;
-constexpr uint8_t kPopupPending = 1;
-constexpr uint8_t kEditorPending = 2;
+// The request's EditResult.
 constexpr uint8_t kEditorCommitted = 1;
 constexpr uint8_t kPopupAnswered = 2;
 
@@ -107,7 +104,7 @@ std::string indCellSession::Shown() {
 namespace {
 
 // One request on the current cell, as the sheet sends it.
-uint8_t SendFields(indDocumentContext& context, const RequestFields& f, indCellCapsule& capsule,
+indPending SendFields(indDocumentContext& context, const RequestFields& f, indCellCapsule& capsule,
                    const std::function<void(indCellCapsule&)>& prepare,
                    const std::function<void()>& pump) {
     capsule = indCellCapsule{};
@@ -119,7 +116,7 @@ uint8_t SendFields(indDocumentContext& context, const RequestFields& f, indCellC
     if (f.subCell != nullptr) {
         capsule.SubCell = f.subCell;  // the pop-up's answer replaces the sheet's owner capsule
     }
-    const uint8_t pending = context.Handler().HandleCell(capsule, 1);
+    const indPending pending = context.Handler().HandleCell(capsule, 1);
     if (pump) {
         pump();
     }
@@ -130,7 +127,7 @@ uint8_t SendFields(indDocumentContext& context, const RequestFields& f, indCellC
 
 // The request step of the sheet: send, follow a redirect to its cell, and
 // repeat a follow-up key there; the last request's capsule is returned.
-uint8_t indCellSession::Send(indCellCapsule& capsule) {
+indPending indCellSession::Send(indCellCapsule& capsule) {
     RequestFields fields;
     fields.key = capsule.Key;
     fields.editResult = capsule.EditResult;
@@ -138,7 +135,7 @@ uint8_t indCellSession::Send(indCellCapsule& capsule) {
     fields.subCell = capsule.SubCell;
     fields.popupCommand = capsule.PopupCommand;
     const auto prepare = [this](indCellCapsule& c) { Prepare(c); };
-    uint8_t pending = kNothingPending;
+    indPending pending = indPending::Nothing;
     for (int step = 0;; ++step) {
         pending = SendFields(context_, fields, capsule, prepare, pump_);
         if (capsule.Redirect != 0) {
@@ -163,7 +160,7 @@ uint8_t indCellSession::Send(indCellCapsule& capsule) {
     }
 }
 
-uint8_t indCellSession::SendOnce(indCellCapsule& capsule) {
+indPending indCellSession::SendOnce(indCellCapsule& capsule) {
     RequestFields fields;
     fields.key = capsule.Key;
     return SendFields(
@@ -178,17 +175,17 @@ indCellResult indCellSession::Run(Act act) {
     changes_ = 0;
     indCellCapsule last;
     std::string why;
-    const uint8_t pending = act(last, why, before);
+    const indPending pending = act(last, why, before);
     indCellResult r;
     r.changed = !before.IsEqual(context_.WorkingImage());
     r.shown = Shown();
     popup_ = {};
-    if (pending == kEditorPending) {
+    if (pending == indPending::Editor) {
         r.outcome = indCellOutcome::EditorOpened;
         r.editText = last.DisplayText;
         r.caretPos = last.CaretPos;
         r.selLength = last.SelLength;
-    } else if (pending == kPopupPending) {
+    } else if (pending == indPending::Popup) {
         r.outcome = indCellOutcome::PopupOpened;
         r.popup = last.Popup;
         popup_ = last.Popup;
@@ -203,10 +200,10 @@ indCellResult indCellSession::Run(Act act) {
 indCellResult indCellSession::Key(int32_t key) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
-        const uint8_t pending = Send(c);
+        const indPending pending = Send(c);
         // A redraw request alone is no change: a key on a display-only cell does nothing.
         const int stored = ChangeFlags::Record | ChangeFlags::RowStructure;
-        if (pending == kNothingPending && (changes_ & stored) == 0 &&
+        if (pending == indPending::Nothing && (changes_ & stored) == 0 &&
             before.IsEqual(context_.WorkingImage())) {
             why = "the key changed nothing";
         }
@@ -218,10 +215,10 @@ indCellResult indCellSession::Commit(const std::string& text) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.EditResult = kEditorCommitted;
         c.InputText = text;
-        const uint8_t pending = Send(c);
+        const indPending pending = Send(c);
         // Taken when the image changed, or when the cell shows what was typed.
         const std::string shown = Shown();
-        if (pending == kNothingPending && (changes_ & ChangeFlags::Record) == 0 &&
+        if (pending == indPending::Nothing && (changes_ & ChangeFlags::Record) == 0 &&
             before.IsEqual(context_.WorkingImage()) && Normal(shown) != Normal(text)) {
             why = QuoteExcerpt(text) + " was not accepted; the cell shows " +
                   QuoteExcerpt(c.DisplayText);
@@ -292,8 +289,8 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = kPopupAnswered;
         c.SubCell = &entry;
-        const uint8_t pending = Send(c);
-        if (pending != kNothingPending) {
+        const indPending pending = Send(c);
+        if (pending != indPending::Nothing) {
             return pending;
         }
         // An action list's entry is carried out by the handler as chosen; one
@@ -305,7 +302,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
             // The list opened again marks the value the cell now holds.
             indCellCapsule again;
             again.Key = Keys::Enter;
-            taken = SendOnce(again) == kPopupPending && again.Popup.list == list.list &&
+            taken = SendOnce(again) == indPending::Popup && again.Popup.list == list.list &&
                     again.Popup.value == value;
         }
         if (!taken) {
@@ -333,9 +330,9 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = kPopupAnswered;
         c.InputText = std::to_string(placed);
-        const uint8_t pending = Send(c);
+        const indPending pending = Send(c);
         const std::string shown = ValueText::Trim(Shown());
-        if (pending == kNothingPending &&
+        if (pending == indPending::Nothing &&
             (wanted != bits ||
              Codec::FlagBitsFromPattern(shown, flags.first, flags.last) != wanted)) {
             why = "the flag bits were not taken; the cell shows " + QuoteExcerpt(shown);
@@ -390,7 +387,7 @@ indCellResult indCellSession::RowCommand(int item) {
     }
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.PopupCommand = item;
-        const uint8_t pending = Send(c);
+        const indPending pending = Send(c);
         // The handler reports a command it carried out (Copy included) as a record change.
         if ((changes_ & ChangeFlags::Record) == 0) {
             why = "\"" + entry->caption + "\" changed nothing";

@@ -93,8 +93,8 @@ class indCellSession {
   private:
     // Prepares a capsule for the current cell and sends it; follows redirects
     // and follow-up keys as the sheet does.
-    uint8_t Send(indCellCapsule& capsule);
-    uint8_t SendOnce(indCellCapsule& capsule);
+    indPending Send(indCellCapsule& capsule);
+    indPending SendOnce(indCellCapsule& capsule);
     void Prepare(indCellCapsule& capsule);
     void MoveTo(const cuiCellPos& pos);
     // Judges an action: opened editor or pop-up, else done when taken(),

@@ -202,7 +202,7 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
     CellRequest open(item, channel, bank);
     open.capsule.Editable = 1;
     open.capsule.Key = Keys::Enter;
-    if (h.HandleCell(open.capsule) != 1) {
+    if (h.HandleCell(open.capsule) != indPending::Popup) {
         return false;
     }
     const indPopupRequest& popup = open.capsule.Popup;

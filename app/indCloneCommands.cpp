@@ -1,6 +1,7 @@
 #include "indCloneCommands.h"
 
 #include "ChBanks.h"
+#include "EventIds.h"
 #include "MapConversion.h"
 #include "ModelType.h"
 #include "cmcEvMan.h"
@@ -10,9 +11,6 @@
 #include "indRadioChecks.h"
 
 namespace {
-
-constexpr uint8_t kEvCommitEdits = 21;
-constexpr uint8_t kEvImageReplaced = 25;
 
 void ShowStop(const char* name) {
     ShowMessage(GTex().GetLines(name), cmcMbButtons::Ok, cmcMbIcon::Stop);
@@ -103,7 +101,7 @@ void indCloneCommands::ReadDone(dst_CDrv_Result& result) {
         if (hooks_.closeSheet) {
             hooks_.closeSheet();
         }
-        EvMan().Post(kEvImageReplaced, nullptr, 0);
+        EvMan().Post(EventIds::ImageReplaced, nullptr, 0);
     }
     Finish(result.code);
 }
@@ -112,7 +110,7 @@ void indCloneCommands::ReadDone(dst_CDrv_Result& result) {
 
 bool indCloneCommands::CloneWrite() {
     // Sent: open editors commit before the image to write is prepared.
-    EvMan().Send(kEvCommitEdits, nullptr, 0);
+    EvMan().Send(EventIds::CommitEdits, nullptr, 0);
     secondInformation_ = false;
     return StartCommand(&indCloneCommands::WriteStep);
 }

@@ -1,5 +1,6 @@
 #include "indDocument.h"
 
+#include "EventIds.h"
 #include "NormalizeImage.h"
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
@@ -13,7 +14,6 @@ static_assert(MemoryMap::ImageSize >= MemoryMap::MapExtent, "the image must hold
 
 namespace {
 
-constexpr uint8_t kEvImageReplaced = 25;
 constexpr char kUntitled[] = "Untitled";
 
 bool IsModelType(int type) {
@@ -119,7 +119,7 @@ bool indDocument::ChangeModelType(int type, bool ask) {
 void indDocument::AfterImageLoaded(cmcEeprom& image) {
     ChangeModelType(ModelTypeOfImage(image), false);
     NormalizeImage(image);
-    EvMan().Post(kEvImageReplaced, nullptr, 0);
+    EvMan().Post(EventIds::ImageReplaced, nullptr, 0);
 }
 
 void indDocument::NormalizeImage(cmcEeprom& image) const {

@@ -79,7 +79,7 @@ class indDocument {
     // becomes the new template, untitled. True when the type changed.
     bool ChangeModelType(int type, bool ask);
     // After an image was opened or read: model type from the image (without a
-    // question), normalisation against the template, event 25.
+    // question), normalisation against the template, ImageReplaced.
     void AfterImageLoaded(cmcEeprom& image);
     // Derived and template-owned fields, before save and clone write.
     void NormalizeImage(cmcEeprom& image) const;

@@ -2,6 +2,7 @@
 
 #include "ChEvents.h"
 #include "ChShift.h"
+#include "EventIds.h"
 #include "cmcEvMan.h"
 #include "cuiSheetFactory.h"
 #include "indDocument.h"
@@ -49,17 +50,18 @@ std::unique_ptr<cuiSheet> indDocumentContext::MakeSheet(const std::string& refer
     return sheet;
 }
 
-// Events 26 and 27: a blank channel is opened at, or a channel removed from,
-// the row of the bank; the bank sheets follow through events 30, 31 and 29.
+// InsertChannel and DeleteChannel: a blank channel is opened at, or a channel
+// removed from, the row of the bank; the bank sheets follow through
+// ChannelInserted, ChannelDeleted and BankSheetRefresh.
 void indDocumentContext::OnEvent(void* self, const cmcEvent& event) {
     auto* ctx = static_cast<indDocumentContext*>(self);
     indDocument& doc = ctx->document_;
     const uint8_t kind = ChannelKindOf(doc.ModelType());
-    if (event.kind == ChEvent::InsertChannel) {
+    if (event.kind == EventIds::InsertChannel) {
         InsertChannel(doc.WorkingImage(), doc.TemplateImage(), kind, ChEvent::BankOfEvent(event),
                       event.value);
         doc.CheckModified();
-    } else if (event.kind == ChEvent::DeleteChannel) {
+    } else if (event.kind == EventIds::DeleteChannel) {
         DeleteChannel(doc.WorkingImage(), doc.TemplateImage(), kind, ChEvent::BankOfEvent(event),
                       event.value);
         doc.CheckModified();

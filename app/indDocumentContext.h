@@ -2,7 +2,7 @@
 // The item handler's view of the document: its images, model type, maker mode,
 // clipboard and radio identity, the overlay's texts and choice lists, and the
 // commands of whoever drives it (window program or command line). Also carries
-// out the main window's part of channel inserts and deletes (events 26 and 27).
+// out the main window's part of channel inserts and deletes (InsertChannel, DeleteChannel).
 
 #include <memory>
 #include <string>

@@ -2,6 +2,7 @@
 // unsaved-changes question that comes before replacing the working image.
 
 #include "ClfComment.h"
+#include "EventIds.h"
 #include "ImageChecks.h"
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
@@ -14,13 +15,10 @@
 
 namespace {
 
-constexpr uint8_t kEvCommitEdits = 21;
-constexpr uint8_t kEvImageReplaced = 25;
-
 // Sent, not posted: an open editor must commit its half-typed value before
 // the image is saved, replaced or compared, not on the next pump.
 void CommitEdits() {
-    EvMan().Send(kEvCommitEdits, nullptr, 0);
+    EvMan().Send(EventIds::CommitEdits, nullptr, 0);
 }
 
 // pattern with its first "%s" replaced by text and "%%" read as "%".
@@ -156,7 +154,7 @@ int indDocument::OpenFile(const std::string& requested) {
     AfterImageLoaded(working_);
     ClearModified();
     CloseSheet();
-    EvMan().Post(kEvImageReplaced, nullptr, 0);
+    EvMan().Post(EventIds::ImageReplaced, nullptr, 0);
     return ClfOk;
 }
 

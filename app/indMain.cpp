@@ -6,6 +6,7 @@
 
 #include "ChEvents.h"
 #include "ComDevicePath.h"
+#include "EventIds.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
@@ -17,18 +18,6 @@
 #include "indWarningCheck.h"
 
 namespace {
-
-// Event numbers the main window sends, posts and hears.
-constexpr uint8_t EvSettings = 2;
-constexpr uint8_t EvAbout = 3;
-constexpr uint8_t EvStatus = 4;
-constexpr uint8_t EvCompareBase = 8;
-constexpr uint8_t EvMenuStates = 9;
-constexpr uint8_t EvMenuClear = 10;
-constexpr uint8_t EvMenuFill = 11;
-constexpr uint8_t EvToolBarStates = 20;
-constexpr uint8_t EvWarningCheckDone = 23;
-constexpr uint8_t EvImageReplaced = 25;
 
 constexpr uint8_t MenuStateBits = 0x3C;  // checked, hidden, disabled, caption-from-item
 constexpr uint8_t CaptionFromItem = 0x20;
@@ -77,7 +66,7 @@ indMain::~indMain() {
 void indMain::Start() {
     document_.Start();
     RebuildTree();
-    EvMan().Post(EvSettings, nullptr, 0);
+    EvMan().Post(EventIds::SettingChanged, nullptr, 0);
     tick_->SetInterval(TickMs);
 }
 
@@ -171,7 +160,7 @@ void indMain::OpenSheet(const std::string& reference) {
 void indMain::MoveSheetCursor(const cuiCellPos& pos) {
     if (sheet_) {
         sheet_->SetCurrent(pos);
-        EvMan().Post(EvMenuStates, nullptr, 0);
+        EvMan().Post(EventIds::MenuStates, nullptr, 0);
     }
 }
 
@@ -188,7 +177,7 @@ void indMain::CloseSheet() {
     history_.Store(sheet_->Reference(), {pos.col, pos.row, scrollCol_, scrollRow_});
     sheet_.reset();
     view_.SheetChanged();
-    EvMan().Post(EvMenuStates, nullptr, 0);  // the Edit menu follows the current cell
+    EvMan().Post(EventIds::MenuStates, nullptr, 0);  // the Edit menu follows the current cell
 }
 
 void indMain::Tick() {
@@ -212,9 +201,9 @@ void indMain::RunWarningCheck() {
     const indWarningCheckResult result =
         CheckWarnings(context_.Handler(), texts_, document_.ModelType(), this);
     tree_.Mark(result.errorReferences, result.warningReferences);
-    EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
-    EvMan().Post(ChEvent::BankSheetRefresh, nullptr, 0);
-    EvMan().Send(EvWarningCheckDone, nullptr, 0);
+    EvMan().Post(EventIds::TreeMarks, nullptr, 0);
+    EvMan().Post(EventIds::BankSheetRefresh, nullptr, 0);
+    EvMan().Send(EventIds::WarningCheckDone, nullptr, 0);
 }
 
 void indMain::OpenSelectedSheet() {
@@ -235,7 +224,7 @@ void indMain::OpenSelectedSheet() {
         sheet_->SetCurrent(*first);
     }
     view_.SheetChanged();
-    EvMan().Post(EvMenuStates, nullptr, 0);
+    EvMan().Post(EventIds::MenuStates, nullptr, 0);
 }
 
 std::string indMain::CellText(int row, int col) {
@@ -254,35 +243,35 @@ void indMain::OnEvent(void* self, const cmcEvent& event) {
 
 void indMain::HandleEvent(const cmcEvent& event) {
     switch (event.kind) {
-    case EvSettings:
-        EvMan().Post(EvMenuStates, nullptr, 0);
-        EvMan().Post(EvToolBarStates, nullptr, 0);
+    case EventIds::SettingChanged:
+        EvMan().Post(EventIds::MenuStates, nullptr, 0);
+        EvMan().Post(EventIds::ToolBarStates, nullptr, 0);
         break;
-    case EvAbout:
+    case EventIds::ShowAbout:
         view_.ShowAbout();
         break;
-    case EvStatus:
+    case EventIds::StatusText:
         status_ = {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.object)),
                    static_cast<uint32_t>(event.value), event.Text()};
         view_.StatusChanged();
         break;
-    case EvCompareBase:
+    case EventIds::CopyToCompareBase:
         document_.SetCompareBase();
         break;
-    case EvMenuStates:
+    case EventIds::MenuStates:
         view_.RefreshMenu();
         break;
-    case EvMenuClear:
+    case EventIds::MenuClear:
         view_.ClearMenuBody(event.value);
         break;
-    case EvMenuFill:
+    case EventIds::MenuFill:
         view_.FillMenuBody(event.value, event.Text());
         break;
-    case EvToolBarStates:
+    case EventIds::ToolBarStates:
         view_.RefreshToolBar();
         break;
-    case EvImageReplaced:
-    case ChEvent::TreeMarks:
+    case EventIds::ImageReplaced:
+    case EventIds::TreeMarks:
         tree_.UpdateBankIcons(document_.WorkingImage());
         view_.TreeRebuilt();
         break;
@@ -379,7 +368,7 @@ void indMain::PortDialog() {
     int port = environ_.ComPort();
     if (view_.AskPortNumber(port)) {
         environ_.SetComPort(port);
-        EvMan().Post(EvSettings, nullptr, 0);
+        EvMan().Post(EventIds::SettingChanged, nullptr, 0);
     }
 }
 void indMain::SetSpeedHigh(int on) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "OverlayNames.h"
 #include "cmcTask.h"
 #include "cuiMainView.h"
 #include "cuiSheet.h"
@@ -29,8 +30,8 @@ struct cmcEvent;
 
 // The status bar's message: text colour, background colour, text.
 struct cuiStatusMessage {
-    uint32_t textColour = 0xFF000008u;   // window text
-    uint32_t background = 0xFF00000Fu;   // button face
+    uint32_t textColour = kClWindowText;
+    uint32_t background = kClBtnFace;
     std::string text;
 };
 
@@ -48,7 +49,7 @@ class indMain : public indCommands, public indCloneManHost {
     indMain(const indMain&) = delete;
     indMain& operator=(const indMain&) = delete;
 
-    // The initial file, the tree, the tick; events 2 (menu and tool-bar states).
+    // The initial file, the tree, the tick; SettingChanged (menu and tool-bar states).
     void Start();
     // Every argument (program path first): "/kestrel" in any case asks for
     // maker mode; the first other argument after the program path is the file
@@ -138,7 +139,7 @@ class indMain : public indCommands, public indCloneManHost {
     void HandleEvent(const cmcEvent& event);
     void RebuildTree();
     void OpenSelectedSheet();
-    // The warning check list marks the tree; event 23 when done.
+    // The warning check list marks the tree; WarningCheckDone when done.
     void RunWarningCheck();
     // The capsule of the open sheet's current cell (the Edit menu's context).
     bool PrepareCurrentCell(indCellCapsule& capsule);

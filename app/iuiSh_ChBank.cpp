@@ -5,6 +5,7 @@
 #include "CellSyntax.h"
 #include "ChBanks.h"
 #include "ChEvents.h"
+#include "EventIds.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -60,7 +61,7 @@ const std::string& iuiSh_ChBank::SetArgument(const std::string& argument) {
 
 void iuiSh_ChBank::Build() {
     cuiSheet::Build();
-    EvMan().Post(ChEvent::BankSheetRefresh, nullptr, 0);
+    EvMan().Post(EventIds::BankSheetRefresh, nullptr, 0);
 }
 
 void iuiSh_ChBank::CountRows(cmcSheetRowReader& reader) {
@@ -134,18 +135,18 @@ void iuiSh_ChBank::Listener(void* data, const cmcEvent& event) {
 
 void iuiSh_ChBank::OnEvent(const cmcEvent& event) {
     switch (event.kind) {
-        case SheetEvent::ChannelQuery:
+        case EventIds::ChannelQuery:
             if (event.mode == cmcEvMode::Query) {
                 EvMan().Answer(bank_, firstChannel_);
             }
             break;
-        case ChEvent::BankSheetRefresh:
+        case EventIds::BankSheetRefresh:
             RefreshTitle();
             break;
-        case ChEvent::ChannelInserted:
+        case EventIds::ChannelInserted:
             ChannelInserted();
             break;
-        case ChEvent::ChannelDeleted:
+        case EventIds::ChannelDeleted:
             ChannelDeleted();
             break;
         default:

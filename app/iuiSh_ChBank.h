@@ -3,19 +3,14 @@
 // channel, and an entry row after them in which a new channel is typed. The
 // argument "Bank N" chooses the bank; a "LoopFrom" directive without a count
 // repeats its body once per channel (plus the entry row on screen). The
-// sheet follows channel insertions and deletions (events 30 and 31) without
-// being rebuilt, and keeps its title bar in step (event 29).
+// sheet follows channel insertions and deletions (ChannelInserted, ChannelDeleted)
+// without being rebuilt, and keeps its title bar in step (BankSheetRefresh).
 
 #include <cstdint>
 
 #include "cuiSheet.h"
 
 struct cmcEvent;
-
-namespace SheetEvent {
-// Query: the open bank sheet answers with its bank and the bank's first channel.
-constexpr uint8_t ChannelQuery = 28;
-}  // namespace SheetEvent
 
 class iuiSh_ChBank : public cuiSheet {
   public:
@@ -28,7 +23,7 @@ class iuiSh_ChBank : public cuiSheet {
     // "Bank" followed by a blank and the zero-based bank number reads the
     // bank's first channel and channel count from the image.
     const std::string& SetArgument(const std::string& argument) override;
-    // Builds, then posts event 29.
+    // Builds, then posts BankSheetRefresh.
     void Build() override;
 
     int Bank() const { return bank_; }

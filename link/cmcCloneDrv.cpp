@@ -7,6 +7,8 @@
 
 namespace {
 
+using S = cmcCloneState;
+
 bool RangesInside(const std::vector<AddressRange>& ranges, int size) {
     for (const AddressRange& r : ranges) {
         if (r.start < 0 || r.end < r.start || r.end >= size) {
@@ -93,43 +95,43 @@ bool cmcCloneDrv::Start(CloneOperation operation, const std::vector<AddressRange
     completion_ = std::move(completion);
     stopRequested_ = false;
     pendingAfterStep_ = 0;
-    state_ = 2;
+    state_ = S::Start;
     task_->SetInterval(TaskPeriodMs);
     return true;
 }
 
 void cmcCloneDrv::Tick() {
-    if (stopRequested_ && state_ != 0 && state_ < 13) {
+    if (stopRequested_ && state_ != S::Idle && state_ < S::Drain) {
         result_->code = CloneResult::Stopped;
         pendingFrames_.Clear();
-        state_ = 13;
-        ArmTimer(13);
+        state_ = S::Drain;
+        ArmTimer(S::Drain);
     }
     stopRequested_ = false;
-    if (state_ != 0) {
+    if (state_ != S::Idle) {
         bool progress = true;
-        const int next = Step(progress);
+        const cmcCloneState next = Step(progress);
         progress = progress || next != state_;
         state_ = next;
         if (progress) {
             ArmTimer(next);
         } else if (timer_.Remaining() == 0) {
             // A drain that cannot finish ends the exchange with the code it has.
-            if (state_ != 13) {
+            if (state_ != S::Drain) {
                 result_->code = CloneResult::TimeOut;
             }
-            state_ = state_ == 13 ? 14 : 13;
+            state_ = state_ == S::Drain ? S::Done : S::Drain;
         }
     }
-    if (state_ != 0 && (port_.HasWriteError() || port_.HasReadError())) {
+    if (state_ != S::Idle && (port_.HasWriteError() || port_.HasReadError())) {
         // A stopped exchange stays stopped, whatever the line did meanwhile.
         if (result_->code != CloneResult::Stopped) {
             result_->code =
                 port_.HasWriteError() ? CloneResult::WriteFailed : CloneResult::LineLost;
         }
-        state_ = 14;
+        state_ = S::Done;
     }
-    if (state_ == 14) {
+    if (state_ == S::Done) {
         Finish();
     }
 }
@@ -137,7 +139,7 @@ void cmcCloneDrv::Tick() {
 void cmcCloneDrv::Finish() {
     // Everything is idle before the completion runs, so that it may start the next exchange.
     port_.Close();
-    state_ = 0;
+    state_ = S::Idle;
     task_->SetInterval(-1);
     std::unique_ptr<dst_CDrv_Result> result = std::move(result_);
     Completion completion = std::move(completion_);
@@ -151,106 +153,107 @@ void cmcCloneDrv::Finish() {
     }
 }
 
-void cmcCloneDrv::ArmTimer(int nextState) {
-    if (nextState == 12) {
+void cmcCloneDrv::ArmTimer(cmcCloneState next) {
+    if (next == S::WriteStatus) {
         timer_.Start(WriteStatusTimeoutMs);
-    } else if (nextState == 3 && !speedChangeLeft_.empty()) {
+    } else if (next == S::SpeedChange && !speedChangeLeft_.empty()) {
         timer_.Start(SpeedChangeTimeoutMs);
     } else {
         timer_.Start(NormalTimeoutMs);
     }
 }
 
-int cmcCloneDrv::Step(bool& progress) {
+cmcCloneState cmcCloneDrv::Step(bool& progress) {
     switch (state_) {
-        case 2:
-            return 3;
-        case 3:
+        case S::Start:
+            return S::SpeedChange;
+        case S::SpeedChange:
             return StepSpeedChange(progress);
-        case 4:
+        case S::ExchangeSpeed:
             return StepExchangeSpeed();
-        case 5:
+        case S::InformationRequest:
             SendRequest(CloneFrame::InfoRequest);
             collector_.Reset();
-            return 6;
-        case 6:
+            return S::InformationAnswer;
+        case S::InformationAnswer:
             if (!CollectFrames()) {
                 progress = false;
-                return 6;
+                return S::InformationAnswer;
             }
             result_->code = CloneCheck::TakeInformation(lastFrame_, *result_)
                                 ? CloneResult::Success
                                 : CloneResult::BadFrame;
-            return 13;
-        case 7:
+            return S::Drain;
+        case S::ReadRequest:
             SendRequest(CloneFrame::ReadRequest);
             dataFrames_.Reset();
-            return 8;
-        case 8:
+            return S::ReadData;
+        case S::ReadData:
             return StepReceiveData(progress);
-        case 9:
+        case S::WriteRequest:
             SendRequest(CloneFrame::WriteRequest);
-            return 10;
-        case 10:
+            return S::WriteData;
+        case S::WriteData:
             return StepSendData(progress);
-        case 11: {
+        case S::WriteEnd: {
             cmcBuff end;
             CloneFrame::AppendEndOfData(end);
             Send(end);
             collector_.Reset();
-            return 12;
+            return S::WriteStatus;
         }
-        case 12:
+        case S::WriteStatus:
             if (!CollectFrames()) {
                 progress = false;
-                return 12;
+                return S::WriteStatus;
             }
             result_->code = CloneCheck::IsWriteAccepted(lastFrame_) ? CloneResult::Success
                                                                     : CloneResult::WriteRefused;
-            return 13;
-        case 13:
+            return S::Drain;
+        case S::Drain:
             return StepDrain(progress);
         default:
-            return 14;
+            return S::Done;
     }
 }
 
-int cmcCloneDrv::StepSpeedChange(bool& progress) {
+cmcCloneState cmcCloneDrv::StepSpeedChange(bool& progress) {
     SpeedChangePart part;
     if (!TakeSpeedChangePart(speedChangeLeft_, part)) {
         if (port_.PendingOutput() > 0) {
             progress = false;
-            return 3;
+            return S::SpeedChange;
         }
-        return 4;
+        return S::ExchangeSpeed;
     }
     if (part.reopen) {
         if (!Reopen(part.settings)) {
             result_->code = CloneResult::PortFailed;
-            return 13;
+            return S::Drain;
         }
     } else {
         Send(part.bytes);
     }
-    return !speedChangeLeft_.empty() || port_.PendingOutput() > 0 ? 3 : 4;
+    return !speedChangeLeft_.empty() || port_.PendingOutput() > 0 ? S::SpeedChange
+                                                                  : S::ExchangeSpeed;
 }
 
-int cmcCloneDrv::StepExchangeSpeed() {
+cmcCloneState cmcCloneDrv::StepExchangeSpeed() {
     if (!Reopen(settings_)) {
         result_->code = CloneResult::PortFailed;
-        return 13;
+        return S::Drain;
     }
     switch (operation_) {
         case CloneOperation::Information:
-            return 5;
+            return S::InformationRequest;
         case CloneOperation::Read:
-            return 7;
+            return S::ReadRequest;
         default:
-            return 9;
+            return S::WriteRequest;
     }
 }
 
-int cmcCloneDrv::StepReceiveData(bool& progress) {
+cmcCloneState cmcCloneDrv::StepReceiveData(bool& progress) {
     uint8_t buffer[ReadChunk];
     const int n = Receive(buffer);
     bool good = false;
@@ -258,7 +261,7 @@ int cmcCloneDrv::StepReceiveData(bool& progress) {
         const cmcFrameAssembler::Event event = dataFrames_.Feed(buffer[i]);
         if (event == cmcFrameAssembler::Event::Overflow) {
             result_->code = CloneResult::BadFrame;
-            return 13;
+            return S::Drain;
         }
         if (event != cmcFrameAssembler::Event::Frame) {
             continue;
@@ -277,18 +280,18 @@ int cmcCloneDrv::StepReceiveData(bool& progress) {
         } else {
             result_->code = outcome.code;
         }
-        return 13;
+        return S::Drain;
     }
     progress = good;
-    return 8;
+    return S::ReadData;
 }
 
-int cmcCloneDrv::StepSendData(bool& progress) {
+cmcCloneState cmcCloneDrv::StepSendData(bool& progress) {
     // Progress is bytes leaving the port, not frames queued in it: a device
     // that keeps reporting the same unsent bytes ends the exchange with the
     // state's time-out.
     progress = port_.PendingOutput() < pendingAfterStep_;
-    int next = 10;
+    cmcCloneState next = S::WriteData;
     for (int pass = 0; pass < PassesPerStep; ++pass) {
         while (rangeIndex_ < ranges_.size() && currentAddress_ > ranges_[rangeIndex_].end) {
             if (++rangeIndex_ < ranges_.size()) {
@@ -312,7 +315,7 @@ int cmcCloneDrv::StepSendData(bool& progress) {
         }
         if (exhausted) {
             if (pendingFrames_.Size() == 0 && port_.PendingOutput() == 0) {
-                next = 11;
+                next = S::WriteEnd;
             }
             break;
         }
@@ -324,12 +327,12 @@ int cmcCloneDrv::StepSendData(bool& progress) {
     return next;
 }
 
-int cmcCloneDrv::StepDrain(bool& progress) {
+cmcCloneState cmcCloneDrv::StepDrain(bool& progress) {
     if (port_.PendingOutput() > 0) {
         progress = false;
-        return 13;
+        return S::Drain;
     }
-    return 14;
+    return S::Done;
 }
 
 bool cmcCloneDrv::CollectFrames() {

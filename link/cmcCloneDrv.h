@@ -3,10 +3,6 @@
 // a clone read of address ranges, or a clone write of address ranges. A state
 // machine stepped every 10 ms by a task; nothing waits for the radio. The
 // outcome goes to the completion operation, exactly once per started exchange.
-//
-// States: 0 idle, 2 start, 3 speed change, 4 exchange speed, 5/6 information
-// request and answer, 7/8 read request and data, 9/10/11/12 write request,
-// data, end and status, 13 drain, 14 done.
 
 #include <cstdint>
 #include <functional>
@@ -25,6 +21,24 @@
 class cmcEeprom;
 class cmcSerialDevice;
 class cmcTimerHost;
+
+// The driver's states, by their documented numbers; any but Idle means busy.
+enum class cmcCloneState : uint8_t {
+    Idle = 0,
+    Start = 2,
+    SpeedChange = 3,
+    ExchangeSpeed = 4,
+    InformationRequest = 5,
+    InformationAnswer = 6,
+    ReadRequest = 7,
+    ReadData = 8,
+    WriteRequest = 9,
+    WriteData = 10,
+    WriteEnd = 11,
+    WriteStatus = 12,
+    Drain = 13,
+    Done = 14,
+};
 
 class cmcCloneDrv {
   public:
@@ -57,7 +71,7 @@ class cmcCloneDrv {
     bool StartRead(const std::vector<AddressRange>& ranges, Completion completion);
     bool StartWrite(const cmcEeprom& image, const std::vector<AddressRange>& ranges,
                     Completion completion);
-    bool IsBusy() const { return state_ != 0; }
+    bool IsBusy() const { return state_ != cmcCloneState::Idle; }
     // Ends the running exchange on its next tick with code 18: frames not yet
     // handed to the port are dropped, those handed over are sent whole, then
     // the port is closed and the completion called. Nothing when idle.
@@ -66,7 +80,7 @@ class cmcCloneDrv {
     int DataBytesDone() const { return dataBytesDone_; }
     int BytesOnWire() const { return bytesOnWire_; }
     int FrameCount() const { return frameCount_; }
-    int State() const { return state_; }
+    cmcCloneState State() const { return state_; }
     int PortNumber() const { return portNumber_; }
     std::string DevicePath() const { return port_.DevicePath(portNumber_); }
     cmcComm& Port() { return port_; }
@@ -77,19 +91,19 @@ class cmcCloneDrv {
     void Tick();
     void Finish();
     // One step; returns the next state and clears progress when nothing moved.
-    int Step(bool& progress);
-    int StepSpeedChange(bool& progress);
-    int StepExchangeSpeed();
-    int StepReceiveData(bool& progress);
-    int StepSendData(bool& progress);
-    int StepDrain(bool& progress);
-    // States 6 and 12: true when a frame was completed in this step (lastFrame_).
+    cmcCloneState Step(bool& progress);
+    cmcCloneState StepSpeedChange(bool& progress);
+    cmcCloneState StepExchangeSpeed();
+    cmcCloneState StepReceiveData(bool& progress);
+    cmcCloneState StepSendData(bool& progress);
+    cmcCloneState StepDrain(bool& progress);
+    // InformationAnswer and WriteStatus: true when a frame was completed in this step (lastFrame_).
     bool CollectFrames();
     bool Reopen(const std::string& settings);
     void SendRequest(uint8_t command);
     void Send(const cmcBuff& bytes);
     int Receive(uint8_t* buffer);
-    void ArmTimer(int nextState);
+    void ArmTimer(cmcCloneState next);
 
     int modelWord_ = MemoryMap::ModelCode;
     int secondWord_ = 0;
@@ -100,8 +114,8 @@ class cmcCloneDrv {
     int dataPreamble_ = 0;
     CloneOperation operation_ = CloneOperation::None;
     cmcComm port_;
-    cmcFrameAssembler collector_;   // states 6 and 12
-    cmcFrameAssembler dataFrames_;  // state 8
+    cmcFrameAssembler collector_;   // InformationAnswer and WriteStatus
+    cmcFrameAssembler dataFrames_;  // ReadData
     cmcBuff lastFrame_;
     cmcBuff pendingFrames_;
     std::string speedChangeText_;
@@ -114,7 +128,7 @@ class cmcCloneDrv {
     int currentAddress_ = 0;
     std::unique_ptr<dst_CDrv_Result> result_;
     Completion completion_;
-    int state_ = 0;
+    cmcCloneState state_ = cmcCloneState::Idle;
     bool stopRequested_ = false;
     int pendingAfterStep_ = 0;  // the port's unsent bytes after the last sending step
     cmcTick timer_;

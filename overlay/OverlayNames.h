@@ -8,7 +8,10 @@
 
 #include "cmcFont.h"
 
+// System colours: the top bit set, the system colour number in the low byte.
 inline constexpr uint32_t kClWindow = 0x80000005;
+inline constexpr uint32_t kClWindowText = 0x80000008;
+inline constexpr uint32_t kClBtnFace = 0x8000000F;
 inline constexpr uint32_t kClGrayText = 0x80000011;
 
 bool FindColor(std::string_view name, uint32_t& color);

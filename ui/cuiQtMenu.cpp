@@ -74,7 +74,7 @@ void cuiQtMenu::AddItems(const cmcMenuLayout& layout, QMenu* root, std::vector<E
 }
 
 void cuiQtMenu::Refresh() {
-    // Entries are asked by index: a query may refill a body (event 11 is sent).
+    // Entries are asked by index: a query may refill a body (MenuFill is sent).
     const size_t count = entries_.size();
     for (size_t i = 0; i < count && i < entries_.size(); ++i) {
         Refresh(entries_[i]);
@@ -93,7 +93,7 @@ void cuiQtMenu::Refresh(Entry entry) {
     if (cell.item == kNoCellItem) {
         return;
     }
-    // The query may refill a body (event 11 is sent): the entry is a copy.
+    // The query may refill a body (MenuFill is sent): the entry is a copy.
     main_.QueryCell(cell);
     QAction* action = entry.action;
     const bool checked = (cell.stateFlags & Checked) != 0;

@@ -30,9 +30,9 @@ class cuiQtMenu : public QObject {
     ~cuiQtMenu() override;
 
     void Build(const std::string& section);
-    // Event 9.
+    // MenuStates.
     void Refresh();
-    // Events 10 and 11: the entries under the entry of item.
+    // MenuClear and MenuFill: the entries under the entry of item.
     void ClearBody(int item);
     void FillBody(int item, const std::string& sectionBase);
 

@@ -26,7 +26,7 @@ class cuiQtToolBar {
     ~cuiQtToolBar();
 
     void Build(const std::string& section);
-    // Event 20.
+    // ToolBarStates.
     void Refresh();
     void SetVisible(bool visible);
     QAction* FindAction(int item, int index = 0) const;

@@ -21,7 +21,10 @@ struct cmcCellRect {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// What a codec asks the caller to open when it answers Pending 1: a choice list
+// The item handler's Pending answer: what the caller opens next.
+enum class indPending : uint8_t { Nothing = 0, Popup = 1, Editor = 2 };
+
+// What a codec asks the caller to open when it answers indPending::Popup: a choice list
 // (an overlay list and its entry kind, with the current value marked) or the
 // flag-bit pop-up (positions first..last, mode, optional list).
 struct indPopupRequest {
@@ -82,7 +85,7 @@ struct indCellCapsule {
     std::function<void(indCellCapsule&, int changeFlags)> OnChange;
     std::function<void(indCellCapsule&)> OnCodeEntry;
 
-    // Output beside the display text: what to open for Pending 1, and the font
+    // Output beside the display text: what to open for indPending::Popup, and the font
     // colour chosen by the handler (when it sets one).
     indPopupRequest Popup;
     // Set by a pop-up menu for its entries: how many entries the menu has.

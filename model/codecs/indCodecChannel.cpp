@@ -64,7 +64,7 @@ std::string DtcsText(uint16_t code, bool inverted) {
     return buf;
 }
 
-int EditFrequency(indCellCapsule& c, datCh& record, bool transmit, uint8_t& pending) {
+int EditFrequency(indCellCapsule& c, datCh& record, bool transmit, indPending& pending) {
     const bool blank = !record.Used();
     int64_t value = transmit ? record.TxFreq() : record.RxFreq();
     bool inhibited = transmit ? (record.Inhibit() & datCh::InhibitTx) != 0 : blank;
@@ -121,7 +121,7 @@ int EditFrequency(indCellCapsule& c, datCh& record, bool transmit, uint8_t& pend
     }
 
     // Appearance when nothing is pending.
-    if (pending == 0) {
+    if (pending == indPending::Nothing) {
         if (!record.Used()) {
             Show(c, "");
         } else if (transmit && record.TxFreq() == record.RxFreq()) {
@@ -133,7 +133,7 @@ int EditFrequency(indCellCapsule& c, datCh& record, bool transmit, uint8_t& pend
 }
 
 int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record, bool transmit,
-             uint8_t& pending) {
+             indPending& pending) {
     const datTone rxBefore = record.RxTone();
     const datTone txBefore = record.TxTone();
     datTone tone = transmit ? txBefore : rxBefore;
@@ -156,7 +156,7 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
         if (c.OnCodeEntry) {
             c.OnCodeEntry(c);
         } else {
-            pending = 2;
+            pending = indPending::Editor;
         }
     }
     if (!consumed) {
@@ -171,7 +171,7 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
             tone.Inverted = false;
             tone.On = index != ToneOffIndex;
             tone.CtcssIndex = static_cast<uint16_t>(index == ToneOffIndex ? 0 : index);
-        } else if (pending == 0 && c.EditResult == 1) {
+        } else if (pending == indPending::Nothing && c.EditResult == 1) {
             const std::string typed = ValueText::Upper(ValueText::Trim(c.InputText));
             datTone typedTone = tone;
             if (ParseDtcs(typed, typedTone)) {
@@ -202,7 +202,7 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
         }
     }
 
-    if (pending != 2) {
+    if (pending != indPending::Editor) {
         const datTone shown = transmit ? record.TxTone() : record.RxTone();
         if (shown.On && shown.Dtcs) {
             Show(c, DtcsText(shown.DtcsCode, shown.Inverted));
@@ -210,7 +210,7 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
             Show(c,
                  lists.GetChoiceText(ToneList, Flex0, shown.On ? shown.CtcssIndex : ToneOffIndex));
         }
-        if (pending == 0 && transmit && shown.On && SameTone(shown, record.RxTone())) {
+        if (pending == indPending::Nothing && transmit && shown.On && SameTone(shown, record.RxTone())) {
             Show(c, "<-");
             SetHAlign(c, kAlignCentre);
         }

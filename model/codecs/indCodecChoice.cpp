@@ -13,14 +13,14 @@ namespace Codec {
 
 namespace {
 
-void OpenList(indCellCapsule& c, uint8_t& pending, const std::string& list, int entryKind,
+void OpenList(indCellCapsule& c, indPending& pending, const std::string& list, int entryKind,
               int32_t value) {
     c.Popup = indPopupRequest{};
     c.Popup.kind = indPopupRequest::Kind::ChoiceList;
     c.Popup.list = list;
     c.Popup.entryKind = entryKind;
     c.Popup.value = value;
-    pending = 1;
+    pending = indPending::Popup;
 }
 
 int32_t Step(cmcFCache& lists, const std::string& list, int entryKind, int32_t value, int step) {
@@ -89,7 +89,7 @@ bool MatchNearest(const std::vector<Candidate>& cands, std::string_view text, in
 }  // namespace
 
 int SelectChoice(indCellCapsule& c, cmcFCache& lists, const std::string& list, int entryKind,
-                 int32_t& value, uint8_t& pending) {
+                 int32_t& value, indPending& pending) {
     if (c.SubCell != nullptr) {
         int32_t row = 0;
         // An answer names its entry: the window's list offers only entries that
@@ -120,7 +120,7 @@ int SelectChoice(indCellCapsule& c, cmcFCache& lists, const std::string& list, i
 }
 
 int SelectChoiceByte(indCellCapsule& c, cmcFCache& lists, const std::string& list, int entryKind,
-                     uint8_t& value, uint8_t& pending) {
+                     uint8_t& value, indPending& pending) {
     int32_t v = value;
     const int changed = SelectChoice(c, lists, list, entryKind, v, pending);
     if (changed != 0) {
@@ -131,7 +131,7 @@ int SelectChoiceByte(indCellCapsule& c, cmcFCache& lists, const std::string& lis
 
 int SelectTypedChoice(indCellCapsule& c, cmcFCache& lists, cmcGTex& /*texts*/,
                       const std::string& list, int entryKind, int32_t& value, MatchMode mode,
-                      uint8_t& pending) {
+                      indPending& pending) {
     if (c.EditResult == 1 && c.SubCell == nullptr) {
         const std::vector<Candidate> cands = Candidates(lists, list, entryKind);
         const std::string typed = ValueText::Trim(c.InputText);
@@ -165,7 +165,7 @@ int SelectTypedChoice(indCellCapsule& c, cmcFCache& lists, cmcGTex& /*texts*/,
 
 int SelectTwoLists(indCellCapsule& c, cmcFCache& lists, cmcGTex& /*texts*/,
                    const std::string& list1, const std::string& list2, int32_t& value,
-                   uint8_t& pending) {
+                   indPending& pending) {
     constexpr int Kind1 = Flex0;
     constexpr int Kind2 = Flex1;
     const cmcChoiceTable& t1 = lists.Table(list1, Kind1);

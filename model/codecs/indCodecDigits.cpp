@@ -39,7 +39,7 @@ std::string Filter(std::string_view text, std::string_view allowed) {
 
 }  // namespace
 
-int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits, uint8_t& pending) {
+int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits, indPending& pending) {
     bool changed = false;
     if (c.EditResult == 1) {
         const std::string kept = Filter(c.InputText, "0123456789abcdefABCDEF*#");
@@ -85,7 +85,7 @@ int FiveToneLength(const uint8_t* code) {
 }
 
 int EditFiveToneCode(indCellCapsule& c, uint8_t* code, uint8_t& marks, int maxDigits, bool receive,
-                     int groupDigit, uint8_t& pending) {
+                     int groupDigit, indPending& pending) {
     bool changed = false;
     if (c.EditResult == 1) {
         // F is not a digit of a 5-tone code: it ends the code.
@@ -133,7 +133,7 @@ int EditFiveToneCode(indCellCapsule& c, uint8_t* code, uint8_t& marks, int maxDi
     return changed ? 1 : 0;
 }
 
-int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, uint8_t& pending) {
+int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, indPending& pending) {
     static const std::string SelList = "GI_Sheet_Sel_RxC_AbcSel";
     static const std::string CodeList = "GI_Sheet_Sel_RxC_AbcCode";
     const int32_t old = value;
@@ -147,7 +147,7 @@ int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, uint8_t& pe
     } else if (PopupAnswer(c, Flex0, row)) {
         if (row == 1) {
             c.Popup = indPopupRequest{indPopupRequest::Kind::ChoiceList, CodeList, Flex1, value};
-            pending = 1;
+            pending = indPending::Popup;
         } else {
             value = row;
         }
@@ -179,7 +179,7 @@ int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, uint8_t& pe
     return value != old ? 1 : 0;
 }
 
-int EditPasscode(indCellCapsule& c, uint8_t* nibbles, int digits, uint8_t& pending) {
+int EditPasscode(indCellCapsule& c, uint8_t* nibbles, int digits, indPending& pending) {
     bool changed = false;
     if (c.EditResult == 1) {
         // Exactly the passcode's digits (surrounding blanks aside); anything
@@ -237,7 +237,7 @@ int32_t FlagBitsFromPattern(std::string_view pattern, int first, int last) {
 }
 
 int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mode,
-                   const std::string& list, uint8_t& pending) {
+                   const std::string& list, indPending& pending) {
     const int n = FlagCount(first, last);
     const auto all = static_cast<int32_t>(FlagMask(n));
     const int32_t old = bits;
@@ -266,7 +266,7 @@ int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mo
             c.Popup.first = first;
             c.Popup.last = last;
             c.Popup.mode = mode;
-            pending = 1;
+            pending = indPending::Popup;
         }
     }
     std::string text;
@@ -282,7 +282,7 @@ int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mo
     return bits != old ? 1 : 0;
 }
 
-int EditText(indCellCapsule& c, uint8_t* text, int length, uint8_t& pending) {
+int EditText(indCellCapsule& c, uint8_t* text, int length, indPending& pending) {
     bool changed = false;
     if (c.EditResult == 1 || c.EditResult == 2) {
         for (int i = 0; i < length; ++i) {

@@ -39,7 +39,7 @@ const char* KeyFunctionList(int modelType) {
 }
 
 int SelectKeyFunction(indCellCapsule& c, cmcFCache& lists, int modelType, int32_t& code,
-                      uint8_t (&options)[2], uint8_t& pending) {
+                      uint8_t (&options)[2], indPending& pending) {
     const std::string list = KeyFunctionList(modelType);
     const int32_t oldCode = code;
     const uint8_t old[2] = {options[0], options[1]};
@@ -61,7 +61,7 @@ int SelectKeyFunction(indCellCapsule& c, cmcFCache& lists, int modelType, int32_
             c.Popup.list = HighLowList;
             c.Popup.entryKind = FlexKeyOpt;
             c.Popup.value = (options[opt.byteIndex] >> opt.bit) & 1;
-            pending = 1;
+            pending = indPending::Popup;
         }
     }
     std::string text = lists.GetChoiceText(list, Flex0, code);

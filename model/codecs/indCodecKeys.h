@@ -27,6 +27,6 @@ const char* KeyFunctionList(int modelType);
 // "GI_Sheet_Sel_KDisp_KeyOpt_HL" (entry kind FlexKeyOpt) whose answer sets
 // the bit. Returns 1 when the code or an option bit changed.
 int SelectKeyFunction(indCellCapsule& c, cmcFCache& lists, int modelType, int32_t& code,
-                      uint8_t (&options)[2], uint8_t& pending);
+                      uint8_t (&options)[2], indPending& pending);
 
 }  // namespace Codec

@@ -37,7 +37,7 @@ std::string PadLeft(std::string s, size_t width, char fill) {
 
 }  // namespace
 
-int EditInteger(indCellCapsule& c, int32_t& value, const IntegerOptions& o, uint8_t& pending) {
+int EditInteger(indCellCapsule& c, int32_t& value, const IntegerOptions& o, indPending& pending) {
     bool changed = false;
     auto clampIn = [&] {
         if (o.clamp && (value < o.low || value > o.high)) {
@@ -83,7 +83,7 @@ int EditInteger(indCellCapsule& c, int32_t& value, const IntegerOptions& o, uint
 }
 
 int EditFixedPoint(indCellCapsule& c, int32_t& value, const FixedPointOptions& o,
-                   uint8_t& pending) {
+                   indPending& pending) {
     const double unit = std::pow(10.0, o.storageDecimals);
     const auto min = static_cast<int32_t>(ValueText::RoundHalfAway(o.min * unit));
     const auto max = static_cast<int32_t>(ValueText::RoundHalfAway(o.max * unit));
@@ -116,7 +116,7 @@ int EditFixedPoint(indCellCapsule& c, int32_t& value, const FixedPointOptions& o
 }
 
 int EditTimer(indCellCapsule& c, cmcGTex& texts, uint8_t& value, int scale, bool offAllowed,
-              int trimCount, uint8_t& pending) {
+              int trimCount, indPending& pending) {
     const uint8_t old = value;
     bool changed = false;
     if (c.EditResult == 1) {
@@ -138,7 +138,7 @@ int EditTimer(indCellCapsule& c, cmcGTex& texts, uint8_t& value, int scale, bool
             return 0;
         }
     }
-    if (offAllowed && pending == 0 && value == 0) {
+    if (offAllowed && pending == indPending::Nothing && value == 0) {
         Show(c, texts.GetText("GI_AppInd_TimerOff"));
     } else {
         Show(c, ValueText::FormatTimer(value, scale, trimCount));
@@ -147,7 +147,7 @@ int EditTimer(indCellCapsule& c, cmcGTex& texts, uint8_t& value, int scale, bool
 }
 
 int EditMinSec(indCellCapsule& c, uint8_t& value, int loSeconds, int hiSeconds, int stepSeconds,
-               uint8_t& pending) {
+               indPending& pending) {
     const uint8_t old = value;
     const int lo = loSeconds / stepSeconds;
     const int hi = hiSeconds / stepSeconds;
@@ -170,7 +170,7 @@ int EditMinSec(indCellCapsule& c, uint8_t& value, int loSeconds, int hiSeconds, 
 }
 
 int EditDecimalId(indCellCapsule& c, int32_t& value, int width, int32_t low, int32_t high,
-                  bool noPadding, uint8_t& pending) {
+                  bool noPadding, indPending& pending) {
     const int32_t old = value;
     auto text = [&] {
         const std::string s = std::to_string(value);
@@ -194,7 +194,7 @@ int EditDecimalId(indCellCapsule& c, int32_t& value, int width, int32_t low, int
 }
 
 int EditHexDigits(indCellCapsule& c, int32_t& value, int digits, bool lettersAllowed,
-                  uint8_t& pending) {
+                  indPending& pending) {
     const int32_t old = value;
     auto text = [&] {
         std::string s;
@@ -223,7 +223,7 @@ int EditHexDigits(indCellCapsule& c, int32_t& value, int digits, bool lettersAll
     return value != old ? 1 : 0;
 }
 
-int EditHexDigit(indCellCapsule& c, int32_t& value, bool fAllowed, uint8_t& pending) {
+int EditHexDigit(indCellCapsule& c, int32_t& value, bool fAllowed, indPending& pending) {
     const int32_t old = value;
     const int top = fAllowed ? 15 : 14;
     auto digitOf = [&](int ch) -> int {
@@ -257,7 +257,7 @@ int EditHexDigit(indCellCapsule& c, int32_t& value, bool fAllowed, uint8_t& pend
     return value != old ? 1 : 0;
 }
 
-int EditToneLength(indCellCapsule& c, uint8_t& value, uint8_t& pending) {
+int EditToneLength(indCellCapsule& c, uint8_t& value, indPending& pending) {
     constexpr int MinMs = 10;
     constexpr int MaxMs = 2789;
     const uint8_t old = value;

@@ -20,8 +20,8 @@ void Show(indCellCapsule& c, std::string text) {
     c.SelLength = static_cast<int32_t>(c.DisplayText.size());
 }
 
-void StartEditing(indCellCapsule& c, uint8_t& pending, const std::string& text) {
-    pending = 2;
+void StartEditing(indCellCapsule& c, indPending& pending, const std::string& text) {
+    pending = indPending::Editor;
     if (IsCharKey(c.Key)) {
         c.DisplayText = std::string(1, static_cast<char>(c.Key));
         c.CaretPos = 1;
@@ -31,8 +31,8 @@ void StartEditing(indCellCapsule& c, uint8_t& pending, const std::string& text) 
     }
 }
 
-void StartEditingAfterDot(indCellCapsule& c, uint8_t& pending, const std::string& text) {
-    pending = 2;
+void StartEditingAfterDot(indCellCapsule& c, indPending& pending, const std::string& text) {
+    pending = indPending::Editor;
     c.DisplayText = text;
     const auto dot = text.find('.');
     c.CaretPos = static_cast<int32_t>(dot == std::string::npos ? text.size() : dot + 1);

@@ -189,9 +189,9 @@ bool indActiveCell::IsImplemented(int item) {
     return item >= 0 && item < kCellItemCount && ItemTable()[static_cast<size_t>(item)] != nullptr;
 }
 
-uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
+indPending indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
     if (c.Cell == nullptr) {
-        return 0;
+        return indPending::Nothing;
     }
     cmcCellObj& cell = *c.Cell;
     indCellCall call{
@@ -293,7 +293,7 @@ uint8_t indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
     return call.pending;
 }
 
-uint8_t indActiveCell::ExecuteCell(cmcCellObj& cell, int32_t key) {
+indPending indActiveCell::ExecuteCell(cmcCellObj& cell, int32_t key) {
     indCellCapsule c;
     c.Cell = &cell;
     c.Editable = 1;

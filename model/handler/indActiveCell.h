@@ -16,11 +16,11 @@ class indActiveCell {
   public:
     explicit indActiveCell(indHandlerContext& context) : context_(context) {}
 
-    // Returns Pending: 0 nothing, 1 a pop-up was opened (capsule.Popup), 2 the
-    // caller opens the in-place editor with DisplayText.
-    uint8_t HandleCell(indCellCapsule& capsule, uint8_t notify = 0);
+    // Returns what the caller opens next: a pop-up (capsule.Popup), the in-place
+    // editor with DisplayText, or nothing.
+    indPending HandleCell(indCellCapsule& capsule, uint8_t notify = 0);
     // A capsule for cell with the key; returns Pending.
-    uint8_t ExecuteCell(cmcCellObj& cell, int32_t key);
+    indPending ExecuteCell(cmcCellObj& cell, int32_t key);
     // Flags bit 3 (error) and bit 2 (warning) of a display query of the cell;
     // Bank is the bank of channel row + 1.
     int CellIsError(int category, int item, int row);

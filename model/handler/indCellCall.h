@@ -22,7 +22,7 @@ struct indCellCall {
     cmcEeprom& image;
     datCh rec;
     datBiisAdr adr;
-    uint8_t pending = 0;
+    indPending pending = indPending::Nothing;
     int changeFlags = ChangeFlags::Always;
     int model = 0;
     uint8_t kind = 0;

@@ -7,6 +7,7 @@
 #include "ChBanks.h"
 #include "ChEvents.h"
 #include "ChShift.h"
+#include "EventIds.h"
 #include "ModelType.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
@@ -37,7 +38,7 @@ void SmarTrunkItem(indCellCall& call) {
                             call.pending) != 0) {
         SetBankSmarTrunk(call.image, call.row, value != 0);
         call.changeFlags |= ChangeFlags::Record;
-        EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
+        EvMan().Post(EventIds::TreeMarks, nullptr, 0);
     }
 }
 
@@ -62,7 +63,7 @@ void BankSizeItem(indCellCall& call) {
     o.noWrap = true;
     int32_t wanted = count;
     const int changed = Codec::EditInteger(call.c, wanted, o, call.pending);
-    if (call.pending != 0) {
+    if (call.pending != indPending::Nothing) {
         return;  // the editor opens with the codec's text (a typed digit, caret after it)
     }
     if (changed == 0 || wanted == count) {
@@ -93,8 +94,8 @@ void BankSizeItem(indCellCall& call) {
     if (wanted != count) {
         ResizeBank(call.image, call.ctx.TemplateImage(), kind, bank, wanted);
         call.changeFlags |= ChangeFlags::Record | ChangeFlags::RowStructure;
-        EvMan().Post(ChEvent::RepaintAll, nullptr, 0);
-        EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
+        EvMan().Post(EventIds::RepaintAll, nullptr, 0);
+        EvMan().Post(EventIds::TreeMarks, nullptr, 0);
     }
     Codec::Show(call.c, std::to_string(BankCount(call.image, bank)));
 }

@@ -6,6 +6,7 @@
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChEvents.h"
+#include "EventIds.h"
 #include "ModelType.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
@@ -222,8 +223,8 @@ bool AppendChannel(indCellCall& call) {
         return false;
     }
     const int row = call.bankFirst + call.bankCount;
-    EvMan().Send(ChEvent::InsertChannel, ChEvent::BankObject(call.bank), row);
-    // The main window has inserted it (event 26); read the bank again.
+    EvMan().Send(EventIds::InsertChannel, ChEvent::BankObject(call.bank), row);
+    // The main window has inserted it (InsertChannel); read the bank again.
     call.bankCount = BankCount(call.image, call.bank);
     call.bankLast = call.bankFirst + call.bankCount - 1;
     if (row > call.bankLast) {
@@ -248,7 +249,7 @@ void FrequencyItem(indCellCall& call) {
     if (Codec::EditFrequency(call.c, call.rec, transmit, call.pending) != 0) {
         call.StoreRecord();
         call.changeFlags |= ChangeFlags::OtherRows;
-        EvMan().Post(ChEvent::RowChanged, nullptr, call.row);
+        EvMan().Post(EventIds::RowChanged, nullptr, call.row);
     }
     if (transmit && (call.rec.Inhibit() & datCh::InhibitTx) != 0) {
         call.SetFontColor(CellColor::LightGray);
@@ -273,7 +274,7 @@ void TextItem(indCellCall& call) {
     const std::string shown = RadioText::Show(call.rec.Text(), NameLength);
     if (call.Editable() && c.EditResult == 0 &&
         (c.Key == Keys::Enter || c.Key == Keys::Backspace || (c.Key >= 32 && c.Key <= 126))) {
-        call.pending = 2;
+        call.pending = indPending::Editor;
         if (c.Key >= 32 && c.Key <= 126) {
             c.DisplayText = std::string(1, static_cast<char>(c.Key));
             c.CaretPos = 1;
@@ -351,15 +352,15 @@ void AttributeItem(indCellCall& call) {
     } else if (call.Editable() && c.EditResult == 0 && c.Key == Keys::Enter) {
         c.Popup =
             indPopupRequest{indPopupRequest::Kind::ChoiceList, "GI_Sheet_Sel_Mch_Atr", Flex0, 0};
-        call.pending = 1;
+        call.pending = indPending::Popup;
     }
     if (attr != call.rec.Attr()) {
         call.rec.SetAttr(attr);
         call.StoreRecord();
         call.rec.Reload();
         call.changeFlags |= ChangeFlags::RowStructure;
-        EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
-        EvMan().Post(ChEvent::BankSheetRefresh, nullptr, 0);
+        EvMan().Post(EventIds::TreeMarks, nullptr, 0);
+        EvMan().Post(EventIds::BankSheetRefresh, nullptr, 0);
     }
     const uint8_t shown = call.rec.Attr();
     std::string text;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CellNames.h"
+#include "EventIds.h"
 #include "cmcCellObj.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -18,10 +19,6 @@ constexpr uint8_t Checked = kStateFlag0;
 constexpr uint8_t Hidden = kStateFlag1;
 constexpr uint8_t Disabled = kStateFlag2;
 constexpr uint8_t Caption = kStateFlag3;
-
-constexpr uint8_t EventSetting = 2;
-constexpr uint8_t EventAbout = 3;
-constexpr uint8_t EventMenuBody = 11;
 
 // One menu command: what Enter does, and when the entry is checked.
 struct MenuCommand {
@@ -50,7 +47,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_Port_Com,
      [](indCommands& c, int row) {
          c.SetComPort(row);
-         EvMan().Post(EventSetting, nullptr, 0);
+         EvMan().Post(EventIds::SettingChanged, nullptr, 0);
      },
      [](indCommands& c, indHandlerContext&, int row) { return c.ComPort() == row; }},
     {CL_Menu_Port_Usb, [](indCommands& c, int) { c.PortDialog(); },
@@ -66,7 +63,8 @@ constexpr MenuCommand kMenuCommands[] = {
      [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 1; }},
     {CL_Model_BiisPmr, [](indCommands& c, int) { c.ChangeModel(2); },
      [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 2; }},
-    {CL_Help_About, [](indCommands&, int) { EvMan().Post(EventAbout, nullptr, 0); }, Never},
+    {CL_Help_About, [](indCommands&, int) { EvMan().Post(EventIds::ShowAbout, nullptr, 0); },
+     Never},
 };
 
 const MenuCommand* FindCommand(int item) {
@@ -113,7 +111,7 @@ void EditTopItem(indCellCall& call) {
             body = *name;
         }
     }
-    EvMan().SendText(EventMenuBody, call.c.Owner, CL_Menu_Edit_Top, body);
+    EvMan().SendText(EventIds::MenuFill, call.c.Owner, CL_Menu_Edit_Top, body);
 }
 
 void HelpContentsItem(indCellCall& call) {

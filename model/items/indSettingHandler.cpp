@@ -178,7 +178,7 @@ int OnByte(int32_t& value, Fn edit) {
     return changed;
 }
 
-int RunNumberCodec(indCellCall& call, indCellCapsule& c, uint8_t& pending, const indSettingItem& s,
+int RunNumberCodec(indCellCall& call, indCellCapsule& c, indPending& pending, const indSettingItem& s,
                    int32_t& v) {
     switch (s.codec) {
         case indCodecKind::Choice:
@@ -235,7 +235,7 @@ void ShowStored(indCellCall& call, const indSettingItem& s) {
     view.Key = Keys::None;
     view.EditResult = 0;
     view.SubCell = nullptr;
-    uint8_t pending = 0;
+    indPending pending = indPending::Nothing;
     int32_t v = ShownValue(call, s, ReadNumber(call.image, s, call.row));
     RunNumberCodec(call, view, pending, s, v);
     call.c.DisplayText = view.DisplayText;
@@ -301,7 +301,7 @@ void NumberItem(indCellCall& call, const indSettingItem& s) {
             call.changeFlags |= ChangeFlags::Record | s.changeFlags;
             FollowUp(call, s, v);
         }
-        if (call.pending == 0) {
+        if (call.pending == indPending::Nothing) {
             ShowStored(call, s);
         }
     }
@@ -311,7 +311,7 @@ void NumberItem(indCellCall& call, const indSettingItem& s) {
 // ---- byte areas -------------------------------------------------------------------
 
 // Radio-character text: Enter, backspace or a printable key opens the editor.
-int RadioTextCodec(indCellCapsule& c, uint8_t* field, int length, uint8_t& pending) {
+int RadioTextCodec(indCellCapsule& c, uint8_t* field, int length, indPending& pending) {
     if (c.EditResult == 1 || c.EditResult == 2) {
         RadioText::Store(c.InputText, field, length);
         Codec::Show(c, RadioText::Show(field, length));
@@ -320,7 +320,7 @@ int RadioTextCodec(indCellCapsule& c, uint8_t* field, int length, uint8_t& pendi
     const std::string shown = RadioText::Show(field, length);
     const bool printable = c.Key >= 32 && c.Key <= 126;
     if (c.Editable != 0 && (c.Key == Keys::Enter || c.Key == Keys::Backspace || printable)) {
-        pending = 2;
+        pending = indPending::Editor;
         c.DisplayText = printable ? std::string(1, static_cast<char>(c.Key)) : shown;
         c.CaretPos = static_cast<int32_t>(c.DisplayText.size());
         c.SelLength = 0;
@@ -345,7 +345,7 @@ std::string DotText(const uint8_t* glyph) {
     return dots;
 }
 
-int GlyphCodec(indCellCapsule& c, int row, uint8_t* glyph, uint8_t& pending) {
+int GlyphCodec(indCellCapsule& c, int row, uint8_t* glyph, indPending& pending) {
     int changed = 0;
     if (c.EditResult == 1 && c.InputText.size() == GlyphRows * 8) {
         std::fill(glyph, glyph + GlyphSize, uint8_t{0});
@@ -376,7 +376,7 @@ void AreaItem(indCellCall& call, const indSettingItem& s) {
     uint8_t auxByte = hasAux ? image.GetByte(aux) : 0;
     const uint8_t auxBefore = auxByte;
     indCellCapsule& c = call.c;
-    uint8_t& pending = call.pending;
+    indPending& pending = call.pending;
     switch (s.codec) {
         case indCodecKind::RadioText:
             RadioTextCodec(c, bytes.data(), length, pending);

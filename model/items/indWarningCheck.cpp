@@ -4,6 +4,7 @@
 
 #include "CellParser.h"
 #include "ChEvents.h"
+#include "EventIds.h"
 #include "ModelType.h"
 #include "SectionLines.h"
 #include "cmcCellObj.h"
@@ -110,6 +111,6 @@ void RunWarningCheck(indWarningTree* tree, indActiveCell& handler, cmcGTex& text
             tree->Mark(node, result.errorReferences, indWarningTree::ErrorOverlay);
         }
     }
-    EvMan().Post(ChEvent::TreeMarks, nullptr, 0);
-    EvMan().Post(ChEvent::BankSheetRefresh, nullptr, 0);
+    EvMan().Post(EventIds::TreeMarks, nullptr, 0);
+    EvMan().Post(EventIds::BankSheetRefresh, nullptr, 0);
 }

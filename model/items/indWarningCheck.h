@@ -49,6 +49,6 @@ indWarningCheckResult CheckWarnings(indActiveCell& handler, cmcGTex& texts, int 
 
 // The model object's check run: without a tree nothing happens and both
 // counters are 0. Otherwise the checks run, the tree is marked (an error mark
-// replaces a warning mark) and events 32 and 29 are posted.
+// replaces a warning mark) and TreeMarks and BankSheetRefresh are posted.
 void RunWarningCheck(indWarningTree* tree, indActiveCell& handler, cmcGTex& texts, int modelType,
                      int* errors = nullptr, int* warnings = nullptr);

@@ -1,5 +1,7 @@
 #include "ChEvents.h"
 
+#include "EventIds.h"
+#include "OverlayNames.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 
@@ -13,9 +15,11 @@ int BankOfEvent(const cmcEvent& event) {
     return static_cast<int>(reinterpret_cast<intptr_t>(event.object));
 }
 
+// Status texts are shown in window text on button face.
 void PostStatus(const std::string& name) {
-    EvMan().PostText(StatusText, reinterpret_cast<void*>(static_cast<uintptr_t>(ColourWindowText)),
-                     static_cast<int32_t>(ColourButtonFace), GTex().GetText(name));
+    EvMan().PostText(EventIds::StatusText,
+                     reinterpret_cast<void*>(static_cast<uintptr_t>(kClWindowText)),
+                     static_cast<int32_t>(kClBtnFace), GTex().GetText(name));
 }
 
 void Post(uint8_t kind, int32_t value) {

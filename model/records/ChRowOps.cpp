@@ -6,6 +6,7 @@
 #include "ChBanks.h"
 #include "ChEvents.h"
 #include "ChLayout.h"
+#include "EventIds.h"
 #include "cmcClipCh.h"
 #include "cmcEeprom.h"
 #include "cmcGTex.h"
@@ -83,9 +84,9 @@ bool RowPaste(datClipCh& clipboard, datRowRequest& req, datCh& rec, datRowBounds
     }
     clipboard.PasteKeepingAttributes(*rec.Image(), rec.Kind(), r.first, r.Count());
     if (r.Count() == 1) {
-        ChEvent::Post(ChEvent::RowChanged, row);
+        ChEvent::Post(EventIds::RowChanged, row);
     } else {
-        ChEvent::Post(ChEvent::RepaintAll, 0);
+        ChEvent::Post(EventIds::RepaintAll, 0);
     }
     rec.Reload();
     SetRange(req, r);
@@ -124,7 +125,7 @@ bool RowClear(const cmcEeprom& templateImage, datRowRequest& req, datCh& rec, da
     blank.CopyFrom(templateImage, rec.Kind(), r.first, r.Count());
     blank.PasteKeepingAttributes(*rec.Image(), rec.Kind(), r.first, r.Count());
     for (int row = r.first; row <= r.last; ++row) {
-        ChEvent::Post(ChEvent::RowChanged, row);
+        ChEvent::Post(EventIds::RowChanged, row);
     }
     rec.Reload();
     ChEvent::PostStatus("GI_AppMess_S_Clear");
@@ -158,12 +159,12 @@ bool RowDelete(datRowRequest& req, datCh& rec, datRowBounds bounds) {
                       static_cast<uint8_t>(enable & ~ChLayout::EmergencyEnableBit));
     }
     for (int i = 0; i < r.Count(); ++i) {
-        ChEvent::PostBankRow(ChEvent::DeleteChannel, req.Bank, r.first);
+        ChEvent::PostBankRow(EventIds::DeleteChannel, req.Bank, r.first);
     }
     req.RangeFlags &= static_cast<uint8_t>(~datRowRequest::RangeChanged);
     req.RedirRow = selected.first;
     req.Redirect = 1;
-    ChEvent::Post(ChEvent::RepaintAll, 0);
+    ChEvent::Post(EventIds::RepaintAll, 0);
     ChEvent::PostStatus("GI_AppMess_S_Delete");
     return true;
 }
@@ -181,7 +182,7 @@ bool RowInsert(datRowRequest& req, datCh& rec, datRowBounds bounds) {
             Refuse("GI_AppMess_ChErr_Overflow");
             return i > 0;
         }
-        ChEvent::PostBankRow(ChEvent::InsertChannel, req.Bank, r.first);
+        ChEvent::PostBankRow(EventIds::InsertChannel, req.Bank, r.first);
     }
     req.RangeFlags |= datRowRequest::RangeChanged;
     ChEvent::PostStatus("GI_AppMess_S_Insert");

@@ -4,7 +4,7 @@
 // that they read and write, the decoded record of the row under the cursor
 // (which names image, kind and row) and the movable rows (for channels the
 // bank's channels). Confirmations and refusals are user message boxes, status
-// texts go to the status bar (event 4), repaints and channel inserts and
+// texts go to the status bar (StatusText), repaints and channel inserts and
 // deletes are posted events.
 
 #include <cstdint>
@@ -44,8 +44,8 @@ bool RowPaste(datClipCh& clipboard, datRowRequest& req, datCh& rec, datRowBounds
 // takes the vacated end.
 bool RowCarry(datRowRequest& req, datCh& rec, datRowBounds bounds, int direction);
 bool RowClear(const cmcEeprom& templateImage, datRowRequest& req, datCh& rec, datRowBounds bounds);
-// Posts one event 27 per row; the channels go when the main window hears them.
+// Posts one DeleteChannel per row; the channels go when the main window hears them.
 // Delete and insert do nothing for a kind that MayDeleteInsert refuses.
 bool RowDelete(datRowRequest& req, datCh& rec, datRowBounds bounds);
-// Posts one event 26 per row while the channels fit into 256.
+// Posts one InsertChannel per row while the channels fit into 256.
 bool RowInsert(datRowRequest& req, datCh& rec, datRowBounds bounds);

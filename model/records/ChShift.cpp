@@ -5,6 +5,7 @@
 #include "ChBanks.h"
 #include "ChEvents.h"
 #include "ChLayout.h"
+#include "EventIds.h"
 #include "cmcEeprom.h"
 #include "datCh.h"
 
@@ -116,8 +117,8 @@ bool InsertChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kin
     }
     ShiftDownFrom(image, templateImage, kind, row);
     SetBankCount(image, bank, BankCount(image, bank) + 1);
-    ChEvent::Post(ChEvent::ChannelInserted, row);
-    ChEvent::Post(ChEvent::BankSheetRefresh, row);
+    ChEvent::Post(EventIds::ChannelInserted, row);
+    ChEvent::Post(EventIds::BankSheetRefresh, row);
     return true;
 }
 
@@ -130,8 +131,8 @@ bool DeleteChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kin
     }
     ShiftUpFrom(image, templateImage, kind, row);
     SetBankCount(image, bank, BankCount(image, bank) - 1);
-    ChEvent::Post(ChEvent::ChannelDeleted, row);
-    ChEvent::Post(ChEvent::BankSheetRefresh, row);
-    ChEvent::Post(ChEvent::RepaintBelow, row);
+    ChEvent::Post(EventIds::ChannelDeleted, row);
+    ChEvent::Post(EventIds::BankSheetRefresh, row);
+    ChEvent::Post(EventIds::RepaintBelow, row);
     return true;
 }

@@ -2,7 +2,7 @@
 // Moving channels through the memory: removing one (the channels after it move
 // up), opening a blank one (the channels after it move down, channel 255 falls
 // off), bank resizing built on them, and the insert and delete of channels that
-// the main window carries out when it hears events 26 and 27.
+// the main window carries out when it hears InsertChannel and DeleteChannel.
 //
 // kind is the channel record kind of the model (1, 2 or 3); blank records come
 // from templateImage. Moved channels carry their priority and emergency marks;
@@ -38,14 +38,14 @@ int ResizeBank(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, i
 // Number of blank, non-priority channels at the end of the bank.
 int BlankTail(const cmcEeprom& image, uint8_t kind, int bank);
 
-// Event 26: a blank channel at row, the bank's count + 1; posts 30 and 29
-// (value row). Refused (false, nothing changes) for a kind that is not a
-// channel kind, a bank outside 0..15, a row that is neither one of the bank's
+// InsertChannel: a blank channel at row, the bank's count + 1; posts
+// ChannelInserted and BankSheetRefresh (value row). Refused (false, nothing changes) for a kind
+// that is not a channel kind, a bank outside 0..15, a row that is neither one of the bank's
 // channels nor the one just after its last, or with 256 channels in use.
 bool InsertChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row);
-// Event 27: removes channel row, the bank's count - 1; posts 31, 29 and 18
-// (value row). Refused for a kind that is not a channel kind, a bank outside
-// 0..15, or a row that is not one of the bank's channels.
+// DeleteChannel: removes channel row, the bank's count - 1; posts
+// ChannelDeleted, BankSheetRefresh and RepaintBelow (value row). Refused for a kind that is not a
+// channel kind, a bank outside 0..15, or a row that is not one of the bank's channels.
 bool DeleteChannel(cmcEeprom& image, const cmcEeprom& templateImage, uint8_t kind, int bank,
                    int row);

@@ -1,5 +1,6 @@
 #include "DocTestSupport.h"
 
+#include "EventIds.h"
 #include "cmcClfFile.h"
 
 bool ScriptedChooser::Next(std::string& path) {
@@ -45,7 +46,7 @@ DocFixture::~DocFixture() {
 
 void DocFixture::OnEvent(void* self, const cmcEvent& event) {
     auto* fixture = static_cast<DocFixture*>(self);
-    if (event.kind == 21) {
+    if (event.kind == EventIds::CommitEdits) {
         ++fixture->commits;
         return;
     }

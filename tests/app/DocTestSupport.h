@@ -63,7 +63,7 @@ class DocFixture {
     static bool ReadImageFile(const std::string& path, cmcEeprom& image);
 
     std::vector<std::string> log;
-    // Event 21 (open editors commit) is sent before every save, open and
+    // CommitEdits (open editors commit) is sent before every save, open and
     // question; it is counted here instead of being logged.
     int commits = 0;
     cmcMemorySettings settings;

@@ -5,8 +5,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "DocTestSupport.h"
+#include "EventIds.h"
 #include "ModelType.h"
 #include "cmcGTex.h"
 
@@ -81,7 +83,8 @@ TEST_F(FileCommandsTest, SaveThenOpenGivesTheSameImageAndClearsModified) {
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(doc->FileName(), path);
     PumpEvents();
-    EXPECT_EQ(std::count(log.begin(), log.end(), "ev:25"), 2);  // after loading, and once more
+    EXPECT_EQ(std::count(log.begin(), log.end(), "ev:" + std::to_string(EventIds::ImageReplaced)),
+              2);  // after loading, and once more
 }
 
 TEST_F(FileCommandsTest, AcceptedAndRefusedHeaders) {

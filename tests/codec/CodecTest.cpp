@@ -54,13 +54,13 @@ class CodecTest : public ::testing::Test {
         c.Key = key;
         c.EditResult = 0;
         c.InputText.clear();
-        pending = 0;
+        pending = indPending::Nothing;
     }
     void Type(const std::string& text) {
         c.Key = 0;
         c.EditResult = 1;
         c.InputText = text;
-        pending = 0;
+        pending = indPending::Nothing;
     }
     // A pop-up answer: the list entry of the given kind and row.
     void Choose(int kind, int row) {
@@ -70,7 +70,7 @@ class CodecTest : public ::testing::Test {
         c.SubCell = &subCapsule;
         c.EditResult = 2;
         c.Key = 0;
-        pending = 0;
+        pending = indPending::Nothing;
     }
 
     cmcGTex texts;
@@ -80,7 +80,7 @@ class CodecTest : public ::testing::Test {
     cmcCellObj sub;
     indCellCapsule subCapsule;
     indCellCapsule c;
-    uint8_t pending = 0;
+    indPending pending = indPending::Nothing;
 };
 
 }  // namespace
@@ -96,7 +96,7 @@ TEST_F(CodecTest, ChoiceStepsWrapAndEnterOpensTheList) {
     EXPECT_EQ(v, 3);
     Key(Keys::Enter);
     EXPECT_EQ(Codec::SelectChoice(c, lists, "GI_Sheet_Sel_Power", Flex0, v, pending), 0);
-    EXPECT_EQ(pending, 1);
+    EXPECT_EQ(pending, indPending::Popup);
     EXPECT_EQ(c.Popup.kind, indPopupRequest::Kind::ChoiceList);
     EXPECT_EQ(c.Popup.list, "GI_Sheet_Sel_Power");
     Choose(Flex0, 1);
@@ -134,7 +134,7 @@ TEST_F(CodecTest, TypedChoiceMatchesTextOrTheNearestNumber) {
     Key('7');
     Codec::SelectTypedChoice(c, lists, texts, "GI_Sheet_Sel_Code", Flex0, v,
                              Codec::MatchMode::Numeric, pending);
-    EXPECT_EQ(pending, 2);
+    EXPECT_EQ(pending, indPending::Editor);
     EXPECT_EQ(c.DisplayText, "7");
 }
 
@@ -230,7 +230,7 @@ TEST_F(CodecTest, FlagDigitsShowPositionsAndToggle) {
     EXPECT_EQ(bits, 0x1FF);
     Key(Keys::Enter);
     Codec::EditFlagDigits(c, bits, 1, 10, 2, "", pending);
-    EXPECT_EQ(pending, 1);
+    EXPECT_EQ(pending, indPending::Popup);
     EXPECT_EQ(c.Popup.value, 0x1FF << 16);  // position 1 at bit 25
 }
 
@@ -365,7 +365,7 @@ TEST_F(CodecTest, ChoosingDtcsStoresNothingUntilACodeIsEntered) {
     ASSERT_EQ(ch.RxTone().CtcssIndex, 2);
     Choose(FlexDtcs, 53);
     EXPECT_EQ(Codec::EditTone(c, lists, texts, ch, false, pending), 0);
-    EXPECT_EQ(pending, 2);  // the code entry opens, empty
+    EXPECT_EQ(pending, indPending::Editor);  // the code entry opens, empty
     EXPECT_EQ(c.DisplayText, "");
     EXPECT_FALSE(ch.RxTone().Dtcs);  // cancelling the entry leaves CTCSS 71.9
     EXPECT_EQ(ch.RxTone().CtcssIndex, 2);

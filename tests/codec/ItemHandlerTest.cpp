@@ -58,7 +58,7 @@ TEST_F(ItemHandlerTest, AKeyOnABlankChannelMovesToItsReceiveFrequency) {
     EXPECT_EQ(f.capsule.RedirKey, '4');
     EXPECT_EQ(f.capsule.DisplayText, "");
     // On a used channel the key stays where it is.
-    EXPECT_EQ(f.Request(CT_Mch, CL_Mch_FreqT, 0, '4'), 2);
+    EXPECT_EQ(f.Request(CT_Mch, CL_Mch_FreqT, 0, '4'), indPending::Editor);
     EXPECT_EQ(f.capsule.Redirect, 0);
 }
 
@@ -283,7 +283,7 @@ TEST_F(ItemHandlerTest, TheEntryRowOfABankTouchesNoOtherChannel) {
 
 TEST_F(ItemHandlerTest, ADigitOnABankCountOpensTheEditorWithIt) {
     f.SetBanks({12});
-    EXPECT_EQ(f.Request(CT_Mch, CL_Mch_Bank, 0, '5'), 2);
+    EXPECT_EQ(f.Request(CT_Mch, CL_Mch_Bank, 0, '5'), indPending::Editor);
     EXPECT_EQ(f.capsule.DisplayText, "5");
     EXPECT_EQ(f.capsule.CaretPos, 1);
     EXPECT_EQ(f.capsule.SelLength, 0);

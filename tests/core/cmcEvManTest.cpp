@@ -11,6 +11,8 @@
 
 namespace {
 
+// The kinds used here are plain tags: the bus gives event numbers no meaning.
+
 // A listener that records what it hears and can act on an event while it is delivered.
 struct Recorder {
     cmcEvMan* man = nullptr;

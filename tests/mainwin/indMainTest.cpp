@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "ClfTestSupport.h"
+#include "EventIds.h"
 #include "ScopedOverride.h"
 #include "cmcInternalError.h"
 #include "MainTestSupport.h"
@@ -258,7 +259,7 @@ TEST_F(MainTest, ModelChangeFollowsTheConfirmation) {
 TEST_F(MainTest, WarningCheckRunsOnceAfterTheLastKey) {
     struct Counter {
         static void OnEvent(void* self, const cmcEvent& event) {
-            *static_cast<int*>(self) += event.kind == 23 ? 1 : 0;
+            *static_cast<int*>(self) += event.kind == EventIds::WarningCheckDone ? 1 : 0;
         }
     };
     box.Answer(cmcMbResult::Ok);
@@ -344,12 +345,12 @@ TEST_F(MainTest, ReopenedSheetReturnsToItsCellAfterOtherSheets) {
     EXPECT_EQ(main.History().Count(), 2);
 }
 
-// Event 21 is sent: an editor that commits on it does so before the file is written.
+// CommitEdits is sent: an editor that commits on it does so before the file is written.
 TEST_F(MainTest, OpenEditorsCommitBeforeTheSave) {
     const std::string path = Saved("commit.clf");
     struct Editor {
         static void OnEvent(void* self, const cmcEvent& event) {
-            if (event.kind == 21) {
+            if (event.kind == EventIds::CommitEdits) {
                 static_cast<indMain*>(self)->Document().WorkingImage().SetByte(Mark, 0x77);
             }
         }

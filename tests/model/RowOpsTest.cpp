@@ -4,6 +4,8 @@
 #include "ChLayout.h"
 #include "ChRowOps.h"
 #include "ChannelFixture.h"
+#include "EventIds.h"
+#include "OverlayNames.h"
 #include "cmcClipCh.h"
 #include "cmcGTex.h"
 
@@ -31,7 +33,7 @@ class RowOps : public ::testing::Test {
     }
     std::string LastBoxText() { return boxes->Boxes().empty() ? "" : boxes->Boxes().back().text; }
     std::string StatusText() {
-        const auto status = events.Of(ChEvent::StatusText);
+        const auto status = events.Of(EventIds::StatusText);
         return status.empty() ? "" : status.back().Text();
     }
 };
@@ -49,10 +51,14 @@ TEST_F(RowOps, CopyClipsToTheBoundsAndReportsOnTheStatusBar) {
     EXPECT_EQ(clip.Count(), 2);
     EXPECT_EQ(req.RangeLast, 9);
     EXPECT_NE(req.RangeFlags & datRowRequest::RangeChanged, 0);
-    const auto status = events.Of(ChEvent::StatusText);
+    const auto status = events.Of(EventIds::StatusText);
     ASSERT_EQ(status.size(), 1u);
     EXPECT_EQ(status[0].Text(), GTex().GetText("GI_AppMess_S_Copy"));
-    EXPECT_EQ(status[0].value, static_cast<int32_t>(ChEvent::ColourButtonFace));
+    // Window text on button face, encoded as the overlay names them.
+    uint32_t text = 0, face = 0;
+    ASSERT_TRUE(FindColor("clWindowText", text) && FindColor("clBtnFace", face));
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(status[0].object), text);
+    EXPECT_EQ(static_cast<uint32_t>(status[0].value), face);
 
     datCh outside = Row(12);
     EXPECT_FALSE(RowCopy(clip, req, outside, Bank0));
@@ -73,7 +79,7 @@ TEST_F(RowOps, PastingThreeChannelsOntoTheLastTwoRowsOfABankWritesTwo) {
     EXPECT_EQ(ChannelId(image, 10), 10);  // the next bank is untouched
     EXPECT_EQ(req.RangeFirst, 8);
     EXPECT_EQ(req.RangeLast, 9);
-    EXPECT_EQ(events.Of(ChEvent::RepaintAll).size(), 1u);
+    EXPECT_EQ(events.Of(EventIds::RepaintAll).size(), 1u);
     EXPECT_EQ(StatusText(), GTex().GetText("GI_AppMess_S_Paste"));
 }
 
@@ -84,7 +90,7 @@ TEST_F(RowOps, PasteOntoBlankChannelsDoesNotAskAndCancelStops) {
     EXPECT_TRUE(RowPaste(clip, req, blankRow, {30, 40}));
     EXPECT_TRUE(boxes->Boxes().empty());
     EXPECT_EQ(ChannelId(image, 30), 0);
-    EXPECT_EQ(events.Of(ChEvent::RowChanged).size(), 1u);
+    EXPECT_EQ(events.Of(EventIds::RowChanged).size(), 1u);
 
     const cmcEeprom before = image;
     datCh target = Row(5);
@@ -154,7 +160,7 @@ TEST_F(RowOps, ClearingAPriorityChannelKeepsItsMarks) {
     const datCh cleared = Row(4);
     EXPECT_EQ(cleared.Attr() & 0x07,
               datCh::AttrPriorityA | datCh::AttrPriorityB | datCh::AttrEmergency);
-    EXPECT_EQ(events.Of(ChEvent::RowChanged).size(), 1u);
+    EXPECT_EQ(events.Of(EventIds::RowChanged).size(), 1u);
     EXPECT_EQ(StatusText(), GTex().GetText("GI_AppMess_S_Clear"));
 
     datCh dtmf = Row(0, KindDtmf);  // DTMF memories cannot be cleared
@@ -178,7 +184,7 @@ TEST_F(RowOps, DeletingAPriorityChannelIsRefused) {
     ASSERT_EQ(boxes->Boxes().size(), 2u);
     EXPECT_EQ(boxes->Boxes()[1].text, GTex().GetLines("GI_AppMess_ChErr_DelPrio"));
     EXPECT_EQ(boxes->Boxes()[1].icon, cmcMbIcon::Stop);
-    EXPECT_TRUE(events.Of(ChEvent::DeleteChannel).empty());
+    EXPECT_TRUE(events.Of(EventIds::DeleteChannel).empty());
 }
 
 TEST_F(RowOps, DeletePostsOneEventPerRowAndDisablesTheEmergencyChannel) {
@@ -189,7 +195,7 @@ TEST_F(RowOps, DeletePostsOneEventPerRowAndDisablesTheEmergencyChannel) {
     boxes->Answer(cmcMbResult::Ok);
     EXPECT_TRUE(RowDelete(req, rec, {10, 19}));
     EXPECT_EQ(LastBoxText(), GTex().GetLines("GI_AppMess_Conv_Delete"));
-    const auto deletes = events.Of(ChEvent::DeleteChannel);
+    const auto deletes = events.Of(EventIds::DeleteChannel);
     ASSERT_EQ(deletes.size(), 3u);
     for (const cmcEvent& e : deletes) {
         EXPECT_EQ(ChEvent::BankOfEvent(e), 1);
@@ -199,7 +205,7 @@ TEST_F(RowOps, DeletePostsOneEventPerRowAndDisablesTheEmergencyChannel) {
     EXPECT_EQ(req.Redirect, 1);
     EXPECT_EQ(req.RedirRow, 12);
     EXPECT_EQ(req.RangeFlags & datRowRequest::RangeChanged, 0);
-    EXPECT_EQ(events.Of(ChEvent::RepaintAll).size(), 1u);
+    EXPECT_EQ(events.Of(EventIds::RepaintAll).size(), 1u);
     EXPECT_EQ(StatusText(), GTex().GetText("GI_AppMess_S_Delete"));
 }
 
@@ -209,7 +215,7 @@ TEST_F(RowOps, DeletingBlankChannelsDoesNotAsk) {
     datCh rec = Row(6);
     EXPECT_TRUE(RowDelete(req, rec, Bank0));
     EXPECT_TRUE(boxes->Boxes().empty());
-    EXPECT_EQ(events.Of(ChEvent::DeleteChannel).size(), 3u);
+    EXPECT_EQ(events.Of(EventIds::DeleteChannel).size(), 3u);
 }
 
 TEST_F(RowOps, InsertingPast256ChannelsStopsWithTheOverflowMessage) {
@@ -217,7 +223,7 @@ TEST_F(RowOps, InsertingPast256ChannelsStopsWithTheOverflowMessage) {
     Select(3, 5);
     datCh rec = Row(3);
     EXPECT_TRUE(RowInsert(req, rec, Bank0));
-    const auto inserts = events.Of(ChEvent::InsertChannel);
+    const auto inserts = events.Of(EventIds::InsertChannel);
     ASSERT_EQ(inserts.size(), 1u);
     EXPECT_EQ(inserts[0].value, 3);
     ASSERT_EQ(boxes->Boxes().size(), 1u);
@@ -227,13 +233,13 @@ TEST_F(RowOps, InsertingPast256ChannelsStopsWithTheOverflowMessage) {
     SetBankCount(image, 2, 256 - 20);
     events.Clear();
     EXPECT_FALSE(RowInsert(req, rec, Bank0));
-    EXPECT_TRUE(events.Of(ChEvent::InsertChannel).empty());
+    EXPECT_TRUE(events.Of(EventIds::InsertChannel).empty());
 }
 
 TEST_F(RowOps, InsertFitsAndMayAppendAtTheEndOfTheBank) {
     datCh rec = Row(10);  // the row after bank 0's last channel
     EXPECT_TRUE(RowInsert(req, rec, Bank0));
-    const auto inserts = events.Of(ChEvent::InsertChannel);
+    const auto inserts = events.Of(EventIds::InsertChannel);
     ASSERT_EQ(inserts.size(), 1u);
     EXPECT_EQ(inserts[0].value, 10);
     EXPECT_TRUE(boxes->Boxes().empty());

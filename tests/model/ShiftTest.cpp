@@ -3,6 +3,7 @@
 #include "ChEvents.h"
 #include "ChShift.h"
 #include "ChannelFixture.h"
+#include "EventIds.h"
 
 TEST(ChannelShift, UpFromRemovesAChannelAndMarksFollowTheirChannels) {
     const cmcEeprom templ = BlankTemplate();
@@ -82,8 +83,8 @@ TEST(ChannelShift, InsertAndDeleteOfEvents26And27) {
     EXPECT_EQ(ChannelId(image, 6), 5);
     auto& inserted = events.Pump();
     ASSERT_EQ(inserted.size(), 2u);
-    EXPECT_EQ(inserted[0].kind, ChEvent::ChannelInserted);
-    EXPECT_EQ(inserted[1].kind, ChEvent::BankSheetRefresh);
+    EXPECT_EQ(inserted[0].kind, EventIds::ChannelInserted);
+    EXPECT_EQ(inserted[1].kind, EventIds::BankSheetRefresh);
     EXPECT_EQ(inserted[0].value, 5);
     events.Clear();
 
@@ -92,9 +93,9 @@ TEST(ChannelShift, InsertAndDeleteOfEvents26And27) {
     EXPECT_EQ(ChannelId(image, 1), 2);
     const auto& deleted = events.Pump();
     ASSERT_EQ(deleted.size(), 3u);
-    EXPECT_EQ(deleted[0].kind, ChEvent::ChannelDeleted);
-    EXPECT_EQ(deleted[1].kind, ChEvent::BankSheetRefresh);
-    EXPECT_EQ(deleted[2].kind, ChEvent::RepaintBelow);
+    EXPECT_EQ(deleted[0].kind, EventIds::ChannelDeleted);
+    EXPECT_EQ(deleted[1].kind, EventIds::BankSheetRefresh);
+    EXPECT_EQ(deleted[2].kind, EventIds::RepaintBelow);
     EXPECT_EQ(deleted[2].value, 1);
 
     EXPECT_FALSE(DeleteChannel(image, templ, TestKind, 2, 0));  // empty bank

@@ -174,7 +174,7 @@ TEST_F(SettingItemsTest, UserToneRowFifteenIsTheCommonRow) {
 TEST_F(SettingItemsTest, KeyFunctionWithAnOptionAsksHighOrLow) {
     f.model = ModelPmr;
     // 0x34 shares option 12 (bit 6 of 0x00A6) with 0x31.
-    EXPECT_EQ(f.Choose(CT_Null, CL_KDisp_Key_Conv_P2, 0, Flex0, 0x34), 1);
+    EXPECT_EQ(f.Choose(CT_Null, CL_KDisp_Key_Conv_P2, 0, Flex0, 0x34), indPending::Popup);
     EXPECT_EQ(f.Byte(0x00D2), 0x34);
     EXPECT_EQ(f.capsule.Popup.list, "GI_Sheet_Sel_KDisp_KeyOpt_HL");
     EXPECT_EQ(f.capsule.Popup.entryKind, FlexKeyOpt);
@@ -184,7 +184,7 @@ TEST_F(SettingItemsTest, KeyFunctionWithAnOptionAsksHighOrLow) {
     EXPECT_EQ(f.Byte(0x00A6), 0x1F | 0x40);
     EXPECT_EQ(f.capsule.DisplayText, "Wide/narrow (hold) /H");
     // A function without an option opens nothing more and shows no suffix.
-    EXPECT_EQ(f.Choose(CT_Null, CL_KDisp_Key_Conv_P2, 0, Flex0, 0x03), 0);
+    EXPECT_EQ(f.Choose(CT_Null, CL_KDisp_Key_Conv_P2, 0, Flex0, 0x03), indPending::Nothing);
     EXPECT_EQ(f.capsule.DisplayText, "Scan");
     // The list follows the model type: a 5-tone function is not an Lmr key.
     f.working.SetByte(0x00D2, 0x1C);
@@ -310,7 +310,7 @@ TEST_F(SettingItemsTest, UserCharacterTakesItsDotRows) {
     EXPECT_EQ(f.Byte(0x1800 + 45), 0x80);
     EXPECT_EQ(f.Byte(0x1800 + 64), 0x01);
     EXPECT_EQ(f.capsule.DisplayText, "%12");
-    EXPECT_EQ(f.Request(CT_CEdit, CL_CEdit, 2, Keys::Enter), 2);
+    EXPECT_EQ(f.Request(CT_CEdit, CL_CEdit, 2, Keys::Enter), indPending::Editor);
     EXPECT_EQ(f.capsule.DisplayText, dots.substr(0, 159) + "1");
 }
 
@@ -319,7 +319,7 @@ TEST_F(SettingItemsTest, TextsUseTheRadioCharacterSet) {
     EXPECT_EQ(f.Byte(0x1F00 + 24 + 5), 0x1A);
     EXPECT_EQ(f.Byte(0x1F00 + 24 + 6), ' ');
     EXPECT_EQ(f.capsule.DisplayText, "Scan %1A");
-    EXPECT_EQ(f.Request(CT_Scan, CL_ScanList_Text, 1, 'x'), 2);
+    EXPECT_EQ(f.Request(CT_Scan, CL_ScanList_Text, 1, 'x'), indPending::Editor);
     EXPECT_EQ(f.capsule.DisplayText, "x");
     // Clone comments keep printable ASCII only.
     f.Type(CT_Null, CL_Comm_CloneComment1, 0,

@@ -156,9 +156,9 @@ TEST_F(SettingTableTest, EveryItemReadsBackAsShownAndKeepsToItsField) {
                 const std::vector<uint8_t> before(f.working.Data(),
                                                   f.working.Data() + f.working.Size());
                 const int category = CategoryOf(s);
-                uint8_t pending = 0;
+                indPending pending = indPending::Nothing;
                 const int flags = f.Notified(category, s.item, row, edit.key, edit.text, &pending);
-                EXPECT_EQ(pending, 0);
+                EXPECT_EQ(pending, indPending::Nothing);
                 const std::string shown = f.capsule.DisplayText;
                 EXPECT_EQ(f.Show(category, s.item, row), shown);
                 EXPECT_EQ(Stray(before, Allowed(s, row)), "");

@@ -40,7 +40,7 @@ std::string SettingsFixture::Show(int category, int item, int row) {
     return capsule.DisplayText;
 }
 
-uint8_t SettingsFixture::Choose(int category, int item, int row, int entryKind, int32_t value) {
+indPending SettingsFixture::Choose(int category, int item, int row, int entryKind, int32_t value) {
     Request(category, item, row, Keys::None);  // the cell and a capsule for it
     subCell_ = cmcCellObj{};
     subCell_.item = entryKind;
@@ -53,14 +53,14 @@ uint8_t SettingsFixture::Choose(int category, int item, int row, int entryKind, 
 }
 
 int SettingsFixture::Notified(int category, int item, int row, int32_t key,
-                              const std::string& text, uint8_t* pending) {
+                              const std::string& text, indPending* pending) {
     Request(category, item, row, Keys::None);
     capsule.Key = key;
     capsule.EditResult = text.empty() ? 0 : 1;
     capsule.InputText = text;
     int flags = 0;
     capsule.OnChange = [&flags](indCellCapsule&, int changeFlags) { flags = changeFlags; };
-    const uint8_t answer = handler.HandleCell(capsule, 1);
+    const indPending answer = handler.HandleCell(capsule, 1);
     if (pending != nullptr) {
         *pending = answer;
     }

@@ -17,11 +17,11 @@ class SettingsFixture : public HandlerFixture {
     // A display-only query; returns the text.
     std::string Show(int category, int item, int row);
     // The answer of a pop-up list: the entry of entryKind with value was chosen.
-    uint8_t Choose(int category, int item, int row, int entryKind, int32_t value);
+    indPending Choose(int category, int item, int row, int entryKind, int32_t value);
     // A key or a typed text (when not empty) with notify set: the change flags
     // passed to OnChange (0 when it was not called); the handler's answer in pending.
     int Notified(int category, int item, int row, int32_t key, const std::string& text = "",
-                 uint8_t* pending = nullptr);
+                 indPending* pending = nullptr);
 
     int Word(int address) const {
         return working.GetByte(address) << 8 | working.GetByte(address + 1);

@@ -8,6 +8,7 @@
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChEvents.h"
+#include "EventIds.h"
 #include "SettingsFixture.h"
 #include "datCh.h"
 #include "indWarningCheck.h"
@@ -165,8 +166,8 @@ TEST_F(WarningCheckTest, TreeIsClearedThenMarkedLastNodeFirstErrorsOverWarnings)
                                                     "mark 0 1 1", "mark 0 0 1"}));
     f.events.Pump();
     f.events.RemoveListener(listener, &posted);
-    EXPECT_NE(std::find(posted.begin(), posted.end(), ChEvent::TreeMarks), posted.end());
-    EXPECT_NE(std::find(posted.begin(), posted.end(), ChEvent::BankSheetRefresh), posted.end());
+    EXPECT_NE(std::find(posted.begin(), posted.end(), EventIds::TreeMarks), posted.end());
+    EXPECT_NE(std::find(posted.begin(), posted.end(), EventIds::BankSheetRefresh), posted.end());
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The channel-bank sheet: the bank argument, the bank loop with its entry
-// row, printing, growth and shrink by events 30 and 31, the title of event
-// 29, the query 28, and the listener's lifetime.
+// row, printing, growth and shrink by ChannelInserted and ChannelDeleted, the
+// title of BankSheetRefresh, ChannelQuery, and the listener's lifetime.
 
 #include <gtest/gtest.h>
 
 #include "CellNames.h"
 #include "ChEvents.h"
+#include "EventIds.h"
 #include "SheetTestSupport.h"
 #include "cuiSheetFactory.h"
 #include "iuiSh_ChBank.h"
@@ -123,7 +124,7 @@ TEST_F(ChBankSheetTest, ArgumentForms) {
 TEST_F(ChBankSheetTest, InsertedChannelGrowsTheGridByOneRow) {
     auto sheet = Bank("Bank 2");
     sheet->SetCurrent({3, 1});
-    ChEvent::Post(ChEvent::ChannelInserted, 8);
+    ChEvent::Post(EventIds::ChannelInserted, 8);
     events.Pump();
     ASSERT_EQ(sheet->Rows(), 8);
     EXPECT_EQ(sheet->ChannelCount(), 6);
@@ -136,7 +137,7 @@ TEST_F(ChBankSheetTest, InsertedChannelGrowsTheGridByOneRow) {
     EXPECT_TRUE(sheet->RowRepeatsAbove(7));
     EXPECT_EQ(sheet->Current(), (cuiCellPos{3, 1}));  // the cursor stays
 
-    ChEvent::Post(ChEvent::ChannelDeleted, 8);
+    ChEvent::Post(EventIds::ChannelDeleted, 8);
     events.Pump();
     ASSERT_EQ(sheet->Rows(), 7);
     EXPECT_FALSE(sheet->RowMultiSelect(6));
@@ -146,11 +147,11 @@ TEST_F(ChBankSheetTest, InsertedChannelGrowsTheGridByOneRow) {
 
 TEST_F(ChBankSheetTest, GrowthStopsAtTheCellArrayAndShrinkAtTheEntryRow) {
     auto sheet = Bank("Bank 1");
-    ChEvent::Post(ChEvent::ChannelDeleted, 3);
+    ChEvent::Post(EventIds::ChannelDeleted, 3);
     events.Pump();
     EXPECT_EQ(sheet->Rows(), 2);
     for (int i = 0; i < 300; ++i) {
-        ChEvent::Post(ChEvent::ChannelInserted, 3);
+        ChEvent::Post(EventIds::ChannelInserted, 3);
     }
     events.Pump();
     EXPECT_EQ(sheet->Rows(), iuiSh_ChBank::kCellRows);
@@ -160,7 +161,7 @@ TEST_F(ChBankSheetTest, GrowthStopsAtTheCellArrayAndShrinkAtTheEntryRow) {
 TEST_F(ChBankSheetTest, TitleShowsBankAndChannelsLeft) {
     SetBanks({40});
     auto sheet = Bank("Bank 0");
-    EXPECT_EQ(sheet->Title(), "Memory CH");  // event 29 is posted by Build
+    EXPECT_EQ(sheet->Title(), "Memory CH");  // BankSheetRefresh is posted by Build
     int repaints = 0;
     sheet->SetTitleListener([&repaints] { ++repaints; });
     events.Pump();
@@ -169,7 +170,7 @@ TEST_F(ChBankSheetTest, TitleShowsBankAndChannelsLeft) {
     EXPECT_EQ(repaints, 1);
 
     image.SetByte(0x0096, 0x80);  // bank 0 is a SmarTrunk bank
-    EvMan().Send(ChEvent::BankSheetRefresh, nullptr, 0);
+    EvMan().Send(EventIds::BankSheetRefresh, nullptr, 0);
     EXPECT_EQ(sheet->Title(), "Memory CH 1 (SmarTrunk)  (Left CH - 216)");
     EXPECT_EQ(sheet->TitleTextColor(), 0xFFFF00u);
     EXPECT_EQ(sheet->GetTitle(), "Memory channels, bank 1 (SmarTrunk) ");
@@ -189,15 +190,15 @@ TEST_F(ChBankSheetTest, AnswersTheChannelQueryAndUnregistersWhenDestroyed) {
     {
         auto sheet = Bank("Bank 2");
         EXPECT_EQ(events.ListenerCount(), before + 1);
-        const cmcEvAns* answer = events.Query(SheetEvent::ChannelQuery, nullptr, 0);
+        const cmcEvAns* answer = events.Query(EventIds::ChannelQuery, nullptr, 0);
         ASSERT_NE(answer, nullptr);
         EXPECT_EQ(answer->value1, 2);
         EXPECT_EQ(answer->value2, 3);
         EXPECT_EQ(answer->Next(), nullptr);
     }
     EXPECT_EQ(events.ListenerCount(), before);
-    EXPECT_EQ(events.Query(SheetEvent::ChannelQuery, nullptr, 0), nullptr);
-    events.Pump();  // the posted event 29 finds no sheet
+    EXPECT_EQ(events.Query(EventIds::ChannelQuery, nullptr, 0), nullptr);
+    events.Pump();  // the posted BankSheetRefresh finds no sheet
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "HandlerFixture.h"
 
 #include "ChBanks.h"
+#include "EventIds.h"
 #include "datCh.h"
 
 HandlerFixture::HandlerFixture(const std::vector<std::string>* overlay) {
@@ -21,9 +22,9 @@ HandlerFixture::~HandlerFixture() {
 void HandlerFixture::OnEvent(void* self, const cmcEvent& e) {
     auto* f = static_cast<HandlerFixture*>(self);
     const uint8_t kind = ChannelKindOf(f->model);
-    if (e.kind == ChEvent::InsertChannel) {
+    if (e.kind == EventIds::InsertChannel) {
         InsertChannel(f->working, f->templ, kind, ChEvent::BankOfEvent(e), e.value);
-    } else if (e.kind == ChEvent::DeleteChannel) {
+    } else if (e.kind == EventIds::DeleteChannel) {
         DeleteChannel(f->working, f->templ, kind, ChEvent::BankOfEvent(e), e.value);
     }
 }
@@ -63,13 +64,13 @@ void HandlerFixture::Prepare(int category, int item, int row, int bank) {
     capsule.Bank = bank;
 }
 
-uint8_t HandlerFixture::Request(int category, int item, int row, int32_t key, int bank) {
+indPending HandlerFixture::Request(int category, int item, int row, int32_t key, int bank) {
     Prepare(category, item, row, bank);
     capsule.Key = key;
     return handler.HandleCell(capsule);
 }
 
-uint8_t HandlerFixture::Type(int category, int item, int row, const std::string& text, int bank) {
+indPending HandlerFixture::Type(int category, int item, int row, const std::string& text, int bank) {
     Prepare(category, item, row, bank);
     capsule.EditResult = 1;
     capsule.InputText = text;

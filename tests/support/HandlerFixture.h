@@ -1,7 +1,7 @@
 #pragma once
 // A document-like context for the item handler: working and template image,
 // a small overlay, a clipboard, and the main window's part in channel inserts
-// and deletes (events 26 and 27).
+// and deletes (InsertChannel, DeleteChannel).
 
 #include <string>
 #include <vector>
@@ -46,8 +46,8 @@ class HandlerFixture : public indHandlerContext, public indCommands {
     // A fresh editable request on a cell, in cell and capsule.
     void Prepare(int category, int item, int row, int bank = 0);
     // One request on a cell; returns Pending.
-    uint8_t Request(int category, int item, int row, int32_t key, int bank = 0);
-    uint8_t Type(int category, int item, int row, const std::string& text, int bank = 0);
+    indPending Request(int category, int item, int row, int32_t key, int bank = 0);
+    indPending Type(int category, int item, int row, const std::string& text, int bank = 0);
 
     cmcVirtualTimerHost host;
     cmcEvMan events{&host};

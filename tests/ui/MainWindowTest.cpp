@@ -17,6 +17,8 @@
 #include <QTreeWidgetItemIterator>
 
 #include "CellNames.h"
+#include "EventIds.h"
+#include "OverlayNames.h"
 #include "ScopedOverride.h"
 #include "TForm1.h"
 #include "cmcEvMan.h"
@@ -131,13 +133,13 @@ TEST_F(MainWindowTest, MakerSwitchTwiceWithCancelThenOk) {
     EXPECT_EQ(form->MakerPanel().Background(), QColor(128, 0, 0));
 }
 
-TEST_F(MainWindowTest, StatusTextFromEventFour) {
+TEST_F(MainWindowTest, StatusTextFromItsEvent) {
     Open();
-    EvMan().PostText(4, reinterpret_cast<void*>(uintptr_t{0x000000FF}), 0x00FFFFFF, "Copied");
+    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{0x000000FF}), 0x00FFFFFF, "Copied");
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Copied"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), QColor(255, 255, 255));
     // System colours follow the desktop palette: button face, window text.
-    EvMan().PostText(4, reinterpret_cast<void*>(uintptr_t{0xFF000008}), 0xFF00000F, "Pasted");
+    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{kClWindowText}), kClBtnFace, "Pasted");
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Pasted"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), form->palette().color(QPalette::Button));
 }
@@ -200,7 +202,7 @@ TEST_F(MainWindowTest, TreeRedrawKeepsOpenedBranches) {
     bool redrawn = false;
     const QMetaObject::Connection watch =
         QObject::connect(tree.model(), &QAbstractItemModel::modelReset, [&] { redrawn = true; });
-    EvMan().Post(32, nullptr, 0);
+    EvMan().Post(EventIds::TreeMarks, nullptr, 0);
     const bool done = QTest::qWaitFor([&] { return redrawn; }, 1000);
     QObject::disconnect(watch);
     ASSERT_TRUE(done);
