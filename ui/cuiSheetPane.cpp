@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "CellNames.h"
-#include "ChEvents.h"
+#include "EventIds.h"
 #include "cmcEvMan.h"
 #include "cuiCellEditor.h"
 #include "cuiFlector.h"
@@ -98,15 +98,14 @@ void cuiSheetPane::OnEvent(void* self, const cmcEvent& event) {
 }
 
 void cuiSheetPane::HandleEvent(const cmcEvent& event) {
-    constexpr uint8_t CommitEditor = 21;
-    if (event.kind == CommitEditor) {
+    if (event.kind == EventIds::CommitEdits) {
         editor_->Finish(Qt::Key_Return);
         return;
     }
-    const bool repaint = event.kind >= ChEvent::RepaintAll && event.kind <= ChEvent::RepaintBelow;
-    const bool remeasure = event.kind == ChEvent::BankSheetRefresh ||
-                           event.kind == ChEvent::ChannelInserted ||
-                           event.kind == ChEvent::ChannelDeleted;
+    const bool repaint = event.kind >= EventIds::RepaintAll && event.kind <= EventIds::RepaintBelow;
+    const bool remeasure = event.kind == EventIds::BankSheetRefresh ||
+                           event.kind == EventIds::ChannelInserted ||
+                           event.kind == EventIds::ChannelDeleted;
     if (!repaint && !remeasure) {
         return;
     }
