@@ -4,6 +4,7 @@
 
 #include "CellNames.h"
 #include "MenuLayout.h"
+#include "ValueText.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcExcerpt.h"
@@ -12,7 +13,6 @@
 #include "cuiGridCursor.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
-#include "ValueText.h"
 
 namespace {
 
@@ -105,8 +105,8 @@ namespace {
 
 // One request on the current cell, as the sheet sends it.
 indPending SendFields(indDocumentContext& context, const RequestFields& f, indCellCapsule& capsule,
-                   const std::function<void(indCellCapsule&)>& prepare,
-                   const std::function<void()>& pump) {
+                      const std::function<void(indCellCapsule&)>& prepare,
+                      const std::function<void()>& pump) {
     capsule = indCellCapsule{};
     prepare(capsule);
     capsule.Key = f.key;

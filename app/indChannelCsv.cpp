@@ -10,6 +10,7 @@
 #include "ChLayout.h"
 #include "ChShift.h"
 #include "ModelType.h"
+#include "ValueText.h"
 #include "cmcCellObj.h"
 #include "cmcCsv.h"
 #include "cmcEeprom.h"
@@ -20,7 +21,6 @@
 #include "datCh.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
-#include "ValueText.h"
 #include "indWarningCheck.h"
 #include "iuiSh_ChBank.h"
 

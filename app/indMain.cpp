@@ -243,40 +243,40 @@ void indMain::OnEvent(void* self, const cmcEvent& event) {
 
 void indMain::HandleEvent(const cmcEvent& event) {
     switch (event.kind) {
-    case EventIds::SettingChanged:
-        EvMan().Post(EventIds::MenuStates, nullptr, 0);
-        EvMan().Post(EventIds::ToolBarStates, nullptr, 0);
-        break;
-    case EventIds::ShowAbout:
-        view_.ShowAbout();
-        break;
-    case EventIds::StatusText:
-        status_ = {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.object)),
-                   static_cast<uint32_t>(event.value), event.Text()};
-        view_.StatusChanged();
-        break;
-    case EventIds::CopyToCompareBase:
-        document_.SetCompareBase();
-        break;
-    case EventIds::MenuStates:
-        view_.RefreshMenu();
-        break;
-    case EventIds::MenuClear:
-        view_.ClearMenuBody(event.value);
-        break;
-    case EventIds::MenuFill:
-        view_.FillMenuBody(event.value, event.Text());
-        break;
-    case EventIds::ToolBarStates:
-        view_.RefreshToolBar();
-        break;
-    case EventIds::ImageReplaced:
-    case EventIds::TreeMarks:
-        tree_.UpdateBankIcons(document_.WorkingImage());
-        view_.TreeRebuilt();
-        break;
-    default:
-        break;
+        case EventIds::SettingChanged:
+            EvMan().Post(EventIds::MenuStates, nullptr, 0);
+            EvMan().Post(EventIds::ToolBarStates, nullptr, 0);
+            break;
+        case EventIds::ShowAbout:
+            view_.ShowAbout();
+            break;
+        case EventIds::StatusText:
+            status_ = {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.object)),
+                       static_cast<uint32_t>(event.value), event.Text()};
+            view_.StatusChanged();
+            break;
+        case EventIds::CopyToCompareBase:
+            document_.SetCompareBase();
+            break;
+        case EventIds::MenuStates:
+            view_.RefreshMenu();
+            break;
+        case EventIds::MenuClear:
+            view_.ClearMenuBody(event.value);
+            break;
+        case EventIds::MenuFill:
+            view_.FillMenuBody(event.value, event.Text());
+            break;
+        case EventIds::ToolBarStates:
+            view_.RefreshToolBar();
+            break;
+        case EventIds::ImageReplaced:
+        case EventIds::TreeMarks:
+            tree_.UpdateBankIcons(document_.WorkingImage());
+            view_.TreeRebuilt();
+            break;
+        default:
+            break;
     }
 }
 
@@ -290,9 +290,9 @@ void indMain::RequestMakerMode() {
     if (document_.MakerMode()) {
         return;
     }
-    const cmcMbResult answer = CurrentMessageBoxHost().Show(
-        AppTitle(), texts_.GetLines("GI_Mess_Maker_Caution"), cmcMbButtons::OkCancel,
-        cmcMbIcon::Warning);
+    const cmcMbResult answer =
+        CurrentMessageBoxHost().Show(AppTitle(), texts_.GetLines("GI_Mess_Maker_Caution"),
+                                     cmcMbButtons::OkCancel, cmcMbIcon::Warning);
     if (answer != cmcMbResult::Ok) {
         return;
     }

@@ -159,6 +159,6 @@ class indMain : public indCommands, public indCloneManHost {
     cuiSheetHistory history_;
     cuiStatusMessage status_;
     bool quitting_ = false;  // a stop signal closed the window
-    int warningTicks_ = 0;  // ticks until the warning check; 0: none pending
+    int warningTicks_ = 0;   // ticks until the warning check; 0: none pending
     cmcTaskHandle tick_;
 };

@@ -6,10 +6,10 @@
 #include "ChBanks.h"
 #include "ChEvents.h"
 #include "EventIds.h"
+#include "ValueText.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "ValueText.h"
 
 namespace {
 

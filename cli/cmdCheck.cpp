@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cliCommand.h"
-#include "indSheetSession.h"
 #include "cmcGTex.h"
+#include "indSheetSession.h"
 #include "indWarningCheck.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "cliCommand.h"
-#include "indSheetSession.h"
 #include "indImageDiff.h"
+#include "indSheetSession.h"
 
 int CmdDiff(const cliArgs& args) {
     indSheetSession a, b;

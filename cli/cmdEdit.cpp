@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "ValueText.h"
 #include "cliArgs.h"
 #include "cliCommand.h"
 #include "cliOutputPath.h"
@@ -19,7 +20,6 @@
 #include "cuiSheetChoice.h"
 #include "indCodec.h"
 #include "indSheetSession.h"
-#include "ValueText.h"
 
 namespace {
 

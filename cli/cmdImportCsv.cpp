@@ -7,8 +7,8 @@
 #include "cliOutputPath.h"
 #include "cmcExcerpt.h"
 #include "cmcInputFile.h"
-#include "indSheetSession.h"
 #include "indChannelCsv.h"
+#include "indSheetSession.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "FuzzSupport.h"
 #include "ImageChecks.h"
-#include "cmcClfFile.h"
 #include "ModelType.h"
+#include "cmcClfFile.h"
 #include "indDocument.h"
 
 namespace {

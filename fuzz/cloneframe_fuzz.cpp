@@ -56,9 +56,8 @@ void CheckFrames(std::string_view bytes) {
         CloneCheck::TakeInformation(frame, result);
         CloneCheck::IsWriteAccepted(frame);
     }
-    const uint8_t coverage =
-        CloneCheck::CoverageCode(result.receivedMap, FrameExchange::Ranges(CloneOperation::Read),
-                                 MemoryMap::ImageSize);
+    const uint8_t coverage = CloneCheck::CoverageCode(
+        result.receivedMap, FrameExchange::Ranges(CloneOperation::Read), MemoryMap::ImageSize);
     FuzzExpect(coverage == 0 || coverage == CloneResult::MissingData ||
                    coverage == CloneResult::OutsideRanges,
                "coverage code in range");
@@ -86,9 +85,10 @@ void RunExchange(const FrameExchange::Mode& mode, const std::vector<std::string>
     FuzzExpect(result.kind == mode.operation, "the result is of the exchange started");
     FuzzExpect(KnownCode(result.code), "result code in range");
     if (result.code == CloneResult::Success && mode.operation == CloneOperation::Read) {
-        FuzzExpect(CloneCheck::CoverageCode(result.receivedMap, FrameExchange::Ranges(mode.operation),
-                                            MemoryMap::ImageSize) == 0,
-                   "a good read covers exactly the ranges");
+        FuzzExpect(
+            CloneCheck::CoverageCode(result.receivedMap, FrameExchange::Ranges(mode.operation),
+                                     MemoryMap::ImageSize) == 0,
+            "a good read covers exactly the ranges");
     }
 }
 

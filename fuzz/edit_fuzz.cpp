@@ -1,6 +1,6 @@
 // The edit command's words of any text (one a line) after a clone file and an
-// output (a further -o is not tried: it would write anywhere): an edit ends with a known status, and the output file exists only
-// when the command reports success.
+// output (a further -o is not tried: it would write anywhere): an edit ends with a known status,
+// and the output file exists only when the command reports success.
 
 #include <unistd.h>
 

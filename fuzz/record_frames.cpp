@@ -121,7 +121,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }
-        std::printf("%-20s %2zu replies, result code %d (recorded)\n", r.name, replies.size(), code);
+        std::printf("%-20s %2zu replies, result code %d (recorded)\n", r.name, replies.size(),
+                    code);
     }
     return 0;
 }

@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int model = 0; model < ModelTypeCount; ++model) {
         indDocumentContext& context = FuzzWorkbench::Fresh(model);
         cmcEeprom& image = context.WorkingImage();
-        const int count = static_cast<int>(std::min<size_t>(size, static_cast<size_t>(image.Size())));
+        const int count =
+            static_cast<int>(std::min<size_t>(size, static_cast<size_t>(image.Size())));
         if (count > 0) {
             image.WriteBlock(0, data, count);
         }

@@ -56,8 +56,8 @@ std::string CloneErrorText(int code, const CloneErrorContext& context) {
     for (int hint : CloneErrorHints(code)) {
         const auto own = context.hintTexts.find(hint);
         text += (first ? "" : "\n") + (own != context.hintTexts.end()
-                                            ? own->second
-                                            : GTex().GetText("GI_Mess_CloneErr_Check", hint));
+                                           ? own->second
+                                           : GTex().GetText("GI_Mess_CloneErr_Check", hint));
         first = false;
     }
     return text;

@@ -15,7 +15,7 @@ using CloneHintTexts = std::map<int, std::string>;
 // What the message says besides the code.
 struct CloneErrorContext {
     int portNumber = 1;
-    std::string device;        // the headline of code 2 names it
+    std::string device;         // the headline of code 2 names it
     bool partialWrite = false;  // a write ended after data frames went to the radio
     CloneHintTexts hintTexts;
 };

@@ -11,8 +11,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
-#include <cstdlib>
 #include <QUrl>
+#include <cstdlib>
 
 #include "CellParser.h"
 #include "cmcGTex.h"
@@ -97,7 +97,8 @@ void TForm1::BuildPanes() {
     // The nodes keep their expansion, so that a redraw for new marks or bank
     // icons shows the tree as the user left it.
     const auto expand = [](QTreeWidgetItem* item, bool expanded) {
-        reinterpret_cast<cuiTree::Node*>(item->data(0, NodeRole).value<quintptr>())->expanded = expanded;
+        reinterpret_cast<cuiTree::Node*>(item->data(0, NodeRole).value<quintptr>())->expanded =
+            expanded;
     };
     // Opening or closing a branch moves the warning marks: the check runs again.
     connect(tree_, &QTreeWidget::itemExpanded, this, [this, expand](QTreeWidgetItem* item) {
@@ -112,7 +113,8 @@ void TForm1::BuildPanes() {
     // passed, so that walking through the tree does not open every sheet.
     treeDelay_ = new QTimer(this);
     treeDelay_->setSingleShot(true);
-    treeDelay_->setInterval(std::max(0, std::atoi(texts_.GetText("GI_Sys_TreeChangeDelay", 0).c_str())));
+    treeDelay_->setInterval(
+        std::max(0, std::atoi(texts_.GetText("GI_Sys_TreeChangeDelay", 0).c_str())));
     connect(treeDelay_, &QTimer::timeout, this, [this] {
         if (QTreeWidgetItem* item = tree_->currentItem()) {
             main_->SelectSheet(item->data(0, ReferenceRole).toString().toStdString());
@@ -186,9 +188,9 @@ void TForm1::TreeRebuilt() {
     const QSignalBlocker blocker(tree_);
     // A node chosen whose sheet waits for the change delay stays chosen.
     const bool pending = treeDelay_->isActive() && tree_->currentItem() != nullptr;
-    const std::string current = pending
-                                    ? tree_->currentItem()->data(0, ReferenceRole).toString().toStdString()
-                                    : main_->SelectedSheet();
+    const std::string current =
+        pending ? tree_->currentItem()->data(0, ReferenceRole).toString().toStdString()
+                : main_->SelectedSheet();
     tree_->clear();
     QTreeWidgetItem* selected = nullptr;
     std::vector<QTreeWidgetItem*> parents;
@@ -225,7 +227,8 @@ void TForm1::SheetChanged() {
 
 void TForm1::StatusChanged() {
     const cuiStatusMessage& status = main_->Status();
-    message_->Show(QString::fromStdString(status.text), uiHooks::Colour(status.textColour, palette()),
+    message_->Show(QString::fromStdString(status.text),
+                   uiHooks::Colour(status.textColour, palette()),
                    uiHooks::Colour(status.background, palette()));
 }
 

@@ -7,46 +7,46 @@ namespace {
 
 QMessageBox::Icon IconOf(cmcMbIcon icon) {
     switch (icon) {
-    case cmcMbIcon::Information:
-        return QMessageBox::Information;
-    case cmcMbIcon::Warning:
-        return QMessageBox::Warning;
-    case cmcMbIcon::Stop:
-        return QMessageBox::Critical;
-    case cmcMbIcon::Question:
-        return QMessageBox::Question;
-    case cmcMbIcon::None:
-        break;
+        case cmcMbIcon::Information:
+            return QMessageBox::Information;
+        case cmcMbIcon::Warning:
+            return QMessageBox::Warning;
+        case cmcMbIcon::Stop:
+            return QMessageBox::Critical;
+        case cmcMbIcon::Question:
+            return QMessageBox::Question;
+        case cmcMbIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ButtonsOf(cmcMbButtons buttons) {
     switch (buttons) {
-    case cmcMbButtons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case cmcMbButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case cmcMbButtons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case cmcMbButtons::Ok:
-        break;
+        case cmcMbButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case cmcMbButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case cmcMbButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case cmcMbButtons::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
 
 cmcMbResult ResultOf(int button, cmcMbButtons buttons) {
     switch (button) {
-    case QMessageBox::Ok:
-        return cmcMbResult::Ok;
-    case QMessageBox::Yes:
-        return cmcMbResult::Yes;
-    case QMessageBox::No:
-        return cmcMbResult::No;
-    case QMessageBox::Cancel:
-        return cmcMbResult::Cancel;
-    default:
-        return SafeAnswer(buttons);  // closed without a button
+        case QMessageBox::Ok:
+            return cmcMbResult::Ok;
+        case QMessageBox::Yes:
+            return cmcMbResult::Yes;
+        case QMessageBox::No:
+            return cmcMbResult::No;
+        case QMessageBox::Cancel:
+            return cmcMbResult::Cancel;
+        default:
+            return SafeAnswer(buttons);  // closed without a button
     }
 }
 

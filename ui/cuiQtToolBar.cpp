@@ -39,22 +39,22 @@ void cuiQtToolBar::Build(const std::string& section) {
     QToolBar* row = NewRow();
     for (const cmcToolItem& item : layout_->Items()) {
         switch (item.kind) {
-        case cmcToolKind::Separator:
-            row->addSeparator();
-            break;
-        case cmcToolKind::RowEnd:
-            row = NewRow();
-            break;
-        case cmcToolKind::Button: {
-            auto* cell = const_cast<cmcCellObj*>(&item.cell);
-            QAction* action = row->addAction(images_ ? images_(item.cell.imageIndex) : QIcon(),
-                                             QString::fromStdString(item.cell.Text()));
-            action->setToolTip(QString::fromStdString(item.cell.Text()));
-            QObject::connect(action, &QAction::triggered, row,
-                             [this, cell] { main_.ClickCell(*cell); });
-            buttons_.push_back({action, cell});
-            break;
-        }
+            case cmcToolKind::Separator:
+                row->addSeparator();
+                break;
+            case cmcToolKind::RowEnd:
+                row = NewRow();
+                break;
+            case cmcToolKind::Button: {
+                auto* cell = const_cast<cmcCellObj*>(&item.cell);
+                QAction* action = row->addAction(images_ ? images_(item.cell.imageIndex) : QIcon(),
+                                                 QString::fromStdString(item.cell.Text()));
+                action->setToolTip(QString::fromStdString(item.cell.Text()));
+                QObject::connect(action, &QAction::triggered, row,
+                                 [this, cell] { main_.ClickCell(*cell); });
+                buttons_.push_back({action, cell});
+                break;
+            }
         }
     }
     Refresh();

@@ -5,8 +5,7 @@
 cuiStatusPanel::cuiStatusPanel(bool centred, QWidget* parent)
     : QWidget(parent), centred_(centred) {}
 
-void cuiStatusPanel::Show(const QString& text, const QColor& textColour,
-                          const QColor& background) {
+void cuiStatusPanel::Show(const QString& text, const QColor& textColour, const QColor& background) {
     text_ = text;
     textColour_ = textColour;
     background_ = background;

@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "ValueText.h"
 #include "cmcCellObj.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "datCh.h"
 #include "indCodec.h"
-#include "ValueText.h"
 
 namespace Codec {
 
@@ -210,7 +210,8 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
             Show(c,
                  lists.GetChoiceText(ToneList, Flex0, shown.On ? shown.CtcssIndex : ToneOffIndex));
         }
-        if (pending == indPending::Nothing && transmit && shown.On && SameTone(shown, record.RxTone())) {
+        if (pending == indPending::Nothing && transmit && shown.On &&
+            SameTone(shown, record.RxTone())) {
             Show(c, "<-");
             SetHAlign(c, kAlignCentre);
         }

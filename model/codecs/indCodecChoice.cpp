@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "ValueText.h"
 #include "cmcCellObj.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "indCodec.h"
-#include "ValueText.h"
 
 namespace Codec {
 

@@ -3,9 +3,9 @@
 #include "cmcHex.h"
 
 #include "CellNames.h"
+#include "ValueText.h"
 #include "cmcFCache.h"
 #include "indCodec.h"
-#include "ValueText.h"
 
 namespace Codec {
 
@@ -39,7 +39,8 @@ std::string Filter(std::string_view text, std::string_view allowed) {
 
 }  // namespace
 
-int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits, indPending& pending) {
+int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits,
+                 indPending& pending) {
     bool changed = false;
     if (c.EditResult == 1) {
         const std::string kept = Filter(c.InputText, "0123456789abcdefABCDEF*#");

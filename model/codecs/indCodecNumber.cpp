@@ -2,9 +2,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "ValueText.h"
 #include "cmcGTex.h"
 #include "indCodec.h"
-#include "ValueText.h"
 
 namespace Codec {
 

@@ -14,7 +14,7 @@ struct RadioIdentity;
 // Commands that menu and tool-button cells carry out (the window program, the
 // command line or a test implements them).
 class indCommands {
-public:
+  public:
     virtual ~indCommands() = default;
     virtual void FileNew() {}
     virtual void FileOpen() {}
@@ -48,7 +48,7 @@ public:
 };
 
 class indHandlerContext {
-public:
+  public:
     virtual ~indHandlerContext() = default;
     virtual cmcEeprom& WorkingImage() = 0;
     virtual const cmcEeprom& TemplateImage() = 0;

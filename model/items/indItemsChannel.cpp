@@ -8,6 +8,7 @@
 #include "ChEvents.h"
 #include "EventIds.h"
 #include "ModelType.h"
+#include "RadioText.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcFCache.h"
@@ -18,7 +19,6 @@
 #include "indChannelMarks.h"
 #include "indCodec.h"
 #include "indHandlerContext.h"
-#include "RadioText.h"
 
 namespace {
 

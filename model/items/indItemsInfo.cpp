@@ -8,6 +8,7 @@
 #include "CloneInfoBlock.h"
 #include "ModelType.h"
 #include "RadioIdentity.h"
+#include "RadioText.h"
 #include "cmcCellObj.h"
 #include "cmcGTex.h"
 #include "indActiveCell.h"
@@ -15,7 +16,6 @@
 #include "indChannelMarks.h"
 #include "indCodec.h"
 #include "indHandlerContext.h"
-#include "RadioText.h"
 
 namespace {
 

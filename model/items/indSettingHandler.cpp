@@ -11,12 +11,12 @@
 
 #include "CellNames.h"
 #include "NormalizeImage.h"
+#include "RadioText.h"
 #include "cmcEeprom.h"
 #include "indCellCall.h"
 #include "indCodec.h"
 #include "indCodecKeys.h"
 #include "indHandlerContext.h"
-#include "RadioText.h"
 #include "indSettingItems.h"
 #include "indSettingRules.h"
 
@@ -178,8 +178,8 @@ int OnByte(int32_t& value, Fn edit) {
     return changed;
 }
 
-int RunNumberCodec(indCellCall& call, indCellCapsule& c, indPending& pending, const indSettingItem& s,
-                   int32_t& v) {
+int RunNumberCodec(indCellCall& call, indCellCapsule& c, indPending& pending,
+                   const indSettingItem& s, int32_t& v) {
     switch (s.codec) {
         case indCodecKind::Choice:
             return Codec::SelectChoice(c, call.ctx.Lists(), ChoiceList(call, s), s.entryKind, v,

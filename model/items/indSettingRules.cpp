@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "ModelType.h"
+#include "ValueText.h"
 #include "datBiisAdr.h"
 #include "indCellCapsule.h"
-#include "ValueText.h"
 
 namespace SettingRules {
 

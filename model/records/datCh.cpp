@@ -4,8 +4,8 @@
 
 #include "ChBanks.h"
 #include "ChLayout.h"
-#include "cmcEeprom.h"
 #include "ValueText.h"
+#include "cmcEeprom.h"
 
 namespace {
 

@@ -123,8 +123,8 @@ TEST_F(CliSheetEditTest, KeysChoicesAndRowCommandsWorkAsOnScreen) {
 
 TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
     const std::string setMode = " -s GI_Sheet_SetMode --item ";
-    const std::string channel = std::string(" -s ") + kBank0 +
-                                " --item \"CL_Mch_FreqR[0]\" --type 146.52 --item ";
+    const std::string channel =
+        std::string(" -s ") + kBank0 + " --item \"CL_Mch_FreqR[0]\" --type 146.52 --item ";
     const struct {
         std::string actions;
         int address;
@@ -132,21 +132,22 @@ TEST_F(CliSheetEditTest, ChoosingStoresTheEntryOrFailsWritingNothing) {
         uint8_t value;
         int status;
     } cases[] = {
-        {setMode + "\"CL_SetM_BeepLev[0]\" --choose 103", 0x00E1, 0x4F, 0x43, 0},  // level 3, linked
+        {setMode + "\"CL_SetM_BeepLev[0]\" --choose 103", 0x00E1, 0x4F, 0x43,
+         0},  // level 3, linked
         {setMode + "\"CL_SetM_Backlight[0]\" --choose 1", 0x00A4, 0x03, 0x01, 0},
         {channel + "\"CL_Mch_RfPo[0]\" --choose 1", 0x0409, 0x03, 0x01, 0},
         {channel + "\"CL_Mch_RfPo[0]\" --choose 2", 0x0409, 0x03, 0x02, 0},
-        {channel + "\"CL_Mch_FreqR[1]\" --command clear", 0, 0, 0, 1},  // asks; no --yes
-        {channel + "\"CL_Mch_FreqR[4]\" --command clear", 0, 0, 0, 1},  // the entry row
-        {setMode + "\"CL_SetM_BeepLev[0]\" --choose 99", 0, 0, 0, 1},  // no such entry
+        {channel + "\"CL_Mch_FreqR[1]\" --command clear", 0, 0, 0, 1},   // asks; no --yes
+        {channel + "\"CL_Mch_FreqR[4]\" --command clear", 0, 0, 0, 1},   // the entry row
+        {setMode + "\"CL_SetM_BeepLev[0]\" --choose 99", 0, 0, 0, 1},    // no such entry
         {setMode + "\"CL_SetM_Backlight[0]\" --choose On", 0, 0, 0, 1},  // not a value
-        {channel + "\"CL_Mch_Scan[0]\" --choose 13", 0, 0, 0, 1},  // not a pattern of 1..10
+        {channel + "\"CL_Mch_Scan[0]\" --choose 13", 0, 0, 0, 1},        // not a pattern of 1..10
         // A key that opens the editor or a list is finished by --type or --choose.
         {channel + "\"CL_Mch_Nar[1]\" --key 1 --type 147.5", 0x0414, 0x7F, 0x03, 0},
         {channel + "\"CL_Mch_RfPo[0]\" --key enter --choose 2", 0x0409, 0x03, 0x02, 0},
         {channel + "\"CL_Mch_FreqR[1]\" --key 1", 0, 0, 0, 1},
         {channel + "\"CL_Mch_RfPo[0]\" --key enter --item \"CL_Mch_Nar[0]\"", 0, 0, 0, 1},
-        {channel + "\"CL_Mch_FreqR[0]\" --choose 1", 0, 0, 0, 1},      // no list
+        {channel + "\"CL_Mch_FreqR[0]\" --choose 1", 0, 0, 0, 1},  // no list
         // A key on a display-only cell (the template keeps the siren bit) does nothing.
         {" -s GI_Sheet_Common --item \"CL_Comm_EmerTim_Sairen[0]\" --key space", 0, 0, 0, 1},
     };

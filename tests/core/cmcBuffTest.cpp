@@ -82,7 +82,8 @@ TEST(cmcBuff, OwnBytesMayBeAppendedOrSetWhileItGrows) {
         {"append all at full capacity",
          [](cmcBuff& b) { b.AppendBytes(b.Data(), b.Size()); },
          {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 8}},
-        {"append a tail", [](cmcBuff& b) { b.AppendBytes(b.Data() + 5, 3); },
+        {"append a tail",
+         [](cmcBuff& b) { b.AppendBytes(b.Data() + 5, 3); },
          {1, 2, 3, 4, 5, 6, 7, 8, 6, 7, 8}},
         {"set from the middle", [](cmcBuff& b) { b.SetBytes(b.Data() + 2, 4); }, {3, 4, 5, 6}},
     };

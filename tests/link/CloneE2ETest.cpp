@@ -52,8 +52,7 @@ bool LoadClf(const std::string& path, cmcEeprom& image) {
 }
 
 struct E2E {
-    explicit E2E(const std::vector<std::string>& simArgs, bool highSpeed = false)
-        : sim(simArgs) {
+    explicit E2E(const std::vector<std::string>& simArgs, bool highSpeed = false) : sim(simArgs) {
         doc.Start();
         PrepareImage(doc);
         before.Assign(doc.WorkingImage());
@@ -62,9 +61,7 @@ struct E2E {
         });
         commands = std::make_unique<indCloneCommands>(doc, man);
     }
-    ~E2E() {
-        commands.reset();
-    }
+    ~E2E() { commands.reset(); }
     // Runs a command to its end; the outcome, or -100 when it did not end in time.
     int Run(bool (indCloneCommands::*command)()) {
         if (!((*commands).*command)()) {

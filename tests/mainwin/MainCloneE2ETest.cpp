@@ -24,8 +24,7 @@ constexpr uint32_t CommandLimitMs = 90000;
 constexpr int Mark = 0x00E2;
 
 struct MenuClone {
-    explicit MenuClone(const std::vector<std::string>& simArgs)
-        : sim(simArgs) {
+    explicit MenuClone(const std::vector<std::string>& simArgs) : sim(simArgs) {
         store.SetComDevice(sim.Device());
         main.Start();
     }

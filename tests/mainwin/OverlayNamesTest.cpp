@@ -21,7 +21,8 @@ std::set<std::string> LiteralNames(const std::vector<std::string>& folders) {
     const std::regex literal(R"re("(GI_[A-Za-z0-9_]*)([^"]*)")re");
     std::set<std::string> names;
     for (const std::string& folder : folders) {
-        for (const auto& entry : fs::recursive_directory_iterator(fs::path(ORVANE_SOURCE_DIR) / folder)) {
+        for (const auto& entry :
+             fs::recursive_directory_iterator(fs::path(ORVANE_SOURCE_DIR) / folder)) {
             const std::string ext = entry.path().extension().string();
             if (ext != ".cpp" && ext != ".h") {
                 continue;
@@ -33,7 +34,8 @@ std::set<std::string> LiteralNames(const std::vector<std::string>& folders) {
             for (auto it = std::sregex_iterator(source.begin(), source.end(), literal);
                  it != std::sregex_iterator(); ++it) {
                 const std::string name = (*it)[1];
-                // Formats ("GI_Sheet_Mch_%s") and prefixes ("GI_Mess_") are made into names elsewhere.
+                // Formats ("GI_Sheet_Mch_%s") and prefixes ("GI_Mess_") are made into names
+                // elsewhere.
                 if ((*it)[2].length() == 0 && name.back() != '_') {
                     names.insert(name);
                 }

@@ -9,11 +9,11 @@
 
 #include "ClfTestSupport.h"
 #include "EventIds.h"
-#include "ScopedOverride.h"
-#include "cmcInternalError.h"
 #include "MainTestSupport.h"
+#include "ScopedOverride.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
+#include "cmcInternalError.h"
 #include "cmcMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcStopSignals.h"
@@ -226,9 +226,8 @@ TEST_F(MainTest, MakerSwitchInAnyCaseAsksAgainOnlyAfterCancel) {
     EXPECT_EQ(view.makerPanels, 1);
     EXPECT_EQ(main.MakerPanelText(), GTex().GetText("GI_StatusPanel_Maker"));
     bool makerSheet = false;
-    main.Tree().ForEach([&](cuiTree::Node& node, int) {
-        makerSheet |= node.Reference() == "GI_Sheet_Maker";
-    });
+    main.Tree().ForEach(
+        [&](cuiTree::Node& node, int) { makerSheet |= node.Reference() == "GI_Sheet_Maker"; });
     EXPECT_TRUE(makerSheet);
 }
 
@@ -335,7 +334,8 @@ TEST_F(MainTest, ReopenedSheetReturnsToItsCellAfterOtherSheets) {
     EXPECT_EQ(main.Sheet()->Reference(), sheets[1].reference);
     main.SelectSheet(sheets[0].reference);
     EXPECT_EQ(main.Sheet()->Current(), moved);
-    EXPECT_EQ(main.History().Find(sheets[0].reference), (cuiSheetPlace{moved.col, moved.row, 1, 2}));
+    EXPECT_EQ(main.History().Find(sheets[0].reference),
+              (cuiSheetPlace{moved.col, moved.row, 1, 2}));
     // A font size change closes the sheet; the tick reopens it where it was.
     Click("CL_Menu_View_FontSize", 120);
     EXPECT_EQ(main.Sheet(), nullptr);

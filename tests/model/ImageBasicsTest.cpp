@@ -168,7 +168,12 @@ TEST(cmcEeprom, CountsOnlyWritesThatChangeBytes) {
         {"new block", [&] { image.WriteBlock(10, ab, 2); }, true},
         {"same block", [&] { image.WriteBlock(10, ab, 2); }, false},
         {"block outside", [&] { image.WriteBlock(image.Size() - 1, ab, 2); }, false},
-        {"equal image", [&] { same.Assign(image); image.Assign(same); }, false},
+        {"equal image",
+         [&] {
+             same.Assign(image);
+             image.Assign(same);
+         },
+         false},
         {"other image", [&] { image.Assign(ZeroImage()); }, true},
     };
     for (const Step& s : steps) {

@@ -6,8 +6,8 @@
 
 #include "CellNames.h"
 #include "SettingSheets.h"
-#include "indSheetSession.h"
 #include "cmcGTex.h"
+#include "indSheetSession.h"
 
 namespace {
 

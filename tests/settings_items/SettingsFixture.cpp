@@ -52,8 +52,8 @@ indPending SettingsFixture::Choose(int category, int item, int row, int entryKin
     return handler.HandleCell(capsule);
 }
 
-int SettingsFixture::Notified(int category, int item, int row, int32_t key,
-                              const std::string& text, indPending* pending) {
+int SettingsFixture::Notified(int category, int item, int row, int32_t key, const std::string& text,
+                              indPending* pending) {
     Request(category, item, row, Keys::None);
     capsule.Key = key;
     capsule.EditResult = text.empty() ? 0 : 1;

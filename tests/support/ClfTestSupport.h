@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "cmcEeprom.h"
 #include "ScopedOverride.h"
+#include "cmcEeprom.h"
 #include "cmcMessageBox.h"
 
 class ScratchDir {

@@ -70,7 +70,8 @@ indPending HandlerFixture::Request(int category, int item, int row, int32_t key,
     return handler.HandleCell(capsule);
 }
 
-indPending HandlerFixture::Type(int category, int item, int row, const std::string& text, int bank) {
+indPending HandlerFixture::Type(int category, int item, int row, const std::string& text,
+                                int bank) {
     Prepare(category, item, row, bank);
     capsule.EditResult = 1;
     capsule.InputText = text;

@@ -12,7 +12,8 @@ template <typename T>
 class ScopedOverride {
   public:
     using Setter = T* (*)(T*);
-    ScopedOverride(Setter set, std::type_identity_t<T>* object) : set_(set), previous_(set(object)) {}
+    ScopedOverride(Setter set, std::type_identity_t<T>* object)
+        : set_(set), previous_(set(object)) {}
     ~ScopedOverride() { set_(previous_); }
     ScopedOverride(const ScopedOverride&) = delete;
     ScopedOverride& operator=(const ScopedOverride&) = delete;

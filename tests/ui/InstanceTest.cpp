@@ -17,8 +17,8 @@ struct Home {
     Home() {
         QDir(dir.path()).mkpath(QStringLiteral("config"));
         QDir(dir.path()).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(runtime(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            runtime(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());

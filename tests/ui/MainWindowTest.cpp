@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -15,12 +14,14 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 
 #include "CellNames.h"
 #include "EventIds.h"
 #include "OverlayNames.h"
 #include "ScopedOverride.h"
 #include "TForm1.h"
+#include "WindowTest.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
@@ -34,7 +35,6 @@
 #include "cuiStatusPanel.h"
 #include "indEnviron.h"
 #include "indMain.h"
-#include "WindowTest.h"
 
 namespace {
 
@@ -63,8 +63,8 @@ TEST_F(MainWindowTest, MenuFromTheOverlayWithTheUsualKeys) {
         int item;
         const char* keys;
     } cases[] = {
-        {CL_Menu_File_New, "Ctrl+N"},       {CL_Menu_File_Open, "Ctrl+O"},
-        {CL_Menu_File_Save, "Ctrl+S"},      {CL_Menu_File_SaveAs, "Ctrl+Shift+S"},
+        {CL_Menu_File_New, "Ctrl+N"},           {CL_Menu_File_Open, "Ctrl+O"},
+        {CL_Menu_File_Save, "Ctrl+S"},          {CL_Menu_File_SaveAs, "Ctrl+Shift+S"},
         {CL_Menu_File_Print_Current, "Ctrl+P"}, {CL_Menu_File_Exit, "Ctrl+Q"},
     };
     for (const auto& c : cases) {
@@ -106,7 +106,8 @@ TEST_F(MainWindowTest, FontSizeScalesTheReopenedSheet) {
     ASSERT_GT(base, 0);
     EXPECT_EQ(form->SheetPane().font().pixelSize(), base);
     Action(CL_Menu_View_FontSize, 200)->trigger();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().font().pixelSize() == 2 * base; }, 1000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return form->SheetPane().font().pixelSize() == 2 * base; }, 1000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().RowCount() > 0; }, 1000));
 }
 
@@ -135,11 +136,13 @@ TEST_F(MainWindowTest, MakerSwitchTwiceWithCancelThenOk) {
 
 TEST_F(MainWindowTest, StatusTextFromItsEvent) {
     Open();
-    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{0x000000FF}), 0x00FFFFFF, "Copied");
+    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{0x000000FF}),
+                     0x00FFFFFF, "Copied");
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Copied"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), QColor(255, 255, 255));
     // System colours follow the desktop palette: button face, window text.
-    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{kClWindowText}), kClBtnFace, "Pasted");
+    EvMan().PostText(EventIds::StatusText, reinterpret_cast<void*>(uintptr_t{kClWindowText}),
+                     kClBtnFace, "Pasted");
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->MessagePanel().Text() == "Pasted"; }, 1000));
     EXPECT_EQ(form->MessagePanel().Background(), form->palette().color(QPalette::Button));
 }
@@ -162,8 +165,9 @@ TEST_F(MainWindowTest, EditMenuFollowsTheCurrentCellsPopUpMenu) {
                 indCellCapsule capsule;
                 main.Sheet()->PrepareCapsule(capsule, r, col);
                 const std::string* popup = capsule.Cell ? capsule.Cell->PopupMenuName() : nullptr;
-                if (popup != nullptr && std::none_of(places.begin(), places.end(),
-                                                     [&](const Place& p) { return p.popup == *popup; })) {
+                if (popup != nullptr &&
+                    std::none_of(places.begin(), places.end(),
+                                 [&](const Place& p) { return p.popup == *popup; })) {
                     places.push_back({s.reference, r, col, *popup});
                 }
             }
@@ -180,7 +184,9 @@ TEST_F(MainWindowTest, EditMenuFollowsTheCurrentCellsPopUpMenu) {
             main.SelectSheet(p.sheet);
             form->SheetPane().SetCurrentCell(p.row, p.col);
             EXPECT_TRUE(QTest::qWaitFor(
-                [&] { return !edit->actions().isEmpty() && edit->actions().front()->text() == first; },
+                [&] {
+                    return !edit->actions().isEmpty() && edit->actions().front()->text() == first;
+                },
                 1000));
         }
     }
@@ -206,7 +212,8 @@ TEST_F(MainWindowTest, TreeRedrawKeepsOpenedBranches) {
     const bool done = QTest::qWaitFor([&] { return redrawn; }, 1000);
     QObject::disconnect(watch);
     ASSERT_TRUE(done);
-    const QList<QTreeWidgetItem*> found = tree.findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    const QList<QTreeWidgetItem*> found =
+        tree.findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_FALSE(found.isEmpty());
     EXPECT_TRUE(found.front()->isExpanded());
 }
@@ -220,7 +227,8 @@ TEST_F(MainWindowTest, FileOnTheCommandLineOpensWithItsNameInTheTitle) {
     ASSERT_TRUE(form->Main().Document().IsUntitled());
     form->ScanArguments({"orvane", path});
     EXPECT_EQ(form->Main().Document().FileName(), path);
-    EXPECT_EQ(form->windowTitle().toStdString(), "radio.clf - " + GTex().GetText("GI_Sys_AppTitle"));
+    EXPECT_EQ(form->windowTitle().toStdString(),
+              "radio.clf - " + GTex().GetText("GI_Sys_AppTitle"));
 }
 
 TEST(MainWindowExit, FileExitWritesTheSettingsWithTheMarker) {

@@ -45,8 +45,8 @@ TEST(QtSettings, StoredValuesAreReadWithTheirLimits) {
          [](const indEnviron& e) { return e.FontSizePercentage(); }, 25},
         {"View Option/FontSize Percentage", 5000,
          [](const indEnviron& e) { return e.FontSizePercentage(); }, 1000},
-        {"View Option/Toolbar Visible", 9, [](const indEnviron& e) { return int(e.ToolbarVisible()); },
-         1},
+        {"View Option/Toolbar Visible", 9,
+         [](const indEnviron& e) { return int(e.ToolbarVisible()); }, 1},
         {"Window Position/Left", -40, [](const indEnviron& e) { return e.Left(); }, -40},
         {"Window Position/SplitterV", 3, [](const indEnviron& e) { return e.SplitterV(); }, 3},
     };
@@ -92,11 +92,10 @@ TEST(QtSettings, WithoutTheMarkerTheDefaultsApplyAndExitWritesEveryValue) {
     EXPECT_EQ(s.value(QStringLiteral("Recent File List/Recent0")).toString(),
               QStringLiteral("/data/radio.clf"));
     EXPECT_EQ(s.value(QStringLiteral("Recent File List/Recent9")).toString(), QString());
-    for (const char* key : {"Global/ComSpeedHigh", "View Option/FontSize Percentage",
-                            "View Option/Toolbar Visible", "Window Position/Left",
-                            "Window Position/Top", "Window Position/Width",
-                            "Window Position/Height", "Window Position/SplitterV",
-                            "Setup/ModelType"}) {
+    for (const char* key :
+         {"Global/ComSpeedHigh", "View Option/FontSize Percentage", "View Option/Toolbar Visible",
+          "Window Position/Left", "Window Position/Top", "Window Position/Width",
+          "Window Position/Height", "Window Position/SplitterV", "Setup/ModelType"}) {
         EXPECT_TRUE(s.contains(QString::fromLatin1(key))) << key;
     }
 }

@@ -2,8 +2,8 @@
 // What the dialog tests share: the scripted message-box host installed for a
 // scope, and the internal error box that throws instead of ending the test.
 
-#include "cmcInternalError.h"
 #include "ScopedOverride.h"
+#include "cmcInternalError.h"
 #include "cmcMessageBox.h"
 
 struct ScopedBoxes {

@@ -106,7 +106,8 @@ int main(int argc, char** argv) {
         const double aboutMs = CommandToWindow(form.Menu().FindAction(CL_Help_About));
         const double portMs = CommandToWindow(form.Menu().FindAction(CL_Menu_Port_Usb));
         std::printf("start-up to main window with its first sheet: %.1f ms\n", startMs);
-        std::printf("resident memory after start-up: %.1f MB\n", static_cast<double>(rssKb) / 1024.0);
+        std::printf("resident memory after start-up: %.1f MB\n",
+                    static_cast<double>(rssKb) / 1024.0);
         std::printf("Help > About to About box shown: %.1f ms\n", aboutMs);
         std::printf("Port > Other port to port dialog shown: %.1f ms\n", portMs);
         form.hide();
