@@ -51,8 +51,7 @@ void ReadAndWriteBack(std::string_view text, bool strict) {
     const int code = file.LoadText(text, strict ? &kAll : nullptr);
     FuzzExpect(code >= ClfOk && code <= ClfNewer, "reader code in range");
     if (code != ClfOk) {
-        FuzzExpect(SameBytes(image, before, MemoryMap::ImageSize - 1),
-                   "a refused file leaves the image alone");
+        FuzzExpect(image.IsEqual(before), "a refused file leaves the image alone");
         return;
     }
     cmcEeprom again;
@@ -73,7 +72,7 @@ void OpenInDocument(std::string_view text) {
     const int code = doc.OpenFile(file.Path());
     FuzzExpect(code >= ClfOk && code <= ClfNewer, "open code in range");
     if (code != ClfOk) {
-        FuzzExpect(SameBytes(doc.WorkingImage(), before, MemoryMap::ImageSize - 1),
+        FuzzExpect(doc.WorkingImage().IsEqual(before),
                    "a refused file leaves the working image alone");
         FuzzExpect(doc.FileName() == name, "a refused file keeps the file name");
         return;

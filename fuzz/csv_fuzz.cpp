@@ -19,18 +19,6 @@
 
 namespace {
 
-bool SameImage(const cmcEeprom& a, const cmcEeprom& b) {
-    if (a.Size() != b.Size()) {
-        return false;
-    }
-    for (int i = 0; i < a.Size(); ++i) {
-        if (a.GetByte(i) != b.GetByte(i)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void RecordsRoundTrip(std::string_view text) {
     const std::vector<cmcCsvRecord> records = ParseCsv(text);
     std::string written;
@@ -56,7 +44,7 @@ bool Import(indDocumentContext& context, std::string_view csv) {
     FuzzWorkbench::Pump();
     if (!ok) {
         FuzzExpect(!errors.empty(), "a refused import names a problem");
-        FuzzExpect(SameImage(context.WorkingImage(), before), "a refused import changes nothing");
+        FuzzExpect(context.WorkingImage().IsEqual(before), "a refused import changes nothing");
     }
     return ok;
 }
@@ -70,7 +58,7 @@ void ImportIntoModel(int model, std::string_view csv) {
     imported.Assign(context.WorkingImage());
     const std::string exported = ExportChannelCsv(context);
     FuzzExpect(Import(context, exported), "exported channels import again");
-    FuzzExpect(SameImage(context.WorkingImage(), imported),
+    FuzzExpect(context.WorkingImage().IsEqual(imported),
                "exported channels import again to the same image");
 }
 
