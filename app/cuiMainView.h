@@ -7,6 +7,7 @@
 
 #include "cuiWindowBounds.h"
 #include "indCloneMan.h"
+#include "indFleetRun.h"
 #include "indFileChooser.h"
 
 class cuiMainView : public indFileChooser {
@@ -40,6 +41,8 @@ class cuiMainView : public indFileChooser {
     virtual void ShowAbout() {}
     // The clone information window over the radio of the last exchange.
     virtual void ShowCloneInfo() {}
+    // The fleet-write dialog, its fields filled from proposal; it runs until closed.
+    virtual void ShowFleetWrite(const indFleetSetup& proposal) { (void)proposal; }
     virtual void OpenHelp(const std::string& path) { (void)path; }
     virtual void CloseWindow() {}
     virtual void SetWindowEnabled(bool enabled) { (void)enabled; }

@@ -386,6 +386,19 @@ void indMain::CloneWrite() {
 void indMain::CloneInfo() {
     clone_.CloneInfo();
 }
+// The fleet write writes the file as saved: unsaved changes are offered for saving first.
+void indMain::FleetWrite() {
+    if (manager_.IsBusy() || document_.ConfirmSave(false) == cmcMbResult::Cancel) {
+        return;
+    }
+    indFleetSetup proposal;
+    proposal.file = document_.FileName();
+    const std::string& pattern = environ_.ComDevice();
+    proposal.ports = {ComDevicePath(pattern.empty() ? std::string(DefaultComDevicePattern) : pattern,
+                                    environ_.ComPort())};
+    proposal.options.highSpeed = environ_.ComSpeedHigh();
+    view_.ShowFleetWrite(proposal);
+}
 void indMain::ChangeModel(int type) {
     document_.ChangeModelType(type, true);
 }

@@ -122,6 +122,7 @@ class indMain : public indCommands, public indCloneManHost {
     void CloneRead() override;
     void CloneWrite() override;
     void CloneInfo() override;
+    void FleetWrite() override;
     void ChangeModel(int type) override;
     void HelpContents(const std::string& file) override;
     void OpenSheet(const std::string& reference) override;

@@ -274,6 +274,10 @@ void TForm1::ShowAbout() {
     uiHooks::ShowAbout(this, texts_, [this] { main_->RequestMakerMode(); });
 }
 
+void TForm1::ShowFleetWrite(const indFleetSetup& proposal) {
+    uiHooks::ShowFleetWrite(this, proposal);
+}
+
 void TForm1::ShowCloneInfo() {
     uiHooks::ShowCloneInfo(this, main_->Context());
 }

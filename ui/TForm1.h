@@ -61,6 +61,7 @@ class TForm1 : public QMainWindow, public cuiMainView {
     bool AskPortNumber(int& port) override;
     void ShowAbout() override;
     void ShowCloneInfo() override;
+    void ShowFleetWrite(const indFleetSetup& proposal) override;
     void OpenHelp(const std::string& path) override;
     void CloseWindow() override;
     void SetWindowEnabled(bool enabled) override;

@@ -3,6 +3,7 @@
 #include "cuiInformation.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
+#include "uiFleetDialog.h"
 #include "uiHiddenKeys.h"
 #include "uiIcons.h"
 #include "uiOverlayStyle.h"
@@ -48,6 +49,11 @@ void ShowAbout(QWidget* mainWindow, cmcGTex& texts, std::function<void()> enterM
 
 void ShowCloneInfo(QWidget* mainWindow, indDocumentContext& context) {
     ShowCloneInformation(mainWindow, context);
+}
+
+void ShowFleetWrite(QWidget* mainWindow, const indFleetSetup& proposal) {
+    uiFleetDialog dialog(proposal, mainWindow);
+    dialog.exec();
 }
 
 std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& texts) {

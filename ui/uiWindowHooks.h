@@ -17,6 +17,7 @@ class cmcGTex;
 class indCloneManHost;
 class indDocumentContext;
 struct cmcCellObj;
+struct indFleetSetup;
 
 namespace uiHooks {
 
@@ -39,6 +40,8 @@ bool AskPortNumber(QWidget* owner, cmcGTex& texts, int& port);
 void ShowAbout(QWidget* mainWindow, cmcGTex& texts, std::function<void()> enterMakerMode);
 // The clone information window over the radio of the last exchange.
 void ShowCloneInfo(QWidget* mainWindow, indDocumentContext& context);
+// The fleet-write dialog, modal over the main window until it is closed.
+void ShowFleetWrite(QWidget* mainWindow, const indFleetSetup& proposal);
 // Disables the main window during an exchange and shows the progress window.
 std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& texts);
 

@@ -39,6 +39,7 @@ class indCommands {
     virtual void CloneRead() {}
     virtual void CloneWrite() {}
     virtual void CloneInfo() {}
+    virtual void FleetWrite() {}
     virtual void ChangeModel(int /*type*/) {}
     virtual void HelpContents(const std::string& /*file*/) {}
     // Opens the sheet of a sheet reference.

@@ -57,6 +57,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_Clone_Read, [](indCommands& c, int) { c.CloneRead(); }, Never},
     {CL_Menu_Clone_Write, [](indCommands& c, int) { c.CloneWrite(); }, Never},
     {CL_Menu_Clone_Info, [](indCommands& c, int) { c.CloneInfo(); }, Never},
+    {CL_Menu_Clone_Fleet, [](indCommands& c, int) { c.FleetWrite(); }, Never},
     {CL_Model_Lmr, [](indCommands& c, int) { c.ChangeModel(0); },
      [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 0; }},
     {CL_Model_Pmr, [](indCommands& c, int) { c.ChangeModel(1); },
