@@ -98,6 +98,14 @@ void indFleetPort::SetState(indFleetState state) {
     }
 }
 
+void indFleetPort::EnableMainWindow(bool enabled) {
+    cmcCloneDrv& driver = manager_.Driver();
+    const int baud = driver.Port().Line().baud;
+    if (enabled && baud > 0) {
+        wireMs_ += driver.BytesOnWire() * 10000.0 / baud;
+    }
+}
+
 void indFleetPort::Tick() {
     if (state_ == indFleetState::Writing) {
         if (write_ && !write_->IsRunning()) {
@@ -129,6 +137,7 @@ void indFleetPort::NextRadio() {
         current_.row = 0;
     }
     exchangeError_.clear();
+    wireMs_ = 0;
     if (!Prepare(*row, current_)) {
         Record(current_);
         AfterRadio();
@@ -208,6 +217,7 @@ void indFleetPort::WriteEnded() {
             break;
     }
     write_.reset();
+    lastWireMs_ = wireMs_;
     Record(current_);
     AfterRadio();
 }

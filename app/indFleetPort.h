@@ -65,8 +65,12 @@ class indFleetPort : private indCloneManHost {
     int Radios() const { return radios_; }
     int Failures() const { return failures_; }
     const indFleetRecord& LastRecord() const { return last_; }
+    // The line time the last radio's exchanges needed: bytes x 10 / baud, summed.
+    double LastWireMs() const { return lastWireMs_; }
 
   private:
+    // Counts each exchange's line time as it ends.
+    void EnableMainWindow(bool enabled) override;
     void Tick();
     void NextRadio();
     // Prepares the image of the radio; false with the record logged when a value is refused.
@@ -94,6 +98,8 @@ class indFleetPort : private indCloneManHost {
     indFleetState state_ = indFleetState::Idle;
     bool stopping_ = false;
     int sinceProbeMs_ = 0;
+    double wireMs_ = 0;
+    double lastWireMs_ = 0;
     int radios_ = 0;
     int failures_ = 0;
     cmcTaskHandle task_;
