@@ -1,6 +1,6 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
-// program and saves a picture of it. NAME is about, port, progress or info;
-// progress and info talk to a radio (the simulator) on DEVICE. NAME icons
+// program and saves a picture of it. NAME is about, port, progress, info or fleet;
+// progress, info and fleet talk to a radio (the simulator) on DEVICE. NAME icons
 // shows the tree and tool-bar image lists, one row each, in index order.
 
 #include <QApplication>
@@ -16,7 +16,9 @@
 #include <map>
 #include <string>
 
+#include "ChLayout.h"
 #include "cmcGTex.h"
+#include "cmcMessageBox.h"
 #include "cmcInternalError.h"
 #include "cmcTimerHost.h"
 #include "cuiInformation.h"
@@ -26,6 +28,7 @@
 #include "indDocumentContext.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
+#include "uiFleetDialog.h"
 #include "uiIcons.h"
 #include "uiPortDialog.h"
 
@@ -88,6 +91,8 @@ void UseDarkPalette() {
     p.setColor(QPalette::Highlight, QColor(61, 126, 214));
     p.setColor(QPalette::HighlightedText, Qt::white);
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
     QApplication::setPalette(p);
 }
 
@@ -162,6 +167,48 @@ int ShowInfo(const Options& o) {
     return QApplication::exec();
 }
 
+// The fleet-write dialog a few seconds into a run: the radio on DEVICE being
+// written, a second port without a device already failed.
+int ShowFleet(const Options& o) {
+    const std::string file = "/tmp/orvane-shots-fleet.clf";
+    const std::string log = "/tmp/orvane-shots-fleet-log.csv";
+    std::remove(log.c_str());
+    {
+        indDocument doc;
+        doc.Start();
+        const uint8_t channel[] = {0x03, 0x8D, 0x60, 0x03, 0x8D, 0x60};  // 145.500 MHz
+        doc.WorkingImage().WriteBlock(ChLayout::ChannelAddress(0), channel, 6);
+        if (!doc.SaveToFile(file)) {
+            return Fail("cannot save " + file);
+        }
+    }
+    cmcScriptedMessageBox boxes;
+    boxes.Answer(cmcMbResult::Ok);
+    SetCurrentMessageBoxHost(&boxes);
+    indFleetSetup setup;
+    setup.file = file;
+    setup.ports = {o.port, "/dev/ttyUSB7"};
+    setup.logFile = log;
+    setup.options.highSpeed = true;
+    setup.count = 2;
+    uiFleetDialog dialog(setup, nullptr);
+    QTimer pump;
+    pump.setInterval(2);
+    QObject::connect(&pump, &QTimer::timeout, [] { DefaultLoopTimerHost().RunDue(); });
+    pump.start();
+    dialog.show();
+    dialog.StartRun();
+    QTimer::singleShot(4000, &dialog, [&] {
+        const bool saved = dialog.grab().save(QString::fromStdString(o.out));
+        dialog.StopRun();
+        QApplication::exit(saved ? 0 : 1);
+    });
+    const int status = QApplication::exec();
+    DefaultLoopTimerHost().RunUntil([&] { return !dialog.IsRunning(); }, LimitMs);
+    SetCurrentMessageBoxHost(nullptr);
+    return status;
+}
+
 int ShowAbout(const Options& o) {
     QElapsedTimer since;
     since.start();
@@ -221,12 +268,13 @@ int main(int argc, char** argv) {
         {"port", ShowPort},
         {"progress", ShowProgress},
         {"info", ShowInfo},
-        {"icons", ShowIcons}};
+        {"icons", ShowIcons},
+        {"fleet", ShowFleet}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
-        ((o.name == "progress" || o.name == "info") && o.port.empty())) {
+        ((o.name == "progress" || o.name == "info" || o.name == "fleet") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|fleet OUT.png [--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();

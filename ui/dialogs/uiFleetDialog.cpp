@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,7 +42,9 @@ uiFleetDialog::uiFleetDialog(const indFleetSetup& proposal, QWidget* owner) : QD
         auto* line = new QHBoxLayout;
         line->addWidget(edit, 1);
         line->addWidget(BrowseButton(edit, folder, filter));
-        form->addRow(label, line);
+        auto* caption = new QLabel(label, fields_);
+        caption->setBuddy(edit);
+        form->addRow(caption, line);
     };
     row("Clone &file:", file_, proposal.file, false, "Clone files (*.clf);;All files (*)");
     ports_ = new QLineEdit(fields_);
@@ -76,10 +79,14 @@ uiFleetDialog::uiFleetDialog(const indFleetSetup& proposal, QWidget* owner) : QD
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(LastColumn, QHeaderView::Stretch);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     messages_ = new QPlainTextEdit(this);
     messages_->setReadOnly(true);
     messages_->setMaximumBlockCount(2000);
+    messages_->setMaximumHeight(fontMetrics().height() * 7);
 
     start_ = new QPushButton("&Start", this);
     stop_ = new QPushButton("S&top", this);
@@ -100,7 +107,7 @@ uiFleetDialog::uiFleetDialog(const indFleetSetup& proposal, QWidget* owner) : QD
     layout->addWidget(table_, 1);
     layout->addWidget(messages_);
     layout->addLayout(buttons);
-    resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 34);
+    resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 32);
     CentreOver(*this, owner);
 }
 
