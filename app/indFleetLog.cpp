@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include <unistd.h>
+
 #include "cmcCsv.h"
 
 std::vector<std::string> FleetLogHeading() {
@@ -19,6 +21,21 @@ std::vector<std::string> FleetLogFields(const indFleetRecord& r) {
             ProtectCsvText(r.message),
             r.backup,
             r.verification};
+}
+
+bool CanAppendLog(const std::string& path, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path file(path);
+    const bool exists = fs::exists(file, ec);
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (exists ? (fs::is_directory(file, ec) || access(path.c_str(), W_OK) != 0)
+               : access(folder.c_str(), W_OK) != 0) {
+        error = "cannot write the log " + path + ": " +
+                (exists && fs::is_directory(file, ec) ? "it is a folder" : std::strerror(errno));
+        return false;
+    }
+    return true;
 }
 
 bool indFleetLog::Open(const std::string& path, std::string& error) {

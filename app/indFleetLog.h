@@ -22,6 +22,10 @@ struct indFleetRecord {
 std::vector<std::string> FleetLogHeading();
 std::vector<std::string> FleetLogFields(const indFleetRecord& record);
 
+// Whether path can be appended to (an existing writable file, or a new one in
+// a writable folder), without creating it; false with error set.
+bool CanAppendLog(const std::string& path, std::string& error);
+
 class indFleetLog {
   public:
     // False with error set when the file cannot be opened for appending.

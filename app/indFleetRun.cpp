@@ -26,6 +26,7 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
     setup_ = setup;
     error_.clear();
     openCode_ = 0;
+    logUnwritable_ = false;
     std::set<std::string> seen;
     for (const std::string& port : setup.ports) {
         if (port.find_first_not_of(" \t") == std::string::npos) {
@@ -67,7 +68,8 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
             return false;
         }
     }
-    if (!log_.Open(setup.logFile, error_)) {
+    if (!CanAppendLog(setup.logFile, error_)) {
+        logUnwritable_ = true;
         ports_.clear();
         return false;
     }
@@ -80,6 +82,10 @@ bool indFleetRun::Start() {
     }
     if (ShowMessage(GTex().GetLines("GI_Mess_Confirm_CloneWrite"), cmcMbButtons::OkCancel,
                     cmcMbIcon::Warning) != cmcMbResult::Ok) {
+        return false;
+    }
+    if (!log_.Open(setup_.logFile, error_)) {
+        logUnwritable_ = true;
         return false;
     }
     started_ = true;

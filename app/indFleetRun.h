@@ -57,8 +57,9 @@ class indFleetRun {
     // file, RADIOS.csv and the log. False with Error() set (the clone file's
     // own message shown); OpenCode() then holds a clone-file code, if that failed.
     bool Prepare(const indFleetSetup& setup);
-    // Asks once, as Clone Write does, then starts every port. False when the
-    // question was refused; nothing was sent.
+    // Asks once, as Clone Write does, opens the log, then starts every port.
+    // False when the question was refused or (Error() set) the log would not
+    // open; nothing was sent.
     bool Start();
     // No further radio; running writes end first.
     void Stop();
@@ -66,6 +67,8 @@ class indFleetRun {
 
     const std::string& Error() const { return error_; }
     int OpenCode() const { return openCode_; }
+    // Prepare or Start failed because the log cannot be written.
+    bool LogUnwritable() const { return logUnwritable_; }
     int Radios() const { return radios_; }
     int Failures() const { return failures_; }
     // The log could not be written (the run stopped taking radios then).
@@ -94,5 +97,6 @@ class indFleetRun {
     int radios_ = 0;
     int failures_ = 0;
     bool logFailed_ = false;
+    bool logUnwritable_ = false;
     bool started_ = false;
 };

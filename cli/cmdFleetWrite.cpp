@@ -79,11 +79,13 @@ int CmdFleetWrite(const cliArgs& args) {
                 status = cliExit::ForCloneFile(run.OpenCode());  // the reader has shown its message
             } else {
                 std::fprintf(stderr, "orvane-cli: %s\n", run.Error().c_str());
-                status = run.Error().find("log") != std::string::npos ? cliExit::FileFailed
-                                                                       : ExitUsage;
+                status = run.LogUnwritable() ? cliExit::FileFailed : ExitUsage;
             }
         } else if (cmcStopSignals::Received() != 0 || !run.Start()) {
-            status = cliExit::Refused;  // not confirmed; nothing was sent
+            std::fprintf(stderr, "orvane-cli: %s\n",
+                         run.LogUnwritable() ? run.Error().c_str()
+                                             : "not confirmed; nothing was sent to any radio");
+            status = run.LogUnwritable() ? cliExit::FileFailed : cliExit::Refused;  // nothing sent
         } else {
             bool stopAsked = false;
             while (run.IsRunning()) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -111,6 +112,35 @@ struct CliFleetWrite : ::testing::Test {
 constexpr int kRow = 2, kResult = 4;
 
 }  // namespace
+
+TEST_F(CliFleetWrite, ASetupThatDoesNotFitEndsBeforeAnyRadioIsAsked) {
+    SimProcess sim({});
+    ASSERT_TRUE(sim.Started());
+    const std::string port = "--ports '" + sim.Device() + "' ";
+    const std::string logged = "--log '" + log + "' --yes";
+    WriteWholeFile(radios, "GI_Sheet_5ToneTx!CL_NoSuchItem[0]\n1\n");
+    const std::pair<std::string, int> cases[] = {
+        {port + logged + " --count 0", 64},
+        {port + logged + " --per-radio '" + radios + "'", 64},
+        {port + logged + " --per-radio '" + scratch.File("missing.csv") + "'", 64},
+        {"--ports '" + sim.Device() + "," + sim.Device() + "' " + logged, 64},
+        {port + "--log '" + scratch.File("no/folder/log.csv") + "' --yes", 2},
+        {port + "--log '" + scratch.Path() + "' --yes", 2},
+        {port + "--log '" + log + "'", 1},  // the question cannot be asked: refused
+    };
+    for (const auto& [options, status] : cases) {
+        EXPECT_EQ(RunCliBounded("fleet-write '" + file + "' " + options, "/dev/null",
+                                scratch.File("err.txt")),
+                  status)
+            << options << "\n"
+            << Err();
+        EXPECT_NE(Err().find("orvane-cli"), std::string::npos) << options;
+    }
+    EXPECT_EQ(RunCliBounded("fleet-write '" + scratch.File("missing.clf") + "' " + port + logged),
+              11);
+    EXPECT_FALSE(std::filesystem::exists(log));
+    EXPECT_TRUE(sim.Lines(300).empty());
+}
 
 TEST_F(CliFleetWrite, EachRadioGetsItsOwnCodeAndARefusingRadioIsLoggedAsFailed) {
     const std::vector<std::string> codes = {"11111", "22222", "33333", "44444"};

@@ -75,6 +75,14 @@ void uiFleetDialogTest::InputThatDoesNotFitGivesOneMessageAndStartsNothing() {
         QCOMPARE(dialog.Table()->rowCount(), 0);
         QVERIFY(!std::filesystem::exists(log));
     }
+    // The one question refused: nothing starts, and no log is made.
+    ScopedBoxes boxes;
+    boxes.boxes.Answer(cmcMbResult::Cancel);
+    uiFleetDialog dialog(indFleetSetup{file, {"/dev/null"}, "", log, {}, 0}, nullptr);
+    QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+    QCOMPARE(boxes.boxes.Boxes().size(), size_t{1});
+    QVERIFY(!dialog.IsRunning() && dialog.StartButton()->isEnabled());
+    QVERIFY(!std::filesystem::exists(log));
 }
 
 void uiFleetDialogTest::ARunShowsEachPortAndLogsEveryRadio() {

@@ -174,6 +174,9 @@ void uiFleetDialog::StartRun() {
         ShowPort(static_cast<int>(i));
     }
     if (!run_->Start()) {
+        if (run_->LogUnwritable()) {
+            ShowMessage(run_->Error(), cmcMbButtons::Ok, cmcMbIcon::Stop);
+        }
         run_.reset();
         table_->setRowCount(0);
         return;
