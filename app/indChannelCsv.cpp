@@ -183,7 +183,7 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
             indCellCapsule sub;
             sub.Cell = &entry;
             r.capsule.Editable = 1;
-            r.capsule.EditResult = 2;
+            r.capsule.EditResult = indEditResult::PopupChoice;
             r.capsule.SubCell = &sub;
             h.HandleCell(r.capsule);
         }
@@ -192,7 +192,7 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
     {
         CellRequest r(item, channel, bank);
         r.capsule.Editable = 1;
-        r.capsule.EditResult = 1;
+        r.capsule.EditResult = indEditResult::EditorText;
         r.capsule.InputText = text;
         h.HandleCell(r.capsule);
     }
@@ -208,7 +208,7 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
     const indPopupRequest& popup = open.capsule.Popup;
     CellRequest answer(item, channel, bank);
     answer.capsule.Editable = 1;
-    answer.capsule.EditResult = 2;
+    answer.capsule.EditResult = indEditResult::PopupChoice;
     cmcCellObj entry;
     indCellCapsule sub;
     if (popup.kind == indPopupRequest::Kind::FlagBits) {
