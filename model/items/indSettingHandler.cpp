@@ -151,7 +151,7 @@ void FollowUp(indCellCall& call, const indSettingItem& s, int32_t shown) {
             break;
         }
         case indRule::PllType: {
-            const int index = SettingRules::RememberedPllReference(shown);
+            const int index = call.ctx.Memory().PllReference(shown);
             if (index >= 0) {
                 WriteNumber(call.image, *FindSettingItem(CL_Maker_Pll_Reference), 0,
                             SettingRules::PllReferenceBits(index));
@@ -268,8 +268,8 @@ void Marks(indCellCall& call, const indSettingItem& s) {
             break;
         }
         case indRule::PllReference:
-            SettingRules::RememberPllReference(PllType(call.image),
-                                               ShownValue(call, s, ReadNumber(call.image, s, 0)));
+            call.ctx.Memory().PllReference(PllType(call.image)) =
+                ShownValue(call, s, ReadNumber(call.image, s, 0));
             break;
         default:
             break;

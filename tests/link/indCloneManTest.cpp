@@ -10,6 +10,7 @@
 #include "VirtualTime.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "indCloneErrors.h"
 #include "indCloneMan.h"
 #include "indRadioChecks.h"
