@@ -127,9 +127,9 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
                               result.kind == CloneOperation::Write && driver_.DataBytesDone() > 0,
                               hintTexts_};
     if (errorSink_ && result.code != CloneResult::Success) {
-        errorSink_(CloneErrorText(result.code, context));
+        errorSink_(CloneErrorText(CodeNumber(result.code), context));
     } else {
-        ShowCloneError(result.code, context);
+        ShowCloneError(CodeNumber(result.code), context);
     }
     host.EnableMainWindow(true);
     Completion completion = std::move(completion_);

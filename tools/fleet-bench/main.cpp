@@ -17,6 +17,7 @@
 #include "cmcClock.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
 #include "indDocument.h"
 #include "indFleetRun.h"

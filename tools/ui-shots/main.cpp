@@ -182,8 +182,13 @@ int ShowFleet(const Options& o) {
             return Fail("cannot save " + file);
         }
     }
-    cmcScriptedMessageBox boxes;
-    boxes.Answer(cmcMbResult::Ok);
+    // The one confirmation is answered OK.
+    class AnswerOk : public cmcMessageBoxHost {
+        cmcMbResult Show(const std::string&, const std::string&, cmcMbButtons,
+                         cmcMbIcon) override {
+            return cmcMbResult::Ok;
+        }
+    } boxes;
     SetCurrentMessageBoxHost(&boxes);
     indFleetSetup setup;
     setup.file = file;
