@@ -1,6 +1,7 @@
 // The program-wide text table and the user message box captioned from it.
 
 #include "cmcGTex.h"
+#include "cmcDataDirectory.h"
 #include "cmcInternalError.h"
 
 namespace {
@@ -17,7 +18,7 @@ cmcGTex& DefaultGTex() {
 }  // namespace
 
 std::string DefaultOverlayPath() {
-    return ProgramDirectory() + "ORVANE" + ".OVL";
+    return DataDirectory() + DataMarkerFile;
 }
 
 cmcGTex& GTex() {

@@ -8,6 +8,7 @@
 #include "EventIds.h"
 #include "cmcCellObj.h"
 #include "cmcEvMan.h"
+#include "cmcDataDirectory.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "indCellCall.h"
@@ -116,7 +117,7 @@ void EditTopItem(indCellCall& call) {
 
 void HelpContentsItem(indCellCall& call) {
     if (Enter(call)) {
-        call.ctx.Commands().HelpContents(ProgramDirectory() +
+        call.ctx.Commands().HelpContents(DataDirectory() +
                                          call.ctx.Texts().GetText("GI_Sys_MyHelpFile"));
     }
 }
