@@ -1,4 +1,4 @@
-# The HTML manual, built next to the executables (Help > Contents opens
+# The HTML manual (part of orvane_data), built next to the executables (Help > Contents opens
 # <data folder>ORVANE.html): the contents page, manual/*.html and the
 # screenshots the pages show, in images/.
 find_program(ORVANE_CMARK NAMES cmark-gfm cmark)
@@ -50,3 +50,4 @@ add_custom_command(OUTPUT ${manual_out}/${ORVANE_MANUAL_INDEX} ${ORVANE_MANUAL_H
                            ${CMAKE_SOURCE_DIR}/cmake/ManualPages.cmake
                    COMMENT "Converting the manual to HTML")
 add_custom_target(orvane_manual ALL DEPENDS ${manual_out}/${ORVANE_MANUAL_INDEX} ${image_outputs})
+add_dependencies(orvane_data orvane_manual)
