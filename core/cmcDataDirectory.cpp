@@ -19,7 +19,8 @@ std::string FolderName(const std::filesystem::path& path) {
 }  // namespace
 
 std::string cmcDataLookup::Message() const {
-    std::string text = "The data folder was not found: no '" + std::string(DataMarkerFile) + "' in ";
+    std::string text =
+        "The data folder was not found: no '" + std::string(DataMarkerFile) + "' in ";
     for (size_t i = 0; i < searched.size(); ++i) {
         text += (i == 0 ? "'" : i + 1 == searched.size() ? "' or in '" : "', '") + searched[i];
     }

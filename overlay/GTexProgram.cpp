@@ -1,7 +1,7 @@
 // The program-wide text table and the user message box captioned from it.
 
-#include "cmcGTex.h"
 #include "cmcDataDirectory.h"
+#include "cmcGTex.h"
 #include "cmcInternalError.h"
 
 namespace {

@@ -25,8 +25,12 @@ class DataDirectoryTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(root); }
 
-    void PutMarker(const std::string& folder) { std::ofstream(root / folder / DataMarkerFile) << "#X\n"; }
-    std::string Folder(const std::string& relative) const { return (root / relative).string() + "/"; }
+    void PutMarker(const std::string& folder) {
+        std::ofstream(root / folder / DataMarkerFile) << "#X\n";
+    }
+    std::string Folder(const std::string& relative) const {
+        return (root / relative).string() + "/";
+    }
 
     fs::path root;
 };
@@ -50,7 +54,8 @@ TEST_F(DataDirectoryTest, ProgramFolderFirstThenShareFolder) {
         for (const std::string& program : {Folder("bin"), (root / "bin").string()}) {
             const cmcDataLookup lookup = FindDataDirectory(program);
             EXPECT_EQ(lookup.directory, c.found.empty() ? "" : Folder(c.found)) << program;
-            EXPECT_EQ(lookup.searched, (std::vector<std::string>{Folder("bin"), Folder("share/orvane")}));
+            EXPECT_EQ(lookup.searched,
+                      (std::vector<std::string>{Folder("bin"), Folder("share/orvane")}));
         }
     }
 }
@@ -59,8 +64,8 @@ TEST_F(DataDirectoryTest, MissingFolderMessageNamesBothPlaces) {
     fs::create_directories(root / "bin" / DataMarkerFile);  // a folder, not the file
     const cmcDataLookup lookup = FindDataDirectory(Folder("bin"));
     EXPECT_EQ(lookup.directory, "");
-    EXPECT_EQ(lookup.Message(), "The data folder was not found: no 'ORVANE.OVL' in '" + Folder("bin") +
-                                    "' or in '" + Folder("share/orvane") +
+    EXPECT_EQ(lookup.Message(), "The data folder was not found: no 'ORVANE.OVL' in '" +
+                                    Folder("bin") + "' or in '" + Folder("share/orvane") +
                                     "'. Reinstall the program or copy its data files into one of "
                                     "these folders.");
 }
