@@ -127,9 +127,9 @@ class CliSheetNameTest : public ::testing::Test {
 TEST_F(CliSheetNameTest, SheetsListsCaptionPathAndReference) {
     const CliRun run = Cli("sheets " + file);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find(std::string("\nBank 1\tRadio/Memory channels/Bank 1\t") + kPmrBank0 +
-                           "\n"),
-              std::string::npos)
+    EXPECT_NE(
+        run.out.find(std::string("\nBank 1\tRadio/Memory channels/Bank 1\t") + kPmrBank0 + "\n"),
+        std::string::npos)
         << run.out;
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);) {
@@ -157,8 +157,8 @@ TEST_F(CliSheetNameTest, CommandsTakeNamesAndReportUnknownAndAmbiguousOnes) {
         {"edit " + file + " -o " + out + " -s nosuch --at 1,1 --type x", 1, "the sheets are:"},
         {"edit " + file + " -o " + out + " -s \"Bank 1\" --cell \"RX freq\" 1-1 --type 1", 1,
          "no column headed"},
-        {"edit " + file + " -o " + out + " -s \"Bank 1\" --cell \"RX freq [MHz]\" 1-99 --type 1",
-         1, "no row labelled"},
+        {"edit " + file + " -o " + out + " -s \"Bank 1\" --cell \"RX freq [MHz]\" 1-99 --type 1", 1,
+         "no row labelled"},
         {"edit " + file + " -o " + out + " -s \"Bank 1\" --cell \"RX freq [MHz]\"", 64,
          "needs a column heading and a row"},
     };
