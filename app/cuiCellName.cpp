@@ -64,6 +64,21 @@ std::string Listed(const std::vector<int>& lines, const char* what) {
     return list;
 }
 
+// The cells where the rows and columns cross; of several, those the cursor can stand on.
+std::vector<cuiCellPos> Candidates(const cuiCellGrid& grid, const std::vector<int>& rows,
+                                   const std::vector<int>& cols) {
+    std::vector<cuiCellPos> all, selectable;
+    for (const int r : rows) {
+        for (const int c : cols) {
+            all.push_back({r, c});
+            if (grid.selectable && grid.selectable(r, c)) {
+                selectable.push_back({r, c});
+            }
+        }
+    }
+    return all.size() > 1 && !selectable.empty() ? selectable : all;
+}
+
 }  // namespace
 
 cuiCellLookup FindCellByHeading(const cuiCellGrid& grid, const std::string& heading,
@@ -71,29 +86,29 @@ cuiCellLookup FindCellByHeading(const cuiCellGrid& grid, const std::string& head
     cuiCellLookup lookup;
     const std::string wantHeading = FoldedHeading(heading);
     const std::string wantRow = FoldedLabel(row);
-    const std::vector<int> cols =
-        wantHeading.empty()
-            ? std::vector<int>{}
-            : Matching(
-                  grid.fixedCols, grid.columns, 0, grid.fixedRows,
-                  [&](int col, int r) { return grid.text(r, col); }, wantHeading, FoldedHeading);
+    const auto headingText = [&](int col, int r) { return grid.text(r, col); };
+    const std::vector<int> cols = wantHeading.empty()
+                                      ? std::vector<int>{}
+                                      : Matching(grid.fixedCols, grid.columns, 0, grid.fixedRows,
+                                                 headingText, wantHeading, FoldedHeading);
     const std::vector<int> rows = wantRow.empty()
                                       ? std::vector<int>{}
                                       : Matching(grid.fixedRows, grid.rows, 0, grid.fixedCols,
                                                  grid.text, wantRow, FoldedLabel);
+    const std::vector<cuiCellPos> cells = Candidates(grid, rows, cols);
     if (cols.empty()) {
         lookup.message = "no column headed " + QuoteExcerpt(heading) + " on the sheet";
     } else if (rows.empty()) {
         lookup.message = "no row labelled " + QuoteExcerpt(row) + " on the sheet";
-    } else if (cols.size() > 1 || rows.size() > 1) {
+    } else if (cells.size() == 1) {
+        lookup.result = cuiCellNameResult::Found;
+        lookup.pos = cells.front();
+    } else {
         lookup.result = cuiCellNameResult::Ambiguous;
         lookup.message =
             cols.size() > 1
                 ? QuoteExcerpt(heading) + " heads more than one column: " + Listed(cols, "column")
                 : QuoteExcerpt(row) + " labels more than one row: " + Listed(rows, "row");
-    } else {
-        lookup.result = cuiCellNameResult::Found;
-        lookup.pos = {rows.front(), cols.front()};
     }
     return lookup;
 }

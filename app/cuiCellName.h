@@ -21,16 +21,21 @@ struct cuiCellLookup {
 };
 
 // The grid as the lookup sees it: its size, its fixed rows (headings) and
-// fixed columns (row labels), and a cell's display text.
+// fixed columns (row labels), a cell's display text and whether the cursor
+// can stand on a cell.
 struct cuiCellGrid {
     int rows = 0;
     int columns = 0;
     int fixedRows = 0;
     int fixedCols = 0;
     std::function<std::string(int row, int col)> text;
+    std::function<bool(int row, int col)> selectable;
 };
 
 // The cell in the column whose heading (a text in one of the fixed rows) is
 // heading and the row whose label (a text in one of the fixed columns) is row.
+// Where a heading or label fits several, the one cell among them the cursor
+// can stand on is taken (a group's label row above its setting of the same
+// name); two or more such cells make the name ambiguous.
 cuiCellLookup FindCellByHeading(const cuiCellGrid& grid, const std::string& heading,
                                 const std::string& row);

@@ -185,11 +185,15 @@ bool EditRun::Select(cuiCellPos pos) {
 
 bool EditRun::SelectCell(const std::string& heading, const std::string& row) {
     cuiSheet& sheet = *s_.Sheet();
-    const cuiCellGrid grid{sheet.Rows(), sheet.Columns(), sheet.FixedRows(), sheet.FixedCols(),
+    const cuiCellGrid grid{sheet.Rows(),
+                           sheet.Columns(),
+                           sheet.FixedRows(),
+                           sheet.FixedCols(),
                            [this](int r, int c) {
                                uint8_t flags = 0;
                                return s_.CellText(r, c, flags);
-                           }};
+                           },
+                           [&sheet](int r, int c) { return sheet.Cell(r, c).Selectable(); }};
     const cuiCellLookup cell = FindCellByHeading(grid, heading, row);
     if (cell.result == cuiCellNameResult::Ambiguous) {
         status_ = cliExit::Ambiguous;

@@ -80,28 +80,35 @@ TEST(CellNameTest, HeadingAndRowLabelFindOneCell) {
         {"1-  2", "e", "f", "g", "h"},
         {"1-  2", "i", "j", "k", "l"},
     };
-    const cuiCellGrid grid{4, 5, 1, 1, [&](int r, int c) { return cells[r][c]; }};
+    const auto text = [&](int r, int c) { return cells[r][c]; };
+    // One grid where every cell takes the cursor, one where row 2 and column 4 do not.
+    const cuiCellGrid all{4, 5, 1, 1, text, [](int, int) { return true; }};
+    const cuiCellGrid some{4, 5, 1, 1, text, [](int r, int c) { return r != 2 && c != 4; }};
     struct Case {
+        const cuiCellGrid* grid;
         const char* heading;
         const char* row;
         cuiCellNameResult result;
         cuiCellPos pos;
     };
     const Case cases[] = {
-        {"RX freq [MHz]", "1-1", cuiCellNameResult::Found, {1, 1}},
-        {"rx  FREQ\\n[mhz]", " 1 - 1 ", cuiCellNameResult::Found, {1, 1}},
-        {"Com- pander", "1-1", cuiCellNameResult::Found, {1, 2}},
-        {"com-pander", "1-1", cuiCellNameResult::Found, {1, 2}},
-        {"RX freq", "1-1", cuiCellNameResult::Unknown, {}},
-        {"CH", "1-1", cuiCellNameResult::Unknown, {}},  // the label column is no data column
-        {"RX freq [MHz]", "CH", cuiCellNameResult::Unknown, {}},
-        {"RX freq [MHz]", "1-3", cuiCellNameResult::Unknown, {}},
-        {"", "1-1", cuiCellNameResult::Unknown, {}},
-        {"Name", "1-1", cuiCellNameResult::Ambiguous, {}},
-        {"RX freq [MHz]", "1-2", cuiCellNameResult::Ambiguous, {}},
+        {&all, "RX freq [MHz]", "1-1", cuiCellNameResult::Found, {1, 1}},
+        {&all, "rx  FREQ\\n[mhz]", " 1 - 1 ", cuiCellNameResult::Found, {1, 1}},
+        {&all, "Com- pander", "1-1", cuiCellNameResult::Found, {1, 2}},
+        {&all, "com-pander", "1-1", cuiCellNameResult::Found, {1, 2}},
+        {&all, "RX freq", "1-1", cuiCellNameResult::Unknown, {}},
+        {&all, "CH", "1-1", cuiCellNameResult::Unknown, {}},  // the label column holds no data
+        {&all, "RX freq [MHz]", "CH", cuiCellNameResult::Unknown, {}},
+        {&all, "RX freq [MHz]", "1-3", cuiCellNameResult::Unknown, {}},
+        {&all, "", "1-1", cuiCellNameResult::Unknown, {}},
+        {&all, "Name", "1-1", cuiCellNameResult::Ambiguous, {}},
+        {&all, "RX freq [MHz]", "1-2", cuiCellNameResult::Ambiguous, {}},
+        {&some, "RX freq [MHz]", "1-2", cuiCellNameResult::Found, {3, 1}},
+        {&some, "Name", "1-2", cuiCellNameResult::Found, {3, 3}},
+        {&some, "Name", "1-1", cuiCellNameResult::Found, {1, 3}},
     };
     for (const Case& c : cases) {
-        const cuiCellLookup lookup = FindCellByHeading(grid, c.heading, c.row);
+        const cuiCellLookup lookup = FindCellByHeading(*c.grid, c.heading, c.row);
         EXPECT_EQ(lookup.result, c.result) << c.heading << " " << c.row;
         if (c.result == cuiCellNameResult::Found) {
             EXPECT_EQ(lookup.pos, c.pos) << c.heading << " " << c.row;
@@ -159,6 +166,8 @@ TEST_F(CliSheetNameTest, CommandsTakeNamesAndReportUnknownAndAmbiguousOnes) {
          "no column headed"},
         {"edit " + file + " -o " + out + " -s \"Bank 1\" --cell \"RX freq [MHz]\" 1-99 --type 1", 1,
          "no row labelled"},
+        {"edit " + file + " -o " + out + " -s \"common settings\" --cell value cycles --type 2", 65,
+         "labels more than one row"},
         {"edit " + file + " -o " + out + " -s \"Bank 1\" --cell \"RX freq [MHz]\"", 64,
          "needs a column heading and a row"},
     };
