@@ -157,6 +157,7 @@ TEST_F(CliSheetNameTest, CommandsTakeNamesAndReportUnknownAndAmbiguousOnes) {
         const char* message;  // part of standard error
     };
     const Case cases[] = {
+        {"sheets " + dir.File("absent.clf"), 11, "cannot be opened"},
         {"sheet " + file + " user", 65, "fits more than one sheet"},
         {"sheet " + file + " nosuch", 64, "the sheets are:"},
         {"edit " + file + " -o " + out + " -s user --at 1,1 --type x", 65,
