@@ -36,6 +36,7 @@ expect "radio.clf"                  orvane-cli info rad
 expect "Bank 1|..."                 orvane-cli sheet radio.clf '"Ban'
 expect "Bank operation|..."         orvane-cli sheet radio.clf Ban
 expect "Radio/Signalling/DTMF memories|..." orvane-cli sheet radio.clf Radio/Sig
+expect "Signalling/DTMF memories"  orvane-cli sheet radio.clf Signalling/DT
 expect "Bank 16|..."                orvane-cli edit radio.clf -o out.clf -s ""
 expect "RX freq [MHz]|..."          orvane-cli edit radio.clf -o out.clf -s '"Bank 1"' --cell RX
 expect "1-1"                        orvane-cli edit radio.clf -o out.clf -s "Bank 1" --cell '"RX freq [MHz]"' 1-1
