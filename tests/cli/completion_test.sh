@@ -3,7 +3,9 @@
 # words of a command line and checks what the completion offers.
 # usage: completion_test.sh BIN_DIR COMPLETION_SCRIPT
 set -u
-export PATH="$(cd "$1" && pwd):$PATH"
+bin=$(cd "$1" && pwd) || exit 1
+export PATH="$bin:$PATH"
+# shellcheck source=packaging/completion/orvane-cli
 source "$2"
 dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
 cd "$dir" && orvane-cli new --model pmr -o radio.clf || exit 1
