@@ -15,19 +15,26 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "CellNames.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcTimerHost.h"
 #include "cuiInformation.h"
+#include "indChannelCsv.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
+#include "indSheetSession.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
+#include "uiCompareList.h"
 #include "uiIcons.h"
 #include "uiPortDialog.h"
+#include "uiProblemList.h"
 
 namespace {
 
@@ -198,6 +205,58 @@ int ShowIcons(const Options& o) {
     return QApplication::exec();
 }
 
+// A Pmr image with two channels, and a copy whose first channel was retuned and renamed.
+int ShowCompare(const Options& o) {
+    cmcScriptedMessageBox boxes;
+    SetCurrentMessageBoxHost(&boxes);
+    indSheetSession mine, other;
+    for (indSheetSession* s : {&mine, &other}) {
+        s->Document().ChangeModelType(ModelPmr, false);
+        s->Document().NewFile();
+        s->ShowSheet("[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0");
+        for (const auto& [item, channel, text] :
+             {std::tuple{CL_Mch_FreqR, 0, "146.52"}, std::tuple{CL_Mch_FreqR, 1, "145.5"},
+              std::tuple{CL_Mch_Text, 0, "CALLING"}}) {
+            const bool changed = s == &other && channel == 0;
+            if (const auto at = s->Sheet()->FindCell(item, channel)) {
+                s->Sheet()->SetCurrent(*at);
+                s->Cells()->Commit(changed ? (item == CL_Mch_Text ? "REPEATER" : "145.6") : text);
+            }
+        }
+    }
+    indCompareResult result;
+    result.ok = true;
+    result.modelThis = result.modelOther = ModelPmr;
+    result.diff = DiffImages(mine.Context(), other.Context());
+    auto* list = new uiCompareList(result, "club-radios.clf", nullptr, nullptr);
+    list->show();
+    SaveWhenShown(list, o.out);
+    return QApplication::exec();
+}
+
+// The errors of a refused import, as the window lists them.
+int ShowProblems(const Options& o) {
+    cmcScriptedMessageBox boxes;
+    SetCurrentMessageBoxHost(&boxes);
+    indSheetSession s;
+    std::vector<indCsvProblem> errors, notes;
+    const std::string exported = ExportChannelCsv(s.Context());
+    const std::string csv = exported.substr(0, exported.find('\n') + 1) + "1,bad\n1,300\n17,1\n";
+    ImportChannelCsv(s.Context(), csv, errors, notes);
+    std::vector<std::string> lines;
+    for (const indCsvProblem& p : errors) {
+        lines.push_back(DescribeCsvProblem(p));
+    }
+    uiProblemList list("Import Channels (CSV)",
+                       "The channels were not imported; nothing was changed. " +
+                           std::to_string(lines.size()) +
+                           (lines.size() == 1 ? " error:" : " errors:"),
+                       lines, nullptr);
+    list.show();
+    SaveWhenShown(&list, o.out);
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -217,16 +276,15 @@ int main(int argc, char** argv) {
         }
     }
     const std::map<std::string, std::function<int(const Options&)>> shots = {
-        {"about", ShowAbout},
-        {"port", ShowPort},
-        {"progress", ShowProgress},
-        {"info", ShowInfo},
-        {"icons", ShowIcons}};
+        {"about", ShowAbout},      {"port", ShowPort},   {"progress", ShowProgress},
+        {"info", ShowInfo},        {"icons", ShowIcons}, {"compare", ShowCompare},
+        {"problems", ShowProblems}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|compare|problems OUT.png [--port "
+            "DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
