@@ -207,8 +207,6 @@ int ShowIcons(const Options& o) {
 
 // A Pmr image with two channels, and a copy whose first channel was retuned and renamed.
 int ShowCompare(const Options& o) {
-    cmcScriptedMessageBox boxes;
-    SetCurrentMessageBoxHost(&boxes);
     indSheetSession mine, other;
     for (indSheetSession* s : {&mine, &other}) {
         s->Document().ChangeModelType(ModelPmr, false);
@@ -236,8 +234,6 @@ int ShowCompare(const Options& o) {
 
 // The errors of a refused import, as the window lists them.
 int ShowProblems(const Options& o) {
-    cmcScriptedMessageBox boxes;
-    SetCurrentMessageBoxHost(&boxes);
     indSheetSession s;
     std::vector<indCsvProblem> errors, notes;
     const std::string exported = ExportChannelCsv(s.Context());
