@@ -15,22 +15,29 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "CellNames.h"
 #include "ChLayout.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
 #include "cmcInternalError.h"
+#include "cmcMessageBox.h"
 #include "cmcTimerHost.h"
 #include "cuiInformation.h"
+#include "indChannelCsv.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
+#include "indSheetSession.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
+#include "uiCompareList.h"
 #include "uiFleetDialog.h"
 #include "uiIcons.h"
 #include "uiPortDialog.h"
+#include "uiProblemList.h"
 
 namespace {
 
@@ -184,8 +191,7 @@ int ShowFleet(const Options& o) {
     }
     // The one confirmation is answered OK.
     class AnswerOk : public cmcMessageBoxHost {
-        cmcMbResult Show(const std::string&, const std::string&, cmcMbButtons,
-                         cmcMbIcon) override {
+        cmcMbResult Show(const std::string&, const std::string&, cmcMbButtons, cmcMbIcon) override {
             return cmcMbResult::Ok;
         }
     } boxes;
@@ -250,6 +256,54 @@ int ShowIcons(const Options& o) {
     return QApplication::exec();
 }
 
+// A Pmr image with two channels, and a copy whose first channel was retuned and renamed.
+int ShowCompare(const Options& o) {
+    indSheetSession mine, other;
+    for (indSheetSession* s : {&mine, &other}) {
+        s->Document().ChangeModelType(ModelPmr, false);
+        s->Document().NewFile();
+        s->ShowSheet("[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0");
+        for (const auto& [item, channel, text] :
+             {std::tuple{CL_Mch_FreqR, 0, "146.52"}, std::tuple{CL_Mch_FreqR, 1, "145.5"},
+              std::tuple{CL_Mch_Text, 0, "CALLING"}}) {
+            const bool changed = s == &other && channel == 0;
+            if (const auto at = s->Sheet()->FindCell(item, channel)) {
+                s->Sheet()->SetCurrent(*at);
+                s->Cells()->Commit(changed ? (item == CL_Mch_Text ? "REPEATER" : "145.6") : text);
+            }
+        }
+    }
+    indCompareResult result;
+    result.ok = true;
+    result.modelThis = result.modelOther = ModelPmr;
+    result.diff = DiffImages(mine.Context(), other.Context());
+    auto* list = new uiCompareList(result, "club-radios.clf", nullptr, nullptr);
+    list->show();
+    SaveWhenShown(list, o.out);
+    return QApplication::exec();
+}
+
+// The errors of a refused import, as the window lists them.
+int ShowProblems(const Options& o) {
+    indSheetSession s;
+    std::vector<indCsvProblem> errors, notes;
+    const std::string exported = ExportChannelCsv(s.Context());
+    const std::string csv = exported.substr(0, exported.find('\n') + 1) + "1,bad\n1,300\n17,1\n";
+    ImportChannelCsv(s.Context(), csv, errors, notes);
+    std::vector<std::string> lines;
+    for (const indCsvProblem& p : errors) {
+        lines.push_back(DescribeCsvProblem(p));
+    }
+    uiProblemList list("Import Channels (CSV)",
+                       "The channels were not imported; nothing was changed. " +
+                           std::to_string(lines.size()) +
+                           (lines.size() == 1 ? " error:" : " errors:"),
+                       lines, nullptr);
+    list.show();
+    SaveWhenShown(&list, o.out);
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -269,17 +323,15 @@ int main(int argc, char** argv) {
         }
     }
     const std::map<std::string, std::function<int(const Options&)>> shots = {
-        {"about", ShowAbout},
-        {"port", ShowPort},
-        {"progress", ShowProgress},
-        {"info", ShowInfo},
-        {"icons", ShowIcons},
-        {"fleet", ShowFleet}};
+        {"about", ShowAbout},     {"port", ShowPort},        {"progress", ShowProgress},
+        {"info", ShowInfo},       {"icons", ShowIcons},      {"fleet", ShowFleet},
+        {"compare", ShowCompare}, {"problems", ShowProblems}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info" || o.name == "fleet") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons|fleet OUT.png [--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|fleet|compare|problems OUT.png "
+            "[--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
