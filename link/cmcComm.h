@@ -20,6 +20,7 @@
 #include "cmcSerialDevice.h"
 #include "cmcTask.h"
 #include "cmcTick.h"
+#include "cmcTrace.h"
 
 class cmcTimerHost;
 
@@ -59,6 +60,13 @@ class cmcComm {
     bool HasWriteError() const { return writeFailed_; }
     // The device reported a failed read (a hang-up) since the port was opened.
     bool HasReadError() const { return readFailed_; }
+    // The device's error number of the last failed open or transfer since the
+    // last open began (0: none).
+    int LastError() const { return lastError_; }
+
+    // Every frame sent or received, and each opening and closing, go to sink
+    // (nullptr: no trace).
+    void SetTrace(cmcTraceSink* sink) { trace_.SetSink(sink); }
 
     // After an open: waits 100 ms, then discards whatever was received.
     void FlushAfterOpen();
@@ -68,6 +76,8 @@ class cmcComm {
     cmcSerialDevice& Device() { return *device_; }
 
   private:
+    bool OpenFailed(const std::string& path);
+    void LineFailed(const char* what);
     void Pump();
     void StopPump() { task_->SetInterval(-1); }
     int OnLine();
@@ -80,6 +90,8 @@ class cmcComm {
     int portNumber_ = 0;
     bool writeFailed_ = false;
     bool readFailed_ = false;
+    int lastError_ = 0;
+    cmcTraceTap trace_;
     cmcBuff queue_;
     cmcLineSettings line_;
     cmcTaskHandle task_;

@@ -75,6 +75,8 @@ class indCloneMan {
     void SetStopRequest(std::function<bool()> requested) { stopRequest_ = std::move(requested); }
     // Hint lines of the failure messages replaced by the program's own texts.
     void SetHintTexts(CloneHintTexts texts) { hintTexts_ = std::move(texts); }
+    // Every frame of every exchange goes to sink as a trace line (nullptr: none).
+    void SetTrace(cmcTraceSink* sink) { driver_.Port().SetTrace(sink); }
 
     void SetIdentity(int modelCode, int secondWord) { driver_.SetIdentity(modelCode, secondWord); }
     void SetImageSize(int bytes) { driver_.SetImageSize(bytes); }
