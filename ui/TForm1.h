@@ -5,12 +5,14 @@
 // maker panel. Everything it shows is decided by indMain.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cuiMainView.h"
 #include "indMain.h"
+#include "uiTraceWindow.h"
 
 class QSplitter;
 class QTimer;
@@ -61,6 +63,9 @@ class TForm1 : public QMainWindow, public cuiMainView {
     bool AskPortNumber(int& port) override;
     void ShowAbout() override;
     void ShowCloneInfo() override;
+    void ShowSerialTrace() override;
+    void CloseSerialTrace() override;
+    uiTraceWindow* TraceWindow() { return trace_; }
     void OpenHelp(const std::string& path) override;
     void CloseWindow() override;
     void SetWindowEnabled(bool enabled) override;
@@ -92,5 +97,6 @@ class TForm1 : public QMainWindow, public cuiMainView {
     std::unique_ptr<indMain> main_;
     std::unique_ptr<cuiQtMenu> menu_;
     std::unique_ptr<cuiQtToolBar> toolBar_;
+    QPointer<uiTraceWindow> trace_;
     bool closing_ = false;
 };
