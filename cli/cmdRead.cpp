@@ -6,11 +6,15 @@
 
 #include "cliCloneSession.h"
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "cliReadOutput.h"
 
 int CmdRead(const cliArgs& args) {
     cliCloneArgs clone;
     if (!ParseCloneArgs(args.words, {"--port", "--high-speed", "-o", "--trace"}, 0, clone)) {
+        return ExitUsage;
+    }
+    if (!clone.trace.empty() && !OutputSparesInputs("read", clone.trace, {clone.output})) {
         return ExitUsage;
     }
     std::string error;

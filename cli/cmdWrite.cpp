@@ -7,6 +7,7 @@
 
 #include "cliCloneSession.h"
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "indVerifiedWrite.h"
 
 namespace {
@@ -93,6 +94,9 @@ int CmdWrite(const cliArgs& args) {
     }
     clone.highSpeed = args.Flag("--high-speed");
     clone.trace = args.Option("--trace");
+    if (!clone.trace.empty() && !OutputSparesInputs("write", clone.trace, {args.positional[0]})) {
+        return ExitUsage;
+    }
     clone.yes = args.yes;
     cliCloneSession session(clone);
     if (!session.Ready()) {

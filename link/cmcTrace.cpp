@@ -93,12 +93,12 @@ std::string FormatTraceNote(int64_t timeMs, const std::string& text) {
 }
 
 std::string FormatTraceFrame(const cmcTraceFrame& frame) {
-    const char* kind = KindName(frame);
+    const std::string kind = KindName(frame);
     const cmcBuff& b = frame.bytes;
     std::string address = "-";
     std::string check = "-";
     std::string payload;
-    if (std::string(kind) == "data") {
+    if (kind == "data") {
         CloneCheck::DataFields fields;
         const bool good = CloneCheck::DecodeDataPayload(b, fields);
         check = good ? "ok" : "bad";
@@ -112,12 +112,13 @@ std::string FormatTraceFrame(const cmcTraceFrame& frame) {
         }
     }
     if (payload.empty()) {
-        const int from = b.Size() > CommandAt && std::string(kind) != "unknown" ? CommandAt + 1 : 1;
-        payload = Hex(b.Data() + from, b.Size() - from);
+        // Known kinds show what follows the command byte; others all after the start byte.
+        const int from = kind != "unknown" ? CommandAt + 1 : 1;
+        payload = b.Size() > from ? Hex(b.Data() + from, b.Size() - from) : "-";
     }
     char head[64];
     std::snprintf(head, sizeof head, "%s %s %6d %-13s %-4s %-3s ", TraceTime(frame.timeMs).c_str(),
-                  frame.direction == cmcTraceDir::Sent ? "TX" : "RX", frame.baud, kind,
+                  frame.direction == cmcTraceDir::Sent ? "TX" : "RX", frame.baud, kind.c_str(),
                   address.c_str(), check.c_str());
     return head + payload;
 }

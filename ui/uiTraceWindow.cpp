@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "cmcGTex.h"
-#include "indMain.h"
+#include "indTraceLog.h"
 #include "uiOverlayStyle.h"
 
 namespace {
@@ -22,8 +22,8 @@ constexpr int InitialHeight = 420;
 
 }  // namespace
 
-uiTraceWindow::uiTraceWindow(indMain& main, cmcGTex& texts, QWidget* owner)
-    : QWidget(owner, Qt::Tool), main_(main), texts_(texts) {
+uiTraceWindow::uiTraceWindow(indTraceLog& log, cmcGTex& texts, Hooks hooks, QWidget* owner)
+    : QWidget(owner, Qt::Tool), log_(log), texts_(texts), hooks_(std::move(hooks)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Qs(texts.GetText("GI_TraceWin", Caption)));
     note_ = new QLabel(Qs(texts.GetText("GI_TraceWin", Note)), this);
@@ -57,31 +57,33 @@ uiTraceWindow::uiTraceWindow(indMain& main, cmcGTex& texts, QWidget* owner)
         path = chosen.toStdString();
         return !chosen.isEmpty();
     };
-    for (const std::string& line : main_.TraceLog().Lines()) {
+    for (const std::string& line : log_.Lines()) {
         lines_->appendPlainText(Qs(line));
     }
-    main_.TraceLog().SetListener([this](const std::string& line) {
+    log_.SetListener([this](const std::string& line) {
         lines_->appendPlainText(Qs(line));
     });
 }
 
 uiTraceWindow::~uiTraceWindow() {
-    main_.TraceLog().SetListener(nullptr);
+    log_.SetListener(nullptr);
 }
 
 void uiTraceWindow::Save() {
     std::string path;
-    if (askPath && askPath(path)) {
-        main_.SaveSerialTrace(path);
+    if (askPath && askPath(path) && hooks_.save) {
+        hooks_.save(path);
     }
 }
 
 void uiTraceWindow::Clear() {
-    main_.TraceLog().Clear();
+    log_.Clear();
     lines_->clear();
 }
 
 void uiTraceWindow::closeEvent(QCloseEvent* event) {
-    main_.SerialTraceClosed();
+    if (hooks_.closed) {
+        hooks_.closed();
+    }
     QWidget::closeEvent(event);
 }

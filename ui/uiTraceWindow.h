@@ -1,8 +1,9 @@
 #pragma once
 // View > Serial Trace: a tool window that shows the trace lines of the
 // running exchanges as they come (the last indTraceLog::Capacity of them),
-// saves them as text and clears them. Closing it stops the trace and frees
-// its lines. Everything it shows comes from indMain's trace log.
+// saves them as text and clears them. Everything it shows comes from the
+// trace log; saving and closing are the owner's (the main object saves the
+// file and, on closing, stops the trace and frees the lines).
 
 #include <QWidget>
 #include <functional>
@@ -12,11 +13,15 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class cmcGTex;
-class indMain;
+class indTraceLog;
 
 class uiTraceWindow : public QWidget {
   public:
-    uiTraceWindow(indMain& main, cmcGTex& texts, QWidget* owner);
+    struct Hooks {
+        std::function<void(const std::string& path)> save;
+        std::function<void()> closed;
+    };
+    uiTraceWindow(indTraceLog& log, cmcGTex& texts, Hooks hooks, QWidget* owner);
     ~uiTraceWindow() override;
 
     // Where Save asks for the file name (tests answer without a dialog).
@@ -30,8 +35,9 @@ class uiTraceWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    indMain& main_;
+    indTraceLog& log_;
     cmcGTex& texts_;
+    Hooks hooks_;
     QLabel* note_ = nullptr;
     QPlainTextEdit* lines_ = nullptr;
     QPushButton* save_ = nullptr;

@@ -39,12 +39,33 @@ TEST(CliTraceE2E, AnUnwritableTraceFileStopsTheCommandBeforeTheRadio) {
               2);
     EXPECT_NE(ReadWholeFile(err).find("trace file /nonexistent/dir/t.txt cannot be written"),
               std::string::npos);
+    // A trace that would overwrite the clone file to be written is refused; the file stays.
+    const std::string clf = OwnTempDir() + "cli_trace_input.clf";
+    WriteWholeFile(clf, "kept");
+    EXPECT_EQ(RunCliBounded("write --port '" + sim.Device() + "' '" + clf + "' --yes --trace '" +
+                            clf + "'"),
+              64);
+    EXPECT_EQ(ReadWholeFile(clf), "kept");
     EXPECT_FALSE(sim.WaitForLine("info at", 300));
 }
 
-TEST(CliTraceE2E, AMissingDeviceIsExplained) {
+TEST(CliTraceE2E, AMissingDeviceAndOneGoneMidwayAreExplained) {
     const std::string err = OwnTempDir() + "cli_missing_err.txt";
     EXPECT_EQ(RunCliBounded("radio-info --port /nonexistent/ttyUSB7", "/dev/null", err), 22);
     EXPECT_NE(ReadWholeFile(err).find("/nonexistent/ttyUSB7 does not exist"), std::string::npos)
         << ReadWholeFile(err);
+
+    // The simulator closes its end of the pseudo-terminal in the middle of the read.
+    SimProcess sim({"--fault", "hangup=40"});
+    ASSERT_TRUE(sim.Started());
+    const std::string trace = OwnTempDir() + "cli_hangup_trace.txt";
+    const std::string file = OwnTempDir() + "cli_hangup.clf";
+    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "' --trace '" + trace + "' -o '" +
+                                file + "'",
+                            "/dev/null", err),
+              39);
+    EXPECT_NE(ReadWholeFile(err).find(sim.Device() + " went away during the transfer"),
+              std::string::npos)
+        << ReadWholeFile(err);
+    EXPECT_NE(ReadWholeFile(trace).find("read failed: Input/output error"), std::string::npos);
 }

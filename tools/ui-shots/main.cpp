@@ -27,7 +27,9 @@
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
 #include "uiIcons.h"
+#include "indTraceLog.h"
 #include "uiPortDialog.h"
+#include "uiTraceWindow.h"
 
 namespace {
 
@@ -181,6 +183,29 @@ int ShowPort(const Options& o) {
     return QApplication::exec();
 }
 
+// The serial trace window once an information exchange has been traced.
+int ShowTrace(const Options& o) {
+    RadioSession session(o.port);
+    indTraceLog log;
+    session.Manager().SetTrace(&log);
+    uiTraceWindow window(log, GTex(), {}, nullptr);
+    window.show();
+    session.Commands().SetFinished([&](int outcome) {
+        if (outcome != 0) {
+            QApplication::exit(1);
+            return;
+        }
+        SaveWhenShown(&window, o.out);
+    });
+    if (!session.Commands().CloneInfo()) {
+        return Fail("the information exchange did not start");
+    }
+    QTimer::singleShot(LimitMs, [] { QApplication::exit(1); });
+    const int status = QApplication::exec();
+    session.Manager().SetTrace(nullptr);
+    return status;
+}
+
 int ShowIcons(const Options& o) {
     QWidget sheet;
     auto* grid = new QGridLayout(&sheet);
@@ -221,12 +246,14 @@ int main(int argc, char** argv) {
         {"port", ShowPort},
         {"progress", ShowProgress},
         {"info", ShowInfo},
+        {"trace", ShowTrace},
         {"icons", ShowIcons}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
-        ((o.name == "progress" || o.name == "info") && o.port.empty())) {
+        ((o.name == "progress" || o.name == "info" || o.name == "trace") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|trace|icons OUT.png [--port DEVICE] "
+            "[--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
