@@ -10,8 +10,9 @@ const indSerialPort* indPortMenu::At(int index) {
         listed_ = true;
         listedAt_ = now;
     }
-    return index >= 0 && index < static_cast<int>(ports_.size()) ? &ports_[static_cast<size_t>(index)]
-                                                                : nullptr;
+    return index >= 0 && index < static_cast<int>(ports_.size())
+               ? &ports_[static_cast<size_t>(index)]
+               : nullptr;
 }
 
 std::string indPortMenu::Caption(int index) {

@@ -13,9 +13,9 @@
 #include <vector>
 
 struct indSerialPort {
-    std::string path;     // the path to open: the /dev/serial/by-id link when there is one
-    std::string name;     // the kernel's name, e.g. "ttyUSB0"
-    std::string maker;    // the USB adapter's manufacturer and product; "" when unknown
+    std::string path;   // the path to open: the /dev/serial/by-id link when there is one
+    std::string name;   // the kernel's name, e.g. "ttyUSB0"
+    std::string maker;  // the USB adapter's manufacturer and product; "" when unknown
     std::string product;
 
     // "/dev/ttyUSB0 - maker product" (the kernel's /dev path, whatever path holds).

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cliAskHost.h"
-#include "cliTraceFile.h"
 #include "cliExitStatus.h"
+#include "cliTraceFile.h"
 #include "cmcStopSignals.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"

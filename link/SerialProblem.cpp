@@ -18,12 +18,9 @@ struct OpenProblem {
 };
 
 constexpr OpenProblem kOpenProblems[] = {
-    {EACCES, "GI_Mess_Port_NoAccess"},
-    {EPERM, "GI_Mess_Port_NoAccess"},
-    {ENOENT, "GI_Mess_Port_Missing"},
-    {ENODEV, "GI_Mess_Port_Missing"},
-    {ENXIO, "GI_Mess_Port_Missing"},
-    {EBUSY, "GI_Mess_Port_Busy"},
+    {EACCES, "GI_Mess_Port_NoAccess"}, {EPERM, "GI_Mess_Port_NoAccess"},
+    {ENOENT, "GI_Mess_Port_Missing"},  {ENODEV, "GI_Mess_Port_Missing"},
+    {ENXIO, "GI_Mess_Port_Missing"},   {EBUSY, "GI_Mess_Port_Busy"},
 };
 
 bool Exists(const std::string& path) {

@@ -51,8 +51,8 @@ bool cmcComm::Open(int portNumber, const std::string& settings) {
 
 bool cmcComm::OpenFailed(const std::string& path) {
     lastError_ = device_->LastError();
-    trace_.Note("open " + path + " failed: " +
-                (lastError_ != 0 ? std::strerror(lastError_) : "device error"));
+    trace_.Note("open " + path +
+                " failed: " + (lastError_ != 0 ? std::strerror(lastError_) : "device error"));
     return false;
 }
 
@@ -159,8 +159,8 @@ void cmcComm::Pump() {
 
 void cmcComm::LineFailed(const char* what) {
     lastError_ = device_->LastError();
-    trace_.Note(std::string(what) + " failed: " +
-                (lastError_ != 0 ? std::strerror(lastError_) : "device error"));
+    trace_.Note(std::string(what) +
+                " failed: " + (lastError_ != 0 ? std::strerror(lastError_) : "device error"));
 }
 
 uint32_t cmcComm::WriteTimeoutMs(int bytes) const {

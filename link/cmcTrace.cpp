@@ -17,10 +17,10 @@ struct FrameKind {
 };
 
 constexpr FrameKind kKinds[] = {
-    {CloneFrame::SpeedChange, "speed-change"}, {CloneFrame::InfoRequest, "info-request"},
-    {CloneFrame::Information, "information"},  {CloneFrame::ReadRequest, "read-request"},
+    {CloneFrame::SpeedChange, "speed-change"},   {CloneFrame::InfoRequest, "info-request"},
+    {CloneFrame::Information, "information"},    {CloneFrame::ReadRequest, "read-request"},
     {CloneFrame::WriteRequest, "write-request"}, {CloneFrame::Data, "data"},
-    {CloneFrame::EndOfData, "end-of-data"},    {CloneFrame::WriteStatus, "write-status"},
+    {CloneFrame::EndOfData, "end-of-data"},      {CloneFrame::WriteStatus, "write-status"},
 };
 
 constexpr int CommandAt = 3;  // 0xFE, receiver, sender, command
@@ -83,8 +83,8 @@ std::string TraceTime(int64_t timeMs) {
     std::tm local{};
     localtime_r(&seconds, &local);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d.%03d", local.tm_hour, local.tm_min,
-                  local.tm_sec, static_cast<int>(timeMs % 1000));
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d.%03d", local.tm_hour, local.tm_min, local.tm_sec,
+                  static_cast<int>(timeMs % 1000));
     return buf;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The one message of a failed radio exchange: the headline "GI_Mess_CloneErr_Head"
-// line = result code, what the device's own error says about it, for a write that failed after data went out the warning
-// "GI_Mess_CloneErr_Partial", a blank line, then the hint lines of
+// line = result code, what the device's own error says about it, for a write that failed after data
+// went out the warning "GI_Mess_CloneErr_Partial", a blank line, then the hint lines of
 // "GI_Mess_CloneErr_Check" that fit the code.
 
 #include <map>

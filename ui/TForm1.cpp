@@ -282,11 +282,11 @@ void TForm1::ShowCloneInfo() {
 
 void TForm1::ShowSerialTrace() {
     if (trace_ == nullptr) {
-        trace_ = new uiTraceWindow(
-            main_->TraceLog(), texts_,
-            {[this](const std::string& path) { main_->SaveSerialTrace(path); },
-             [this] { main_->SerialTraceClosed(); }},
-            this);
+        trace_ =
+            new uiTraceWindow(main_->TraceLog(), texts_,
+                              {[this](const std::string& path) { main_->SaveSerialTrace(path); },
+                               [this] { main_->SerialTraceClosed(); }},
+                              this);
     }
     trace_->show();
     trace_->raise();

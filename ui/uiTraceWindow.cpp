@@ -60,9 +60,7 @@ uiTraceWindow::uiTraceWindow(indTraceLog& log, cmcGTex& texts, Hooks hooks, QWid
     for (const std::string& line : log_.Lines()) {
         lines_->appendPlainText(Qs(line));
     }
-    log_.SetListener([this](const std::string& line) {
-        lines_->appendPlainText(Qs(line));
-    });
+    log_.SetListener([this](const std::string& line) { lines_->appendPlainText(Qs(line)); });
 }
 
 uiTraceWindow::~uiTraceWindow() {

@@ -33,8 +33,8 @@ struct FakeTree {
         File(dev + "/" + port + "/tty/" + name + "/dev", "188:0");
         Link(dev + "/" + port + "/tty/" + name + "/device",
              "../../../" + fs::path(port).filename().string());
-        Link("sys/class/tty/" + name, "../../devices/pci0000:00/usb1/" + usb + "/" + port +
-                                          "/tty/" + name);
+        Link("sys/class/tty/" + name,
+             "../../devices/pci0000:00/usb1/" + usb + "/" + port + "/tty/" + name);
         File("dev/" + name);
     }
     ScratchDir dir;

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "CliProcess.h"
 #include "ClfTestSupport.h"
+#include "CliProcess.h"
 #include "SavedImage.h"
 #include "SimProcess.h"
 #include "cmcTrace.h"
@@ -19,8 +19,12 @@ TEST(CliTraceE2E, RadioInfoWritesTheExchangeToTheTraceFile) {
     EXPECT_EQ(RunCliBounded("radio-info --port '" + sim.Device() + "' --trace '" + trace + "'"), 0);
     const std::string text = ReadWholeFile(trace);
     EXPECT_EQ(text.rfind(std::string(TraceHeader) + "\n", 0), 0u) << text;
-    const char* inOrder[] = {"38400,N,8,1", " TX  38400 speed-change ", "9600,N,8,1",
-                             " TX   9600 info-request ", " RX   9600 information ", "# "};
+    const char* inOrder[] = {"38400,N,8,1",
+                             " TX  38400 speed-change ",
+                             "9600,N,8,1",
+                             " TX   9600 info-request ",
+                             " RX   9600 information ",
+                             "# "};
     std::string::size_type at = 0;
     for (const char* part : inOrder) {
         at = text.find(part, at);
@@ -33,8 +37,8 @@ TEST(CliTraceE2E, AnUnwritableTraceFileStopsTheCommandBeforeTheRadio) {
     ASSERT_TRUE(sim.Started());
     const std::string err = OwnTempDir() + "cli_trace_err.txt";
     const std::string file = OwnTempDir() + "cli_trace_read.clf";
-    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "' --trace /nonexistent/dir/t.txt -o '" +
-                                file + "'",
+    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() +
+                                "' --trace /nonexistent/dir/t.txt -o '" + file + "'",
                             "/dev/null", err),
               2);
     EXPECT_NE(ReadWholeFile(err).find("trace file /nonexistent/dir/t.txt cannot be written"),
@@ -60,9 +64,9 @@ TEST(CliTraceE2E, AMissingDeviceAndOneGoneMidwayAreExplained) {
     ASSERT_TRUE(sim.Started());
     const std::string trace = OwnTempDir() + "cli_hangup_trace.txt";
     const std::string file = OwnTempDir() + "cli_hangup.clf";
-    EXPECT_EQ(RunCliBounded("read --port '" + sim.Device() + "' --trace '" + trace + "' -o '" +
-                                file + "'",
-                            "/dev/null", err),
+    EXPECT_EQ(RunCliBounded(
+                  "read --port '" + sim.Device() + "' --trace '" + trace + "' -o '" + file + "'",
+                  "/dev/null", err),
               39);
     EXPECT_NE(ReadWholeFile(err).find(sim.Device() + " went away during the transfer"),
               std::string::npos)

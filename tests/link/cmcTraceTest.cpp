@@ -84,10 +84,9 @@ TEST(TraceFormat, EachKindOfFrameGivesItsColumns) {
         const std::string line = FormatTraceFrame(c.frame);
         const TraceFields f = Fields(line);
         const TraceFields& e = c.expected;
-        EXPECT_EQ(f.dir + " " + f.baud + " " + f.kind + " " + f.address + " " + f.check + " " +
-                      f.payload,
-                  e.dir + " " + e.baud + " " + e.kind + " " + e.address + " " + e.check + " " +
-                      e.payload)
+        EXPECT_EQ(
+            f.dir + " " + f.baud + " " + f.kind + " " + f.address + " " + f.check + " " + f.payload,
+            e.dir + " " + e.baud + " " + e.kind + " " + e.address + " " + e.check + " " + e.payload)
             << line;
     }
     cmcTraceFrame overflow = Frame(cmcTraceDir::Received, {});
@@ -157,10 +156,14 @@ TEST(TraceExchange, AReadGivesTheFrameSequenceWithDirectionsSpeedsAndVerdicts) {
     TracedExchange x;
     x.Read();
     EXPECT_EQ(x.code, 0);
-    const std::vector<std::string> expected = {
-        "open /dev/ttyUSB0 38400,N,8,1", "TX 38400 speed-change -", "close",
-        "open /dev/ttyUSB0 9600,N,8,1",  "TX 9600 read-request -",  "RX 9600 data* ok",
-        "RX 9600 end-of-data -",         "close"};
+    const std::vector<std::string> expected = {"open /dev/ttyUSB0 38400,N,8,1",
+                                               "TX 38400 speed-change -",
+                                               "close",
+                                               "open /dev/ttyUSB0 9600,N,8,1",
+                                               "TX 9600 read-request -",
+                                               "RX 9600 data* ok",
+                                               "RX 9600 end-of-data -",
+                                               "close"};
     EXPECT_EQ(x.Sequence(), expected);
     // The data frames carry the ranges in order, each address once.
     int next = 0;
@@ -178,7 +181,8 @@ TEST(TraceExchange, AFrameWithABadCheckSumIsMarkedBad) {
     TracedExchange x(WithFault("bad-checksum=3"));
     x.Read();
     EXPECT_EQ(x.code, 6);
-    // Frames that arrived with the bad one are traced too: the trace shows the line, not the driver.
+    // Frames that arrived with the bad one are traced too: the trace shows the line, not the
+    // driver.
     const std::vector<std::string> sequence = x.Sequence();
     ASSERT_GE(sequence.size(), 8u);
     EXPECT_EQ(sequence[5], "RX 9600 data* ok");

@@ -24,10 +24,10 @@
 #include "indCloneMan.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
+#include "indTraceLog.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
 #include "uiIcons.h"
-#include "indTraceLog.h"
 #include "uiPortDialog.h"
 #include "uiTraceWindow.h"
 
@@ -242,12 +242,8 @@ int main(int argc, char** argv) {
         }
     }
     const std::map<std::string, std::function<int(const Options&)>> shots = {
-        {"about", ShowAbout},
-        {"port", ShowPort},
-        {"progress", ShowProgress},
-        {"info", ShowInfo},
-        {"trace", ShowTrace},
-        {"icons", ShowIcons}};
+        {"about", ShowAbout}, {"port", ShowPort},   {"progress", ShowProgress},
+        {"info", ShowInfo},   {"trace", ShowTrace}, {"icons", ShowIcons}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info" || o.name == "trace") && o.port.empty())) {
