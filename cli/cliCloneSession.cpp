@@ -47,6 +47,10 @@ bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std
             }
             portGiven = portGiven || w == "--port";
             (w == "--port" ? args.port : w == "-o" ? args.output : args.trace) = words[++i];
+            if (w == "--trace" && args.trace.empty()) {
+                std::fprintf(stderr, "orvane-cli: option --trace needs a file name\n");
+                return false;
+            }
         } else if (known && w == "--high-speed") {
             args.highSpeed = true;
         } else if (known && w == "--yes") {

@@ -43,6 +43,9 @@ TEST(CliTraceE2E, AnUnwritableTraceFileStopsTheCommandBeforeTheRadio) {
               2);
     EXPECT_NE(ReadWholeFile(err).find("trace file /nonexistent/dir/t.txt cannot be written"),
               std::string::npos);
+    for (const char* command : {"radio-info --port X --trace ''", "write --port X f --trace ''"}) {
+        EXPECT_EQ(RunCliBounded(command), 64) << command;
+    }
     // A trace that would overwrite the clone file to be written is refused; the file stays.
     const std::string clf = OwnTempDir() + "cli_trace_input.clf";
     WriteWholeFile(clf, "kept");
