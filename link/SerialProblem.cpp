@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "cmcGTex.h"
-#include "dst_CDrv_Result.h"
 
 namespace {
 
@@ -63,7 +62,7 @@ bool DeviceVanished(const std::string& path, int error) {
     return error == ENXIO || error == EIO || error == ENODEV || !Exists(path);
 }
 
-std::string SerialProblemText(int code, const std::string& path, int error) {
+std::string SerialProblemText(CloneResult code, const std::string& path, int error) {
     if (code == CloneResult::PortFailed) {
         for (const OpenProblem& p : kOpenProblems) {
             if (p.error == error) {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "dst_CDrv_Result.h"
+
 // The group that owns path, or "" when it cannot be told.
 std::string DeviceGroup(const std::string& path);
 
@@ -14,7 +16,7 @@ std::string DeviceGroup(const std::string& path);
 // (ENXIO, EIO, ENODEV), or the path no longer exists.
 bool DeviceVanished(const std::string& path, int error);
 
-// The explanation of a failed exchange's device error for result code code,
+// The explanation of a failed exchange's device error for its result code,
 // or "" when the error says nothing about the device. error is the device's
 // error number (0 when unknown).
-std::string SerialProblemText(int code, const std::string& path, int error);
+std::string SerialProblemText(CloneResult code, const std::string& path, int error);

@@ -129,7 +129,7 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
                               result.kind == CloneOperation::Write && driver_.DataBytesDone() > 0,
                               SerialProblemText(result.code, device, driver_.Port().LastError()),
                               hintTexts_};
-    ShowCloneError(result.code, context);
+    ShowCloneError(CodeNumber(result.code), context);
     host.EnableMainWindow(true);
     Completion completion = std::move(completion_);
     completion_ = nullptr;

@@ -43,7 +43,7 @@ TEST(SerialProblem, EachDeviceErrorGetsItsExplanation) {
     const FakeDevice device;
     const std::string gone = device.dir.File("ttyGONE0");
     struct Case {
-        int code;
+        CloneResult code;
         bool present;
         int error;
         std::string expected;  // a part of the text; "" for no text
@@ -66,7 +66,7 @@ TEST(SerialProblem, EachDeviceErrorGetsItsExplanation) {
         const std::string& path = c.present ? device.path : gone;
         const std::string text = SerialProblemText(c.code, path, c.error);
         if (c.expected.empty()) {
-            EXPECT_EQ(text, "") << c.code << " " << c.error;
+            EXPECT_EQ(text, "") << CodeNumber(c.code) << " " << c.error;
         } else {
             EXPECT_NE(text.find(c.expected), std::string::npos) << text;
             EXPECT_EQ(text.find('%'), std::string::npos) << text;

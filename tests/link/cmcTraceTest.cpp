@@ -114,7 +114,8 @@ struct TracedExchange {
         drv->Port().SetTrace(&trace);
     }
     void Read() {
-        ASSERT_TRUE(drv->StartRead({{0, 0x39FF}}, [this](dst_CDrv_Result& r) { code = r.code; }));
+        ASSERT_TRUE(drv->StartRead({{0, 0x39FF}},
+                                   [this](dst_CDrv_Result& r) { code = CodeNumber(r.code); }));
         ASSERT_TRUE(time.host.AdvanceUntil([&] { return !drv->IsBusy(); }, 200000));
     }
     // The frame lines as "DIR BAUD KIND CHECK", runs of good data frames as one "data*".
