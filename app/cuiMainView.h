@@ -41,6 +41,10 @@ class cuiMainView : public indFileChooser {
         return false;
     }
     virtual void ShowAbout() {}
+    // The serial trace window over indMain's trace log; Close makes the window
+    // report indMain::SerialTraceClosed.
+    virtual void ShowSerialTrace() {}
+    virtual void CloseSerialTrace() {}
     // The clone information window over the radio of the last exchange.
     virtual void ShowCloneInfo() {}
     // The fleet-write dialog, its fields filled from proposal; it runs until closed.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "CellNames.h"
@@ -45,7 +46,8 @@ indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
       context_(document_, *this, texts),
       manager_(std::move(device)),
       clone_(document_, manager_),
-      tree_(texts) {
+      tree_(texts),
+      ports_(store) {
     document_.SetFileChooser(&view_);
     document_.SetHooks({[this] { view_.TitleChanged(); }, [this] { CloseSheet(); },
                         [this] { RebuildTree(); }, [this](bool on) { view_.BusyCursor(on); }});
@@ -66,6 +68,7 @@ indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
 }
 
 indMain::~indMain() {
+    manager_.SetTrace(nullptr);
     tick_.Reset();
     EvMan().RemoveListener(&OnEvent, this);
 }
@@ -385,7 +388,7 @@ bool indMain::ToolBarVisible() {
     return environ_.ToolbarVisible();
 }
 void indMain::SetComPort(int port) {
-    environ_.SetComPort(port);
+    ports_.SetComPort(port);
 }
 int indMain::ComPort() {
     return environ_.ComPort();
@@ -393,9 +396,35 @@ int indMain::ComPort() {
 void indMain::PortDialog() {
     int port = environ_.ComPort();
     if (view_.AskPortNumber(port)) {
-        environ_.SetComPort(port);
+        ports_.SetComPort(port);
         EvMan().Post(EventIds::SettingChanged, nullptr, 0);
     }
+}
+void indMain::ToggleSerialTrace() {
+    if (traceShown_) {
+        view_.CloseSerialTrace();  // the window reports SerialTraceClosed
+        return;
+    }
+    manager_.SetTrace(&traceLog_);
+    traceShown_ = true;
+    view_.ShowSerialTrace();
+}
+void indMain::SerialTraceClosed() {
+    manager_.SetTrace(nullptr);
+    traceLog_.SetListener(nullptr);
+    traceLog_.Clear();
+    traceShown_ = false;
+    EvMan().Post(EventIds::SettingChanged, nullptr, 0);
+}
+bool indMain::SaveSerialTrace(const std::string& path) {
+    int error = 0;
+    if (traceLog_.Save(path, error)) {
+        return true;
+    }
+    std::string text = texts_.GetLines("GI_Mess_Trace_SaveFailed");
+    text = FormatPortText(text, 0, path) + "\n" + std::strerror(error);
+    ShowMessage(text, cmcMbButtons::Ok, cmcMbIcon::Stop);
+    return false;
 }
 void indMain::SetSpeedHigh(int on) {
     environ_.SetComSpeedHigh(on != 0);
@@ -430,8 +459,8 @@ void indMain::FleetWrite() {
     indFleetSetup proposal;
     proposal.file = document_.FileName();
     const std::string& pattern = environ_.ComDevice();
-    proposal.ports = {ComDevicePath(pattern.empty() ? std::string(DefaultComDevicePattern) : pattern,
-                                    environ_.ComPort())};
+    proposal.ports = {ComDevicePath(
+        pattern.empty() ? std::string(DefaultComDevicePattern) : pattern, environ_.ComPort())};
     proposal.options.highSpeed = environ_.ComSpeedHigh();
     view_.ShowFleetWrite(proposal);
 }

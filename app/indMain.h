@@ -22,7 +22,9 @@
 #include "indDocument.h"
 #include "indDocumentContext.h"
 #include "indHandlerContext.h"
+#include "indPortMenu.h"
 #include "indSafeWrite.h"
+#include "indTraceLog.h"
 
 class cmcGTex;
 class cmcSerialDevice;
@@ -118,6 +120,18 @@ class indMain : public indCommands, public indCloneManHost {
     void SetComPort(int port) override;
     int ComPort() override;
     void PortDialog() override;
+    std::string SerialDeviceCaption(int index) override { return ports_.Caption(index); }
+    bool SerialDeviceChosen(int index) override { return ports_.Chosen(index); }
+    void ChooseSerialDevice(int index) override { ports_.Choose(index); }
+    bool PortNumbered() override { return ports_.Numbered(); }
+    indPortMenu& PortMenu() { return ports_; }
+    void ToggleSerialTrace() override;
+    bool SerialTraceShown() override { return traceShown_; }
+    // The trace window closed: the trace stops and its lines are dropped.
+    void SerialTraceClosed();
+    indTraceLog& TraceLog() { return traceLog_; }
+    // Saves the trace as a text file; false after a message when it could not.
+    bool SaveSerialTrace(const std::string& path);
     void SetSpeedHigh(int on) override;
     int SpeedHigh() override;
     void CloneRead() override;
@@ -175,6 +189,9 @@ class indMain : public indCommands, public indCloneManHost {
     int scrollRow_ = 0;
     cuiSheetHistory history_;
     cuiStatusMessage status_;
+    indPortMenu ports_;
+    indTraceLog traceLog_;
+    bool traceShown_ = false;
     bool quitting_ = false;  // a stop signal closed the window
     int warningTicks_ = 0;   // ticks until the warning check; 0: none pending
     cmcTaskHandle tick_;

@@ -40,13 +40,17 @@ bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
         const bool known = Allowed(allowed, w);
-        if (known && (w == "--port" || w == "-o")) {
+        if (known && (w == "--port" || w == "-o" || w == "--trace")) {
             if (i + 1 >= words.size()) {
                 std::fprintf(stderr, "orvane-cli: option %s needs a value\n", w.c_str());
                 return false;
             }
             portGiven = portGiven || w == "--port";
-            (w == "--port" ? args.port : args.output) = words[++i];
+            (w == "--port" ? args.port : w == "-o" ? args.output : args.trace) = words[++i];
+            if (w == "--trace" && args.trace.empty()) {
+                std::fprintf(stderr, "orvane-cli: option --trace needs a file name\n");
+                return false;
+            }
         } else if (known && w == "--high-speed") {
             args.highSpeed = true;
         } else if (known && w == "--yes") {
@@ -85,13 +89,22 @@ cliCloneSession::cliCloneSession(const cliCloneArgs& args)
     commands_.SetWarningCheck([this] { return CheckDocument(context_); });
     const indLinkSettings link{1, args.highSpeed, args.port};
     manager_.SetLinkSettings([link] { return link; });
+    if (!args.trace.empty()) {
+        traceReady_ = trace_.Open(args.trace);
+        manager_.SetTrace(traceReady_ ? &trace_ : nullptr);
+    }
 }
 
 cliCloneSession::~cliCloneSession() {
+    manager_.SetTrace(nullptr);
+    trace_.Close();
     SetCurrentMessageBoxHost(previousHost_);
 }
 
 int cliCloneSession::Run(bool (indCloneCommands::*command)()) {
+    if (!Ready()) {
+        return cliExit::FileFailed;
+    }
     if (Interrupted() || !(commands_.*command)()) {
         return Status(indCloneCommands::NotCompleted);
     }

@@ -10,6 +10,7 @@
 
 #include "cliAskHost.h"
 #include "cliExitStatus.h"
+#include "cliTraceFile.h"
 #include "cmcStopSignals.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
@@ -22,10 +23,11 @@
 constexpr int ExitInterrupted = cliExit::WriteInterrupted;
 
 // The arguments of the radio commands: --port DEV, --high-speed, -o FILE,
-// --yes and plain arguments, in any order.
+// --trace FILE, --yes and plain arguments, in any order.
 struct cliCloneArgs {
     std::string port;
     std::string output;
+    std::string trace;
     bool highSpeed = false;
     bool yes = false;
     std::vector<std::string> files;
@@ -45,6 +47,9 @@ class cliCloneSession : public indCloneManHost {
     explicit cliCloneSession(const cliCloneArgs& args);
     ~cliCloneSession() override;
 
+    // False (with a message on stderr) when the --trace file could not be
+    // created: the command then ends before the radio is asked.
+    bool Ready() const { return traceReady_; }
     indDocument& Document() { return document_; }
     indCloneCommands& Commands() { return commands_; }
     // Runs a command of indCloneCommands to its end; the exit status of its outcome.
@@ -67,6 +72,8 @@ class cliCloneSession : public indCloneManHost {
     class NoMenuCommands : public indCommands {};
 
     cmcStopSignals stopSignals_;
+    cliTraceFile trace_;
+    bool traceReady_ = true;
     cliAskHost asker_;
     cmcMessageBoxHost* previousHost_;
     indDocument document_;

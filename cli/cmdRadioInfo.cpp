@@ -1,4 +1,4 @@
-// radio-info --port DEV: identifies the radio and prints what it reported.
+// radio-info --port DEV [--trace TRACE]: identifies the radio and prints what it reported.
 
 #include <cstdio>
 
@@ -7,7 +7,7 @@
 
 int CmdRadioInfo(const cliArgs& args) {
     cliCloneArgs clone;
-    if (!ParseCloneArgs(args.words, {"--port"}, 0, clone)) {
+    if (!ParseCloneArgs(args.words, {"--port", "--trace"}, 0, clone)) {
         return ExitUsage;
     }
     cliCloneSession session(clone);

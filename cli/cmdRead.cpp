@@ -1,4 +1,4 @@
-// read --port DEV [--high-speed] -o FILE: reads the radio and saves its image
+// read --port DEV [--high-speed] [--trace TRACE] -o FILE: reads the radio and saves its image
 // as a clone file. FILE is checked before the radio is asked; an image that
 // still cannot be saved there is kept in the user's data folder.
 
@@ -6,11 +6,15 @@
 
 #include "cliCloneSession.h"
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "cliReadOutput.h"
 
 int CmdRead(const cliArgs& args) {
     cliCloneArgs clone;
-    if (!ParseCloneArgs(args.words, {"--port", "--high-speed", "-o"}, 0, clone)) {
+    if (!ParseCloneArgs(args.words, {"--port", "--high-speed", "-o", "--trace"}, 0, clone)) {
+        return ExitUsage;
+    }
+    if (!clone.trace.empty() && !OutputSparesInputs("read", clone.trace, {clone.output})) {
         return ExitUsage;
     }
     std::string error;

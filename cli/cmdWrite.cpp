@@ -1,4 +1,4 @@
-// write --port DEV FILE [--high-speed] [--yes] [--verify] [--backup DIR]: opens
+// write --port DEV FILE [--high-speed] [--yes] [--verify] [--backup DIR] [--trace TRACE]: opens
 // the clone file and writes it into the radio; with --backup the radio's image
 // is saved in DIR first, with --verify the radio is read back and compared.
 
@@ -7,6 +7,7 @@
 
 #include "cliCloneSession.h"
 #include "cliCommand.h"
+#include "cliOutputPath.h"
 #include "indVerifiedWrite.h"
 
 namespace {
@@ -92,8 +93,19 @@ int CmdWrite(const cliArgs& args) {
         return ExitUsage;
     }
     clone.highSpeed = args.Flag("--high-speed");
+    clone.trace = args.Option("--trace");
+    if (args.options.count("--trace") > 0 && clone.trace.empty()) {
+        std::fprintf(stderr, "orvane-cli: option --trace needs a file name\n");
+        return ExitUsage;
+    }
+    if (!clone.trace.empty() && !OutputSparesInputs("write", clone.trace, {args.positional[0]})) {
+        return ExitUsage;
+    }
     clone.yes = args.yes;
     cliCloneSession session(clone);
+    if (!session.Ready()) {
+        return cliExit::FileFailed;
+    }
     const int opened = session.Document().OpenFile(args.positional[0]);
     if (opened != 0) {
         return cliExit::ForCloneFile(opened);  // the reader has shown its message

@@ -23,6 +23,7 @@ class cmcSerialDouble : public cmcSerialDevice {
     int InputCount() override;
     int OutputCount() override { return open_ ? outputCount : 0; }
     void Purge() override;
+    int LastError() const override { return errorNumber; }
 
     // Queues bytes for the program to read.
     void Feed(const std::vector<uint8_t>& bytes);
@@ -39,6 +40,7 @@ class cmcSerialDouble : public cmcSerialDevice {
     int acceptPerWrite = -1;  // bytes accepted by one Write; -1 all, 0 none (full)
     bool failWrites = false;  // Write reports an error
     int outputCount = 0;      // reported as bytes not yet sent
+    int errorNumber = 0;      // reported as the last error of any failure
 
     // What happened.
     std::vector<std::string> openedPaths;

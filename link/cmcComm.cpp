@@ -33,19 +33,32 @@ bool cmcComm::Open(int portNumber, const std::string& settings) {
         return false;
     }
     portNumber_ = portNumber;
+    lastError_ = 0;
     line_ = ParseCommSettings(settings);
-    if (!device_->Open(DevicePath(portNumber))) {
-        return false;
+    const std::string path = DevicePath(portNumber);
+    if (!device_->Open(path)) {
+        return OpenFailed(path);
     }
     device_->Purge();
     if (!device_->Configure(line_)) {
         device_->Close();
-        return false;
+        return OpenFailed(path);
     }
+    trace_.Opened("open " + path + " " + settings);
     return true;
 }
 
+bool cmcComm::OpenFailed(const std::string& path) {
+    lastError_ = device_->LastError();
+    trace_.Note("open " + path +
+                " failed: " + (lastError_ != 0 ? std::strerror(lastError_) : "device error"));
+    return false;
+}
+
 void cmcComm::Close() {
+    if (IsOpen()) {
+        trace_.Note("close");
+    }
     StopPump();
     device_->Close();
     queue_.Clear();
@@ -60,6 +73,7 @@ void cmcComm::Write(const uint8_t* bytes, int length) {
         return;
     }
     StopPump();
+    trace_.Bytes(cmcTraceDir::Sent, line_.baud, bytes, length);
     queue_.AppendBytes(bytes, length);
     Pump();
 }
@@ -70,9 +84,13 @@ int cmcComm::Read(uint8_t* buffer, int maximum) {
     }
     const int n = device_->Read(buffer, maximum);
     if (n < 0) {
+        if (!readFailed_) {
+            LineFailed("read");
+        }
         readFailed_ = true;
         return 0;
     }
+    trace_.Bytes(cmcTraceDir::Received, line_.baud, buffer, n);
     return n;
 }
 
@@ -115,6 +133,7 @@ void cmcComm::Pump() {
     const int offered = std::min(queue_.Size(), OutputBufferSize);
     const int accepted = device_->Write(queue_.Data(), offered);
     if (accepted < 0) {
+        LineFailed("write");
         writeFailed_ = true;
         StopPump();
         return;
@@ -139,6 +158,12 @@ void cmcComm::Pump() {
     } else {
         StopPump();
     }
+}
+
+void cmcComm::LineFailed(const char* what) {
+    lastError_ = device_->LastError();
+    trace_.Note(std::string(what) +
+                " failed: " + (lastError_ != 0 ? std::strerror(lastError_) : "device error"));
 }
 
 uint32_t cmcComm::WriteTimeoutMs(int bytes) const {

@@ -20,6 +20,7 @@
 #include "cmcSerialDevice.h"
 #include "cmcTask.h"
 #include "cmcTick.h"
+#include "cmcTrace.h"
 
 class cmcTimerHost;
 
@@ -59,6 +60,13 @@ class cmcComm {
     bool HasWriteError() const { return writeFailed_; }
     // The device reported a failed read (a hang-up) since the port was opened.
     bool HasReadError() const { return readFailed_; }
+    // The device's error number of the last failed open or transfer since the
+    // last open began (0: none).
+    int LastError() const { return lastError_; }
+
+    // Every frame sent or received, and each opening and closing, go to sink
+    // (nullptr: no trace).
+    void SetTrace(cmcTraceSink* sink) { trace_.SetSink(sink); }
 
     // The line's settling time after an open, before what it received is discarded.
     static constexpr uint32_t SettleMs = 100;
@@ -72,6 +80,8 @@ class cmcComm {
     cmcSerialDevice& Device() { return *device_; }
 
   private:
+    bool OpenFailed(const std::string& path);
+    void LineFailed(const char* what);
     void Pump();
     void StopPump() { task_->SetInterval(-1); }
     int OnLine();
@@ -84,6 +94,8 @@ class cmcComm {
     int portNumber_ = 0;
     bool writeFailed_ = false;
     bool readFailed_ = false;
+    int lastError_ = 0;
+    cmcTraceTap trace_;
     cmcBuff queue_;
     cmcLineSettings line_;
     cmcTaskHandle task_;

@@ -72,17 +72,23 @@ cmcPosixSerial::~cmcPosixSerial() {
     Close();
 }
 
+bool cmcPosixSerial::Failed(int error) {
+    error_ = error;
+    return false;
+}
+
 bool cmcPosixSerial::Open(const std::string& path) {
     if (fd_ >= 0) {
         return false;
     }
+    error_ = 0;
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
-        return false;
+        return Failed(errno);
     }
     if (!isatty(fd_)) {
         Close();
-        return false;
+        return Failed(ENOTTY);
     }
     ioctl(fd_, TIOCEXCL);  // no second opener while the exchange runs (best effort)
     return true;
@@ -91,8 +97,11 @@ bool cmcPosixSerial::Open(const std::string& path) {
 bool cmcPosixSerial::Configure(const cmcLineSettings& settings) {
     speed_t speed{};
     termios t{};
-    if (fd_ < 0 || !SpeedOf(settings.baud, speed) || tcgetattr(fd_, &t) != 0) {
-        return false;
+    if (fd_ < 0 || !SpeedOf(settings.baud, speed)) {
+        return Failed(EINVAL);
+    }
+    if (tcgetattr(fd_, &t) != 0) {
+        return Failed(errno);
     }
     cfmakeraw(&t);
     t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
@@ -106,7 +115,7 @@ bool cmcPosixSerial::Configure(const cmcLineSettings& settings) {
     t.c_cc[VTIME] = 0;
     if (cfsetispeed(&t, speed) != 0 || cfsetospeed(&t, speed) != 0 ||
         tcsetattr(fd_, TCSANOW, &t) != 0) {
-        return false;
+        return Failed(errno);
     }
     // Modem lines: pseudo-terminals and some adapters have none (ENOTTY).
     int rts = TIOCM_RTS;
@@ -135,7 +144,8 @@ int cmcPosixSerial::Read(uint8_t* buffer, int maximum) {
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
         return 0;
     }
-    return -1;  // 0 bytes with VMIN=1 is a hang-up
+    Failed(n == 0 ? EIO : errno);  // 0 bytes with VMIN=1 is a hang-up
+    return -1;
 }
 
 int cmcPosixSerial::Write(const uint8_t* bytes, int length) {
@@ -149,7 +159,11 @@ int cmcPosixSerial::Write(const uint8_t* bytes, int length) {
     if (n >= 0) {
         return static_cast<int>(n);
     }
-    return (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) ? 0 : -1;
+    if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
+        return 0;
+    }
+    Failed(errno);
+    return -1;
 }
 
 int cmcPosixSerial::InputCount() {

@@ -22,7 +22,12 @@ class cmcPosixSerial : public cmcSerialDevice {
     int InputCount() override;
     int OutputCount() override;
     void Purge() override;
+    int LastError() const override { return error_; }
 
   private:
+    // Keeps errno (or the given number) as the last error; returns failure.
+    bool Failed(int error);
+
     int fd_ = -1;
+    int error_ = 0;
 };

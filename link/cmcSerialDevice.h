@@ -36,4 +36,7 @@ class cmcSerialDevice {
     virtual int OutputCount() = 0;
     // Discards whatever waits in either direction.
     virtual void Purge() = 0;
+    // The system error number of the last failed open, setting, read or write
+    // (EIO for a hang-up); 0 when unknown.
+    virtual int LastError() const { return 0; }
 };

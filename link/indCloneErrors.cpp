@@ -48,6 +48,9 @@ std::string CloneErrorText(int code, const CloneErrorContext& context) {
     if (code == CodeNumber(CloneResult::PortFailed)) {
         text = FormatPortText(text, context.portNumber, context.device);
     }
+    if (!context.deviceProblem.empty()) {
+        text += "\n" + context.deviceProblem;
+    }
     if (context.partialWrite) {
         text += "\n" + GTex().GetLines("GI_Mess_CloneErr_Partial");
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The one message of a failed radio exchange: the headline "GI_Mess_CloneErr_Head"
-// line = result code, for a write that failed after data went out the warning
-// "GI_Mess_CloneErr_Partial", a blank line, then the hint lines of
+// line = result code, what the device's own error says about it, for a write that failed after data
+// went out the warning "GI_Mess_CloneErr_Partial", a blank line, then the hint lines of
 // "GI_Mess_CloneErr_Check" that fit the code.
 
 #include <map>
@@ -17,6 +17,7 @@ struct CloneErrorContext {
     int portNumber = 1;
     std::string device;         // the headline of code 2 names it
     bool partialWrite = false;  // a write ended after data frames went to the radio
+    std::string deviceProblem;  // what the device's own error says (SerialProblemText), or ""
     CloneHintTexts hintTexts;
 };
 

@@ -1,5 +1,6 @@
 #include "indCloneMan.h"
 
+#include "SerialProblem.h"
 #include "SpeedChangeText.h"
 #include "cmcEeprom.h"
 #include "indCloneErrors.h"
@@ -123,8 +124,10 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
             result.code = CloneResult::MissingData;
         }
     }
-    CloneErrorContext context{driver_.PortNumber(), driver_.DevicePath(),
+    const std::string device = driver_.DevicePath();
+    CloneErrorContext context{driver_.PortNumber(), device,
                               result.kind == CloneOperation::Write && driver_.DataBytesDone() > 0,
+                              SerialProblemText(result.code, device, driver_.Port().LastError()),
                               hintTexts_};
     if (errorSink_ && result.code != CloneResult::Success) {
         errorSink_(CloneErrorText(CodeNumber(result.code), context));

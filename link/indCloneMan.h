@@ -77,7 +77,11 @@ class indCloneMan {
     void SetHintTexts(CloneHintTexts texts) { hintTexts_ = std::move(texts); }
     // When set, a failure message goes to it instead of a message box (one of
     // many ports reports it beside its own name).
-    void SetErrorSink(std::function<void(const std::string&)> sink) { errorSink_ = std::move(sink); }
+    void SetErrorSink(std::function<void(const std::string&)> sink) {
+        errorSink_ = std::move(sink);
+    }
+    // Every frame of every exchange goes to sink as a trace line (nullptr: none).
+    void SetTrace(cmcTraceSink* sink) { driver_.Port().SetTrace(sink); }
 
     void SetIdentity(int modelCode, int secondWord) { driver_.SetIdentity(modelCode, secondWord); }
     void SetImageSize(int bytes) { driver_.SetImageSize(bytes); }

@@ -21,6 +21,7 @@
 #include "cuiSheetPane.h"
 #include "cuiStatusPanel.h"
 #include "indEnviron.h"
+#include "uiTraceWindow.h"
 #include "uiWindowHooks.h"
 
 namespace {
@@ -56,6 +57,7 @@ TForm1::TForm1(indEnviron& store, cmcGTex& texts) : environ_(store), texts_(text
 }
 
 TForm1::~TForm1() {
+    delete trace_;  // it reads the main object's trace log
     // The menus and tool bar ask the main object for states: they go first.
     toolBar_.reset();
     menu_.reset();
@@ -313,6 +315,24 @@ void TForm1::ShowComparison(const indCompareResult& result, const std::string& o
                             });
 }
 
+void TForm1::ShowSerialTrace() {
+    if (trace_ == nullptr) {
+        trace_ =
+            new uiTraceWindow(main_->TraceLog(), texts_,
+                              {[this](const std::string& path) { main_->SaveSerialTrace(path); },
+                               [this] { main_->SerialTraceClosed(); }},
+                              this);
+    }
+    trace_->show();
+    trace_->raise();
+}
+
+void TForm1::CloseSerialTrace() {
+    if (trace_ != nullptr) {
+        trace_->close();
+    }
+}
+
 void TForm1::OpenHelp(const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
@@ -359,5 +379,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     main_->Closed();
+    CloseSerialTrace();
     event->accept();
 }

@@ -5,12 +5,14 @@
 // maker panel. Everything it shows is decided by indMain.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cuiMainView.h"
 #include "indMain.h"
+#include "uiTraceWindow.h"
 
 class QSplitter;
 class QTimer;
@@ -62,6 +64,9 @@ class TForm1 : public QMainWindow, public cuiMainView {
     void ShowAbout() override;
     void ShowCloneInfo() override;
     void ShowFleetWrite(const indFleetSetup& proposal) override;
+    void ShowSerialTrace() override;
+    void CloseSerialTrace() override;
+    uiTraceWindow* TraceWindow() { return trace_; }
     void OpenHelp(const std::string& path) override;
     bool ChooseCsvFile(bool save, const std::string& directory, std::string& path) override;
     void ShowList(const std::string& title, const std::string& message,
@@ -97,5 +102,6 @@ class TForm1 : public QMainWindow, public cuiMainView {
     std::unique_ptr<indMain> main_;
     std::unique_ptr<cuiQtMenu> menu_;
     std::unique_ptr<cuiQtToolBar> toolBar_;
+    QPointer<uiTraceWindow> trace_;
     bool closing_ = false;
 };

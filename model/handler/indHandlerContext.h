@@ -32,9 +32,19 @@ class indCommands {
     virtual int FontSize() { return 100; }
     virtual void ToggleToolBar() {}
     virtual bool ToolBarVisible() { return true; }
+    // The serial trace window: opens or closes it.
+    virtual void ToggleSerialTrace() {}
+    virtual bool SerialTraceShown() { return false; }
     virtual void SetComPort(int /*port*/) {}
     virtual int ComPort() { return 1; }
     virtual void PortDialog() {}
+    // The serial devices present: the menu caption of the one at index ("" when
+    // there is none), whether it is the port, and choosing it as the port.
+    virtual std::string SerialDeviceCaption(int /*index*/) { return {}; }
+    virtual bool SerialDeviceChosen(int /*index*/) { return false; }
+    virtual void ChooseSerialDevice(int /*index*/) {}
+    // The port is a numbered port, not a device chosen from the list.
+    virtual bool PortNumbered() { return true; }
     virtual void SetSpeedHigh(int /*on*/) {}
     virtual int SpeedHigh() { return 0; }
     virtual void CloneRead() {}

@@ -52,16 +52,33 @@ constexpr MenuCommand kMenuCommands[] = {
      [](indCommands& c, indHandlerContext&, int) { return c.WriteOption(1); }},
     {CL_Menu_View_FontSize, [](indCommands& c, int row) { c.SetFontSize(row); },
      [](indCommands& c, indHandlerContext&, int row) { return c.FontSize() == row; }},
-    {CL_Menu_View_ToolBar, [](indCommands& c, int) { c.ToggleToolBar(); },
-     [](indCommands& c, indHandlerContext&, int) { return c.ToolBarVisible(); }},
+    // Index 0 the tool bar, 1 the serial trace window.
+    {CL_Menu_View_ToolBar,
+     [](indCommands& c, int row) { row == 0 ? c.ToggleToolBar() : c.ToggleSerialTrace(); },
+     [](indCommands& c, indHandlerContext&, int row) {
+         return row == 0 ? c.ToolBarVisible() : c.SerialTraceShown();
+     }},
     {CL_Menu_Port_Com,
      [](indCommands& c, int row) {
          c.SetComPort(row);
          EvMan().Post(EventIds::SettingChanged, nullptr, 0);
      },
-     [](indCommands& c, indHandlerContext&, int row) { return c.ComPort() == row; }},
-    {CL_Menu_Port_Usb, [](indCommands& c, int) { c.PortDialog(); },
-     [](indCommands& c, indHandlerContext&, int) { return c.ComPort() > 4; }},
+     [](indCommands& c, indHandlerContext&, int row) {
+         return c.PortNumbered() && c.ComPort() == row;
+     }},
+    // Index 0 the other-port dialog, 1 and up the serial devices present.
+    {CL_Menu_Port_Usb,
+     [](indCommands& c, int row) {
+         if (row == 0) {
+             c.PortDialog();
+             return;
+         }
+         c.ChooseSerialDevice(row - 1);
+         EvMan().Post(EventIds::SettingChanged, nullptr, 0);
+     },
+     [](indCommands& c, indHandlerContext&, int row) {
+         return row == 0 ? c.PortNumbered() && c.ComPort() > 4 : c.SerialDeviceChosen(row - 1);
+     }},
     {CL_Menu_Port_SpeedHigh, [](indCommands& c, int row) { c.SetSpeedHigh(row); },
      [](indCommands& c, indHandlerContext&, int row) { return c.SpeedHigh() == row; }},
     {CL_Menu_Clone_Read, [](indCommands& c, int) { c.CloneRead(); }, Never},
@@ -108,6 +125,16 @@ void CommandItem(indCellCall& call) {
         call.c.DisplayText =
             std::string(redo ? "&Redo" : "&Undo") + (step.empty() ? "" : " " + step);
         call.SetMenuBit(Caption, true);
+    }
+    if (call.item == CL_Menu_Port_Usb && call.row > 0) {
+        // The first device entry stays, disabled with its own text, when none is present.
+        const std::string caption = commands.SerialDeviceCaption(call.row - 1);
+        call.SetMenuBit(Disabled, caption.empty());
+        call.SetMenuBit(Hidden, caption.empty() && call.row != 1);
+        if (!caption.empty()) {
+            call.c.DisplayText = caption;
+            call.SetMenuBit(Caption, true);
+        }
     }
     if (call.item == CL_Menu_File_Recent) {
         const std::string file = commands.RecentFileName(call.row);

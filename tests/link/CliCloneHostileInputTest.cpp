@@ -134,7 +134,9 @@ const HostileCase kCases[] = {
      {"--map-revision", "3", "--fault", "hangup=60"},
      "write --port '{DEV}' '{FILE}' --yes",
      37,
-     {" bytes\nSending to the radio failed.\nThe radio may now hold a partly written image"},
+     {" bytes\nSending to the radio failed.\n{DEV} went away during the transfer",
+      "lost power. Plug it in again and repeat the command.\nThe radio may now hold a partly "
+      "written image"},
      {},
      "write interrupted after",
      nullptr},

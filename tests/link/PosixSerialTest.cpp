@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -101,7 +102,9 @@ TEST(PosixSerial, FullDeviceAcceptsNothingAndAHangUpIsAFailure) {
     pty.CloseMaster();
     uint8_t buffer[4];
     EXPECT_EQ(device.Read(buffer, 4), -1);
+    EXPECT_EQ(device.LastError(), EIO);  // the other end is gone, as when unplugged
     EXPECT_EQ(device.Write(bytes, 4), -1);
+    EXPECT_EQ(device.LastError(), EIO);
     device.Purge();
     device.Close();
     EXPECT_FALSE(device.IsOpen());
@@ -110,7 +113,9 @@ TEST(PosixSerial, FullDeviceAcceptsNothingAndAHangUpIsAFailure) {
 TEST(PosixSerial, RefusesWhatIsNotASerialDeviceAndUnknownSpeeds) {
     cmcPosixSerial device;
     EXPECT_FALSE(device.Open("/nonexistent/tty"));
+    EXPECT_EQ(device.LastError(), ENOENT);
     EXPECT_FALSE(device.Open("/dev/null"));
+    EXPECT_EQ(device.LastError(), ENOTTY);
     EXPECT_FALSE(device.IsOpen());
     EXPECT_FALSE(device.Configure({}));
     Pty pty;

@@ -27,6 +27,8 @@ class RecordingView : public cuiMainView {
     void SetWindowEnabled(bool enabled) override;
     bool WindowEnabled() const override { return enabled; }
     void ShowProgress() override { ++progressShown; }
+    void ShowSerialTrace() override { traceWindow = true; }
+    void CloseSerialTrace() override { traceWindow = false; }
 
     // An empty path cancels the file dialog; 0 cancels the port dialog.
     std::deque<std::string> files;
@@ -35,6 +37,7 @@ class RecordingView : public cuiMainView {
     int progressShown = 0, disabledTimes = 0;
     bool enabled = true;
     bool toolBar = true;
+    bool traceWindow = false;
     std::string help;
 };
 

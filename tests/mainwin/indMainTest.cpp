@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 
 #include "ClfTestSupport.h"
@@ -199,6 +200,69 @@ TEST_F(MainTest, PortEntriesFollowThePortSetting) {
     Click("CL_Menu_Port_Usb");
     EXPECT_EQ(store.ComPort(), 12);
     EXPECT_NE(State("CL_Menu_Port_Usb") & Checked, 0);
+}
+
+TEST_F(MainTest, SerialDevicesPresentAreListedAndChosenByTheirPath) {
+    const std::string root = dir.File("root");
+    for (const char* file : {"/dev/ttyUSB0", "/dev/ttyACM0", "/sys/class/tty/ttyUSB0/dev",
+                             "/sys/class/tty/ttyACM0/dev"}) {
+        std::filesystem::create_directories(std::filesystem::path(root + file).parent_path());
+        std::ofstream(root + file) << "";
+    }
+    main.PortMenu().SetDeviceRoot(root);
+    EXPECT_EQ(StateText("CL_Menu_Port_Usb", 1), "/dev/ttyACM0");
+    EXPECT_EQ(StateText("CL_Menu_Port_Usb", 2), "/dev/ttyUSB0");
+    EXPECT_EQ(State("CL_Menu_Port_Usb", 2) & (Hidden | Disabled | Caption), Caption);
+    EXPECT_EQ(State("CL_Menu_Port_Usb", 3) & Hidden, Hidden);
+
+    store.SetComPort(2);
+    Click("CL_Menu_Port_Usb", 2);
+    EXPECT_EQ(store.ComDevice(), "/dev/ttyUSB0");
+    EXPECT_EQ(State("CL_Menu_Port_Usb", 2) & Checked, Checked);
+    EXPECT_EQ(State("CL_Menu_Port_Com", 2) & Checked, 0);
+    // A numbered port puts the device pattern back.
+    Click("CL_Menu_Port_Com", 3);
+    EXPECT_EQ(store.ComDevice(), indEnviron::DefaultComDevice);
+    EXPECT_EQ(State("CL_Menu_Port_Usb", 2) & Checked, 0);
+    EXPECT_EQ(State("CL_Menu_Port_Com", 3) & Checked, Checked);
+
+    // None present: the first entry stays, disabled, with its own text.
+    main.PortMenu().SetDeviceRoot(dir.File("empty"));
+    EXPECT_EQ(State("CL_Menu_Port_Usb", 1) & (Hidden | Disabled | Caption), Disabled);
+    EXPECT_EQ(State("CL_Menu_Port_Usb", 2) & Hidden, Hidden);
+    Click("CL_Menu_Port_Usb", 2);
+    EXPECT_EQ(store.ComDevice(), indEnviron::DefaultComDevice);
+}
+
+TEST_F(MainTest, SerialTraceWindowHoldsBoundedLinesOnlyWhileOpen) {
+    Click("CL_Menu_View_ToolBar", 1);
+    EXPECT_TRUE(view.traceWindow);
+    EXPECT_EQ(State("CL_Menu_View_ToolBar", 1) & Checked, Checked);
+    EXPECT_EQ(State("CL_Menu_View_ToolBar", 0) & Checked, Checked);  // the tool bar is apart
+    for (size_t i = 0; i < indTraceLog::Capacity + 10; ++i) {
+        main.TraceLog().TraceLine("line " + std::to_string(i));
+    }
+    EXPECT_EQ(main.TraceLog().Lines().size(), indTraceLog::Capacity);
+    EXPECT_EQ(main.TraceLog().Lines().front(), "line 10");
+
+    const std::string saved = dir.File("trace.txt");
+    EXPECT_TRUE(main.SaveSerialTrace(saved));
+    std::ifstream in(saved);
+    std::string header, first;
+    std::getline(in, header);
+    std::getline(in, first);
+    EXPECT_EQ(header, TraceHeader);
+    EXPECT_EQ(first, "line 10");
+    EXPECT_TRUE(box.Boxes().empty());
+    EXPECT_FALSE(main.SaveSerialTrace(dir.File("no/such/folder/trace.txt")));
+    ASSERT_EQ(box.Boxes().size(), 1u);
+    EXPECT_NE(box.Boxes()[0].text.find("no/such/folder/trace.txt"), std::string::npos);
+
+    Click("CL_Menu_View_ToolBar", 1);
+    EXPECT_FALSE(view.traceWindow);
+    main.SerialTraceClosed();  // as the window reports its closing
+    EXPECT_TRUE(main.TraceLog().Lines().empty());
+    EXPECT_EQ(State("CL_Menu_View_ToolBar", 1) & Checked, 0);
 }
 
 TEST_F(MainTest, ViewAndSpeedSettingsFromTheMenu) {

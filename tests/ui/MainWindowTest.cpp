@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -98,6 +99,30 @@ TEST_F(MainWindowTest, OtherPortCheckedFromPortFiveAndToolBarButtonsFollow) {
     EXPECT_TRUE(Action(CL_Menu_Port_Com, 3)->isChecked());
     EXPECT_TRUE(form->ToolBar().FindAction(CL_Menu_Port_Com, 3)->isChecked());
     EXPECT_FALSE(Action(CL_Menu_Port_Usb)->isChecked());
+}
+
+TEST_F(MainWindowTest, SerialTraceWindowShowsTheLinesAndStopsTheTraceWhenClosed) {
+    Open();
+    Action(CL_Menu_View_ToolBar, 1)->trigger();
+    QTest::qWait(40);
+    uiTraceWindow* window = form->TraceWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(Action(CL_Menu_View_ToolBar, 1)->isChecked());
+    form->Main().TraceLog().TraceLine("12:00:00.000 TX   9600 info-request  -    -   23360000");
+    EXPECT_EQ(window->Lines().toPlainText().toStdString(),
+              "12:00:00.000 TX   9600 info-request  -    -   23360000");
+    window->Clear();
+    EXPECT_TRUE(window->Lines().toPlainText().isEmpty());
+    EXPECT_TRUE(form->Main().TraceLog().Lines().empty());
+
+    form->Main().TraceLog().TraceLine("kept until closed");
+    window->close();
+    QTest::qWait(40);
+    EXPECT_EQ(form->TraceWindow(), nullptr);  // deleted on close
+    EXPECT_FALSE(form->Main().SerialTraceShown());
+    EXPECT_TRUE(form->Main().TraceLog().Lines().empty());
+    EXPECT_FALSE(Action(CL_Menu_View_ToolBar, 1)->isChecked());
 }
 
 TEST_F(MainWindowTest, FontSizeScalesTheReopenedSheet) {

@@ -31,6 +31,7 @@
 #include "indDocument.h"
 #include "indDocumentContext.h"
 #include "indSheetSession.h"
+#include "indTraceLog.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
 #include "uiCompareList.h"
@@ -38,6 +39,7 @@
 #include "uiIcons.h"
 #include "uiPortDialog.h"
 #include "uiProblemList.h"
+#include "uiTraceWindow.h"
 
 namespace {
 
@@ -239,6 +241,29 @@ int ShowPort(const Options& o) {
     return QApplication::exec();
 }
 
+// The serial trace window once an information exchange has been traced.
+int ShowTrace(const Options& o) {
+    RadioSession session(o.port);
+    indTraceLog log;
+    session.Manager().SetTrace(&log);
+    uiTraceWindow window(log, GTex(), {}, nullptr);
+    window.show();
+    session.Commands().SetFinished([&](int outcome) {
+        if (outcome != 0) {
+            QApplication::exit(1);
+            return;
+        }
+        SaveWhenShown(&window, o.out);
+    });
+    if (!session.Commands().CloneInfo()) {
+        return Fail("the information exchange did not start");
+    }
+    QTimer::singleShot(LimitMs, [] { QApplication::exit(1); });
+    const int status = QApplication::exec();
+    session.Manager().SetTrace(nullptr);
+    return status;
+}
+
 int ShowIcons(const Options& o) {
     QWidget sheet;
     auto* grid = new QGridLayout(&sheet);
@@ -323,15 +348,16 @@ int main(int argc, char** argv) {
         }
     }
     const std::map<std::string, std::function<int(const Options&)>> shots = {
-        {"about", ShowAbout},     {"port", ShowPort},        {"progress", ShowProgress},
-        {"info", ShowInfo},       {"icons", ShowIcons},      {"fleet", ShowFleet},
-        {"compare", ShowCompare}, {"problems", ShowProblems}};
+        {"about", ShowAbout}, {"port", ShowPort},       {"progress", ShowProgress},
+        {"info", ShowInfo},   {"icons", ShowIcons},     {"fleet", ShowFleet},
+        {"trace", ShowTrace}, {"compare", ShowCompare}, {"problems", ShowProblems}};
     const auto shot = shots.find(o.name);
-    if (shot == shots.end() || o.out.empty() ||
-        ((o.name == "progress" || o.name == "info" || o.name == "fleet") && o.port.empty())) {
+    const bool needsPort =
+        o.name == "progress" || o.name == "info" || o.name == "fleet" || o.name == "trace";
+    if (shot == shots.end() || o.out.empty() || (needsPort && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons|fleet|compare|problems OUT.png "
-            "[--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|fleet|trace|compare|problems "
+            "OUT.png [--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
