@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdint>
 
+#include "CellNames.h"
 #include "ChEvents.h"
 #include "ComDevicePath.h"
 #include "EventIds.h"
@@ -89,6 +90,11 @@ std::string indMain::AppTitle() {
 // --- cells
 
 void indMain::ClickCell(cmcCellObj& cell) {
+    if (cell.category == CT_PopupMenu && cell.item == CL_PMenu_Paste && view_.HoldsForeignPaste()) {
+        view_.PasteForeignText();
+        view_.RefreshMenu();
+        return;
+    }
     indCellCapsule capsule;
     indCellCapsule current;
     capsule.Cell = &cell;
@@ -114,6 +120,10 @@ void indMain::QueryCell(cmcCellObj& cell) {
     context_.Handler().HandleCell(capsule);
     if ((cell.stateFlags & CaptionFromItem) != 0) {
         cell.text = capsule.DisplayText;
+    }
+    if (cell.category == CT_PopupMenu && cell.item == CL_PMenu_Paste && sheet_ &&
+        view_.HoldsForeignPaste()) {
+        cell.stateFlags = static_cast<uint8_t>(cell.stateFlags & ~kStateFlag2);  // enabled
     }
 }
 
@@ -154,7 +164,9 @@ void indMain::SelectSheet(const std::string& reference) {
 }
 
 void indMain::OpenSheet(const std::string& reference) {
-    SelectSheet(reference);
+    // A cell of the open sheet asks for it: the sheet is switched after the
+    // cell's action, not under it.
+    pendingSheet_ = reference;
 }
 
 void indMain::MoveSheetCursor(const cuiCellPos& pos) {
@@ -186,6 +198,11 @@ void indMain::Tick() {
         quitting_ = true;  // once: a refused close is not asked again
         view_.CloseWindow();
         return;
+    }
+    if (!pendingSheet_.empty()) {
+        const std::string reference = std::move(pendingSheet_);
+        pendingSheet_.clear();
+        SelectSheet(reference);
     }
     OpenSelectedSheet();
     if (warningTicks_ > 0 && --warningTicks_ == 0) {
@@ -271,6 +288,9 @@ void indMain::HandleEvent(const cmcEvent& event) {
             view_.RefreshToolBar();
             break;
         case EventIds::ImageReplaced:
+            // The memory-channel branch is made again for the image's banks.
+            tree_.AdaptToModel(document_.ModelType(), document_.MakerMode());
+            [[fallthrough]];
         case EventIds::TreeMarks:
             tree_.UpdateBankIcons(document_.WorkingImage());
             view_.TreeRebuilt();

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int PadX = 4;  // margin units left and right of a cell's text
+constexpr int PadX = 4;  // least margin left and right of a cell's text
 constexpr int PadY = 1;
 constexpr int MarkSize = 12;
 constexpr uint32_t ClHighlight = 0x8000000Du;
@@ -24,6 +24,12 @@ Qt::Alignment CellAlignment(const cmcCellObj& cell) {
     static constexpr Qt::Alignment kH[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     static constexpr Qt::Alignment kV[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
     return kH[std::min(cell.HAlign(), 2)] | kV[std::min(cell.VAlign(), 2)];
+}
+
+// The margin left and right of a cell's text grows with the (scaled) font,
+// so that a column's widest text keeps clear of its edges at every size.
+int MarginX(const QFont& font) {
+    return std::max(PadX, QFontMetrics(font).height() / 3);
 }
 
 // The display text without the line feed that ends its last line.
@@ -70,9 +76,9 @@ cuiCellPainter::Answer cuiCellPainter::Query(cuiSheet& sheet, int row, int col) 
 QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     Ask(sheet, row, col);
     const QString text = Shown(capsule_.DisplayText);
-    const QSize size = QFontMetrics(Font(sheet.Cell(row, col)))
-                           .size(0, text.isEmpty() ? QStringLiteral("0") : text);
-    return {size.width() + 2 * PadX + 1, size.height() + 2 * PadY + 1};
+    const QFont font = Font(sheet.Cell(row, col));
+    const QSize size = QFontMetrics(font).size(0, text.isEmpty() ? QStringLiteral("0") : text);
+    return {size.width() + 2 * MarginX(font) + 1, size.height() + 2 * PadY + 1};
 }
 
 void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& sheet, int row,
@@ -95,9 +101,11 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
         painter.setPen(background == ClWindow ? BottomRule : QColor(Qt::white));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
     }
-    painter.setFont(Font(cell));
+    const QFont font = Font(cell);
+    const int margin = MarginX(font);
+    painter.setFont(font);
     painter.setPen(OverlayColor(text, palette));
-    painter.drawText(box.adjusted(PadX, PadY, -PadX - 1, -PadY), CellAlignment(cell),
+    painter.drawText(box.adjusted(margin, PadY, -margin - 1, -PadY), CellAlignment(cell),
                      Shown(capsule_.DisplayText));
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
