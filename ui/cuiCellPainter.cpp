@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 #include "indActiveCell.h"
 #include "uiOverlayStyle.h"
@@ -41,7 +42,31 @@ QString Shown(const std::string& text) {
     return s;
 }
 
+// Least difference in perceived brightness (0..255) between a cell's text and its background.
+constexpr int MinContrast = 96;
+
+int Luma(const QColor& c) {
+    return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+}
+
 }  // namespace
+
+QColor ReadableOn(const QColor& text, const QColor& background) {
+    const int bg = Luma(background);
+    // Text in the background's own colour is hidden on purpose ("n/a" entries).
+    if (text.rgb() == background.rgb() || std::abs(Luma(text) - bg) >= MinContrast) {
+        return text;
+    }
+    const QColor toward = bg < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    QColor blended = text;
+    for (int step = 1; step <= 10 && std::abs(Luma(blended) - bg) < MinContrast; ++step) {
+        const double t = step / 10.0;
+        blended = QColor::fromRgbF(static_cast<float>(text.redF() * (1 - t) + toward.redF() * t),
+                                   static_cast<float>(text.greenF() * (1 - t) + toward.greenF() * t),
+                                   static_cast<float>(text.blueF() * (1 - t) + toward.blueF() * t));
+    }
+    return blended;
+}
 
 QFont cuiCellPainter::Scaled(const QFont& font) const {
     QFont scaled = font;
@@ -93,7 +118,8 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     } else if (look == Look::Unfocused) {
         background = ClBtnFace;
     }
-    painter.fillRect(box, OverlayColor(background, palette));
+    const QColor fill = OverlayColor(background, palette);
+    painter.fillRect(box, fill);
     painter.setPen(GridLine);
     painter.drawLine(box.topRight(), box.bottomRight());
     painter.drawLine(box.bottomLeft(), box.bottomRight());
@@ -104,7 +130,7 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     const QFont font = Font(cell);
     const int margin = MarginX(font);
     painter.setFont(font);
-    painter.setPen(OverlayColor(text, palette));
+    painter.setPen(ReadableOn(OverlayColor(text, palette), fill));
     painter.drawText(box.adjusted(margin, PadY, -margin - 1, -PadY), CellAlignment(cell),
                      Shown(capsule_.DisplayText));
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;

@@ -25,6 +25,7 @@
 #include "cmcEeprom.h"
 #include "WindowTest.h"
 #include "cuiCellEditor.h"
+#include "cuiCellPainter.h"
 #include "cuiFBitsR.h"
 #include "cuiFlector.h"
 #include "cuiSheetPane.h"
@@ -687,6 +688,33 @@ TEST_F(SheetGridTest, ColumnsLeaveRoomAroundTheWidestText) {
             }
         }
         EXPECT_GT(checked, 8);
+    }
+}
+
+// Fixed overlay text colours stay readable on a dark theme's backgrounds and
+// are kept where they already are.
+TEST(CellPainter, TextStaysReadableOnItsBackground) {
+    const struct {
+        QColor text, background;
+        bool kept;
+    } cases[] = {
+        {QColor(0, 0, 128), QColor(58, 58, 62), false},     // navy on dark button face
+        {QColor(0, 0, 128), QColor(240, 240, 240), true},   // navy on light
+        {QColor(230, 230, 230), QColor(30, 30, 32), true},  // light on dark
+        {QColor(255, 255, 0), QColor(255, 255, 255), false},  // yellow on white
+        {QColor(30, 30, 32), QColor(30, 30, 32), true},       // hidden on purpose
+    };
+    for (const auto& c : cases) {
+        const QColor drawn = ReadableOn(c.text, c.background);
+        EXPECT_EQ(drawn == c.text, c.kept) << c.text.name().toStdString();
+        if (c.text == c.background) {
+            continue;
+        }
+        const auto luma = [](const QColor& q) {
+            return 0.299 * q.red() + 0.587 * q.green() + 0.114 * q.blue();
+        };
+        EXPECT_GE(std::abs(luma(drawn) - luma(c.background)), 90)
+            << c.text.name().toStdString() << " on " << c.background.name().toStdString();
     }
 }
 
