@@ -1,5 +1,6 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
-// program and saves a picture of it. NAME is about, port, progress or info;
+// program and saves a picture of it. NAME is about, port, progress, info or
+// one of the main window's sheet shots (SheetShots.h);
 // progress and info talk to a radio (the simulator) on DEVICE. NAME icons
 // shows the tree and tool-bar image lists, one row each, in index order.
 
@@ -16,6 +17,7 @@
 #include <map>
 #include <string>
 
+#include "SheetShots.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcTimerHost.h"
@@ -222,11 +224,18 @@ int main(int argc, char** argv) {
         {"progress", ShowProgress},
         {"info", ShowInfo},
         {"icons", ShowIcons}};
+    if (IsSheetShot(o.name) && !o.out.empty()) {
+        if (o.dark) {
+            UseDarkPalette();
+        }
+        return ShowSheetShot(o.name, o.out);
+    }
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|sheet-bank|sheet-settings|"
+            "sheet-choice|sheet-editor|sheet-flags OUT.png [--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
