@@ -400,7 +400,15 @@ indCellResult indCellSession::Type(const std::string& text) {
             std::find_if(table.byValue.begin(), table.byValue.end(),
                          [&](const cmcChoiceEntry& e) { return Normal(e.text) == Normal(text); });
         if (found != table.byValue.end()) {
-            r = Choose(found->value);
+            // The entry by its value, as a file or another program names it
+            // (also one the pop-up does not offer, such as "(n/a)").
+            cmcCellObj cell;
+            cell.item = popup.entryKind;
+            cell.index = found->value;
+            indCellCapsule entry;
+            entry.Cell = &cell;
+            entry.Editable = 1;
+            r = Answer(entry);
         } else {
             r = indCellResult{};
             r.outcome = indCellOutcome::Refused;
