@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -569,6 +570,21 @@ TEST_F(SheetGridTest, CtrlVPastesSpreadsheetTextOrNothing) {
     EXPECT_NE(box.Boxes()[0].text.find("abc"), std::string::npos) << box.Boxes()[0].text;
     EXPECT_TRUE(before.IsEqual(form->Main().Document().WorkingImage()));
     EXPECT_EQ(pane.RowCount(), rows + 2);
+
+    // Edit > Paste is offered for such text and pastes it the same way.
+    clipboard.setText(QStringLiteral("146.7\n"));
+    QAction* paste = nullptr;
+    for (QMenu* menu : form->menuBar()->findChildren<QMenu*>()) {
+        for (QAction* a : menu->actions()) {
+            paste = menu->title() == QLatin1String("&Edit") && a->text() == QLatin1String("Paste")
+                        ? a
+                        : paste;
+        }
+    }
+    ASSERT_NE(paste, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paste->isEnabled(); }, 1000));
+    paste->trigger();
+    EXPECT_NE(form->Main().CellText(start.row, start.col).find("146.7"), std::string::npos);
 
     // Ctrl+C marks the rows as this program's: Paste is then the row command.
     Key(Qt::Key_C, Qt::ControlModifier);
