@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "BankSheets.h"
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChLayout.h"
@@ -22,7 +23,6 @@
 #include "indCodec.h"
 #include "indCellSession.h"
 #include "indDocumentContext.h"
-#include "indWarningCheck.h"
 #include "iuiSh_ChBank.h"
 
 namespace {
@@ -95,7 +95,7 @@ const char* NameOf(int item) {
 std::vector<int> ChannelItems(indDocumentContext& ctx) {
     std::vector<int> shown;
     {
-        std::unique_ptr<cuiSheet> sheet = ctx.MakeSheet(BankSheetReference(ctx.ModelType(), 0));
+        std::unique_ptr<cuiSheet> sheet = ctx.MakeSheet(BankSheets::Reference(ctx.ModelType(), 0));
         const auto* bank = dynamic_cast<iuiSh_ChBank*>(sheet.get());
         const int row = bank != nullptr ? bank->LoopStartRow() : -1;
         for (int col = 0; row >= 0 && col < sheet->Columns(); ++col) {
@@ -199,7 +199,7 @@ class BankCells {
         cells_.reset();
         sheet_.reset();
         EvMan().Pump();  // the last sheet's events
-        sheet_ = ctx_.MakeSheet(BankSheetReference(ctx_.ModelType(), bank));
+        sheet_ = ctx_.MakeSheet(BankSheets::Reference(ctx_.ModelType(), bank));
         cells_ = std::make_unique<indCellSession>(*sheet_, ctx_);
         bank_ = bank;
         return true;

@@ -4,7 +4,7 @@
 #include "ChBanks.h"
 #include "EventIds.h"
 #include "cmcEvMan.h"
-#include "indWarningCheck.h"
+#include "BankSheets.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void iuiSh_BankList::FillTexts() {
             if (cell.item != CallSheet) {
                 continue;
             }
-            cell.param = BankSheetReference(Env().modelType, cell.index);
+            cell.param = BankSheets::Reference(Env().modelType, cell.index);
             cell.text = BankText(*Env().image, cell.index, column++, word);
         }
     }

@@ -15,12 +15,15 @@
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcStopSignals.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 #include "indEnviron.h"
 #include "indMain.h"
 #include "indWarningCheck.h"
+#include "BankSheets.h"
 #include "ChBanks.h"
 #include "ChShift.h"
 #include "ModelType.h"
@@ -434,6 +437,6 @@ TEST_F(MainTest, TheBankOverviewOpensABank) {
     EXPECT_EQ(main.Sheet(), overview);  // not under the cell's own action
     timers.Advance(2 * indMain::TickMs);
     ASSERT_NE(main.Sheet(), nullptr);
-    EXPECT_EQ(main.Sheet()->Reference(), BankSheetReference(ModelPmr, 2));
-    EXPECT_EQ(main.SelectedSheet(), BankSheetReference(ModelPmr, 2));
+    EXPECT_EQ(main.Sheet()->Reference(), BankSheets::Reference(ModelPmr, 2));
+    EXPECT_EQ(main.SelectedSheet(), BankSheets::Reference(ModelPmr, 2));
 }

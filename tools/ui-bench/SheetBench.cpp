@@ -19,7 +19,7 @@
 #include "cuiSheetPane.h"
 #include "datCh.h"
 #include "indMain.h"
-#include "indWarningCheck.h"
+#include "BankSheets.h"
 
 namespace {
 
@@ -76,8 +76,8 @@ bool BenchSheets(TForm1& form) {
         main.Document().NewFile();
         FillFirstBank(main);
         QTest::qWait(50);
-        const std::string bank = BankSheetReference(model, 0);
-        const std::string other = BankSheetReference(model, 1);
+        const std::string bank = BankSheets::Reference(model, 0);
+        const std::string other = BankSheets::Reference(model, 1);
 
         // The bank sheet opened (built and measured) and painted.
         std::vector<double> build;

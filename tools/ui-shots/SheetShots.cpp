@@ -27,13 +27,22 @@
 #include "indEnviron.h"
 #include "indMain.h"
 #include "indTextPaste.h"
-#include "indWarningCheck.h"
+#include "BankSheets.h"
 
 namespace {
 
 // Channels typed into bank 1 as a spreadsheet's rows: receive, transmit, ... .
 constexpr char Channels[] =
     "146.52\t146.52\n146.54\t146.54\n146.56\t146.56\n147.0\t147.6\n147.12\t147.72\n";
+
+// No question is shown in a picture: each box gets its safe answer.
+class SilentBoxes : public cmcMessageBoxHost {
+  public:
+    cmcMbResult Show(const std::string&, const std::string&, cmcMbButtons buttons,
+                     cmcMbIcon) override {
+        return SafeAnswer(buttons);
+    }
+};
 
 bool Wait(const std::function<bool()>& ready) {
     return QTest::qWaitFor(ready, 5000);
@@ -75,7 +84,7 @@ int ShowSheetShot(const std::string& name, const std::string& out) {
     SetCurrentTimerHost(&timers);
     cmcEvMan events(&timers);
     SetEvMan(&events);
-    cmcScriptedMessageBox boxes;  // no question is shown in a picture
+    SilentBoxes boxes;
     SetCurrentMessageBoxHost(&boxes);
     int status = 1;
     {
@@ -89,7 +98,7 @@ int ShowSheetShot(const std::string& name, const std::string& out) {
         if (name == "sheet-settings") {
             main.SelectSheet("[St_Common]GI_Sheet_Common");
         } else {
-            main.SelectSheet(BankSheetReference(ModelBiisPmr, 0));
+            main.SelectSheet(BankSheets::Reference(ModelBiisPmr, 0));
             ready = ready && Wait([&] { return pane.RowCount() > 0; });
             ready = ready && OnCell(*form, CL_Mch_FreqR) &&
                     PasteTabText(*main.Sheet(), main.Context(), Channels).pasted;
