@@ -76,4 +76,8 @@ class cuiMainView : public indFileChooser {
     virtual void ShowProgress() {}
     virtual void UpdateProgress(const indCloneProgress& progress) { (void)progress; }
     virtual void HideProgress() {}
+    // Edit > Paste with another program's text on the clipboard: the window
+    // pastes it (true when it holds such text; the row paste is then not run).
+    virtual bool HoldsForeignPaste() { return false; }
+    virtual void PasteForeignText() {}
 };

@@ -1,6 +1,8 @@
 #include "cuiSheetFactory.h"
 
 #include "cuiSheetRef.h"
+#include "cuiTree.h"
+#include "iuiSh_BankList.h"
 #include "iuiSh_ChBank.h"
 #include "iuiSh_Common.h"
 
@@ -9,6 +11,8 @@ std::unique_ptr<cuiSheet> CreateSheet(std::string_view reference, const cuiSheet
     std::unique_ptr<cuiSheet> sheet;
     if (ref.className == "St_ChBank") {
         sheet = std::make_unique<iuiSh_ChBank>(env, ref.name);
+    } else if (ref.name == cuiTree::MemoryChannelTop) {
+        sheet = std::make_unique<iuiSh_BankList>(env, ref.name);
     } else if (ref.className == "St_Common") {
         sheet = std::make_unique<iuiSh_Common>(env, ref.name);
     } else {

@@ -51,6 +51,18 @@ std::string Normal(const std::string& text) {
     return ValueText::Upper(ValueText::Trim(text));
 }
 
+bool IsNumber(const std::string& s) {
+    return !s.empty() && ValueText::HasDigit(s) &&
+           s.find_first_not_of("0123456789.-") == std::string::npos;
+}
+
+// Whether a cell showing `shown` already shows `wanted` (numbers by value).
+bool Shows(const std::string& shown, const std::string& wanted) {
+    const std::string a = Normal(shown), b = Normal(wanted);
+    return a == b ||
+           (IsNumber(a) && IsNumber(b) && ValueText::ParseDecimal(a) == ValueText::ParseDecimal(b));
+}
+
 // What a request carries besides the cell.
 struct RequestFields {
     int32_t key = Keys::None;
@@ -351,6 +363,80 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
         }
         return pending;
     });
+}
+
+bool indCellSession::ShowsAlready(const std::string& text) {
+    const std::string shown = Shown();
+    if (Shows(shown, text)) {
+        return true;
+    }
+    // "<-" shows the value of the cell to its left (transmit as receive).
+    const cuiCellPos at = sheet_.Current();
+    if (ValueText::Trim(shown) != "<-" || at.col == 0) {
+        return false;
+    }
+    indCellCapsule left;
+    sheet_.PrepareCapsule(left, at.row, at.col - 1);
+    context_.Handler().HandleCell(left);
+    return Shows(left.DisplayText, text);
+}
+
+indCellResult indCellSession::Type(const std::string& text) {
+    ClosePopup();
+    if (ShowsAlready(text)) {
+        indCellResult r;
+        r.shown = Shown();
+        return r;
+    }
+    indCellResult r = Commit(text);
+    if (r.outcome == indCellOutcome::Done) {
+        // Taken as typed, or a number rounded to the cell's steps; any other
+        // change (a blank channel taken into use) is not what was typed.
+        if (Shows(r.shown, text) || (IsNumber(Normal(text)) && IsNumber(Normal(r.shown)))) {
+            return r;
+        }
+        r.outcome = indCellOutcome::Refused;
+        r.message = QuoteExcerpt(text) + " was not accepted; the cell shows " + QuoteExcerpt(r.shown);
+        return r;
+    }
+    const std::string refused = r.message;
+    const indCellResult opened = Key(Keys::Enter);
+    const indPopupRequest popup = popup_;
+    if (opened.outcome == indCellOutcome::PopupOpened &&
+        popup.kind == indPopupRequest::Kind::FlagBits) {
+        r = SetFlagBits(Codec::FlagBitsFromPattern(ValueText::Trim(text), popup.first, popup.last));
+    } else if (opened.outcome == indCellOutcome::PopupOpened &&
+               popup.kind == indPopupRequest::Kind::ChoiceList) {
+        const cmcChoiceTable& table = context_.Lists().Table(popup.list, popup.entryKind);
+        const auto found =
+            std::find_if(table.byValue.begin(), table.byValue.end(),
+                         [&](const cmcChoiceEntry& e) { return Normal(e.text) == Normal(text); });
+        if (found != table.byValue.end()) {
+            // The entry by its value, as a file or another program names it
+            // (also one the pop-up does not offer, such as "(n/a)").
+            cmcCellObj cell;
+            cell.item = popup.entryKind;
+            cell.index = found->value;
+            indCellCapsule entry;
+            entry.Cell = &cell;
+            entry.Editable = 1;
+            r = Answer(entry);
+        } else {
+            r = indCellResult{};
+            r.outcome = indCellOutcome::Refused;
+            r.message = QuoteExcerpt(text) + " is not an entry of the cell's list";
+        }
+    } else {
+        r = opened;
+        r.outcome = indCellOutcome::Refused;
+        r.message = refused;
+    }
+    ClosePopup();
+    if (r.outcome != indCellOutcome::Done) {
+        r.outcome = indCellOutcome::Refused;
+    }
+    r.shown = Shown();
+    return r;
 }
 
 std::vector<indMenuEntry> indCellSession::PopupMenu() {

@@ -80,6 +80,12 @@ class indCellSession {
     // The flag-bit pop-up's answer: bits as the cell shows them, the first
     // position in the highest bit (opening the pop-up first when needed).
     indCellResult SetFlagBits(int32_t bits);
+    // Types a text into the current cell as a user would: the in-place
+    // editor's commit, else the entry of the cell's choice list with that
+    // text, else the flag-bit pattern. A cell already showing the text is left
+    // alone. A refused text may have left a change behind (a blank channel
+    // taken into use): the caller that needs all or nothing puts the image back.
+    indCellResult Type(const std::string& text);
     // A row command of the pop-up menu (CL_PMenu_Copy ... CL_PMenu_Insert).
     indCellResult RowCommand(int item);
 
@@ -98,6 +104,8 @@ class indCellSession {
     indPending SendOnce(indCellCapsule& capsule);
     void Prepare(indCellCapsule& capsule);
     void MoveTo(const cuiCellPos& pos);
+    // Whether the current cell already shows the text (numbers by value).
+    bool ShowsAlready(const std::string& text);
     // Judges an action: opened editor or pop-up, else done when taken(),
     // else cancelled or refused.
     // Inside one undo step named stepName.

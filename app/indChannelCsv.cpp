@@ -21,6 +21,7 @@
 #include "cmcGTex.h"
 #include "datCh.h"
 #include "indCodec.h"
+#include "indCellSession.h"
 #include "indDocumentContext.h"
 #include "iuiSh_ChBank.h"
 
@@ -168,70 +169,55 @@ bool Matches(const std::string& shown, const std::string& wanted) {
     return IsNumber(a) && IsNumber(b) && ValueText::ParseDecimal(a) == ValueText::ParseDecimal(b);
 }
 
-// Types the field into the cell as the window would: the in-place editor,
-// else the cell's choice list (the entry with that text), else the flag-digit
-// pop-up. True when the cell then shows the field.
-bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::string& text) {
-    indActiveCell& h = ctx.Handler();
-    if (item == CL_Mch_Atr) {  // letters of the attribute list's entries
-        for (char letter : Normal(text)) {
-            const int row = letter == 'A' ? 1 : letter == 'B' ? 2 : letter == 'E' ? 3 : 0;
-            CellRequest r(item, channel, bank);
-            cmcCellObj entry;
-            entry.item = Flex0;
-            entry.index = row;
-            indCellCapsule sub;
-            sub.Cell = &entry;
-            r.capsule.Editable = 1;
-            r.capsule.EditResult = indEditResult::PopupChoice;
-            r.capsule.SubCell = &sub;
-            h.HandleCell(r.capsule);
-        }
-        return Matches(Shown(ctx, item, channel, bank), text);
-    }
-    {
-        CellRequest r(item, channel, bank);
-        r.capsule.Editable = 1;
-        r.capsule.EditResult = indEditResult::EditorText;
-        r.capsule.InputText = text;
-        h.HandleCell(r.capsule);
-    }
-    if (Matches(Shown(ctx, item, channel, bank), text)) {
-        return true;
-    }
-    CellRequest open(item, channel, bank);
-    open.capsule.Editable = 1;
-    open.capsule.Key = Keys::Enter;
-    if (h.HandleCell(open.capsule) != indPending::Popup) {
-        return false;
-    }
-    const indPopupRequest& popup = open.capsule.Popup;
-    CellRequest answer(item, channel, bank);
-    answer.capsule.Editable = 1;
-    answer.capsule.EditResult = indEditResult::PopupChoice;
-    cmcCellObj entry;
-    indCellCapsule sub;
-    if (popup.kind == indPopupRequest::Kind::FlagBits) {
-        const int32_t bits =
-            Codec::FlagBitsFromPattern(ValueText::Trim(text), popup.first, popup.last);
-        answer.capsule.InputText =
-            std::to_string(Codec::PlaceFlagBits(bits, popup.first, popup.last));
-    } else {
-        const cmcChoiceTable& table = ctx.Lists().Table(popup.list, popup.entryKind);
-        const auto found =
-            std::find_if(table.byValue.begin(), table.byValue.end(),
-                         [&](const cmcChoiceEntry& e) { return Normal(e.text) == Normal(text); });
-        if (found == table.byValue.end()) {
+// The bank sheet of the rows being typed and its cell session: each field
+// is typed into its cell as the window would type it.
+class BankCells {
+  public:
+    explicit BankCells(indDocumentContext& ctx) : ctx_(ctx) {}
+
+    // Types the field into the channel's cell; true when the cell then shows it.
+    bool Enter(int item, int channel, int bank, const std::string& text) {
+        if (!Show(bank) || !Select(item, channel)) {
             return false;
         }
-        entry.item = popup.entryKind;
-        entry.index = found->value;
-        sub.Cell = &entry;
-        answer.capsule.SubCell = &sub;
+        if (item == CL_Mch_Atr) {  // letters of the attribute list's entries
+            for (char letter : Normal(text)) {
+                cells_->Choose(letter == 'A' ? 1 : letter == 'B' ? 2 : letter == 'E' ? 3 : 0);
+                Select(item, channel);
+            }
+        } else {
+            cells_->Type(text);
+        }
+        return Matches(Shown(ctx_, item, channel, bank), text);
     }
-    h.HandleCell(answer.capsule);
-    return Matches(Shown(ctx, item, channel, bank), text);
-}
+
+  private:
+    bool Show(int bank) {
+        if (sheet_ && bank_ == bank) {
+            return true;
+        }
+        cells_.reset();
+        sheet_.reset();
+        EvMan().Pump();  // the last sheet's events
+        sheet_ = ctx_.MakeSheet(BankSheets::Reference(ctx_.ModelType(), bank));
+        cells_ = std::make_unique<indCellSession>(*sheet_, ctx_);
+        bank_ = bank;
+        return true;
+    }
+    bool Select(int item, int channel) {
+        const auto at = sheet_->FindCell(CT_Mch, item, channel);
+        if (at) {
+            sheet_->SetCurrent(*at);
+            cells_->ClosePopup();
+        }
+        return at.has_value();
+    }
+
+    indDocumentContext& ctx_;
+    std::unique_ptr<cuiSheet> sheet_;
+    std::unique_ptr<indCellSession> cells_;
+    int bank_ = -1;
+};
 
 std::optional<int> WholeNumber(const std::string& field) {
     const std::string t = ValueText::Trim(field);
@@ -423,8 +409,8 @@ void TakeIntoUseAtZero(indDocumentContext& ctx, int channel) {
 
 // Types the row's fields into its channel, receive frequency first (it takes
 // the channel into use; when it is refused the rest of the row is not tried).
-void TypeRow(indDocumentContext& ctx, const CsvColumns& columns, const CsvRow& row, int channel,
-             std::vector<indCsvProblem>& errors) {
+void TypeRow(indDocumentContext& ctx, BankCells& cells, const CsvColumns& columns,
+             const CsvRow& row, int channel, std::vector<indCsvProblem>& errors) {
     std::vector<size_t> order;
     for (size_t i = 0; i < row.values.size(); ++i) {
         if (columns.item[i] == CL_Mch_FreqR) {
@@ -443,7 +429,7 @@ void TypeRow(indDocumentContext& ctx, const CsvColumns& columns, const CsvRow& r
             TakeIntoUseAtZero(ctx, channel);
             continue;
         }
-        if (!Enter(ctx, item, channel, row.bank, value)) {
+        if (!cells.Enter(item, channel, row.bank, value)) {
             errors.push_back({row.line, columns.name[i],
                               QuoteExcerpt(value) + " was not accepted; the cell shows " +
                                   QuoteExcerpt(Shown(ctx, item, channel, row.bank))});
@@ -555,16 +541,19 @@ bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
     for (int b = 0; b < Banks; ++b) {
         ResizeBank(image, context.TemplateImage(), kind, b, counts[b]);
     }
-    for (const CsvRow& row : rows) {
-        const int channel = BankFirst(image, row.bank) + row.position - 1;
-        if (channel >= MaxChannels) {
-            continue;  // a bare place beyond the channel memory
-        }
-        if (row.keep) {
-            CopyChannel(backup, BankFirst(backup, row.bank) + row.position - 1, image, channel,
-                        kind);
-        } else {
-            TypeRow(context, columns, row, channel, errors);
+    {
+        BankCells cells(context);  // closes its sheet before the bank table is set
+        for (const CsvRow& row : rows) {
+            const int channel = BankFirst(image, row.bank) + row.position - 1;
+            if (channel >= MaxChannels) {
+                continue;  // a bare place beyond the channel memory
+            }
+            if (row.keep) {
+                CopyChannel(backup, BankFirst(backup, row.bank) + row.position - 1, image, channel,
+                            kind);
+            } else {
+                TypeRow(context, cells, columns, row, channel, errors);
+            }
         }
     }
     if (samePartition) {  // also where the bank table reaches beyond the memory

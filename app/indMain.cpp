@@ -99,6 +99,11 @@ std::string indMain::AppTitle() {
 // --- cells
 
 void indMain::ClickCell(cmcCellObj& cell) {
+    if (cell.category == CT_PopupMenu && cell.item == CL_PMenu_Paste && view_.HoldsForeignPaste()) {
+        view_.PasteForeignText();
+        view_.RefreshMenu();
+        return;
+    }
     indCellCapsule capsule;
     indCellCapsule current;
     capsule.Cell = &cell;
@@ -141,6 +146,10 @@ void indMain::QueryCell(cmcCellObj& cell) {
     if ((cell.stateFlags & CaptionFromItem) != 0) {
         cell.text = capsule.DisplayText;
     }
+    if (cell.category == CT_PopupMenu && cell.item == CL_PMenu_Paste && sheet_ &&
+        view_.HoldsForeignPaste()) {
+        cell.stateFlags = static_cast<uint8_t>(cell.stateFlags & ~kStateFlag2);  // enabled
+    }
 }
 
 bool indMain::PrepareCurrentCell(indCellCapsule& capsule) {
@@ -180,7 +189,9 @@ void indMain::SelectSheet(const std::string& reference) {
 }
 
 void indMain::OpenSheet(const std::string& reference) {
-    SelectSheet(reference);
+    // A cell of the open sheet asks for it: the sheet is switched after the
+    // cell's action, not under it.
+    pendingSheet_ = reference;
 }
 
 void indMain::MoveSheetCursor(const cuiCellPos& pos) {
@@ -212,6 +223,11 @@ void indMain::Tick() {
         quitting_ = true;  // once: a refused close is not asked again
         view_.CloseWindow();
         return;
+    }
+    if (!pendingSheet_.empty()) {
+        const std::string reference = std::move(pendingSheet_);
+        pendingSheet_.clear();
+        SelectSheet(reference);
     }
     OpenSelectedSheet();
     if (!safeWrite_.IsRunning()) {
@@ -300,6 +316,9 @@ void indMain::HandleEvent(const cmcEvent& event) {
             view_.RefreshToolBar();
             break;
         case EventIds::ImageReplaced:
+            // The memory-channel branch is made again for the image's banks.
+            tree_.AdaptToModel(document_.ModelType(), document_.MakerMode());
+            [[fallthrough]];
         case EventIds::TreeMarks:
             tree_.UpdateBankIcons(document_.WorkingImage());
             view_.TreeRebuilt();

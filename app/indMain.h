@@ -185,6 +185,7 @@ class indMain : public indCommands, public indCloneManHost {
     cuiTree tree_;
     std::unique_ptr<cuiSheet> sheet_;
     std::string selected_;
+    std::string pendingSheet_;  // asked for by a cell; opened on the next tick
     int scrollCol_ = 0;
     int scrollRow_ = 0;
     cuiSheetHistory history_;

@@ -24,7 +24,10 @@ class indSheetSession : public indCommands {
     int Open(const std::string& path);
     // Opens the sheet of a reference; false when the overlay has no such sheet.
     bool ShowSheet(const std::string& reference);
-    void OpenSheet(const std::string& reference) override { ShowSheet(reference); }
+    // A cell asks for another sheet (the bank overview's rows): noted, not
+    // opened, since the asking cell's action still runs on the open sheet.
+    void OpenSheet(const std::string& reference) override { requested_ = reference; }
+    const std::string& RequestedSheet() const { return requested_; }
     cuiSheet* Sheet() { return sheet_.get(); }
     // The one way to act on a cell of the open sheet; null without a sheet.
     indCellSession* Cells() { return cells_.get(); }
@@ -43,4 +46,5 @@ class indSheetSession : public indCommands {
     indDocumentContext context_;
     std::unique_ptr<cuiSheet> sheet_;
     std::unique_ptr<indCellSession> cells_;
+    std::string requested_;
 };

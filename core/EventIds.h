@@ -29,7 +29,8 @@ constexpr uint8_t MenuClear = 10;
 // Send or post, object = owner, value = cell item, text = section base name: rebuild that
 // menu item's submenu from the body section of the base name.
 constexpr uint8_t MenuFill = 11;
-// Query, object = a pop-up menu: the sheet owning it answers with a copy of its current cell.
+// Query, object = a pop-up menu: the sheet owning it answers with its current cell (value1 =
+// row, value2 = column; data = category, item and index, three 32-bit integers).
 constexpr uint8_t PopupCellQuery = 12;
 // Post: repaint every cell bound to an item.
 constexpr uint8_t RepaintAll = 13;

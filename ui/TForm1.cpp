@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <cstdlib>
 
@@ -229,7 +230,28 @@ void TForm1::TreeRebuilt() {
     }
 }
 
+bool TForm1::HoldsForeignPaste() {
+    return sheetPane_ != nullptr && sheetPane_->ClipboardHoldsForeignText();
+}
+
+void TForm1::PasteForeignText() {
+    sheetPane_->Paste();
+}
+
 void TForm1::SheetChanged() {
+    // A sheet opened from a cell (the bank overview) becomes the tree's choice.
+    QTreeWidgetItem* current = tree_->currentItem();
+    const QString selected = QString::fromStdString(main_->SelectedSheet());
+    if (!selected.isEmpty() &&
+        (current == nullptr || current->data(0, ReferenceRole).toString() != selected)) {
+        for (QTreeWidgetItemIterator it(tree_); *it != nullptr; ++it) {
+            if ((*it)->data(0, ReferenceRole).toString() == selected) {
+                const QSignalBlocker blocker(tree_);
+                tree_->setCurrentItem(*it);
+                break;
+            }
+        }
+    }
     sheetPane_->Reload();
 }
 

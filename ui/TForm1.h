@@ -79,6 +79,8 @@ class TForm1 : public QMainWindow, public cuiMainView {
     void ShowProgress() override;
     void UpdateProgress(const indCloneProgress& progress) override;
     void HideProgress() override;
+    bool HoldsForeignPaste() override;
+    void PasteForeignText() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 #include "indActiveCell.h"
 #include "uiOverlayStyle.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr int PadX = 4;  // margin units left and right of a cell's text
+constexpr int PadX = 4;  // least margin left and right of a cell's text
 constexpr int PadY = 1;
 constexpr int MarkSize = 12;
 constexpr uint32_t ClHighlight = 0x8000000Du;
@@ -26,6 +27,12 @@ Qt::Alignment CellAlignment(const cmcCellObj& cell) {
     return kH[std::min(cell.HAlign(), 2)] | kV[std::min(cell.VAlign(), 2)];
 }
 
+// The margin left and right of a cell's text grows with the (scaled) font,
+// so that a column's widest text keeps clear of its edges at every size.
+int MarginX(const QFont& font) {
+    return std::max(PadX, QFontMetrics(font).height() / 3);
+}
+
 // The display text without the line feed that ends its last line.
 QString Shown(const std::string& text) {
     QString s = Qs(text);
@@ -35,7 +42,31 @@ QString Shown(const std::string& text) {
     return s;
 }
 
+// Least difference in perceived brightness (0..255) between a cell's text and its background.
+constexpr int MinContrast = 96;
+
+int Luma(const QColor& c) {
+    return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+}
+
 }  // namespace
+
+QColor ReadableOn(const QColor& text, const QColor& background) {
+    const int bg = Luma(background);
+    // Text in the background's own colour is hidden on purpose ("n/a" entries).
+    if (text.rgb() == background.rgb() || std::abs(Luma(text) - bg) >= MinContrast) {
+        return text;
+    }
+    const QColor toward = bg < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    QColor blended = text;
+    for (int step = 1; step <= 10 && std::abs(Luma(blended) - bg) < MinContrast; ++step) {
+        const double t = step / 10.0;
+        blended = QColor::fromRgbF(static_cast<float>(text.redF() * (1 - t) + toward.redF() * t),
+                                   static_cast<float>(text.greenF() * (1 - t) + toward.greenF() * t),
+                                   static_cast<float>(text.blueF() * (1 - t) + toward.blueF() * t));
+    }
+    return blended;
+}
 
 QFont cuiCellPainter::Scaled(const QFont& font) const {
     QFont scaled = font;
@@ -70,9 +101,9 @@ cuiCellPainter::Answer cuiCellPainter::Query(cuiSheet& sheet, int row, int col) 
 QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     Ask(sheet, row, col);
     const QString text = Shown(capsule_.DisplayText);
-    const QSize size = QFontMetrics(Font(sheet.Cell(row, col)))
-                           .size(0, text.isEmpty() ? QStringLiteral("0") : text);
-    return {size.width() + 2 * PadX + 1, size.height() + 2 * PadY + 1};
+    const QFont font = Font(sheet.Cell(row, col));
+    const QSize size = QFontMetrics(font).size(0, text.isEmpty() ? QStringLiteral("0") : text);
+    return {size.width() + 2 * MarginX(font) + 1, size.height() + 2 * PadY + 1};
 }
 
 void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& sheet, int row,
@@ -87,7 +118,8 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     } else if (look == Look::Unfocused) {
         background = ClBtnFace;
     }
-    painter.fillRect(box, OverlayColor(background, palette));
+    const QColor fill = OverlayColor(background, palette);
+    painter.fillRect(box, fill);
     painter.setPen(GridLine);
     painter.drawLine(box.topRight(), box.bottomRight());
     painter.drawLine(box.bottomLeft(), box.bottomRight());
@@ -95,9 +127,11 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
         painter.setPen(background == ClWindow ? BottomRule : QColor(Qt::white));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
     }
-    painter.setFont(Font(cell));
-    painter.setPen(OverlayColor(text, palette));
-    painter.drawText(box.adjusted(PadX, PadY, -PadX - 1, -PadY), CellAlignment(cell),
+    const QFont font = Font(cell);
+    const int margin = MarginX(font);
+    painter.setFont(font);
+    painter.setPen(ReadableOn(OverlayColor(text, palette), fill));
+    painter.drawText(box.adjusted(margin, PadY, -margin - 1, -PadY), CellAlignment(cell),
                      Shown(capsule_.DisplayText));
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {

@@ -5,6 +5,7 @@
 // capsule is reused for every cell. The sheet grid and the choice pop-up
 // draw with it.
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -16,6 +17,12 @@
 class QPainter;
 class QPalette;
 class indActiveCell;
+
+// The text colour to draw on a background: a fixed overlay colour that would
+// be hard to read there (navy on a dark theme's button face) is blended
+// towards white or black until it stands out; a readable one is kept, and so
+// is text in the background's own colour (hidden on purpose).
+QColor ReadableOn(const QColor& text, const QColor& background);
 
 class cuiCellPainter {
   public:

@@ -7,6 +7,26 @@
 #include "indCellCapsule.h"
 #include "indCodec.h"
 
+namespace {
+
+// A position's label by the request's label mode: 1 hexadecimal, 2 decimal
+// with 10 as 0, 3 "B" and the bit number counted from the last position
+// down to B0, otherwise decimal.
+QString Label(int mode, int position, int last) {
+    switch (mode) {
+        case 1:
+            return QString::number(position, 16).toUpper();
+        case 2:
+            return QString::number(position == 10 ? 0 : position);
+        case 3:
+            return QStringLiteral("B%1").arg(last - position);
+        default:
+            return QString::number(position);
+    }
+}
+
+}  // namespace
+
 cuiFBitsR::cuiFBitsR(QWidget* parent, const indPopupRequest& request, Done done)
     : QWidget(parent, Qt::Popup), first_(request.first), done_(std::move(done)) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -16,7 +36,7 @@ cuiFBitsR::cuiFBitsR(QWidget* parent, const indPopupRequest& request, Done done)
     const int n = std::max(0, request.last - request.first + 1);
     const int32_t bits = Codec::UnplaceFlagBits(request.value, request.first, request.last);
     for (int i = 0; i < n; ++i) {
-        auto* box = new QCheckBox(QString::number(request.first + i), this);
+        auto* box = new QCheckBox(Label(request.mode, request.first + i, request.last), this);
         box->setChecked((bits & (1 << (n - 1 - i))) != 0);
         row->addWidget(box);
         boxes_.push_back(box);

@@ -1,6 +1,7 @@
 #pragma once
 // The flag-bit pop-up: the positions of a bit-field cell as a row of tick
-// boxes under the cell, labelled with their numbers. Space or a click ticks
+// boxes under the cell, labelled by the request's label mode (numbers,
+// hexadecimal, 10 written as 0, or bit names B(n-1) to B0). Space or a click ticks
 // a box, a digit key ticks that position (0 for 10), Enter or a click outside
 // commits, Escape cancels. The answer goes back as the bits the cell shows,
 // the first position in the highest bit.

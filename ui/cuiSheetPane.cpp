@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -14,11 +15,13 @@
 #include "CellNames.h"
 #include "EventIds.h"
 #include "cmcEvMan.h"
+#include "cmcMessageBox.h"
 #include "cuiCellEditor.h"
 #include "cuiFlector.h"
 #include "cuiGridCursor.h"
 #include "cuiSheetAccessible.h"
 #include "indMain.h"
+#include "indTextPaste.h"
 #include "uiOverlayStyle.h"
 
 namespace {
@@ -32,6 +35,8 @@ constexpr int PadTitle = 2;
 constexpr int DragStepMs = 50;
 constexpr int RedirFirstWaitMs = 30;
 constexpr int RedirWaitStepMs = 6;
+// Marks clipboard text as rows this program copied.
+constexpr char RowsMime[] = "application/x-orvane-rows";
 
 }  // namespace
 
@@ -49,6 +54,9 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent)
     dragTimer_->setInterval(DragStepMs);
     connect(dragTimer_, &QTimer::timeout, this, [this] { DragScroll(); });
     EvMan().AddListener(&OnEvent, this);
+    // Edit > Paste follows what the clipboard holds.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [] { EvMan().Post(EventIds::MenuStates, nullptr, 0); });
     cuiSheetAccessible::Install();
     // An interface made while the base classes were being built is a plain widget's.
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this);
@@ -62,6 +70,10 @@ cuiCellPainter::Answer cuiSheetPane::CellAnswer(int row, int col) {
         return {};
     }
     return painter_.Query(*sheet_, row, col);
+}
+
+QFont cuiSheetPane::CellFont(int row, int col) const {
+    return sheet_ != nullptr ? painter_.Font(sheet_->Cell(row, col)) : font();
 }
 
 bool cuiSheetPane::CellSelectable(int row, int col) const {
@@ -100,6 +112,17 @@ void cuiSheetPane::OnEvent(void* self, const cmcEvent& event) {
 void cuiSheetPane::HandleEvent(const cmcEvent& event) {
     if (event.kind == EventIds::CommitEdits) {
         editor_->Finish(Qt::Key_Return);
+        return;
+    }
+    // The owner of an open cell menu names the cell it was opened on: row and
+    // column, and category, item and index as data.
+    if (event.kind == EventIds::PopupCellQuery && event.mode == cmcEvMode::Query &&
+        sheet_ != nullptr && menu_ != nullptr && event.object == menu_.data()) {
+        const cuiCellPos at = Current();
+        const cmcCellObj& cell = sheet_->Cell(at.row, at.col);
+        const int32_t where[3] = {cell.category, cell.item, cell.index};
+        EvMan().Answer(at.row, at.col);
+        EvMan().AnswerData(where, sizeof where);
         return;
     }
     const bool repaint = event.kind >= EventIds::RepaintAll && event.kind <= EventIds::RepaintBelow;
@@ -457,6 +480,14 @@ void cuiSheetPane::keyPressEvent(QKeyEvent* event) {
         default:
             break;
     }
+    if (event->matches(QKeySequence::Copy)) {
+        RunRowCommand(CL_PMenu_Copy);
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        Paste();
+        return;
+    }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
         SendKey((VkF1 + key - Qt::Key_F1) << 8);
         return;
@@ -573,21 +604,15 @@ void cuiSheetPane::OpenCellMenu(const QPoint& at) {
             continue;
         }
         QAction* action = menu->addAction(Qs(entry.caption));
-        action->setEnabled(entry.enabled);
+        // Paste also takes another program's text.
+        action->setEnabled(entry.enabled ||
+                           (entry.item == CL_PMenu_Paste && ClipboardHoldsForeignText()));
         const int item = entry.item;
         connect(action, &QAction::triggered, this, [this, item] {
-            if (cells_ == nullptr) {
-                return;
-            }
-            // The rows copied go to the system clipboard too, as the cells show them.
-            const QString copied = item == CL_PMenu_Copy ? SelectedRowsText() : QString();
-            ++busy_;
-            const indCellResult result = cells_->RowCommand(item);
-            --busy_;
-            Follow(result);
-            Refresh(true);  // a row command may change every row
-            if (item == CL_PMenu_Copy && result.outcome == indCellOutcome::Done) {
-                QGuiApplication::clipboard()->setText(copied);
+            if (item == CL_PMenu_Paste) {
+                Paste();
+            } else {
+                RunRowCommand(item);
             }
         });
     }
@@ -597,6 +622,54 @@ void cuiSheetPane::OpenCellMenu(const QPoint& at) {
     }
     menu_ = menu;
     menu->popup(viewport()->mapToGlobal(at));
+}
+
+void cuiSheetPane::RunRowCommand(int item) {
+    if (cells_ == nullptr) {
+        return;
+    }
+    const QString copied = item == CL_PMenu_Copy ? SelectedRowsText() : QString();
+    ++busy_;
+    const indCellResult result = cells_->RowCommand(item);
+    --busy_;
+    Follow(result);
+    Refresh(true);  // a row command may change every row
+    if (item == CL_PMenu_Copy && result.outcome == indCellOutcome::Done) {
+        auto* data = new QMimeData;
+        data->setText(copied);
+        data->setData(QString::fromLatin1(RowsMime), copied.toUtf8());
+        QGuiApplication::clipboard()->setMimeData(data);
+    }
+}
+
+bool cuiSheetPane::ClipboardHoldsForeignText() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText() && !data->hasFormat(QString::fromLatin1(RowsMime)) &&
+           !data->text().trimmed().isEmpty();
+}
+
+bool cuiSheetPane::Paste() {
+    if (cells_ == nullptr || sheet_ == nullptr || editor_->IsOpen()) {
+        return false;
+    }
+    if (!ClipboardHoldsForeignText()) {
+        RunRowCommand(CL_PMenu_Paste);
+        return last_.outcome == indCellOutcome::Done;
+    }
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    ++busy_;
+    const indPasteResult result = PasteTabText(*sheet_, main_.Context(), text);
+    --busy_;
+    cursor_->MoveTo(sheet_->Current(), false);
+    if (reloadPending_) {
+        Reload();
+    }
+    Refresh(true);
+    if (!result.pasted) {
+        CurrentMessageBoxHost().Show(main_.AppTitle(), result.message, cmcMbButtons::Ok,
+                                     cmcMbIcon::Warning);
+    }
+    return result.pasted;
 }
 
 void cuiSheetPane::mouseDoubleClickEvent(QMouseEvent* event) {

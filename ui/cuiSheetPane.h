@@ -45,6 +45,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     // What the handler shows in a cell, and the cell's state.
     cuiCellPainter::Answer CellAnswer(int row, int col);
     bool CellSelectable(int row, int col) const;
+    // The font a cell is drawn in (scaled by the font size).
+    QFont CellFont(int row, int col) const;
     bool CellSelected(int row, int col) const;
     // Puts the cursor on a cell as a click would (only a selectable cell).
     bool SetCurrentCell(int row, int col);
@@ -63,6 +65,14 @@ class cuiSheetPane : public QAbstractScrollArea {
     indCellSession* Cells() const { return cells_.get(); }
     // The outcome of the last action on a cell.
     const indCellResult& LastResult() const { return last_; }
+    // Whether the system clipboard holds text another program put there
+    // (not rows this program copied): Paste then types it into the cells.
+    bool ClipboardHoldsForeignText() const;
+    // Ctrl+V and Edit > Paste: rows this program copied go back through the
+    // row command; other text is pasted as tab-separated cells in one action
+    // (all or nothing; a refusal is shown in one message). False when nothing
+    // was pasted.
+    bool Paste();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -102,6 +112,9 @@ class cuiSheetPane : public QAbstractScrollArea {
     // The selected rows (or the current one) as tab-separated lines of the
     // texts of their cells with an item.
     QString SelectedRowsText();
+    // A row command of the cell's menu on the selected rows; Copy also puts
+    // the rows on the system clipboard, marked as this program's.
+    void RunRowCommand(int item);
     void ChoiceAnswered(indCellCapsule* entry);
     void OpenFlagBits(const indPopupRequest& request);
     // After an action: a sheet that changed its row count, or any sheet when

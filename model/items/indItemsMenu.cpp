@@ -167,8 +167,10 @@ void HelpContentsItem(indCellCall& call) {
     }
 }
 
-// Opens the sheet its reference names (the param, or else the cell's text).
+// Opens the sheet its reference names (the param, or else the cell's text);
+// on a sheet it shows its text.
 void CallSheetItem(indCellCall& call) {
+    call.c.DisplayText = call.cell.Text();
     if (Enter(call)) {
         call.ctx.Commands().OpenSheet(call.cell.param ? *call.cell.param : call.cell.Text());
     }

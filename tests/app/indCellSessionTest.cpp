@@ -264,3 +264,16 @@ TEST(CellSessionTest, TheCursorsSelectionIsTheRowRangeOfACommand) {
 }
 
 }  // namespace
+
+// Enter on a row of the bank overview asks for the bank's sheet; the session
+// keeps its sheet, since the cell's action still runs on it.
+TEST(CellSessionTest, ACellThatAsksForASheetLeavesTheOpenSheetAlone) {
+    indSheetSession s;
+    NewImage(s, ModelPmr);
+    ASSERT_TRUE(s.ShowSheet(cuiTree::MemoryChannelTop));
+    cuiSheet* overview = s.Sheet();
+    overview->SetCurrent({overview->FixedRows() + 1, 0});
+    s.Cells()->Key(Keys::Enter);
+    EXPECT_EQ(s.Sheet(), overview);
+    EXPECT_EQ(s.RequestedSheet(), "[St_ChBank]GI_Sheet_Mch_Pmr,Bank 1");
+}

@@ -25,6 +25,11 @@
 #include "indEnviron.h"
 #include "indMain.h"
 #include "indWarningCheck.h"
+#include "BankSheets.h"
+#include "ChBanks.h"
+#include "ChShift.h"
+#include "ModelType.h"
+#include "CellNames.h"
 
 namespace {
 
@@ -434,3 +439,72 @@ TEST_F(MainTest, OpenEditorsCommitBeforeTheSave) {
 }
 
 }  // namespace
+
+// Event 25 makes the memory-channel branch again; event 32 brings the bank
+// icons up to date; choosing the open sheet's node again keeps that sheet.
+TEST_F(MainTest, TheTreeFollowsImageAndMarkEvents) {
+    main.Document().ChangeModelType(ModelPmr, false);
+    ASSERT_TRUE(main.Document().NewFile());
+    events.Pump();
+    cuiTree::Node* top = main.Tree().FindNodeByReference(cuiTree::MemoryChannelTop);
+    ASSERT_NE(top, nullptr);
+    top->children.clear();
+    events.Post(EventIds::ImageReplaced, nullptr, 0);
+    events.Pump();
+    top = main.Tree().FindNodeByReference(cuiTree::MemoryChannelTop);
+    ASSERT_EQ(top->children.size(), 17u);
+
+    // Every bank of a new image holds channels: bank 2 is emptied, then gets
+    // one channel; its icon follows each change on event 32, not before.
+    cmcEeprom& image = main.Document().WorkingImage();
+    const uint8_t kind = ChannelKindOf(ModelPmr);
+    const cuiTree::Node& node = *top->children[2];
+    EXPECT_EQ(node.image, 5);
+    for (const auto& [count, icon] : {std::pair{0, 4}, std::pair{1, 5}}) {
+        const int before = node.image;
+        ResizeBank(image, main.Document().TemplateImage(), kind, 1, count);
+        EXPECT_EQ(node.image, before);
+        events.Post(EventIds::TreeMarks, nullptr, 0);
+        events.Pump();
+        EXPECT_EQ(node.image, icon) << count;
+    }
+
+    main.SelectSheet(node.Reference());
+    const cuiSheet* open = main.Sheet();
+    ASSERT_NE(open, nullptr);
+    const int shown = view.sheets;
+    main.SelectSheet(node.Reference());
+    EXPECT_EQ(main.Sheet(), open);
+    EXPECT_EQ(view.sheets, shown);
+}
+
+// The memory-channel node opens the bank overview; Enter on a bank row opens
+// that bank's sheet on the next tick.
+TEST_F(MainTest, TheBankOverviewOpensABank) {
+    main.Document().ChangeModelType(ModelPmr, false);
+    ASSERT_TRUE(main.Document().NewFile());
+    events.Pump();
+    main.SelectSheet(cuiTree::MemoryChannelTop);
+    cuiSheet* overview = main.Sheet();
+    ASSERT_NE(overview, nullptr);
+    ASSERT_EQ(overview->Rows(), 17);
+    const cmcEeprom& image = main.Document().WorkingImage();
+    const int first = overview->FixedRows();
+    EXPECT_EQ(main.CellText(first, 0), "Bank 1");
+    EXPECT_EQ(main.CellText(first, 1), std::to_string(BankCount(image, 0)));
+    EXPECT_EQ(main.CellText(first, 2), "1");
+    EXPECT_EQ(main.CellText(first, 3), std::to_string(BankLast(image, 0) + 1));
+    EXPECT_EQ(main.CellText(first + 15, 2), BankCount(image, 15) > 0 ? std::to_string(BankFirst(image, 15) + 1) : "-");
+
+    overview->SetCurrent({first + 2, 1});
+    indCellCapsule capsule;
+    overview->PrepareCapsule(capsule, first + 2, 1);
+    capsule.Editable = 1;
+    capsule.Key = Keys::Enter;
+    main.Context().Handler().HandleCell(capsule);
+    EXPECT_EQ(main.Sheet(), overview);  // not under the cell's own action
+    timers.Advance(2 * indMain::TickMs);
+    ASSERT_NE(main.Sheet(), nullptr);
+    EXPECT_EQ(main.Sheet()->Reference(), BankSheets::Reference(ModelPmr, 2));
+    EXPECT_EQ(main.SelectedSheet(), BankSheets::Reference(ModelPmr, 2));
+}

@@ -62,21 +62,40 @@ TEST_F(TreeTest, DepthGivesTheNesting) {
     EXPECT_EQ(common->image, 2);  // the basic cell's
 }
 
+// Which nodes each model type and maker mode keep (a removed node takes its
+// children with it; the memory branch gets its bank nodes every time).
 TEST_F(TreeTest, TheModelAndMakerModeRemoveNodes) {
-    cuiTree lmr(texts);
-    lmr.Build();
-    lmr.AdaptToModel(ModelLmr, false);
-    EXPECT_NE(lmr.FindNodeByReference("GI_Sheet_2Tone"), nullptr);
-    EXPECT_EQ(lmr.FindNodeByReference("GI_Sheet_5ToneRx"), nullptr);
-    EXPECT_EQ(lmr.FindNodeByReference("GI_Sheet_5ToneTx"), nullptr);  // with its parent
-    EXPECT_EQ(lmr.FindNodeByReference("GI_Sheet_Msk_Cfg"), nullptr);
-    EXPECT_EQ(lmr.FindNodeByReference("GI_Sheet_Maker"), nullptr);
-
-    tree.AdaptToModel(ModelBiisPmr, true);
-    EXPECT_EQ(tree.FindNodeByReference("GI_Sheet_2Tone"), nullptr);
-    EXPECT_NE(tree.FindNodeByReference("GI_Sheet_5ToneTx"), nullptr);
-    EXPECT_NE(tree.FindNodeByReference("GI_Sheet_Msk_Cfg"), nullptr);
-    EXPECT_NE(tree.FindNodeByReference("GI_Sheet_Maker"), nullptr);
+    const struct {
+        int model;
+        bool maker;
+        std::vector<std::string> nodes;  // depth 1 and 2, without the bank nodes
+    } cases[] = {
+        {ModelLmr, false, {"-Memory channels", "-Common", "-2-tone"}},
+        {ModelLmr, true, {"-Memory channels", "-Common", "-2-tone", "-Maker"}},
+        {ModelPmr, false, {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit"}},
+        {ModelPmr, true, {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit", "-Maker"}},
+        {ModelBiisPmr, false,
+         {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit", "-MSK"}},
+        {ModelBiisPmr, true,
+         {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit", "-MSK", "-Maker"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.model) + (c.maker ? " maker" : ""));
+        cuiTree adapted(texts);
+        adapted.Build();
+        adapted.AdaptToModel(c.model, c.maker);
+        std::vector<std::string> nodes;
+        for (const std::string& caption : Captions(adapted)) {
+            const bool bankNode = caption.rfind("--Bank", 0) == 0;
+            if (caption != "Radio" && !bankNode) {
+                nodes.push_back(caption);
+            }
+        }
+        EXPECT_EQ(nodes, c.nodes);
+        const cuiTree::Node* top = adapted.FindNodeByReference(cuiTree::MemoryChannelTop);
+        ASSERT_NE(top, nullptr);
+        EXPECT_EQ(top->children.size(), 17u);
+    }
 }
 
 TEST_F(TreeTest, TheMemoryBranchGetsTheBankNodes) {

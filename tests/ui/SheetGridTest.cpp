@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -19,8 +22,11 @@
 #include <functional>
 
 #include "CellNames.h"
+#include "EventIds.h"
+#include "cmcEeprom.h"
 #include "WindowTest.h"
 #include "cuiCellEditor.h"
+#include "cuiCellPainter.h"
 #include "cuiFBitsR.h"
 #include "cuiFlector.h"
 #include "cuiSheetPane.h"
@@ -535,6 +541,197 @@ TEST_F(SheetGridTest, CursorKeysMoveOverSelectableCells) {
     EXPECT_NE(form->Main().Sheet()->Reference(), bank);
     SelectBankInTree(0);
     EXPECT_EQ(pane.Current(), right);
+}
+
+// Ctrl+V with a spreadsheet's text types every field or, when a cell refuses,
+// nothing at all with one message; rows this program copied stay a row paste.
+TEST_F(SheetGridTest, CtrlVPastesSpreadsheetTextOrNothing) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    cuiSheetPane& pane = form->SheetPane();
+    pane.setFocus();
+    RightTo(CL_Mch_FreqR);
+    const cuiCellPos start = pane.Current();
+    const int rows = pane.RowCount();
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    clipboard.setText(QStringLiteral("146.52\n146.54\n146.56\n146.58\n146.6\n146.62\n"));
+    ASSERT_TRUE(pane.ClipboardHoldsForeignText());
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(pane.RowCount(), rows + 2);  // two new channels in the entry row
+    EXPECT_EQ(pane.Current(), start);
+    EXPECT_NE(form->Main().CellText(start.row + 5, start.col).find("146.62"), std::string::npos);
+    EXPECT_TRUE(box.Boxes().empty());
+
+    cmcEeprom before;
+    before.Assign(form->Main().Document().WorkingImage());
+    clipboard.setText(QStringLiteral("147\nabc\n"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(box.Boxes().size(), 1u);
+    EXPECT_NE(box.Boxes()[0].text.find("abc"), std::string::npos) << box.Boxes()[0].text;
+    EXPECT_TRUE(before.IsEqual(form->Main().Document().WorkingImage()));
+    EXPECT_EQ(pane.RowCount(), rows + 2);
+
+    // Edit > Paste is offered for such text and pastes it the same way.
+    clipboard.setText(QStringLiteral("146.7\n"));
+    QAction* paste = nullptr;
+    for (QMenu* menu : form->menuBar()->findChildren<QMenu*>()) {
+        for (QAction* a : menu->actions()) {
+            paste = menu->title() == QLatin1String("&Edit") && a->text() == QLatin1String("Paste")
+                        ? a
+                        : paste;
+        }
+    }
+    ASSERT_NE(paste, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paste->isEnabled(); }, 1000));
+    paste->trigger();
+    EXPECT_NE(form->Main().CellText(start.row, start.col).find("146.7"), std::string::npos);
+
+    // Ctrl+C marks the rows as this program's: Paste is then the row command.
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(pane.LastResult().outcome, indCellOutcome::Done) << pane.LastResult().message;
+    EXPECT_FALSE(pane.ClipboardHoldsForeignText());
+    EXPECT_FALSE(clipboard.text().isEmpty());
+
+    // The open cell menu's owner answers which cell it was opened on.
+    ASSERT_NE(MenuEntry(CL_PMenu_Paste, start), nullptr);
+    const cmcEvAns* answer = EvMan().Query(EventIds::PopupCellQuery, pane.CellMenu(), 0);
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(answer->value1, start.row);
+    EXPECT_EQ(answer->value2, start.col);
+    pane.CellMenu()->close();
+}
+
+// Back on a sheet, the grid is scrolled as it was and the cursor is where it was.
+TEST_F(SheetGridTest, HistoryRestoresScrollAndCursor) {
+    OpenActive(ModelPmr);
+    SelectBankInTree(0);
+    cuiSheetPane& pane = form->SheetPane();
+    pane.setFocus();
+    RightTo(CL_Mch_FreqR);
+    QString lines;
+    for (int i = 0; i < 60; ++i) {
+        lines += QStringLiteral("146.%1\n").arg(100 + i * 5);
+    }
+    QGuiApplication::clipboard()->setText(lines);
+    ASSERT_TRUE(pane.Paste());
+    for (int i = 0; i < 4; ++i) {
+        Key(Qt::Key_PageDown);
+    }
+    const int scrolled = pane.verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
+    const cuiCellPos up = pane.Current();
+    const int scrolledUp = pane.verticalScrollBar()->value();
+    EXPECT_LE(scrolledUp, scrolled);
+    SelectBankInTree(1);
+    EXPECT_EQ(pane.verticalScrollBar()->value(), 0);
+    SelectBankInTree(0);
+    EXPECT_EQ(pane.Current(), up);
+    // The same top row, aligned to its top edge.
+    const int rowHeight = pane.CellRect(up.row + 1, up.col).top() - pane.CellRect(up.row, up.col).top();
+    EXPECT_LE(pane.verticalScrollBar()->value(), scrolledUp);
+    EXPECT_GT(pane.verticalScrollBar()->value(), scrolledUp - rowHeight);
+}
+
+// The memory-channel node opens the bank overview; a double click on a bank
+// row opens that bank, and the tree follows.
+TEST_F(SheetGridTest, TheBankOverviewOpensABank) {
+    OpenActive(ModelPmr);
+    SelectInTree([](const QTreeWidgetItem* item) {
+        return item->data(0, ReferenceRole).toString() == QLatin1String(cuiTree::MemoryChannelTop);
+    });
+    cuiSheetPane& pane = form->SheetPane();
+    ASSERT_EQ(pane.RowCount(), 17);
+    const int row = pane.FixedRows() + 2;
+    EXPECT_EQ(pane.CellAnswer(row, 0).text, QStringLiteral("Bank 3"));
+    QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, pane.CellRect(row, 1).center());
+    QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, pane.CellRect(row, 1).center());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return form->Main().Sheet() != nullptr &&
+                   cuiTree::BankOfReference(form->Main().Sheet()->Reference()) == 2;
+        },
+        2000));
+    ASSERT_NE(form->TreePane().currentItem(), nullptr);
+    EXPECT_EQ(BankOf(form->TreePane().currentItem()), 2);
+}
+
+// The flag-bit pop-up labels its positions by the request's label mode.
+TEST(FlagBitPopup, LabelsFollowTheLabelMode) {
+    const struct {
+        int mode, first, last, position;
+        const char* label;
+    } cases[] = {
+        {0, 1, 12, 10, "10"}, {1, 1, 12, 11, "B"},  {2, 1, 10, 10, "0"},
+        {2, 1, 10, 3, "3"},   {3, 1, 8, 1, "B7"},   {3, 1, 8, 8, "B0"},
+    };
+    for (const auto& c : cases) {
+        indPopupRequest request;
+        request.kind = indPopupRequest::Kind::FlagBits;
+        request.first = c.first;
+        request.last = c.last;
+        request.mode = c.mode;
+        cuiFBitsR popup(nullptr, request, [](std::optional<int32_t>) {});
+        ASSERT_NE(popup.Box(c.position), nullptr);
+        EXPECT_EQ(popup.Box(c.position)->text().toStdString(), c.label)
+            << "mode " << c.mode << " position " << c.position;
+    }
+}
+
+// At every font size each cell's text keeps clear of its column's edges by
+// a margin that grows with the font.
+TEST_F(SheetGridTest, ColumnsLeaveRoomAroundTheWidestText) {
+    OpenActive(ModelLmr);
+    cuiSheetPane& pane = form->SheetPane();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane.RowCount() > 0; }, 2000));
+    for (int percent : {100, 200}) {
+        Action(CL_Menu_View_FontSize, percent)->trigger();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return form->Main().Sheet() != nullptr && pane.RowCount() > 0; }, 2000));
+        int checked = 0;
+        for (int r = 0; r < pane.RowCount(); ++r) {
+            for (int c = 0; c < pane.ColumnCount(); ++c) {
+                const QString text = pane.CellAnswer(r, c).text;
+                if (text.isEmpty() || text.contains(QLatin1Char('\n'))) {
+                    continue;
+                }
+                const QFontMetrics metrics(pane.CellFont(r, c));
+                EXPECT_GE(pane.CellRect(r, c).width(),
+                          metrics.horizontalAdvance(text) + 2 * (metrics.height() / 4))
+                    << text.toStdString() << " at " << percent << " %";
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 8);
+    }
+}
+
+// Fixed overlay text colours stay readable on a dark theme's backgrounds and
+// are kept where they already are.
+TEST(CellPainter, TextStaysReadableOnItsBackground) {
+    const struct {
+        QColor text, background;
+        bool kept;
+    } cases[] = {
+        {QColor(0, 0, 128), QColor(58, 58, 62), false},     // navy on dark button face
+        {QColor(0, 0, 128), QColor(240, 240, 240), true},   // navy on light
+        {QColor(230, 230, 230), QColor(30, 30, 32), true},  // light on dark
+        {QColor(255, 255, 0), QColor(255, 255, 255), false},  // yellow on white
+        {QColor(30, 30, 32), QColor(30, 30, 32), true},       // hidden on purpose
+    };
+    for (const auto& c : cases) {
+        const QColor drawn = ReadableOn(c.text, c.background);
+        EXPECT_EQ(drawn == c.text, c.kept) << c.text.name().toStdString();
+        if (c.text == c.background) {
+            continue;
+        }
+        const auto luma = [](const QColor& q) {
+            return 0.299 * q.red() + 0.587 * q.green() + 0.114 * q.blue();
+        };
+        EXPECT_GE(std::abs(luma(drawn) - luma(c.background)), 90)
+            << c.text.name().toStdString() << " on " << c.background.name().toStdString();
+    }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "CellNames.h"
+#include "SheetBench.h"
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -110,6 +111,10 @@ int main(int argc, char** argv) {
                     static_cast<double>(rssKb) / 1024.0);
         std::printf("Help > About to About box shown: %.1f ms\n", aboutMs);
         std::printf("Port > Other port to port dialog shown: %.1f ms\n", portMs);
+        if (!BenchSheets(form)) {
+            std::fprintf(stderr, "ui-bench: a bank sheet did not open\n");
+            return 1;
+        }
         form.hide();
     }
     SetCurrentMessageBoxHost(nullptr);

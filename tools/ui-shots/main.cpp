@@ -1,6 +1,7 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
-// program and saves a picture of it. NAME is about, port, progress, info or fleet;
-// progress, info and fleet talk to a radio (the simulator) on DEVICE. NAME icons
+// program and saves a picture of it. NAME is about, port, progress, info, fleet,
+// trace, compare, problems or one of the main window's sheet shots (SheetShots.h);
+// progress, info, fleet and trace talk to a radio (the simulator) on DEVICE. NAME icons
 // shows the tree and tool-bar image lists, one row each, in index order.
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 
 #include "CellNames.h"
 #include "ChLayout.h"
+#include "SheetShots.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
@@ -351,13 +353,20 @@ int main(int argc, char** argv) {
         {"about", ShowAbout}, {"port", ShowPort},       {"progress", ShowProgress},
         {"info", ShowInfo},   {"icons", ShowIcons},     {"fleet", ShowFleet},
         {"trace", ShowTrace}, {"compare", ShowCompare}, {"problems", ShowProblems}};
+    if (IsSheetShot(o.name) && !o.out.empty()) {
+        if (o.dark) {
+            UseDarkPalette();
+        }
+        return ShowSheetShot(o.name, o.out);
+    }
     const auto shot = shots.find(o.name);
     const bool needsPort =
         o.name == "progress" || o.name == "info" || o.name == "fleet" || o.name == "trace";
     if (shot == shots.end() || o.out.empty() || (needsPort && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons|fleet|trace|compare|problems "
-            "OUT.png [--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|fleet|trace|compare|problems|"
+            "sheet-bank|sheet-settings|sheet-choice|sheet-editor|sheet-flags OUT.png "
+            "[--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
