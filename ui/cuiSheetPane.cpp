@@ -635,17 +635,17 @@ void cuiSheetPane::RunRowCommand(int item) {
     Follow(result);
     Refresh(true);  // a row command may change every row
     if (item == CL_PMenu_Copy && result.outcome == indCellOutcome::Done) {
-        auto* data = new QMimeData;
-        data->setText(copied);
-        data->setData(QString::fromLatin1(RowsMime), copied.toUtf8());
-        QGuiApplication::clipboard()->setMimeData(data);
+        auto* mime = new QMimeData;
+        mime->setText(copied);
+        mime->setData(QString::fromLatin1(RowsMime), copied.toUtf8());
+        QGuiApplication::clipboard()->setMimeData(mime);
     }
 }
 
 bool cuiSheetPane::ClipboardHoldsForeignText() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasText() && !data->hasFormat(QString::fromLatin1(RowsMime)) &&
-           !data->text().trimmed().isEmpty();
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return mime != nullptr && mime->hasText() && !mime->hasFormat(QString::fromLatin1(RowsMime)) &&
+           !mime->text().trimmed().isEmpty();
 }
 
 bool cuiSheetPane::Paste() {
