@@ -267,6 +267,7 @@ void ToneItem(indCellCall& call) {
 void TextItem(indCellCall& call) {
     constexpr int NameLength = 12;
     indCellCapsule& c = call.c;
+    c.RadioPreview = {NameLength, false};
     if (c.EditResult == 1 || c.EditResult == 2) {
         RadioText::Store(c.InputText, call.rec.Text(), NameLength);
         call.StoreRecord();
