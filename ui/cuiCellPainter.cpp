@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "cuiFText.h"
 #include "indActiveCell.h"
 #include "uiOverlayStyle.h"
 #include "uiWindowHooks.h"
@@ -56,6 +57,7 @@ void cuiCellPainter::Ask(cuiSheet& sheet, int row, int col) {
     capsule_.Editable = 0;
     capsule_.DisplayText.clear();
     capsule_.HasFontColor = false;
+    capsule_.RadioPreview = {};
     capsule_.Flags =
         static_cast<uint8_t>(capsule_.Flags & ~(CapsuleFlags::Warning | CapsuleFlags::Error));
     handler_.HandleCell(capsule_);
@@ -72,7 +74,13 @@ QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     const QString text = Shown(capsule_.DisplayText);
     const QSize size = QFontMetrics(Font(sheet.Cell(row, col)))
                            .size(0, text.isEmpty() ? QStringLiteral("0") : text);
-    return {size.width() + 2 * PadX + 1, size.height() + 2 * PadY + 1};
+    const QSize needed(size.width() + 2 * PadX + 1, size.height() + 2 * PadY + 1);
+    if (capsule_.RadioPreview.length > 0) {
+        // A radio-text cell shows its whole field in the radio font.
+        return {std::max(needed.width(), cuiFText::CellWidth(needed.height(), capsule_.RadioPreview)),
+                needed.height()};
+    }
+    return needed;
 }
 
 void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& sheet, int row,
@@ -97,8 +105,14 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     }
     painter.setFont(Font(cell));
     painter.setPen(OverlayColor(text, palette));
-    painter.drawText(box.adjusted(PadX, PadY, -PadX - 1, -PadY), CellAlignment(cell),
-                     Shown(capsule_.DisplayText));
+    if (capsule_.RadioPreview.length > 0) {
+        cuiFText::DrawCell(painter, box, capsule_.DisplayText, capsule_.RadioPreview,
+                           userGlyphs_ ? userGlyphs_() : RadioFont::UserGlyphs{},
+                           OverlayColor(text, palette));
+    } else {
+        painter.drawText(box.adjusted(PadX, PadY, -PadX - 1, -PadY), CellAlignment(cell),
+                         Shown(capsule_.DisplayText));
+    }
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
         const QPixmap mark =

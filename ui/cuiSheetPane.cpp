@@ -18,6 +18,7 @@
 #include "cuiFlector.h"
 #include "cuiGridCursor.h"
 #include "cuiSheetAccessible.h"
+#include "cuiTextEditor.h"
 #include "indMain.h"
 #include "uiOverlayStyle.h"
 
@@ -48,6 +49,8 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent)
     dragTimer_ = new QTimer(this);
     dragTimer_->setInterval(DragStepMs);
     connect(dragTimer_, &QTimer::timeout, this, [this] { DragScroll(); });
+    painter_.SetUserGlyphs(
+        [this] { return RadioFont::ReadUserGlyphs(main_.Context().WorkingImage()); });
     EvMan().AddListener(&OnEvent, this);
     cuiSheetAccessible::Install();
     // An interface made while the base classes were being built is a plain widget's.
@@ -100,6 +103,9 @@ void cuiSheetPane::OnEvent(void* self, const cmcEvent& event) {
 void cuiSheetPane::HandleEvent(const cmcEvent& event) {
     if (event.kind == EventIds::CommitEdits) {
         editor_->Finish(Qt::Key_Return);
+        if (textEditor_ != nullptr) {
+            textEditor_->Accept();
+        }
         return;
     }
     const bool repaint = event.kind >= EventIds::RepaintAll && event.kind <= EventIds::RepaintBelow;
@@ -149,6 +155,9 @@ void cuiSheetPane::Reload() {
     }
     reloadPending_ = false;
     editor_->hide();
+    if (textEditor_ != nullptr) {
+        textEditor_->Cancel();  // its sheet is going
+    }
     if (auto* table =
             dynamic_cast<cuiSheetAccessible*>(QAccessible::queryAccessibleInterface(this))) {
         table->Reset();
@@ -659,7 +668,9 @@ void cuiSheetPane::Follow(const indCellResult& result) {
     if (result.changed) {
         Announce(QAccessible::NameChanged);
     }
-    if (result.outcome == indCellOutcome::EditorOpened) {
+    if (result.outcome == indCellOutcome::EditorOpened && result.radio.length > 0) {
+        OpenRadioEditor(result);
+    } else if (result.outcome == indCellOutcome::EditorOpened) {
         const cuiCellPos at = Current();
         CursorMoved();
         editor_->Open(CellRect(at.row, at.col), painter_.Font(sheet_->Cell(at.row, at.col)),

@@ -14,11 +14,13 @@
 #include <memory>
 #include <vector>
 
+#include "cuiCEdit.h"
 #include "cuiCellPainter.h"
 #include "cuiFBitsR.h"
 #include "cuiFlector.h"
 #include "cuiSheet.h"
 #include "indCellCapsule.h"
+#include "cuiTextEditor.h"
 #include "indCellSession.h"
 
 class QLabel;
@@ -63,6 +65,9 @@ class cuiSheetPane : public QAbstractScrollArea {
     indCellSession* Cells() const { return cells_.get(); }
     // The outcome of the last action on a cell.
     const indCellResult& LastResult() const { return last_; }
+    // The open text editor pop-up or dot editor, or nullptr.
+    cuiTextEditor* TextEditor() const { return textEditor_.data(); }
+    cuiCEdit* CharEditor() const { return charEditor_.data(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,6 +109,10 @@ class cuiSheetPane : public QAbstractScrollArea {
     QString SelectedRowsText();
     void ChoiceAnswered(indCellCapsule* entry);
     void OpenFlagBits(const indPopupRequest& request);
+    // A radio-text cell's text editor pop-up or a user character's dot
+    // editor; the answer is committed through the cell session.
+    void OpenRadioEditor(const indCellResult& result);
+    void RadioEditorDone(const std::optional<std::string>& text);
     // After an action: a sheet that changed its row count, or any sheet when
     // full, is measured again.
     void Refresh(bool full = false);
@@ -124,6 +133,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     QPointer<cuiFlector> choice_;
     QPointer<QMenu> menu_;
     QPointer<cuiFBitsR> flagBits_;
+    QPointer<cuiTextEditor> textEditor_;
+    QPointer<cuiCEdit> charEditor_;
     QTimer* dragTimer_ = nullptr;
     int dragDirection_ = 0;
     cuiCellPainter painter_;
