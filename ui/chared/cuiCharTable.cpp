@@ -65,10 +65,13 @@ void cuiCharTable::paintEvent(QPaintEvent* event) {
             if (current) {
                 painter.fillRect(box, palette().highlight());
             }
-            const std::string text = sheet_->Cell(r, c).text.value_or("");
-            cuiFText::DrawCell(painter, box, text, {1, true}, user_,
-                               current ? palette().highlightedText().color()
-                                       : palette().text().color());
+            cuiFText::Style style;
+            style.perLine = 1;
+            style.fieldLength = 1;
+            style.centred = true;
+            cuiFText::Draw(painter, box, RadioText::FromDisplay(sheet_->Cell(r, c).text.value_or("")),
+                           style, user_,
+                           current ? palette().highlightedText().color() : palette().text().color());
         }
     }
 }
