@@ -68,8 +68,10 @@ class CharEditorTest : public WindowTest {
     // Names can be given to channels that have a frequency.
     cuiCellPos NameCell(int channel) {
         Goto(CL_Mch_FreqR, channel);
-        QTest::keyClicks(&form->SheetPane(), QStringLiteral("146.52"));
+        QTest::keyClick(&form->SheetPane(), '1');  // opens the in-place editor
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("46.52"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Done);
         return Goto(CL_Mch_Text, channel);
     }
     // Opens the dot editor on the user character with Enter.
