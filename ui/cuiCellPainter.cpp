@@ -77,8 +77,9 @@ QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     const QSize needed(size.width() + 2 * PadX + 1, size.height() + 2 * PadY + 1);
     if (capsule_.RadioPreview.length > 0) {
         // A radio-text cell shows its whole field in the radio font.
-        return {std::max(needed.width(), cuiFText::CellWidth(needed.height(), capsule_.RadioPreview)),
-                needed.height()};
+        const int height = cuiFText::CellHeight(needed.height(), capsule_.RadioPreview);
+        return {std::max(needed.width(), cuiFText::CellWidth(height, capsule_.RadioPreview)),
+                height};
     }
     return needed;
 }

@@ -94,6 +94,12 @@ void DrawCell(QPainter& painter, const QRect& rect, const std::string& displayTe
     Draw(painter, rect, RadioText::FromDisplay(displayText), CellStyle(preview), user, color);
 }
 
+int CellHeight(int lineHeight, const indRadioPreview& preview) {
+    // Each line as high as a line of text; the rule between two lines takes 2 pixels.
+    const int lines = CellStyle(preview).lines;
+    return lines > 1 ? lines * (lineHeight - 2) + 4 : lineHeight;
+}
+
 int CellWidth(int rectHeight, const indRadioPreview& preview) {
     const Style style = CellStyle(preview);
     const cuiFTextLayout l = cuiFTextLayout::For(rectHeight, style.lines);

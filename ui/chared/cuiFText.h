@@ -38,5 +38,7 @@ void DrawCell(QPainter& painter, const QRect& rect, const std::string& displayTe
               const QColor& color);
 // The width a cell needs for its preview at that height.
 int CellWidth(int rectHeight, const indRadioPreview& preview);
+// The height a cell needs for its preview when one line of text needs lineHeight.
+int CellHeight(int lineHeight, const indRadioPreview& preview);
 
 }  // namespace cuiFText
