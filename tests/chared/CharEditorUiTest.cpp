@@ -222,6 +222,24 @@ TEST_F(CharEditorTest, TheTextEditorCancelsOrTakesTheDisplayForm) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().TextEditor() == nullptr; }, 1000));
         EXPECT_EQ(form->Main().CellText(name.row, name.col), c.shown) << c.typed;
     }
+
+    // Keys in the character table: Right and Space pick code 17 at the caret,
+    // a printable key types itself and hands the focus back to the memo.
+    QTest::keyClick(&form->SheetPane(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().TextEditor() != nullptr; }, 1000));
+    cuiTextEditor& text = *form->SheetPane().TextEditor();
+    text.Memo().setText(QStringLiteral("AB"));
+    text.Memo().setCursorPosition(1);
+    text.Table().setFocus();
+    QTest::keyClick(&text.Table(), Qt::Key_Right);
+    QTest::keyClick(&text.Table(), Qt::Key_Space);
+    EXPECT_EQ(text.Memo().text(), QStringLiteral("A%11B"));
+    QTest::keyClick(&text.Table(), '%');
+    EXPECT_EQ(text.Memo().text(), QStringLiteral("A%11%%B"));
+    EXPECT_TRUE(text.Memo().hasFocus());
+    QTest::keyClick(&text.Memo(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().TextEditor() == nullptr; }, 1000));
+    EXPECT_EQ(form->Main().CellText(name.row, name.col), "%%0A5%%");
 }
 
 }  // namespace
