@@ -93,6 +93,9 @@ void cuiSheetPane::Announce(QAccessible::Event kind) {
 }
 
 cuiSheetPane::~cuiSheetPane() {
+    // An open character editor answers (with nothing) while the pane is still whole.
+    delete textEditor_.data();
+    delete charEditor_.data();
     EvMan().RemoveListener(&OnEvent, this);
 }
 
