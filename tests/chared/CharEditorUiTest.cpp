@@ -210,6 +210,7 @@ TEST_F(CharEditorTest, TheTextEditorCancelsOrTakesTheDisplayForm) {
     const Case cases[] = {
         {"AB%1A", false, empty},     // Escape writes nothing
         {"AB%1A", true, "AB%1A"},    // %1A is the byte 0x1A
+        {"A\u20ACB\u00E9", true, "A B%E9"},  // outside Latin-1 a space; Latin-1 as it is
         {"%0A5%%", true, "%%0A5%%"},  // %0A stays three characters: "%" shows doubled
     };
     for (const Case& c : cases) {
@@ -217,7 +218,7 @@ TEST_F(CharEditorTest, TheTextEditorCancelsOrTakesTheDisplayForm) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().TextEditor() != nullptr; }, 1000));
         cuiTextEditor& text = *form->SheetPane().TextEditor();
         text.Memo().clear();
-        QTest::keyClicks(&text.Memo(), QString::fromLatin1(c.typed));
+        text.Memo().insert(QString::fromUtf8(c.typed));  // as an input method delivers it
         QTest::keyClick(&text.Memo(), c.accept ? Qt::Key_Return : Qt::Key_Escape);
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().TextEditor() == nullptr; }, 1000));
         EXPECT_EQ(form->Main().CellText(name.row, name.col), c.shown) << c.typed;

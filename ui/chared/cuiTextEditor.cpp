@@ -23,6 +23,15 @@ constexpr int PreviewLines = 2;
 constexpr int PreviewPerLine = 12;
 constexpr int TableCellHeight = 26;
 
+// The memo's text as radio characters: Latin-1 as it is, anything else a space.
+std::string Latin1(const QString& text) {
+    std::string out;
+    for (const QChar c : text) {
+        out.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : ' ');
+    }
+    return out;
+}
+
 // The preview box: the memo's text in the radio font in a black frame.
 class PreviewBox : public QWidget {
   public:
@@ -131,7 +140,7 @@ cuiTextEditor::~cuiTextEditor() {
 }
 
 std::string cuiTextEditor::PreviewBytes() const {
-    return RadioText::FromDisplay(memo_->text().toLatin1().toStdString());
+    return RadioText::FromDisplay(Latin1(memo_->text()));
 }
 
 void cuiTextEditor::Popup(const QPoint& at) {
@@ -171,7 +180,7 @@ void cuiTextEditor::Finish(bool accept) {
     }
     finished_ = true;
     Done done = std::move(done_);
-    const std::string text = memo_->text().toLatin1().toStdString();
+    const std::string text = Latin1(memo_->text());
     close();
     if (done) {
         done(accept ? std::optional<std::string>(text) : std::nullopt);
