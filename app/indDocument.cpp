@@ -3,6 +3,7 @@
 #include "EventIds.h"
 #include "NormalizeImage.h"
 #include "cmcClfFile.h"
+#include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -136,7 +137,7 @@ void indDocument::SetRadioIdentity(const RadioIdentity& radio) {
 }
 
 std::string indDocument::InitialFilePath(int modelType) {
-    return ProgramDirectory() + GTex().GetText("GI_App_InitialFile", modelType);
+    return DataDirectory() + GTex().GetText("GI_App_InitialFile", modelType);
 }
 
 int indDocument::LoadTemplateFile(const std::string& path, cmcEeprom& image) {

@@ -57,6 +57,7 @@ int CmdNew(const cliArgs& args);
 int CmdInfo(const cliArgs& args);
 int CmdVerify(const cliArgs& args);
 int CmdSheet(const cliArgs& args);
+int CmdSheets(const cliArgs& args);
 int CmdCheck(const cliArgs& args);
 int CmdEdit(const cliArgs& args);
 int CmdRadioInfo(const cliArgs& args);

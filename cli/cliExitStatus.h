@@ -36,6 +36,8 @@ constexpr int WriteInterrupted = 43;
 
 // The command line does not fit the command.
 constexpr int Usage = 64;
+// A sheet name or column heading fits more than one; the message lists them.
+constexpr int Ambiguous = 65;
 
 // The status of a clone-file result code: 0 stays 0, a negative code (the
 // open was cancelled) is Refused.

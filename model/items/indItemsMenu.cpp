@@ -7,6 +7,7 @@
 #include "CellNames.h"
 #include "EventIds.h"
 #include "cmcCellObj.h"
+#include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -116,7 +117,7 @@ void EditTopItem(indCellCall& call) {
 
 void HelpContentsItem(indCellCall& call) {
     if (Enter(call)) {
-        call.ctx.Commands().HelpContents(ProgramDirectory() +
+        call.ctx.Commands().HelpContents(DataDirectory() +
                                          call.ctx.Texts().GetText("GI_Sys_MyHelpFile"));
     }
 }
