@@ -22,6 +22,7 @@
 #include "indDocument.h"
 #include "indDocumentContext.h"
 #include "indHandlerContext.h"
+#include "indSafeWrite.h"
 
 class cmcGTex;
 class cmcSerialDevice;
@@ -122,7 +123,18 @@ class indMain : public indCommands, public indCloneManHost {
     void CloneRead() override;
     void CloneWrite() override;
     void CloneInfo() override;
+    void FleetWrite() override;
     void ChangeModel(int type) override;
+    void EditUndo() override;
+    void EditRedo() override;
+    std::string UndoStepName(bool redo) override;
+    void ImportChannels() override;
+    void ExportChannels() override;
+    void CompareWithFile() override;
+    void ToggleWriteOption(int option) override;
+    bool WriteOption(int option) override;
+    // Opens the sheet of a reference with the cursor on the grid cell.
+    void ShowCell(const std::string& reference, int row, int col);
     void HelpContents(const std::string& file) override;
     void OpenSheet(const std::string& reference) override;
     // After a key, an edit or a pop-up command: the warning check waits again.
@@ -143,6 +155,10 @@ class indMain : public indCommands, public indCloneManHost {
     void RunWarningCheck();
     // The capsule of the open sheet's current cell (the Edit menu's context).
     bool PrepareCurrentCell(indCellCapsule& capsule);
+    // After Undo or Redo: the sheet of the step opens with the cursor on its cell.
+    void ShowUndoStep(const indUndoRecord* step);
+    // A finished safeguarded write: its message.
+    void ReportSafeWrite();
 
     indEnviron& environ_;
     cmcGTex& texts_;
@@ -151,6 +167,7 @@ class indMain : public indCommands, public indCloneManHost {
     indDocumentContext context_;
     indCloneMan manager_;
     indCloneCommands clone_;
+    indSafeWrite safeWrite_{clone_};
     cuiTree tree_;
     std::unique_ptr<cuiSheet> sheet_;
     std::string selected_;

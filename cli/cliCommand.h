@@ -63,6 +63,7 @@ int CmdEdit(const cliArgs& args);
 int CmdRadioInfo(const cliArgs& args);
 int CmdRead(const cliArgs& args);
 int CmdWrite(const cliArgs& args);
+int CmdFleetWrite(const cliArgs& args);
 int CmdExportCsv(const cliArgs& args);
 int CmdImportCsv(const cliArgs& args);
 int CmdDiff(const cliArgs& args);

@@ -104,6 +104,17 @@ const std::vector<cliCommand> kCommands = {
      1,
      CmdWrite,
      {"--high-speed", "--verify"}},
+    {"fleet-write",
+     "FILE --ports DEV[,DEV...] --log LOG.csv [--per-radio RADIOS.csv] [--count N] "
+     "[--high-speed] [--verify] [--backup DIR]",
+     "write a clone file to the radios on many serial devices at once, then to the next radio on "
+     "each, each with its own values from RADIOS.csv; one LOG.csv record per radio",
+     {{"--ports", true}, {"--log", true}, {"--per-radio", false}, {"--count", false},
+      {"--backup", false}},
+     true,
+     1,
+     CmdFleetWrite,
+     {"--high-speed", "--verify"}},
 };
 
 }  // namespace

@@ -33,6 +33,9 @@ constexpr int BackupFailed = 41;      // no backup saved; nothing written to the
 constexpr int VerifyReadFailed = 42;  // written, but the read-back for the comparison failed
 // A signal stopped a radio command; after a write the radio holds part of the image.
 constexpr int WriteInterrupted = 43;
+// A fleet write ended with at least one radio not written as asked (its log
+// record says why); the others were written.
+constexpr int FleetFailures = 44;
 
 // The command line does not fit the command.
 constexpr int Usage = 64;

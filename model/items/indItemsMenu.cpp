@@ -41,6 +41,15 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_File_Print_All, [](indCommands& c, int) { c.PrintAll(); }, Never},
     {CL_Menu_File_Recent, [](indCommands& c, int row) { c.OpenRecent(row); }, Never},
     {CL_Menu_File_Exit, [](indCommands& c, int) { c.Exit(); }, Never},
+    {CL_Menu_Edit_Undo, [](indCommands& c, int) { c.EditUndo(); }, Never},
+    {CL_Menu_Edit_Redo, [](indCommands& c, int) { c.EditRedo(); }, Never},
+    {CL_Menu_File_ImportCsv, [](indCommands& c, int) { c.ImportChannels(); }, Never},
+    {CL_Menu_File_ExportCsv, [](indCommands& c, int) { c.ExportChannels(); }, Never},
+    {CL_Menu_File_Compare, [](indCommands& c, int) { c.CompareWithFile(); }, Never},
+    {CL_Menu_Clone_Verify, [](indCommands& c, int) { c.ToggleWriteOption(0); },
+     [](indCommands& c, indHandlerContext&, int) { return c.WriteOption(0); }},
+    {CL_Menu_Clone_Backup, [](indCommands& c, int) { c.ToggleWriteOption(1); },
+     [](indCommands& c, indHandlerContext&, int) { return c.WriteOption(1); }},
     {CL_Menu_View_FontSize, [](indCommands& c, int row) { c.SetFontSize(row); },
      [](indCommands& c, indHandlerContext&, int row) { return c.FontSize() == row; }},
     {CL_Menu_View_ToolBar, [](indCommands& c, int) { c.ToggleToolBar(); },
@@ -58,6 +67,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_Clone_Read, [](indCommands& c, int) { c.CloneRead(); }, Never},
     {CL_Menu_Clone_Write, [](indCommands& c, int) { c.CloneWrite(); }, Never},
     {CL_Menu_Clone_Info, [](indCommands& c, int) { c.CloneInfo(); }, Never},
+    {CL_Menu_Clone_Fleet, [](indCommands& c, int) { c.FleetWrite(); }, Never},
     {CL_Model_Lmr, [](indCommands& c, int) { c.ChangeModel(0); },
      [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 0; }},
     {CL_Model_Pmr, [](indCommands& c, int) { c.ChangeModel(1); },
@@ -90,6 +100,14 @@ void CommandItem(indCellCall& call) {
     call.SetMenuBit(Checked, m.checked(commands, call.ctx, call.row));
     if (call.item == CL_Menu_File_Print_Current) {
         call.SetMenuBit(Disabled, !commands.CanPrintCurrent());
+    }
+    if (call.item == CL_Menu_Edit_Undo || call.item == CL_Menu_Edit_Redo) {
+        const bool redo = call.item == CL_Menu_Edit_Redo;
+        const std::string step = commands.UndoStepName(redo);
+        call.SetMenuBit(Disabled, step.empty());
+        call.c.DisplayText =
+            std::string(redo ? "&Redo" : "&Undo") + (step.empty() ? "" : " " + step);
+        call.SetMenuBit(Caption, true);
     }
     if (call.item == CL_Menu_File_Recent) {
         const std::string file = commands.RecentFileName(call.row);
