@@ -13,6 +13,7 @@
 #include "cmcEeprom.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cuiGridCursor.h"
 #include "cuiTree.h"
 #include "indSheetSession.h"

@@ -233,10 +233,10 @@ TEST_F(CliFleetWrite, APortWaitsForTheNextRadioAndAStopSignalEndsWithTheLogCompl
     const int status = WaitCli(pid, 10000);
     ASSERT_TRUE(WIFEXITED(status)) << Err();
     EXPECT_EQ(WEXITSTATUS(status), 0) << Err();
-    const std::vector<cmcCsvRecord> log = ParseCsv(ReadWholeFile(this->log));
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[1].fields.at(kRow), "1");
-    EXPECT_EQ(log[2].fields.at(kRow), "2");
-    EXPECT_EQ(log[2].fields.at(kResult), "0");
+    const std::vector<cmcCsvRecord> logged = ParseCsv(ReadWholeFile(log));
+    ASSERT_EQ(logged.size(), 3u);
+    EXPECT_EQ(logged[1].fields.at(kRow), "1");
+    EXPECT_EQ(logged[2].fields.at(kRow), "2");
+    EXPECT_EQ(logged[2].fields.at(kResult), "0");
     ExpectRadioHolds(scratch.File("second.clf"), Expected("22222"));
 }
