@@ -209,6 +209,7 @@ indCellResult indCellSession::Run(const std::string& stepName, Act act) {
         r.editText = last.DisplayText;
         r.caretPos = last.CaretPos;
         r.selLength = last.SelLength;
+        r.radio = last.RadioPreview;
     } else if (pending == indPending::Popup) {
         r.outcome = indCellOutcome::PopupOpened;
         r.popup = last.Popup;

@@ -35,6 +35,9 @@ struct indCellResult {
     std::string editText;   // EditorOpened: the editor's text, caret and selection
     int32_t caretPos = 0;
     int32_t selLength = 0;
+    // EditorOpened on a radio-text or user-character cell: the editor is the
+    // text editor pop-up or the dot editor.
+    indRadioPreview radio;
 
     // Carried out, or waiting for the editor or pop-up it opened.
     bool Accepted() const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "cuiFText.h"
 #include "indActiveCell.h"
 #include "uiOverlayStyle.h"
 #include "uiWindowHooks.h"
@@ -61,9 +62,10 @@ QColor ReadableOn(const QColor& text, const QColor& background) {
     QColor blended = text;
     for (int step = 1; step <= 10 && std::abs(Luma(blended) - bg) < MinContrast; ++step) {
         const double t = step / 10.0;
-        blended = QColor::fromRgbF(static_cast<float>(text.redF() * (1 - t) + toward.redF() * t),
-                                   static_cast<float>(text.greenF() * (1 - t) + toward.greenF() * t),
-                                   static_cast<float>(text.blueF() * (1 - t) + toward.blueF() * t));
+        blended =
+            QColor::fromRgbF(static_cast<float>(text.redF() * (1 - t) + toward.redF() * t),
+                             static_cast<float>(text.greenF() * (1 - t) + toward.greenF() * t),
+                             static_cast<float>(text.blueF() * (1 - t) + toward.blueF() * t));
     }
     return blended;
 }
@@ -87,6 +89,7 @@ void cuiCellPainter::Ask(cuiSheet& sheet, int row, int col) {
     capsule_.Editable = 0;
     capsule_.DisplayText.clear();
     capsule_.HasFontColor = false;
+    capsule_.RadioPreview = {};
     capsule_.Flags =
         static_cast<uint8_t>(capsule_.Flags & ~(CapsuleFlags::Warning | CapsuleFlags::Error));
     handler_.HandleCell(capsule_);
@@ -103,7 +106,14 @@ QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     const QString text = Shown(capsule_.DisplayText);
     const QFont font = Font(sheet.Cell(row, col));
     const QSize size = QFontMetrics(font).size(0, text.isEmpty() ? QStringLiteral("0") : text);
-    return {size.width() + 2 * MarginX(font) + 1, size.height() + 2 * PadY + 1};
+    const QSize needed(size.width() + 2 * MarginX(font) + 1, size.height() + 2 * PadY + 1);
+    if (capsule_.RadioPreview.length > 0) {
+        // A radio-text cell shows its whole field in the radio font.
+        const int height = cuiFText::CellHeight(needed.height(), capsule_.RadioPreview);
+        return {std::max(needed.width(), cuiFText::CellWidth(height, capsule_.RadioPreview)),
+                height};
+    }
+    return needed;
 }
 
 void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& sheet, int row,
@@ -129,10 +139,16 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     }
     const QFont font = Font(cell);
     const int margin = MarginX(font);
+    const QColor ink = ReadableOn(OverlayColor(text, palette), fill);
     painter.setFont(font);
-    painter.setPen(ReadableOn(OverlayColor(text, palette), fill));
-    painter.drawText(box.adjusted(margin, PadY, -margin - 1, -PadY), CellAlignment(cell),
-                     Shown(capsule_.DisplayText));
+    painter.setPen(ink);
+    if (capsule_.RadioPreview.length > 0) {
+        cuiFText::DrawCell(painter, box, capsule_.DisplayText, capsule_.RadioPreview,
+                           userGlyphs_ ? userGlyphs_() : RadioFont::UserGlyphs{}, ink);
+    } else {
+        painter.drawText(box.adjusted(margin, PadY, -margin - 1, -PadY), CellAlignment(cell),
+                         Shown(capsule_.DisplayText));
+    }
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
         const QPixmap mark =

@@ -7,10 +7,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <functional>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
+#include "cmcRadioFont.h"
 #include "cuiSheet.h"
 #include "indCellCapsule.h"
 
@@ -33,6 +35,10 @@ class cuiCellPainter {
     cuiCellPainter(indActiveCell& handler, int fontPercent = 100)
         : handler_(handler), fontPercent_(fontPercent) {}
     void SetFontPercent(int percent) { fontPercent_ = percent; }
+    // Where radio-text previews take the user characters from (none: blank).
+    void SetUserGlyphs(std::function<RadioFont::UserGlyphs()> source) {
+        userGlyphs_ = std::move(source);
+    }
 
     QFont Scaled(const QFont& font) const;
     QFont Font(const cmcCellObj& cell) const;
@@ -55,4 +61,5 @@ class cuiCellPainter {
     indActiveCell& handler_;
     int fontPercent_;
     indCellCapsule capsule_;
+    std::function<RadioFont::UserGlyphs()> userGlyphs_;
 };

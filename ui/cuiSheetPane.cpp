@@ -20,6 +20,7 @@
 #include "cuiFlector.h"
 #include "cuiGridCursor.h"
 #include "cuiSheetAccessible.h"
+#include "cuiTextEditor.h"
 #include "indMain.h"
 #include "indTextPaste.h"
 #include "uiOverlayStyle.h"
@@ -53,6 +54,8 @@ cuiSheetPane::cuiSheetPane(indMain& main, QWidget* parent)
     dragTimer_ = new QTimer(this);
     dragTimer_->setInterval(DragStepMs);
     connect(dragTimer_, &QTimer::timeout, this, [this] { DragScroll(); });
+    painter_.SetUserGlyphs(
+        [this] { return RadioFont::ReadUserGlyphs(main_.Context().WorkingImage()); });
     EvMan().AddListener(&OnEvent, this);
     // Edit > Paste follows what the clipboard holds.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
@@ -102,6 +105,9 @@ void cuiSheetPane::Announce(QAccessible::Event kind) {
 }
 
 cuiSheetPane::~cuiSheetPane() {
+    // An open character editor answers (with nothing) while the pane is still whole.
+    delete textEditor_.data();
+    delete charEditor_.data();
     EvMan().RemoveListener(&OnEvent, this);
 }
 
@@ -112,6 +118,9 @@ void cuiSheetPane::OnEvent(void* self, const cmcEvent& event) {
 void cuiSheetPane::HandleEvent(const cmcEvent& event) {
     if (event.kind == EventIds::CommitEdits) {
         editor_->Finish(Qt::Key_Return);
+        if (textEditor_ != nullptr) {
+            textEditor_->Accept();
+        }
         return;
     }
     // The owner of an open cell menu names the cell it was opened on: row and
@@ -172,6 +181,9 @@ void cuiSheetPane::Reload() {
     }
     reloadPending_ = false;
     editor_->hide();
+    if (textEditor_ != nullptr) {
+        textEditor_->Cancel();  // its sheet is going
+    }
     if (auto* table =
             dynamic_cast<cuiSheetAccessible*>(QAccessible::queryAccessibleInterface(this))) {
         table->Reset();
@@ -732,7 +744,9 @@ void cuiSheetPane::Follow(const indCellResult& result) {
     if (result.changed) {
         Announce(QAccessible::NameChanged);
     }
-    if (result.outcome == indCellOutcome::EditorOpened) {
+    if (result.outcome == indCellOutcome::EditorOpened && result.radio.length > 0) {
+        OpenRadioEditor(result);
+    } else if (result.outcome == indCellOutcome::EditorOpened) {
         const cuiCellPos at = Current();
         CursorMoved();
         editor_->Open(CellRect(at.row, at.col), painter_.Font(sheet_->Cell(at.row, at.col)),

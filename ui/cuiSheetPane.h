@@ -14,10 +14,12 @@
 #include <memory>
 #include <vector>
 
+#include "cuiCEdit.h"
 #include "cuiCellPainter.h"
 #include "cuiFBitsR.h"
 #include "cuiFlector.h"
 #include "cuiSheet.h"
+#include "cuiTextEditor.h"
 #include "indCellCapsule.h"
 #include "indCellSession.h"
 
@@ -73,6 +75,9 @@ class cuiSheetPane : public QAbstractScrollArea {
     // (all or nothing; a refusal is shown in one message). False when nothing
     // was pasted.
     bool Paste();
+    // The open text editor pop-up or dot editor, or nullptr.
+    cuiTextEditor* TextEditor() const { return textEditor_.data(); }
+    cuiCEdit* CharEditor() const { return charEditor_.data(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -117,6 +122,10 @@ class cuiSheetPane : public QAbstractScrollArea {
     void RunRowCommand(int item);
     void ChoiceAnswered(indCellCapsule* entry);
     void OpenFlagBits(const indPopupRequest& request);
+    // A radio-text cell's text editor pop-up or a user character's dot
+    // editor; the answer is committed through the cell session.
+    void OpenRadioEditor(const indCellResult& result);
+    void RadioEditorDone(const std::optional<std::string>& text);
     // After an action: a sheet that changed its row count, or any sheet when
     // full, is measured again.
     void Refresh(bool full = false);
@@ -137,6 +146,8 @@ class cuiSheetPane : public QAbstractScrollArea {
     QPointer<cuiFlector> choice_;
     QPointer<QMenu> menu_;
     QPointer<cuiFBitsR> flagBits_;
+    QPointer<cuiTextEditor> textEditor_;
+    QPointer<cuiCEdit> charEditor_;
     QTimer* dragTimer_ = nullptr;
     int dragDirection_ = 0;
     cuiCellPainter painter_;

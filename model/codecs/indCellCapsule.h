@@ -43,6 +43,14 @@ struct indPopupRequest {
     int first = 0, last = 0, mode = 0;
 };
 
+// How a cell holding text in the radio's character set is previewed in the
+// radio font: the field length in bytes (0: not such a cell), and whether it
+// is a user-character cell (one character in a grey frame).
+struct indRadioPreview {
+    int32_t length = 0;
+    bool userCharacter = false;
+};
+
 namespace CapsuleFlags {
 constexpr uint8_t Warning = 1 << 2;
 constexpr uint8_t Error = 1 << 3;
@@ -99,6 +107,8 @@ struct indCellCapsule {
     int32_t MenuEntryCount = 0;
     bool HasFontColor = false;
     uint32_t FontColor = 0;
+    // Set by radio-text and user-character cells: DisplayText is drawn in the radio font.
+    indRadioPreview RadioPreview;
 
     // The sub-cell's item and row (a pop-up answer), or -1 when there is none.
     int SubItem() const;

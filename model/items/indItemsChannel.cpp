@@ -268,6 +268,7 @@ void ToneItem(indCellCall& call) {
 void TextItem(indCellCall& call) {
     constexpr int NameLength = 12;
     indCellCapsule& c = call.c;
+    c.RadioPreview = {NameLength, false};
     if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
         RadioText::Store(c.InputText, call.rec.Text(), NameLength);
         call.StoreRecord();

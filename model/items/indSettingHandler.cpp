@@ -312,6 +312,7 @@ void NumberItem(indCellCall& call, const indSettingItem& s) {
 
 // Radio-character text: Enter, backspace or a printable key opens the editor.
 int RadioTextCodec(indCellCapsule& c, uint8_t* field, int length, indPending& pending) {
+    c.RadioPreview = {length, false};
     if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
         RadioText::Store(c.InputText, field, length);
         Codec::Show(c, RadioText::Show(field, length));
@@ -346,6 +347,7 @@ std::string DotText(const uint8_t* glyph) {
 }
 
 int GlyphCodec(indCellCapsule& c, int row, uint8_t* glyph, indPending& pending) {
+    c.RadioPreview = {1, true};
     int changed = 0;
     if (c.EditResult == indEditResult::EditorText && c.InputText.size() == GlyphRows * 8) {
         std::fill(glyph, glyph + GlyphSize, uint8_t{0});

@@ -1,8 +1,9 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
 // program and saves a picture of it. NAME is about, port, progress, info, fleet,
-// trace, compare, problems or one of the main window's sheet shots (SheetShots.h);
-// progress, info, fleet and trace talk to a radio (the simulator) on DEVICE. NAME icons
-// shows the tree and tool-bar image lists, one row each, in index order.
+// trace, compare, problems, dot-editor, text-editor or one of the main window's
+// sheet shots (SheetShots.h); progress, info, fleet and trace talk to a radio
+// (the simulator) on DEVICE. NAME icons shows the tree and tool-bar image lists,
+// one row each, in index order.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@
 
 #include "CellNames.h"
 #include "ChLayout.h"
+#include "CharEditorShots.h"
 #include "SheetShots.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -350,9 +352,17 @@ int main(int argc, char** argv) {
         }
     }
     const std::map<std::string, std::function<int(const Options&)>> shots = {
-        {"about", ShowAbout}, {"port", ShowPort},       {"progress", ShowProgress},
-        {"info", ShowInfo},   {"icons", ShowIcons},     {"fleet", ShowFleet},
-        {"trace", ShowTrace}, {"compare", ShowCompare}, {"problems", ShowProblems}};
+        {"about", ShowAbout},
+        {"port", ShowPort},
+        {"progress", ShowProgress},
+        {"info", ShowInfo},
+        {"icons", ShowIcons},
+        {"fleet", ShowFleet},
+        {"trace", ShowTrace},
+        {"compare", ShowCompare},
+        {"problems", ShowProblems},
+        {"dot-editor", [](const Options& opts) { return ShowDotEditor(opts.out); }},
+        {"text-editor", [](const Options& opts) { return ShowTextEditor(opts.out); }}};
     if (IsSheetShot(o.name) && !o.out.empty()) {
         if (o.dark) {
             UseDarkPalette();
@@ -365,7 +375,8 @@ int main(int argc, char** argv) {
     if (shot == shots.end() || o.out.empty() || (needsPort && o.port.empty())) {
         return Fail(
             "usage: orvane-shots about|port|progress|info|icons|fleet|trace|compare|problems|"
-            "sheet-bank|sheet-settings|sheet-choice|sheet-editor|sheet-flags OUT.png "
+            "dot-editor|text-editor|sheet-bank|sheet-settings|sheet-choice|sheet-editor|"
+            "sheet-flags OUT.png "
             "[--port DEVICE] [--dark]");
     }
     if (o.dark) {
