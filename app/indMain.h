@@ -22,6 +22,7 @@
 #include "indDocument.h"
 #include "indDocumentContext.h"
 #include "indHandlerContext.h"
+#include "indPrintJob.h"
 
 class cmcGTex;
 class cmcSerialDevice;
@@ -127,6 +128,18 @@ class indMain : public indCommands, public indCloneManHost {
     void OpenSheet(const std::string& reference) override;
     // After a key, an edit or a pop-up command: the warning check waits again.
     void RestartRefresh() override;
+    // The open sheet (or every tree node's sheet) to the output: "no printer"
+    // when the output cannot be chosen; nothing when its dialog is cancelled;
+    // otherwise the window is disabled and the printing dialog shown until
+    // the job ends. Print-all on a printer or a PDF file prints one sheet per tick.
+    void Print(bool all, int output) override;
+    bool CanPrintCurrent() override { return sheet_ != nullptr && !printJob_; }
+    // The printing dialog's Cancel: no further page is printed.
+    void CancelPrint();
+    bool Printing() const { return printJob_ != nullptr; }
+    // The compare window's lines since the compare base, which then becomes
+    // the working image.
+    std::vector<std::string> TakeCompare();
 
     // --- indCloneManHost
     void EnableMainWindow(bool enabled) override;
@@ -141,6 +154,8 @@ class indMain : public indCommands, public indCloneManHost {
     void OpenSelectedSheet();
     // The warning check list marks the tree; WarningCheckDone when done.
     void RunWarningCheck();
+    // After the print job ended: the window back, and its one message if any.
+    void FinishPrint();
     // The capsule of the open sheet's current cell (the Edit menu's context).
     bool PrepareCurrentCell(indCellCapsule& capsule);
 
@@ -160,5 +175,6 @@ class indMain : public indCommands, public indCloneManHost {
     cuiStatusMessage status_;
     bool quitting_ = false;  // a stop signal closed the window
     int warningTicks_ = 0;   // ticks until the warning check; 0: none pending
+    std::unique_ptr<indPrintJob> printJob_;
     cmcTaskHandle tick_;
 };

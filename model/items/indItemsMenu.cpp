@@ -36,8 +36,9 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_File_Open, [](indCommands& c, int) { c.FileOpen(); }, Never},
     {CL_Menu_File_Save, [](indCommands& c, int) { c.FileSave(); }, Never},
     {CL_Menu_File_SaveAs, [](indCommands& c, int) { c.FileSaveAs(); }, Never},
-    {CL_Menu_File_Print_Current, [](indCommands& c, int) { c.PrintCurrent(); }, Never},
-    {CL_Menu_File_Print_All, [](indCommands& c, int) { c.PrintAll(); }, Never},
+    // The index chooses the output: 0 a printer, 1 the preview, 2 a PDF file.
+    {CL_Menu_File_Print_Current, [](indCommands& c, int row) { c.Print(false, row); }, Never},
+    {CL_Menu_File_Print_All, [](indCommands& c, int row) { c.Print(true, row); }, Never},
     {CL_Menu_File_Recent, [](indCommands& c, int row) { c.OpenRecent(row); }, Never},
     {CL_Menu_File_Exit, [](indCommands& c, int) { c.Exit(); }, Never},
     {CL_Menu_View_FontSize, [](indCommands& c, int row) { c.SetFontSize(row); },
@@ -87,7 +88,7 @@ void CommandItem(indCellCall& call) {
         m.run(commands, call.row);
     }
     call.SetMenuBit(Checked, m.checked(commands, call.ctx, call.row));
-    if (call.item == CL_Menu_File_Print_Current) {
+    if (call.item == CL_Menu_File_Print_Current || call.item == CL_Menu_File_Print_All) {
         call.SetMenuBit(Disabled, !commands.CanPrintCurrent());
     }
     if (call.item == CL_Menu_File_Recent) {
