@@ -72,7 +72,7 @@ QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     const QString text = Shown(capsule_.DisplayText);
     const QSize size = QFontMetrics(Font(sheet.Cell(row, col)))
                            .size(0, text.isEmpty() ? QStringLiteral("0") : text);
-    return {size.width() + 2 * PadX + 1, size.height() + 2 * PadY + 1};
+    return {size.width() + (2 * PadX + 1) * scale_, size.height() + (2 * PadY + 1) * scale_};
 }
 
 void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& sheet, int row,
@@ -88,23 +88,26 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
         background = ClBtnFace;
     }
     painter.fillRect(box, OverlayColor(background, palette));
-    painter.setPen(GridLine);
+    painter.setPen(QPen(GridLine, scale_ > 1 ? scale_ : 0));
     painter.drawLine(box.topRight(), box.bottomRight());
     painter.drawLine(box.bottomLeft(), box.bottomRight());
     if ((cell.layoutFlags & kLayoutBottomRule) != 0) {
-        painter.setPen(background == ClWindow ? BottomRule : QColor(Qt::white));
+        painter.setPen(QPen(background == ClWindow ? BottomRule : QColor(Qt::white),
+                            scale_ > 1 ? scale_ : 0));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
     }
     painter.setFont(Font(cell));
     painter.setPen(OverlayColor(text, palette));
-    painter.drawText(box.adjusted(PadX, PadY, -PadX - 1, -PadY), CellAlignment(cell),
+    painter.drawText(box.adjusted(PadX * scale_, PadY * scale_, (-PadX - 1) * scale_, -PadY * scale_),
+                     CellAlignment(cell),
                      Shown(capsule_.DisplayText));
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
         const QPixmap mark =
             uiHooks::TreeIcon(error ? uiHooks::TreeErrorMark : uiHooks::TreeWarningMark)
-                .pixmap(MarkSize, MarkSize);
-        const int x = cell.HAlign() == kAlignRightBottom ? box.left() + MarkSize / 8
+                .pixmap(MarkSize, MarkSize)
+                .scaled(MarkSize * scale_, MarkSize * scale_);
+        const int x = cell.HAlign() == kAlignRightBottom ? box.left() + mark.width() / 8
                                                          : box.right() - mark.width() - 1;
         painter.drawPixmap(x, box.bottom() - mark.height(), mark);
     }

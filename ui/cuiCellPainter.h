@@ -26,6 +26,8 @@ class cuiCellPainter {
     cuiCellPainter(indActiveCell& handler, int fontPercent = 100)
         : handler_(handler), fontPercent_(fontPercent) {}
     void SetFontPercent(int percent) { fontPercent_ = percent; }
+    // Device pixels per screen pixel for the margins, marks and lines (a printer's dpi / 96).
+    void SetDeviceScale(int scale) { scale_ = scale < 1 ? 1 : scale; }
 
     QFont Scaled(const QFont& font) const;
     QFont Font(const cmcCellObj& cell) const;
@@ -47,5 +49,6 @@ class cuiCellPainter {
 
     indActiveCell& handler_;
     int fontPercent_;
+    int scale_ = 1;
     indCellCapsule capsule_;
 };
