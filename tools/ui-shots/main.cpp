@@ -1,7 +1,8 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
 // program and saves a picture of it. NAME is about, port, progress or info;
 // progress and info talk to a radio (the simulator) on DEVICE. NAME icons
-// shows the tree and tool-bar image lists, one row each, in index order.
+// shows the tree and tool-bar image lists, one row each, in index order;
+// preview a print preview page, eeprom the EEPROM window.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <map>
 #include <string>
 
+#include "PrintShots.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcTimerHost.h"
@@ -221,12 +223,15 @@ int main(int argc, char** argv) {
         {"port", ShowPort},
         {"progress", ShowProgress},
         {"info", ShowInfo},
-        {"icons", ShowIcons}};
+        {"icons", ShowIcons},
+        {"preview", [](const Options& x) { return PrintShots::Preview(x.out); }},
+        {"eeprom", [](const Options& x) { return PrintShots::Eeprom(x.out); }}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons OUT.png [--port DEVICE] [--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|preview|eeprom OUT.png [--port DEVICE] "
+            "[--dark]");
     }
     if (o.dark) {
         UseDarkPalette();

@@ -62,7 +62,10 @@ void cuiEeGrid::GoTo(int row, int col) {
     if (top < bar->value()) {
         bar->setValue(top);
     } else if (bottom > bar->value() + bar->pageStep()) {
-        bar->setValue(bottom - bar->pageStep());
+        // The top row starts on its edge: the first row edge at or below the needed offset.
+        const int needed = bottom - bar->pageStep() + fixed;
+        const auto edge = std::lower_bound(rowY_.begin(), rowY_.end(), needed);
+        bar->setValue((edge != rowY_.end() ? *edge : needed) - fixed);
     }
     viewport()->update();
 }
