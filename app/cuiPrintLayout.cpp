@@ -23,13 +23,13 @@ int Number(const std::string& text, int fallback) {
 std::vector<int> Groups(const std::vector<int>& sizes, int fixed, const std::vector<bool>& noBreak,
                         int limit) {
     const int count = static_cast<int>(sizes.size());
-    const int fixedSize =
-        std::accumulate(sizes.begin(), sizes.begin() + std::min(fixed, count), 0);
+    const int fixedSize = std::accumulate(sizes.begin(), sizes.begin() + std::min(fixed, count), 0);
     std::vector<int> groups;
     int used = fixedSize;
     int inGroup = 0;
     for (int i = fixed; i < count; ++i) {
-        const bool mayBreak = i >= static_cast<int>(noBreak.size()) || !noBreak[static_cast<size_t>(i)];
+        const bool mayBreak =
+            i >= static_cast<int>(noBreak.size()) || !noBreak[static_cast<size_t>(i)];
         if (inGroup > 0 && mayBreak && used + sizes[static_cast<size_t>(i)] > limit) {
             groups.push_back(inGroup);
             used = fixedSize;
@@ -114,8 +114,8 @@ std::vector<cuiPrintPage> PrintPages(const std::vector<int>& colGroups,
     return pages;
 }
 
-cuiPartSize PartSize(const std::vector<int>& widths, const std::vector<int>& heights,
-                     int fixedCols, int fixedRows, const cuiPrintPage& page) {
+cuiPartSize PartSize(const std::vector<int>& widths, const std::vector<int>& heights, int fixedCols,
+                     int fixedRows, const cuiPrintPage& page) {
     const auto sum = [](const std::vector<int>& v, int fixed, int first, int count) {
         int total = 0;
         for (int i = 0; i < static_cast<int>(v.size()); ++i) {

@@ -73,8 +73,8 @@ struct cuiPartSize {
     int width = 0;
     int height = 0;
 };
-cuiPartSize PartSize(const std::vector<int>& widths, const std::vector<int>& heights,
-                     int fixedCols, int fixedRows, const cuiPrintPage& page);
+cuiPartSize PartSize(const std::vector<int>& widths, const std::vector<int>& heights, int fixedCols,
+                     int fixedRows, const cuiPrintPage& page);
 
 // A part that does not fit is rebuilt at most this often with a smaller font.
 constexpr int MaxShrinks = 3;

@@ -133,7 +133,10 @@ class indMain : public indCommands, public indCloneManHost {
     // otherwise the window is disabled and the printing dialog shown until
     // the job ends. Print-all on a printer or a PDF file prints one sheet per tick.
     void Print(bool all, int output) override;
-    bool CanPrintCurrent() override { return sheet_ != nullptr && !printJob_; }
+    // The open sheet prints (not "NoPrint", not an empty bank); print-all
+    // needs an open sheet only. Neither while a job runs.
+    bool CanPrintCurrent() override { return CanPrintAll() && sheet_->IsPrintable(); }
+    bool CanPrintAll() override { return sheet_ != nullptr && !printJob_; }
     // The printing dialog's Cancel: no further page is printed.
     void CancelPrint();
     bool Printing() const { return printJob_ != nullptr; }

@@ -27,7 +27,8 @@ class cuiPrintTarget {
     virtual ~cuiPrintTarget() = default;
     // Prints the pages of one sheet; cancelled is asked before every page.
     // Returns the number of pages printed.
-    virtual int PrintSheet(const std::string& reference, const std::function<bool()>& cancelled) = 0;
+    virtual int PrintSheet(const std::string& reference,
+                           const std::function<bool()>& cancelled) = 0;
     virtual cuiPrintEnd EndDocument() = 0;
 };
 

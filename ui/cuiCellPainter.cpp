@@ -92,15 +92,15 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     painter.drawLine(box.topRight(), box.bottomRight());
     painter.drawLine(box.bottomLeft(), box.bottomRight());
     if ((cell.layoutFlags & kLayoutBottomRule) != 0) {
-        painter.setPen(QPen(background == ClWindow ? BottomRule : QColor(Qt::white),
-                            scale_ > 1 ? scale_ : 0));
+        painter.setPen(
+            QPen(background == ClWindow ? BottomRule : QColor(Qt::white), scale_ > 1 ? scale_ : 0));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
     }
     painter.setFont(Font(cell));
     painter.setPen(OverlayColor(text, palette));
-    painter.drawText(box.adjusted(PadX * scale_, PadY * scale_, (-PadX - 1) * scale_, -PadY * scale_),
-                     CellAlignment(cell),
-                     Shown(capsule_.DisplayText));
+    painter.drawText(
+        box.adjusted(PadX * scale_, PadY * scale_, (-PadX - 1) * scale_, -PadY * scale_),
+        CellAlignment(cell), Shown(capsule_.DisplayText));
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
         const QPixmap mark =

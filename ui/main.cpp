@@ -14,9 +14,9 @@
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
 #include "cmcStopSignals.h"
+#include "cuiPdfExport.h"
 #include "cuiQtHosts.h"
 #include "cuiQtSettings.h"
-#include "cuiPdfExport.h"
 #include "cuiQtTimerHost.h"
 #include "indEnviron.h"
 

@@ -24,6 +24,7 @@ class indCommands {
     // 1 a preview, 2 a PDF file.
     virtual void Print(bool /*all*/, int /*output*/) {}
     virtual bool CanPrintCurrent() { return false; }
+    virtual bool CanPrintAll() { return false; }
     virtual void OpenRecent(int /*index*/) {}
     // The recent file of an index, or "" when there is none.
     virtual std::string RecentFileName(int /*index*/) { return {}; }

@@ -88,8 +88,11 @@ void CommandItem(indCellCall& call) {
         m.run(commands, call.row);
     }
     call.SetMenuBit(Checked, m.checked(commands, call.ctx, call.row));
-    if (call.item == CL_Menu_File_Print_Current || call.item == CL_Menu_File_Print_All) {
+    if (call.item == CL_Menu_File_Print_Current) {
         call.SetMenuBit(Disabled, !commands.CanPrintCurrent());
+    }
+    if (call.item == CL_Menu_File_Print_All) {
+        call.SetMenuBit(Disabled, !commands.CanPrintAll());
     }
     if (call.item == CL_Menu_File_Recent) {
         const std::string file = commands.RecentFileName(call.row);

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr uint8_t Hidden = 0x08;
+constexpr uint8_t Hidden = 0x08, Disabled = 0x10;
 
 struct TargetLog {
     std::vector<std::string> sheets;
@@ -77,7 +77,7 @@ class PrintJobTest : public ::testing::Test {
     PrintJobTest() {
         main.Start();
         events.Pump();
-        main.SelectSheet(main.Tree().Sheets().front().reference);
+        main.SelectSheet("GI_Sheet_BankOp");
     }
     void Click(const char* item, int index = 0) {
         cmcCellObj cell;
@@ -123,6 +123,12 @@ TEST_F(PrintJobTest, NoOutputOrACancelledSetUpPrintsNothing) {
 }
 
 TEST_F(PrintJobTest, PrintCurrentRunsWithinTheCommand) {
+    // A sheet that does not print leaves only print-all.
+    main.SelectSheet("GI_Sheet_CloneInfo");
+    EXPECT_NE(State("CL_Menu_File_Print_Current") & Disabled, 0);
+    EXPECT_EQ(State("CL_Menu_File_Print_All") & Disabled, 0);
+    main.SelectSheet("GI_Sheet_BankOp");
+    EXPECT_EQ(State("CL_Menu_File_Print_Current") & Disabled, 0);
     Click("CL_Menu_File_Print_Current", 1);
     EXPECT_EQ(view.outputs, std::vector<cuiPrintOutput>{cuiPrintOutput::Preview});
     EXPECT_EQ(view.log.sheets, std::vector<std::string>{main.Sheet()->Reference()});
@@ -142,6 +148,7 @@ TEST_F(PrintJobTest, PrintAllVisitsOneNodePerTickAndCancelStopsThePages) {
     EXPECT_TRUE(view.printingShown);
     // The close query is refused while the job runs.
     EXPECT_FALSE(main.QueryClose({}, 100));
+    EXPECT_NE(State("CL_Menu_File_Print_All") & Disabled, 0);
     Tick();
     Tick();
     EXPECT_EQ(view.log.sheets.size(), 2u);
@@ -194,8 +201,8 @@ TEST_F(PrintJobTest, DebugMenuOnlyInMakerModeRaisesItsEvents) {
     }
     Click("CL_Menu_Debug_Window");
     Click("CL_Menu_Debug_EeWindow");
-    EXPECT_EQ(view.windows, (std::vector<int>{EventIds::OpenDebugWindow,
-                                              EventIds::OpenEepromWindow}));
+    EXPECT_EQ(view.windows,
+              (std::vector<int>{EventIds::OpenDebugWindow, EventIds::OpenEepromWindow}));
     // Set compare base, an edit, then two compares: the second lists nothing.
     Click("CL_Menu_Debug_CorrectComp");
     cmcEeprom& image = main.Document().WorkingImage();

@@ -52,7 +52,8 @@ Ran Orvane(const QStringList& args) {
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the export needs no display of its own
     env.remove(QStringLiteral("DISPLAY"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ORVANE_BIN_DIR "/orvane"), QStringList{QStringLiteral("--export-pdf")} + args);
+    p.start(QStringLiteral(ORVANE_BIN_DIR "/orvane"),
+            QStringList{QStringLiteral("--export-pdf")} + args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardError())};
@@ -66,9 +67,8 @@ int PdfPages(const std::string& pdf) {
 
 QString PageText(const std::string& pdf, int page) {
     const QString n = QString::number(page);
-    return Tool(QStringLiteral("pdftotext"),
-                {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QString::fromStdString(pdf),
-                 QStringLiteral("-")})
+    return Tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
+                                              QString::fromStdString(pdf), QStringLiteral("-")})
         .out;
 }
 
@@ -117,8 +117,8 @@ class FullImageTest : public ::testing::Test {
 
 TEST_F(FullImageTest, ExportAllGivesThePagesOfTheGroupArithmetic) {
     const std::string pdf = dir.File("all.pdf");
-    const Ran run = Orvane({QString::fromStdString(pdf), QStringLiteral("--all"),
-                            QString::fromStdString(file)});
+    const Ran run = Orvane(
+        {QString::fromStdString(pdf), QStringLiteral("--all"), QString::fromStdString(file)});
     ASSERT_EQ(run.status, 0) << run.out.toStdString();
     const int planned = PlannedPages(PrintAllReferences(tree, GTex()));
     EXPECT_GT(planned, 16);
@@ -175,9 +175,13 @@ TEST_F(FullImageTest, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
         {"no such sheet", {out, QStringLiteral("--sheet"), QStringLiteral("nowhere"), clf}, 2},
         {"no clone file", {out, QStringLiteral("--all")}, 2},
         {"missing clone file", {out, QString::fromStdString(dir.File("none.clf"))}, 1},
-        {"sheet and all", {out, QStringLiteral("--all"), QStringLiteral("--sheet"), QStringLiteral("x"), clf}, 2},
+        {"sheet and all",
+         {out, QStringLiteral("--all"), QStringLiteral("--sheet"), QStringLiteral("x"), clf},
+         2},
         {"output is the input", {clf, clf}, 2},
-        {"nothing printable", {out, QStringLiteral("--sheet"), QStringLiteral("GI_Sheet_CloneInfo"), clf}, 1},
+        {"nothing printable",
+         {out, QStringLiteral("--sheet"), QStringLiteral("GI_Sheet_CloneInfo"), clf},
+         1},
         {"folder not there", {QString::fromStdString(dir.File("no/such.pdf")), clf}, 1},
     };
     for (const Case& c : cases) {

@@ -230,7 +230,8 @@ int main(int argc, char** argv) {
     if (shot == shots.end() || o.out.empty() ||
         ((o.name == "progress" || o.name == "info") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons|preview|eeprom OUT.png [--port DEVICE] "
+            "usage: orvane-shots about|port|progress|info|icons|preview|eeprom OUT.png [--port "
+            "DEVICE] "
             "[--dark]");
     }
     if (o.dark) {

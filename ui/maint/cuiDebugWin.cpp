@@ -40,8 +40,8 @@ void cuiDebugWin::OnEvent(void* self, const cmcEvent& event) {
 
 QDialog* MakeCompareWindow(QWidget* owner, const QRect& area,
                            const std::vector<std::string>& lines) {
-    auto* dialog = new QDialog(owner, Qt::Dialog | Qt::WindowTitleHint |
-                                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    auto* dialog = new QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                          Qt::CustomizeWindowHint);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(QStringLiteral("Debug compare"));
     auto* memo = new QPlainTextEdit(dialog);

@@ -28,4 +28,5 @@ class cuiDebugWin : public QWidget {
 // The compare window (maker mode): the lines of a compare in a read-only memo
 // with a Close button (default and cancel button), placed over area (the
 // tree pane, in screen coordinates). The caller shows it modally.
-QDialog* MakeCompareWindow(QWidget* owner, const QRect& area, const std::vector<std::string>& lines);
+QDialog* MakeCompareWindow(QWidget* owner, const QRect& area,
+                           const std::vector<std::string>& lines);

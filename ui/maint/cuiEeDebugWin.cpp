@@ -55,8 +55,8 @@ cuiEeDebugWin::cuiEeDebugWin(QWidget* owner, indDocumentContext& context)
     close_ = new QPushButton(Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0)), this);
     setComp_ = new QPushButton(QStringLiteral("Set Comp"), this);
     redraw_ = new QPushButton(QStringLiteral("Redraw"), this);
-    const int width = std::max({close_->sizeHint().width(), setComp_->sizeHint().width(),
-                                redraw_->sizeHint().width()});
+    const int width = std::max(
+        {close_->sizeHint().width(), setComp_->sizeHint().width(), redraw_->sizeHint().width()});
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, ButtonMargin, ButtonMargin, ButtonMargin);
     buttons->setSpacing(ButtonMargin);
@@ -82,8 +82,7 @@ cuiEeDebugWin::cuiEeDebugWin(QWidget* owner, indDocumentContext& context)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    if (const std::optional<cuiCellPos> first =
-            grid_->Sheet().FindCell(CL_EeDebugWin_0, 0)) {
+    if (const std::optional<cuiCellPos> first = grid_->Sheet().FindCell(CL_EeDebugWin_0, 0)) {
         grid_->GoTo(first->row, first->col);
     }
     EvMan().AddListener(&OnEvent, this);

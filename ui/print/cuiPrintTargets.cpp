@@ -73,8 +73,7 @@ class PdfFileTarget : public cuiPrintTarget {
 
 class PreviewTarget : public cuiPrintTarget {
   public:
-    PreviewTarget(QWidget* owner, indDocumentContext& context)
-        : owner_(owner), context_(context) {}
+    PreviewTarget(QWidget* owner, indDocumentContext& context) : owner_(owner), context_(context) {}
     int PrintSheet(const std::string& reference, const std::function<bool()>&) override {
         references_.push_back(reference);
         return 0;

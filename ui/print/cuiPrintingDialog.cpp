@@ -10,8 +10,8 @@ cuiPrintingDialog::cuiPrintingDialog(QWidget* mainWindow, cmcGTex& texts,
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       cancel_(std::move(cancel)) {
     setWindowTitle(QString::fromStdString(texts.GetText("GI_Sys_Printer_PrintingDialog", 0)));
-    label_ = new QLabel(QString::fromStdString(texts.GetText("GI_Sys_Printer_PrintingDialog", 1)),
-                        this);
+    label_ =
+        new QLabel(QString::fromStdString(texts.GetText("GI_Sys_Printer_PrintingDialog", 1)), this);
     button_ = new QPushButton(
         QString::fromStdString(texts.GetText("GI_Sys_Printer_PrintingDialog", 2)), this);
     button_->setDefault(true);

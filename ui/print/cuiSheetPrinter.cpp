@@ -164,8 +164,10 @@ int cuiSheetPrinter::PrintSheet(const std::string& reference,
     const QPalette palette = PaperPalette();
     int printed = 0;
     for (const cuiPrintPage& page : PrintPages(l.colGroups, l.rowGroups, fixedCols, fixedRows)) {
-        for (int shrink = 0; shrink < MaxShrinks && sheet->IsPrintable() && !cancelled(); ++shrink) {
-            const cuiPartSize part = PartSize(sizes.widths, sizes.heights, fixedCols, fixedRows, page);
+        for (int shrink = 0; shrink < MaxShrinks && sheet->IsPrintable() && !cancelled();
+             ++shrink) {
+            const cuiPartSize part =
+                PartSize(sizes.widths, sizes.heights, fixedCols, fixedRows, page);
             if (PartFits(part, inner)) {
                 break;
             }
