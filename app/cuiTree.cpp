@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "BankSheets.h"
 #include "CellParser.h"
 #include "ChBanks.h"
 #include "MenuLayout.h"
 #include "ModelType.h"
 #include "cmcGTex.h"
 #include "cuiSheetRef.h"
-#include "indWarningCheck.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ void cuiTree::AdaptToModel(int modelType, bool makerMode) {
     AddNode(top, texts_.GetText("GI_Tree_Branch_Mch_BankOperation"));
     const std::string bankLine = texts_.GetText("GI_Tree_Branch_Mch_Bank");
     for (int i = 0; i < 16; ++i) {
-        AddNode(top, FormatLine(bankLine, i + 1, BankSheetWord(modelType), i));
+        AddNode(top, FormatLine(bankLine, i + 1, BankSheets::Word(modelType), i));
     }
 }
 

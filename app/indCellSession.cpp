@@ -19,10 +19,6 @@ namespace {
 // A run of follow-up keys longer than this is a handler fault, not a run of moves.
 constexpr int kMaxFollowUps = 512;
 
-// The request's EditResult.
-constexpr uint8_t kEditorCommitted = 1;
-constexpr uint8_t kPopupAnswered = 2;
-
 // Passes every box of an action on to the front end's host and notes whether
 // a question got its refusing answer.
 class QuestionWatch : public cmcMessageBoxHost {
@@ -56,7 +52,7 @@ std::string Normal(const std::string& text) {
 // What a request carries besides the cell.
 struct RequestFields {
     int32_t key = Keys::None;
-    uint8_t editResult = 0;
+    indEditResult editResult = indEditResult::Key;
     std::string inputText;
     indCellCapsule* subCell = nullptr;
     int32_t popupCommand = 0;
@@ -213,7 +209,7 @@ indCellResult indCellSession::Key(int32_t key) {
 
 indCellResult indCellSession::Commit(const std::string& text) {
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
-        c.EditResult = kEditorCommitted;
+        c.EditResult = indEditResult::EditorText;
         c.InputText = text;
         const indPending pending = Send(c);
         // Taken when the image changed, or when the cell shows what was typed.
@@ -287,7 +283,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
         std::none_of(table.byValue.begin(), table.byValue.end(),
                      [&](const cmcChoiceEntry& e) { return e.value == list.value; });
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
-        c.EditResult = kPopupAnswered;
+        c.EditResult = indEditResult::PopupChoice;
         c.SubCell = &entry;
         const indPending pending = Send(c);
         if (pending != indPending::Nothing) {
@@ -328,7 +324,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
     const int32_t placed = Codec::PlaceFlagBits(bits, flags.first, flags.last);
     const int32_t wanted = Codec::UnplaceFlagBits(placed, flags.first, flags.last);
     return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
-        c.EditResult = kPopupAnswered;
+        c.EditResult = indEditResult::PopupChoice;
         c.InputText = std::to_string(placed);
         const indPending pending = Send(c);
         const std::string shown = ValueText::Trim(Shown());

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "BankSheets.h"
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChLayout.h"
@@ -21,7 +22,6 @@
 #include "datCh.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
-#include "indWarningCheck.h"
 #include "iuiSh_ChBank.h"
 
 namespace {
@@ -94,7 +94,7 @@ const char* NameOf(int item) {
 std::vector<int> ChannelItems(indDocumentContext& ctx) {
     std::vector<int> shown;
     {
-        std::unique_ptr<cuiSheet> sheet = ctx.MakeSheet(BankSheetReference(ctx.ModelType(), 0));
+        std::unique_ptr<cuiSheet> sheet = ctx.MakeSheet(BankSheets::Reference(ctx.ModelType(), 0));
         const auto* bank = dynamic_cast<iuiSh_ChBank*>(sheet.get());
         const int row = bank != nullptr ? bank->LoopStartRow() : -1;
         for (int col = 0; row >= 0 && col < sheet->Columns(); ++col) {
@@ -183,7 +183,7 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
             indCellCapsule sub;
             sub.Cell = &entry;
             r.capsule.Editable = 1;
-            r.capsule.EditResult = 2;
+            r.capsule.EditResult = indEditResult::PopupChoice;
             r.capsule.SubCell = &sub;
             h.HandleCell(r.capsule);
         }
@@ -192,7 +192,7 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
     {
         CellRequest r(item, channel, bank);
         r.capsule.Editable = 1;
-        r.capsule.EditResult = 1;
+        r.capsule.EditResult = indEditResult::EditorText;
         r.capsule.InputText = text;
         h.HandleCell(r.capsule);
     }
@@ -208,7 +208,7 @@ bool Enter(indDocumentContext& ctx, int item, int channel, int bank, const std::
     const indPopupRequest& popup = open.capsule.Popup;
     CellRequest answer(item, channel, bank);
     answer.capsule.Editable = 1;
-    answer.capsule.EditResult = 2;
+    answer.capsule.EditResult = indEditResult::PopupChoice;
     cmcCellObj entry;
     indCellCapsule sub;
     if (popup.kind == indPopupRequest::Kind::FlagBits) {

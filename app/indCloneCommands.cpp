@@ -76,7 +76,7 @@ bool indCloneCommands::ReadRadioImage() {
 
 void indCloneCommands::ReadAfterInformation(dst_CDrv_Result& result) {
     if (result.code != CloneResult::Success || manager_.IsBusy()) {
-        Finish(result.code);
+        Finish(CodeNumber(result.code));
         return;
     }
     const std::vector<AddressRange> ranges =
@@ -103,7 +103,7 @@ void indCloneCommands::ReadDone(dst_CDrv_Result& result) {
         }
         EvMan().Post(EventIds::ImageReplaced, nullptr, 0);
     }
-    Finish(result.code);
+    Finish(CodeNumber(result.code));
 }
 
 // --- Clone Write
@@ -117,7 +117,7 @@ bool indCloneCommands::CloneWrite() {
 
 void indCloneCommands::WriteStep(dst_CDrv_Result& result) {
     if (result.code != CloneResult::Success || manager_.IsBusy()) {
-        Finish(result.code);
+        Finish(CodeNumber(result.code));
         return;
     }
     const indCheckCounts counts = check_ ? check_() : indCheckCounts{};
@@ -194,7 +194,7 @@ void indCloneCommands::WriteDone(dst_CDrv_Result& result) {
         ShowMessage(GTex().GetLines("GI_Mess_CloneWrite_Succeeded"), cmcMbButtons::Ok,
                     cmcMbIcon::Information);
     }
-    Finish(result.code);
+    Finish(CodeNumber(result.code));
 }
 
 // --- Clone Information
@@ -207,5 +207,5 @@ void indCloneCommands::InfoDone(dst_CDrv_Result& result) {
     if (result.code == CloneResult::Success && hooks_.showCloneInfo) {
         hooks_.showCloneInfo();
     }
-    Finish(result.code);
+    Finish(CodeNumber(result.code));
 }

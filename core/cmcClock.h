@@ -19,19 +19,6 @@ class cmcSystemClock : public cmcClock {
     void SleepMs(uint32_t ms) override;
 };
 
-// A clock that moves only when told to (tests, simulations).
-class cmcVirtualClock : public cmcClock {
-  public:
-    explicit cmcVirtualClock(uint32_t start = 0) : now_(start) {}
-    uint32_t NowMs() const override { return now_; }
-    void SleepMs(uint32_t ms) override { now_ += ms; }
-    void Set(uint32_t now) { now_ = now; }
-    void Advance(uint32_t ms) { now_ += ms; }
-
-  private:
-    uint32_t now_;
-};
-
 // The clock used by cmcTick and the timer hosts; the system clock unless replaced.
 cmcClock& CurrentClock();
 // Replaces the current clock (nullptr restores the system clock); returns the previous one.

@@ -59,13 +59,3 @@ void cmcInternalError(const std::string& text) {
     }
     std::_Exit(3);
 }
-
-void cmcThrowingErrorBox::Show(const std::string& /*caption*/, const std::string& text) {
-    throw cmcInternalErrorException(text);
-}
-
-cmcScopedThrowingErrorBox::cmcScopedThrowingErrorBox() : previous_(SetInternalErrorBox(&box_)) {}
-
-cmcScopedThrowingErrorBox::~cmcScopedThrowingErrorBox() {
-    SetInternalErrorBox(previous_);
-}

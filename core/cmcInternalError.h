@@ -3,7 +3,6 @@
 // broken overlay, an address outside the image) and ends the program with exit
 // status 3, skipping the normal shut-down.
 
-#include <stdexcept>
 #include <string>
 
 // Shows the box. The program's box shows a window; tests install one that throws.
@@ -24,27 +23,3 @@ std::string ProgramFileName();
 std::string ProgramDirectory();
 
 [[noreturn]] void cmcInternalError(const std::string& text);
-
-// Thrown by cmcThrowingErrorBox so that tests can catch an internal error.
-class cmcInternalErrorException : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-class cmcThrowingErrorBox : public cmcInternalErrorBox {
-  public:
-    void Show(const std::string& caption, const std::string& text) override;
-};
-
-// Installs a throwing box for the lifetime of the object (tests).
-class cmcScopedThrowingErrorBox {
-  public:
-    cmcScopedThrowingErrorBox();
-    ~cmcScopedThrowingErrorBox();
-    cmcScopedThrowingErrorBox(const cmcScopedThrowingErrorBox&) = delete;
-    cmcScopedThrowingErrorBox& operator=(const cmcScopedThrowingErrorBox&) = delete;
-
-  private:
-    cmcThrowingErrorBox box_;
-    cmcInternalErrorBox* previous_;
-};

@@ -52,24 +52,6 @@ class cmcScheduledTimerHost : public cmcTimerHost {
     uint64_t passes_ = 0;
 };
 
-// Test host on a virtual clock: Advance moves time in steps from one due time
-// to the next, firing tasks in time order.
-struct cmcVirtualClockHolder {
-    explicit cmcVirtualClockHolder(uint32_t start) : virtualClock_(start) {}
-    cmcVirtualClock virtualClock_;
-};
-
-class cmcVirtualTimerHost : private cmcVirtualClockHolder, public cmcScheduledTimerHost {
-  public:
-    explicit cmcVirtualTimerHost(uint32_t start = 0)
-        : cmcVirtualClockHolder(start), cmcScheduledTimerHost(virtualClock_) {}
-    // Moves the clock forward by ms, firing every task that falls due on the way.
-    void Advance(uint32_t ms);
-    // Advances in 1 ms steps until done() is true or maxMs have passed; returns done().
-    bool AdvanceUntil(const std::function<bool()>& done, uint32_t maxMs);
-    cmcVirtualClock& VirtualClock() { return virtualClock_; }
-};
-
 // Host for programs without a window system loop: runs due tasks and sleeps on the real clock.
 class cmcLoopTimerHost : public cmcScheduledTimerHost {
   public:

@@ -16,6 +16,7 @@
 #include "cmcCloneDrv.h"
 #include "cmcSerialDouble.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 #include "dst_CDrv_Result.h"
 
 namespace FrameExchange {

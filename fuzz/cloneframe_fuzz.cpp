@@ -20,8 +20,8 @@ namespace {
 
 constexpr uint32_t kMaxExchangeMs = 600000;
 
-bool KnownCode(uint8_t code) {
-    for (uint8_t known :
+bool KnownCode(CloneResult code) {
+    for (CloneResult known :
          {CloneResult::Success, CloneResult::PortFailed, CloneResult::TimeOut,
           CloneResult::BadFrame, CloneResult::MissingData, CloneResult::OutsideRanges,
           CloneResult::WriteRefused, CloneResult::WrongRadio, CloneResult::BadImage,
@@ -56,9 +56,9 @@ void CheckFrames(std::string_view bytes) {
         CloneCheck::TakeInformation(frame, result);
         CloneCheck::IsWriteAccepted(frame);
     }
-    const uint8_t coverage = CloneCheck::CoverageCode(
+    const CloneResult coverage = CloneCheck::CoverageCode(
         result.receivedMap, FrameExchange::Ranges(CloneOperation::Read), MemoryMap::ImageSize);
-    FuzzExpect(coverage == 0 || coverage == CloneResult::MissingData ||
+    FuzzExpect(coverage == CloneResult::Success || coverage == CloneResult::MissingData ||
                    coverage == CloneResult::OutsideRanges,
                "coverage code in range");
     std::string text(bytes);
@@ -87,7 +87,7 @@ void RunExchange(const FrameExchange::Mode& mode, const std::vector<std::string>
     if (result.code == CloneResult::Success && mode.operation == CloneOperation::Read) {
         FuzzExpect(
             CloneCheck::CoverageCode(result.receivedMap, FrameExchange::Ranges(mode.operation),
-                                     MemoryMap::ImageSize) == 0,
+                                     MemoryMap::ImageSize) == CloneResult::Success,
             "a good read covers exactly the ranges");
     }
 }

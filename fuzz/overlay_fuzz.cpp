@@ -17,6 +17,7 @@
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
+#include "cmcThrowingErrorBox.h"
 
 namespace {
 

@@ -95,7 +95,7 @@ std::vector<std::string> Record(const Recording& r, int& code) {
         }
     };
     bench.Run(600000);
-    code = bench.Result() != nullptr ? bench.Result()->code : -1;
+    code = bench.Result() != nullptr ? CodeNumber(bench.Result()->code) : -1;
     return replies;
 }
 

@@ -60,7 +60,7 @@ void MarkReceived(cmcBuff& map, int address, int count) {
     }
 }
 
-ReadOutcome Bad(uint8_t code) {
+ReadOutcome Bad(CloneResult code) {
     return {ReadOutcome::Bad, code};
 }
 
@@ -140,8 +140,8 @@ ReadOutcome TakeReadFrame(const cmcBuff& frame, int imageSize, dst_CDrv_Result& 
     }
 }
 
-uint8_t CoverageCode(const cmcBuff& receivedMap, const std::vector<AddressRange>& ranges,
-                     int imageSize) {
+CloneResult CoverageCode(const cmcBuff& receivedMap, const std::vector<AddressRange>& ranges,
+                         int imageSize) {
     const int length = (std::max(0, imageSize) + 7) / 8;
     if (receivedMap.Size() > length) {
         return CloneResult::OutsideRanges;

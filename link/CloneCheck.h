@@ -29,7 +29,7 @@ bool IsWriteAccepted(const cmcBuff& frame);
 
 struct ReadOutcome {
     enum Kind { Data, EndOfData, Bad } kind = Bad;
-    uint8_t code = CloneResult::BadFrame;  // for Bad
+    CloneResult code = CloneResult::BadFrame;  // for Bad
 };
 
 // A frame received during a read. A good data frame is stored into the
@@ -37,9 +37,9 @@ struct ReadOutcome {
 ReadOutcome TakeReadFrame(const cmcBuff& frame, int imageSize, dst_CDrv_Result& result,
                           int& bytesDone);
 
-// 0 when the received map is exactly the ranges, 9 when it has an address
-// outside them, else 8 (addresses missing).
-uint8_t CoverageCode(const cmcBuff& receivedMap, const std::vector<AddressRange>& ranges,
-                     int imageSize);
+// Success when the received map is exactly the ranges, OutsideRanges when it
+// has an address outside them, else MissingData.
+CloneResult CoverageCode(const cmcBuff& receivedMap, const std::vector<AddressRange>& ranges,
+                         int imageSize);
 
 }  // namespace CloneCheck

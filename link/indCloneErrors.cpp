@@ -45,7 +45,7 @@ std::string FormatPortText(const std::string& pattern, int number, const std::st
 
 std::string CloneErrorText(int code, const CloneErrorContext& context) {
     std::string text = GTex().GetText("GI_Mess_CloneErr_Head", code);
-    if (code == CloneResult::PortFailed) {
+    if (code == CodeNumber(CloneResult::PortFailed)) {
         text = FormatPortText(text, context.portNumber, context.device);
     }
     if (context.partialWrite) {
@@ -71,7 +71,7 @@ std::string CloneErrorText(int code, int portNumber, const std::string& device) 
 }
 
 void ShowCloneError(int code, const CloneErrorContext& context) {
-    if (code != CloneResult::Success) {
+    if (code != CodeNumber(CloneResult::Success)) {
         ShowMessage(CloneErrorText(code, context), cmcMbButtons::Ok, cmcMbIcon::Stop);
     }
 }

@@ -24,6 +24,13 @@ struct cmcCellRect {
 // The item handler's Pending answer: what the caller opens next.
 enum class indPending : uint8_t { Nothing = 0, Popup = 1, Editor = 2 };
 
+// What a request brings back from the front end (EditResult; the documented byte values).
+enum class indEditResult : uint8_t {
+    Key = 0,          // a plain key (or none)
+    EditorText = 1,   // the in-place editor finished; InputText holds its text
+    PopupChoice = 2,  // a pop-up answered; SubCell (or InputText for flag bits) tells which
+};
+
 // What a codec asks the caller to open when it answers indPending::Popup: a choice list
 // (an overlay list and its entry kind, with the current value marked) or the
 // flag-bit pop-up (positions first..last, mode, optional list).
@@ -71,7 +78,7 @@ struct indCellCapsule {
     std::string DisplayText;
     uint8_t Flags = 0;
     uint8_t ChangedFlag = 0;
-    uint8_t EditResult = 0;  // 1 in-place edit finished, 2 pop-up choice made
+    indEditResult EditResult = indEditResult::Key;
     int32_t Redirect = 0;
     int32_t RedirCategory = 0;
     int32_t RedirItem = 0;

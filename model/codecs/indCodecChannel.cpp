@@ -71,7 +71,7 @@ int EditFrequency(indCellCapsule& c, datCh& record, bool transmit, indPending& p
     const bool simplex = record.RxFreq() == record.TxFreq();
     bool accepted = false;
 
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         std::string kept = ValueText::KeepChars(c.InputText, ".");
         const int64_t snapped = ValueText::SnapToRaster(ValueText::TypedFrequency(kept), false);
         if (snapped > 0 && !kept.empty()) {
@@ -85,7 +85,7 @@ int EditFrequency(indCellCapsule& c, datCh& record, bool transmit, indPending& p
     const std::string current = ValueText::FormatFrequency(value);
     Show(c, current);
 
-    if (c.Editable != 0 && c.EditResult == 0) {
+    if (c.Editable != 0 && c.EditResult == indEditResult::Key) {
         const int32_t key = c.Key;
         if (key == '.') {
             StartEditingAfterDot(c, pending, current);
@@ -141,7 +141,7 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
     bool consumed = false;
 
     // DTCS: space and backspace toggle the inversion.
-    if (c.Editable != 0 && c.EditResult == 0 && tone.On && tone.Dtcs &&
+    if (c.Editable != 0 && c.EditResult == indEditResult::Key && tone.On && tone.Dtcs &&
         (c.Key == Keys::Space || c.Key == Keys::Backspace)) {
         tone.Inverted = !tone.Inverted;
         consumed = true;
@@ -162,7 +162,8 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
     if (!consumed) {
         int32_t index = !tone.On ? ToneOffIndex : tone.Dtcs ? ToneDtcsIndex : tone.CtcssIndex;
         const int32_t was = index;
-        const bool editKey = c.Editable != 0 && c.EditResult == 0 && IsCharKey(c.Key);
+        const bool editKey =
+            c.Editable != 0 && c.EditResult == indEditResult::Key && IsCharKey(c.Key);
         if (!editKey) {
             SelectChoice(c, lists, ToneList, Flex0, index, pending);
         }
@@ -171,7 +172,7 @@ int EditTone(indCellCapsule& c, cmcFCache& lists, cmcGTex& texts, datCh& record,
             tone.Inverted = false;
             tone.On = index != ToneOffIndex;
             tone.CtcssIndex = static_cast<uint16_t>(index == ToneOffIndex ? 0 : index);
-        } else if (pending == indPending::Nothing && c.EditResult == 1) {
+        } else if (pending == indPending::Nothing && c.EditResult == indEditResult::EditorText) {
             const std::string typed = ValueText::Upper(ValueText::Trim(c.InputText));
             datTone typedTone = tone;
             if (ParseDtcs(typed, typedTone)) {

@@ -132,7 +132,7 @@ int SelectChoiceByte(indCellCapsule& c, cmcFCache& lists, const std::string& lis
 int SelectTypedChoice(indCellCapsule& c, cmcFCache& lists, cmcGTex& /*texts*/,
                       const std::string& list, int entryKind, int32_t& value, MatchMode mode,
                       indPending& pending) {
-    if (c.EditResult == 1 && c.SubCell == nullptr) {
+    if (c.EditResult == indEditResult::EditorText && c.SubCell == nullptr) {
         const std::vector<Candidate> cands = Candidates(lists, list, entryKind);
         const std::string typed = ValueText::Trim(c.InputText);
         int32_t found = value;
@@ -150,7 +150,7 @@ int SelectTypedChoice(indCellCapsule& c, cmcFCache& lists, cmcGTex& /*texts*/,
         }
         return 0;
     }
-    if (c.Editable != 0 && c.EditResult == 0 && c.SubCell == nullptr) {
+    if (c.Editable != 0 && c.EditResult == indEditResult::Key && c.SubCell == nullptr) {
         const bool starts = mode == MatchMode::Numeric
                                 ? (IsDigitKey(c.Key) || c.Key == 'o' || c.Key == 'O')
                                 : IsCharKey(c.Key);
@@ -185,7 +185,7 @@ int SelectTwoLists(indCellCapsule& c, cmcFCache& lists, cmcGTex& /*texts*/,
     };
 
     int32_t row = 0;
-    if (c.EditResult == 1 && c.SubCell == nullptr) {
+    if (c.EditResult == indEditResult::EditorText && c.SubCell == nullptr) {
         const std::string typed = ValueText::ZeroForOff(c.InputText);
         if (ValueText::HasDigit(typed)) {
             value = std::clamp(ValueText::ParseRounded(typed), low, high);

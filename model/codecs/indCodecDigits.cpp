@@ -42,7 +42,7 @@ std::string Filter(std::string_view text, std::string_view allowed) {
 int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits,
                  indPending& pending) {
     bool changed = false;
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         const std::string kept = Filter(c.InputText, "0123456789abcdefABCDEF*#");
         const int n = std::min<int>(static_cast<int>(kept.size()), maxDigits);
         for (int i = 0; i < maxDigits; ++i) {
@@ -62,7 +62,7 @@ int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits,
     for (int i = 0; i < shown; ++i) {
         text.push_back("0123456789ABCD*#"[Nibble(nibbles, i)]);
     }
-    if (c.EditResult == 0 && c.Editable != 0 &&
+    if (c.EditResult == indEditResult::Key && c.Editable != 0 &&
         (ActsAsEnter(c.Key) || IsHexKey(c.Key) || c.Key == '*' || c.Key == '#')) {
         StartEditing(c, pending, text);
         return 0;
@@ -88,7 +88,7 @@ int FiveToneLength(const uint8_t* code) {
 int EditFiveToneCode(indCellCapsule& c, uint8_t* code, uint8_t& marks, int maxDigits, bool receive,
                      int groupDigit, indPending& pending) {
     bool changed = false;
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         // F is not a digit of a 5-tone code: it ends the code.
         std::string kept = Filter(
             c.InputText, receive ? "0123456789abcdefgABCDEFG*+" : "0123456789abcdefgABCDEFG*");
@@ -124,7 +124,7 @@ int EditFiveToneCode(indCellCapsule& c, uint8_t* code, uint8_t& marks, int maxDi
             text.push_back("0123456789ABCDE*"[d]);
         }
     }
-    if (c.EditResult == 0 && c.Editable != 0 &&
+    if (c.EditResult == indEditResult::Key && c.Editable != 0 &&
         (ActsAsEnter(c.Key) || IsHexKey(c.Key) || c.Key == '*' || c.Key == 'G' || c.Key == 'g' ||
          c.Key == '#' || c.Key == '+')) {
         StartEditing(c, pending, text);
@@ -140,7 +140,7 @@ int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, indPending&
     const int32_t old = value;
     const bool isNumber = value >= 1 && value <= 32;
     int32_t row = 0;
-    if (c.EditResult == 1 && c.SubCell == nullptr) {
+    if (c.EditResult == indEditResult::EditorText && c.SubCell == nullptr) {
         const std::string typed = ValueText::ZeroForOff(c.InputText);
         if (ValueText::HasDigit(typed)) {
             value = std::clamp(ValueText::ParseRounded(ValueText::KeepChars(typed, "")), 0, 32);
@@ -182,7 +182,7 @@ int EditAbcCode(indCellCapsule& c, cmcFCache& lists, int32_t& value, indPending&
 
 int EditPasscode(indCellCapsule& c, uint8_t* nibbles, int digits, indPending& pending) {
     bool changed = false;
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         // Exactly the passcode's digits (surrounding blanks aside); anything
         // else is refused and the passcode stays as it was.
         const std::string typed = ValueText::Trim(c.InputText);
@@ -199,7 +199,8 @@ int EditPasscode(indCellCapsule& c, uint8_t* nibbles, int digits, indPending& pe
         const int d = Nibble(nibbles, i);
         text.push_back(d <= 9 ? static_cast<char>('0' + d) : '?');
     }
-    if (c.EditResult == 0 && c.Editable != 0 && (ActsAsEnter(c.Key) || IsDigitKey(c.Key))) {
+    if (c.EditResult == indEditResult::Key && c.Editable != 0 &&
+        (ActsAsEnter(c.Key) || IsDigitKey(c.Key))) {
         StartEditing(c, pending, text);
         return 0;
     }
@@ -244,9 +245,9 @@ int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mo
     const int32_t old = bits;
     // Position first + i lives in bit n - 1 - i; the pop-up places position first at bit 25.
     auto bitOf = [&](int position) { return 1 << (n - 1 - (position - first)); };
-    if (c.EditResult == 2 && ValueText::HasDigit(c.InputText)) {
+    if (c.EditResult == indEditResult::PopupChoice && ValueText::HasDigit(c.InputText)) {
         bits = UnplaceFlagBits(ValueText::ParseRounded(c.InputText), first, last);
-    } else if (c.Editable != 0 && c.EditResult == 0) {
+    } else if (c.Editable != 0 && c.EditResult == indEditResult::Key) {
         if (IsDigitKey(c.Key)) {
             int k = c.Key - '0';
             if (k == 0) {
@@ -285,7 +286,7 @@ int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mo
 
 int EditText(indCellCapsule& c, uint8_t* text, int length, indPending& pending) {
     bool changed = false;
-    if (c.EditResult == 1 || c.EditResult == 2) {
+    if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
         for (int i = 0; i < length; ++i) {
             const auto ch = static_cast<unsigned char>(i < static_cast<int>(c.InputText.size())
                                                            ? c.InputText[static_cast<size_t>(i)]
@@ -299,7 +300,8 @@ int EditText(indCellCapsule& c, uint8_t* text, int length, indPending& pending) 
         shown.push_back(text[i] >= 32 && text[i] <= 126 ? static_cast<char>(text[i]) : ' ');
     }
     shown.erase(shown.find_last_not_of(' ') + 1);
-    if (c.EditResult == 0 && c.Editable != 0 && (ActsAsEnter(c.Key) || IsCharKey(c.Key))) {
+    if (c.EditResult == indEditResult::Key && c.Editable != 0 &&
+        (ActsAsEnter(c.Key) || IsCharKey(c.Key))) {
         StartEditing(c, pending, shown);
         return 0;
     }

@@ -46,7 +46,7 @@ int EditInteger(indCellCapsule& c, int32_t& value, const IntegerOptions& o, indP
         }
     };
     clampIn();
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         int64_t v = int64_t{ValueText::ParseRounded(c.InputText)} - o.offset;
         if (o.step != 1 && o.step != 0) {
             v = ValueText::RoundHalfAway(static_cast<double>(v) / o.step) * o.step;
@@ -59,7 +59,7 @@ int EditInteger(indCellCapsule& c, int32_t& value, const IntegerOptions& o, indP
     auto text = [&] {
         return o.fixedText.empty() ? std::to_string(value + o.offset) : o.fixedText;
     };
-    if (c.Editable != 0 && c.EditResult == 0) {
+    if (c.Editable != 0 && c.EditResult == indEditResult::Key) {
         if (IsStepKey(c.Key)) {
             int64_t v = int64_t{value} + int64_t{StepOf(c.Key)} * o.step;
             if (o.noWrap) {
@@ -91,7 +91,7 @@ int EditFixedPoint(indCellCapsule& c, int32_t& value, const FixedPointOptions& o
     auto text = [&] {
         return ValueText::FormatFixedPoint(value, o.storageDecimals, o.shownDecimals);
     };
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         int32_t v = 0;
         if (ValueText::ParseFixedPoint(c.InputText, o.storageDecimals, o.step, v)) {
             value = std::clamp(v, min, max);
@@ -119,7 +119,7 @@ int EditTimer(indCellCapsule& c, cmcGTex& texts, uint8_t& value, int scale, bool
               int trimCount, indPending& pending) {
     const uint8_t old = value;
     bool changed = false;
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         int v = 0;
         if (ValueText::ParseTimer(c.InputText, scale, v)) {
             value = static_cast<uint8_t>(v);
@@ -151,7 +151,7 @@ int EditMinSec(indCellCapsule& c, uint8_t& value, int loSeconds, int hiSeconds, 
     const uint8_t old = value;
     const int lo = loSeconds / stepSeconds;
     const int hi = hiSeconds / stepSeconds;
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         // A text needs a digit: ":" alone would set the seconds to 0.
         if (ValueText::HasDigit(ValueText::KeepChars(c.InputText, ":"))) {
             value = static_cast<uint8_t>(
@@ -176,7 +176,7 @@ int EditDecimalId(indCellCapsule& c, int32_t& value, int width, int32_t low, int
         const std::string s = std::to_string(value);
         return noPadding ? s : PadLeft(s, static_cast<size_t>(width), '0');
     };
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         const int32_t v = ValueText::ParseRounded(c.InputText);
         if (ValueText::HasDigit(c.InputText) && v >= low && v <= high) {
             value = v;
@@ -203,7 +203,7 @@ int EditHexDigits(indCellCapsule& c, int32_t& value, int digits, bool lettersAll
         }
         return s;
     };
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         std::string kept = ValueText::KeepChars(c.InputText, lettersAllowed ? "abcdefABCDEF" : "");
         if (!kept.empty()) {
             kept = PadLeft(kept, static_cast<size_t>(digits), '0')
@@ -240,7 +240,7 @@ int EditHexDigit(indCellCapsule& c, int32_t& value, bool fAllowed, indPending& p
         return value >= 0 && value <= 15 ? std::string(1, "0123456789ABCDEF"[value])
                                          : std::string();
     };
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         const std::string t = ValueText::Trim(c.InputText);
         const int v = t.empty() ? -1 : digitOf(static_cast<unsigned char>(t[0]));
         if (v >= 0) {
@@ -267,7 +267,7 @@ int EditToneLength(indCellCapsule& c, uint8_t& value, indPending& pending) {
         std::snprintf(buf, sizeof buf, "%3d.%03d", ms / 1000, ms % 1000);
         return std::string(buf);
     };
-    if (c.EditResult == 1) {
+    if (c.EditResult == indEditResult::EditorText) {
         std::string kept = ValueText::KeepChars(c.InputText, ".-");
         if (kept.size() > 5) {
             kept.resize(5);

@@ -40,8 +40,8 @@ void StartEditingAfterDot(indCellCapsule& c, indPending& pending, const std::str
 }
 
 bool PopupAnswer(const indCellCapsule& c, int entryKind, int32_t& row) {
-    if (c.EditResult != 2 || c.SubCell == nullptr || c.SubCell->Cell == nullptr ||
-        c.SubCell->Cell->item != entryKind) {
+    if (c.EditResult != indEditResult::PopupChoice || c.SubCell == nullptr ||
+        c.SubCell->Cell == nullptr || c.SubCell->Cell->item != entryKind) {
         return false;
     }
     row = c.SubCell->Cell->index;

@@ -287,7 +287,7 @@ indPending indActiveCell::HandleCell(indCellCapsule& c, uint8_t notify) {
     if (notify != 0 && call.changeFlags != 0 && c.OnChange) {
         c.OnChange(c, call.changeFlags);
     }
-    if (c.Key != 0 || c.EditResult != 0 || c.PopupCommand != 0) {
+    if (c.Key != 0 || c.EditResult != indEditResult::Key || c.PopupCommand != 0) {
         context_.Commands().RestartRefresh();
     }
     return call.pending;

@@ -3,6 +3,7 @@
 // the document, the overlay's texts and choice lists, and the main window's
 // commands. The document implements it; tests give a small fixture.
 
+#include <array>
 #include <string>
 
 class cmcEeprom;
@@ -49,6 +50,16 @@ class indCommands {
     virtual void RestartRefresh() {}
 };
 
+// What the handler remembers of earlier choices while its document lives: the
+// last PLL reference chosen for each PLL type (-1: none yet).
+class indHandlerMemory {
+  public:
+    int& PllReference(int pllType) { return pllReference_[static_cast<size_t>(pllType & 1)]; }
+
+  private:
+    std::array<int, 2> pllReference_ = {-1, -1};
+};
+
 class indHandlerContext {
   public:
     virtual ~indHandlerContext() = default;
@@ -64,4 +75,8 @@ class indHandlerContext {
     virtual indCommands& Commands() = 0;
     // After an edit: the modified flag follows the image.
     virtual void CheckModified() = 0;
+    indHandlerMemory& Memory() { return memory_; }
+
+  private:
+    indHandlerMemory memory_;
 };

@@ -211,8 +211,9 @@ void NumberItem(indCellCall& call) {
 
 // A key that starts a frequency on the entry row appends a channel to the bank first.
 bool StartsNewChannel(const indCellCapsule& c) {
-    return c.EditResult == 1 || c.Key == Keys::Space || c.Key == Keys::Backspace || c.Key == '.' ||
-           Codec::IsDigitKey(c.Key) || c.Key == Keys::Enter;
+    return c.EditResult == indEditResult::EditorText || c.Key == Keys::Space ||
+           c.Key == Keys::Backspace || c.Key == '.' || Codec::IsDigitKey(c.Key) ||
+           c.Key == Keys::Enter;
 }
 
 bool AppendChannel(indCellCall& call) {
@@ -267,12 +268,12 @@ void ToneItem(indCellCall& call) {
 void TextItem(indCellCall& call) {
     constexpr int NameLength = 12;
     indCellCapsule& c = call.c;
-    if (c.EditResult == 1 || c.EditResult == 2) {
+    if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
         RadioText::Store(c.InputText, call.rec.Text(), NameLength);
         call.StoreRecord();
     }
     const std::string shown = RadioText::Show(call.rec.Text(), NameLength);
-    if (call.Editable() && c.EditResult == 0 &&
+    if (call.Editable() && c.EditResult == indEditResult::Key &&
         (c.Key == Keys::Enter || c.Key == Keys::Backspace || (c.Key >= 32 && c.Key <= 126))) {
         call.pending = indPending::Editor;
         if (c.Key >= 32 && c.Key <= 126) {
@@ -349,7 +350,7 @@ void AttributeItem(indCellCall& call) {
             default:
                 break;
         }
-    } else if (call.Editable() && c.EditResult == 0 && c.Key == Keys::Enter) {
+    } else if (call.Editable() && c.EditResult == indEditResult::Key && c.Key == Keys::Enter) {
         c.Popup =
             indPopupRequest{indPopupRequest::Kind::ChoiceList, "GI_Sheet_Sel_Mch_Atr", Flex0, 0};
         call.pending = indPending::Popup;

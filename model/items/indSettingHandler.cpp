@@ -151,7 +151,7 @@ void FollowUp(indCellCall& call, const indSettingItem& s, int32_t shown) {
             break;
         }
         case indRule::PllType: {
-            const int index = SettingRules::RememberedPllReference(shown);
+            const int index = call.ctx.Memory().PllReference(shown);
             if (index >= 0) {
                 WriteNumber(call.image, *FindSettingItem(CL_Maker_Pll_Reference), 0,
                             SettingRules::PllReferenceBits(index));
@@ -233,7 +233,7 @@ void ShowStored(indCellCall& call, const indSettingItem& s) {
     indCellCapsule view = call.c;
     view.Editable = 0;
     view.Key = Keys::None;
-    view.EditResult = 0;
+    view.EditResult = indEditResult::Key;
     view.SubCell = nullptr;
     indPending pending = indPending::Nothing;
     int32_t v = ShownValue(call, s, ReadNumber(call.image, s, call.row));
@@ -268,8 +268,8 @@ void Marks(indCellCall& call, const indSettingItem& s) {
             break;
         }
         case indRule::PllReference:
-            SettingRules::RememberPllReference(PllType(call.image),
-                                               ShownValue(call, s, ReadNumber(call.image, s, 0)));
+            call.ctx.Memory().PllReference(PllType(call.image)) =
+                ShownValue(call, s, ReadNumber(call.image, s, 0));
             break;
         default:
             break;
@@ -312,7 +312,7 @@ void NumberItem(indCellCall& call, const indSettingItem& s) {
 
 // Radio-character text: Enter, backspace or a printable key opens the editor.
 int RadioTextCodec(indCellCapsule& c, uint8_t* field, int length, indPending& pending) {
-    if (c.EditResult == 1 || c.EditResult == 2) {
+    if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
         RadioText::Store(c.InputText, field, length);
         Codec::Show(c, RadioText::Show(field, length));
         return 1;
@@ -347,7 +347,7 @@ std::string DotText(const uint8_t* glyph) {
 
 int GlyphCodec(indCellCapsule& c, int row, uint8_t* glyph, indPending& pending) {
     int changed = 0;
-    if (c.EditResult == 1 && c.InputText.size() == GlyphRows * 8) {
+    if (c.EditResult == indEditResult::EditorText && c.InputText.size() == GlyphRows * 8) {
         std::fill(glyph, glyph + GlyphSize, uint8_t{0});
         for (int i = 0; i < GlyphRows * 8; ++i) {
             if (c.InputText[static_cast<size_t>(i)] != '0') {
@@ -355,7 +355,7 @@ int GlyphCodec(indCellCapsule& c, int row, uint8_t* glyph, indPending& pending) 
             }
         }
         changed = 1;
-    } else if (c.Editable != 0 && c.EditResult == 0 && c.Key == Keys::Enter) {
+    } else if (c.Editable != 0 && c.EditResult == indEditResult::Key && c.Key == Keys::Enter) {
         Codec::StartEditing(c, pending, DotText(glyph));
         return 0;
     }

@@ -192,20 +192,4 @@ const char* PllReferenceList(int pllType) {
     return (pllType & 1) != 0 ? "GI_Sheet_Sel_Maker_PllRef2" : "GI_Sheet_Sel_Maker_PllRef";
 }
 
-namespace {
-std::array<int, 2> gLastReference = {-1, -1};
-}  // namespace
-
-void RememberPllReference(int pllType, int index) {
-    gLastReference[static_cast<size_t>(pllType & 1)] = index;
-}
-
-int RememberedPllReference(int pllType) {
-    return gLastReference[static_cast<size_t>(pllType & 1)];
-}
-
-void ForgetPllReferences() {
-    gLastReference = {-1, -1};
-}
-
 }  // namespace SettingRules

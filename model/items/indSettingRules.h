@@ -41,9 +41,5 @@ int PllReferenceIndex(int referenceBits, int pllType);
 int PllReferenceBits(int index);
 const char* PllReferenceList(int pllType);
 constexpr int PllReferenceCount = 7;
-// The last reference chosen for each PLL type while the program runs (-1: none).
-void RememberPllReference(int pllType, int index);
-int RememberedPllReference(int pllType);
-void ForgetPllReferences();
 
 }  // namespace SettingRules

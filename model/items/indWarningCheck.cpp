@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "BankSheets.h"
 #include "CellParser.h"
 #include "ChEvents.h"
 #include "EventIds.h"
@@ -54,24 +55,8 @@ class CheckRun {
 
 }  // namespace
 
-const char* BankSheetWord(int modelType) {
-    switch (modelType) {
-        case ModelPmr:
-            return "Pmr";
-        case ModelBiisPmr:
-            return "PmrB";
-        default:
-            return "Lmr";
-    }
-}
-
-std::string BankSheetReference(int modelType, int bank) {
-    return std::string("[St_ChBank]GI_Sheet_Mch_") + BankSheetWord(modelType) + ",Bank " +
-           std::to_string(bank);
-}
-
 std::string BankCheckCell(int modelType, int bank) {
-    return "{(%CL_Check_Mch:" + BankSheetReference(modelType, bank) + ")}";
+    return "{(%CL_Check_Mch:" + BankSheets::Reference(modelType, bank) + ")}";
 }
 
 indWarningCheckResult CheckWarnings(indActiveCell& handler, cmcGTex& texts, int modelType,

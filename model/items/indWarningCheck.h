@@ -35,10 +35,6 @@ class indWarningTree {
     virtual void Mark(int topLevel, const std::vector<std::string>& references, int overlay) = 0;
 };
 
-// The word of a model type in the names of its bank sheets: "Lmr", "Pmr", "PmrB".
-const char* BankSheetWord(int modelType);
-// The reference of a bank's channel sheet: "[St_ChBank]GI_Sheet_Mch_<word>,Bank <bank>".
-std::string BankSheetReference(int modelType, int bank);
 // The cell of the channel check of a bank: CL_Check_Mch on the bank's sheet.
 std::string BankCheckCell(int modelType, int bank);
 

@@ -2,6 +2,7 @@
 
 #include "EventIds.h"
 #include "cmcClfFile.h"
+#include "cmcScriptedMessageBox.h"
 
 bool ScriptedChooser::Next(std::string& path) {
     if (answers_.empty()) {

@@ -12,6 +12,7 @@
 #include "cmcClipCh.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cuiGridCursor.h"
 #include "cuiTree.h"
 #include "indCodec.h"

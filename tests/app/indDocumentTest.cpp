@@ -12,6 +12,8 @@
 #include "ScopedOverride.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
+#include "cmcScriptedMessageBox.h"
+#include "cmcThrowingErrorBox.h"
 
 namespace {
 

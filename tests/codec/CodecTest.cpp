@@ -52,13 +52,13 @@ class CodecTest : public ::testing::Test {
     // A request on the cell: a key, or typed text (EditResult 1).
     void Key(int32_t key) {
         c.Key = key;
-        c.EditResult = 0;
+        c.EditResult = indEditResult::Key;
         c.InputText.clear();
         pending = indPending::Nothing;
     }
     void Type(const std::string& text) {
         c.Key = 0;
-        c.EditResult = 1;
+        c.EditResult = indEditResult::EditorText;
         c.InputText = text;
         pending = indPending::Nothing;
     }
@@ -68,7 +68,7 @@ class CodecTest : public ::testing::Test {
         sub.index = row;
         subCapsule.Cell = &sub;
         c.SubCell = &subCapsule;
-        c.EditResult = 2;
+        c.EditResult = indEditResult::PopupChoice;
         c.Key = 0;
         pending = indPending::Nothing;
     }

@@ -179,7 +179,7 @@ TEST_F(ItemHandlerTest, AttributesFromTheListMoveThePriorityMark) {
     indCellCapsule sub;
     sub.Cell = &entry;
     f.Prepare(CT_Mch, CL_Mch_Atr, 2);
-    f.capsule.EditResult = 2;
+    f.capsule.EditResult = indEditResult::PopupChoice;
     f.capsule.SubCell = &sub;
     f.handler.HandleCell(f.capsule);
     EXPECT_EQ(f.working.GetByte(0x0099), 2);
@@ -275,7 +275,7 @@ TEST_F(ItemHandlerTest, TheEntryRowOfABankTouchesNoOtherChannel) {
     indCellCapsule sub;
     sub.Cell = &entry;
     f.Prepare(CT_Mch, CL_Mch_Atr, 2, 0);
-    f.capsule.EditResult = 2;
+    f.capsule.EditResult = indEditResult::PopupChoice;
     f.capsule.SubCell = &sub;
     f.handler.HandleCell(f.capsule);
     EXPECT_EQ(std::vector<uint8_t>(f.working.Data(), f.working.Data() + f.working.Size()), before);

@@ -4,6 +4,7 @@
 
 #include "cmcBuff.h"
 #include "cmcInternalError.h"
+#include "cmcThrowingErrorBox.h"
 
 namespace {
 std::vector<uint8_t> Bytes(const cmcBuff& b) {

@@ -8,6 +8,7 @@
 #include "ScopedOverride.h"
 #include "cmcEvMan.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 
 namespace {
 

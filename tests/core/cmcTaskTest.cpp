@@ -9,6 +9,7 @@
 #include "cmcTask.h"
 #include "cmcTick.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 
 TEST(cmcTick, RemainingCountsDownAndStopsOnce) {
     cmcVirtualClock clock(1000);

@@ -10,6 +10,7 @@
 #include "ScopedOverride.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "datCh.h"
 #include "datLayout.h"
 #include "indChannelCsv.h"

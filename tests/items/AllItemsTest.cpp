@@ -11,6 +11,7 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "indActiveCell.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"

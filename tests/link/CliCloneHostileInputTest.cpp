@@ -24,6 +24,7 @@
 #include "cliReadOutput.h"
 #include "cmcEeprom.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "indDocument.h"
 
 namespace {

@@ -45,7 +45,7 @@ TEST_F(CommandsShortInfo, A37ByteInformationAnswerEndsWith11AndTouchesNothing) {
     before.Assign(doc.WorkingImage());
     ASSERT_TRUE(commands->CloneRead());
     ASSERT_TRUE(RunCommand());
-    EXPECT_EQ(outcomes, std::vector<int>{CloneResult::WrongRadio});
+    EXPECT_EQ(outcomes, std::vector<int>{CodeNumber(CloneResult::WrongRadio)});
     EXPECT_EQ(Requests(CloneFrame::ReadRequest), 0);
     EXPECT_TRUE(doc.WorkingImage().IsEqual(before));
     EXPECT_FALSE(doc.IsModified());
@@ -197,5 +197,5 @@ TEST_F(CommandsShortInfo, CloneInformationWithAWrongAnswerOpensNoWindow) {
     ASSERT_TRUE(RunCommand());
     EXPECT_EQ(infoWindows, 0);
     EXPECT_FALSE(doc.HasRadioIdentity());
-    EXPECT_EQ(outcomes, std::vector<int>{CloneResult::WrongRadio});
+    EXPECT_EQ(outcomes, std::vector<int>{CodeNumber(CloneResult::WrongRadio)});
 }

@@ -18,6 +18,7 @@
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ChLayout.h"
+#include "cmcScriptedMessageBox.h"
 
 CommandFixture::CommandFixture(SimConfig config) {
     auto d = std::make_unique<cmcSerialDouble>();

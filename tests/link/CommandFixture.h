@@ -12,6 +12,7 @@
 #include "VirtualTime.h"
 #include "cmcEvMan.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
 #include "indDocument.h"

@@ -42,7 +42,7 @@ TEST(SimDriverE2E, InformationAtLowSpeed) {
     ASSERT_TRUE(x.drv.StartInformation(x.Keep()));
     ASSERT_TRUE(x.Run());
     ASSERT_TRUE(x.result);
-    EXPECT_EQ(x.result->code, 0);
+    EXPECT_EQ(x.result->code, CloneResult::Success);
     EXPECT_EQ(x.result->modelWord, 0x2336);
     EXPECT_EQ(x.result->secondWord, 0x0100);
     EXPECT_EQ(x.result->information.Size(), 38);
@@ -56,7 +56,7 @@ TEST(SimDriverE2E, ReadAtHighSpeedDeliversTheRadiosImage) {
     ASSERT_TRUE(x.drv.StartRead({{0, 0x39FF}}, x.Keep()));
     ASSERT_TRUE(x.Run());
     ASSERT_TRUE(x.result);
-    EXPECT_EQ(x.result->code, 0);
+    EXPECT_EQ(x.result->code, CloneResult::Success);
     EXPECT_EQ(x.result->image.GetByte(0), 0x23);
     EXPECT_EQ(x.result->image.GetByte(1), 0x36);
     EXPECT_EQ(x.result->image.GetByte(2), 3);
@@ -77,7 +77,7 @@ TEST(SimDriverE2E, WriteSendsTheImageOverTheRanges) {
     ASSERT_TRUE(x.drv.StartWrite(image, {{0x80, 0x7FF}}, x.Keep()));
     ASSERT_TRUE(x.Run());
     ASSERT_TRUE(x.result);
-    EXPECT_EQ(x.result->code, 0);
+    EXPECT_EQ(x.result->code, CloneResult::Success);
     EXPECT_TRUE(sim.WaitForLine("write at 38400 baud, 120 frames, 1920 bytes, status 0", 2000));
     EXPECT_TRUE(sim.WaitForLine("saved", 2000));
 }

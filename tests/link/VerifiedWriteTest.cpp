@@ -129,7 +129,7 @@ TEST_F(VerifiedWriteCorrupting, AByteTheRadioStoredWrongIsReportedByItsAddress) 
 TEST_F(VerifiedWriteRefused, ARefusedWriteEndsWithItsCodeAndIsNotReadBack) {
     write.SetVerify(true);
     ASSERT_TRUE(StartAndRun());
-    EXPECT_EQ(write.Outcome(), CloneResult::WriteRefused);
+    EXPECT_EQ(write.Outcome(), CodeNumber(CloneResult::WriteRefused));
     EXPECT_EQ(write.FailedStep(), indVerifiedWrite::Step::Write);
     EXPECT_EQ(Requests(CloneFrame::ReadRequest), 0);
 }

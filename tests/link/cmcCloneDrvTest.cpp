@@ -40,14 +40,15 @@ struct CloneDrv : ::testing::Test {
     bool RunToEnd(uint32_t maxMs = 200000) {
         return time.host.AdvanceUntil([&] { return !drv->IsBusy(); }, maxMs);
     }
-    uint8_t ReadCode(const std::vector<uint8_t>& answer,
-                     std::vector<AddressRange> ranges = {{0, 0x39FF}}) {
+    CloneResult ReadCode(const std::vector<uint8_t>& answer,
+                         std::vector<AddressRange> ranges = {{0, 0x39FF}}) {
         radio->readAnswer = answer;
         const size_t before = results.size();
         EXPECT_TRUE(drv->StartRead(ranges, Keep()));
         EXPECT_TRUE(RunToEnd());
         EXPECT_EQ(results.size(), before + 1);
-        return results.empty() ? 0xFF : results.back().code;
+        // 0xFF: no result at all, which no exchange ends with.
+        return results.empty() ? static_cast<CloneResult>(0xFF) : results.back().code;
     }
     std::vector<DataFrameFields> WrittenData() const {
         std::vector<DataFrameFields> out;

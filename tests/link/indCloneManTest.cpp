@@ -10,6 +10,7 @@
 #include "VirtualTime.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "indCloneErrors.h"
 #include "indCloneMan.h"
 #include "indRadioChecks.h"
@@ -96,7 +97,7 @@ TEST_F(CloneMan, InformationStoresTheIdentityWithTheWindowDisabledMeanwhile) {
     EXPECT_EQ(host.calls, std::vector<std::string>{"off"});
     ASSERT_TRUE(RunToEnd());
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(results[0].code, 0);
+    EXPECT_EQ(results[0].code, CloneResult::Success);
     EXPECT_TRUE(stored);
     EXPECT_EQ(identity.modelHigh, 0x23);
     EXPECT_EQ(identity.modelLow, 0x36);
@@ -125,7 +126,7 @@ TEST_F(CloneMan, HighSpeedChangesOnlyTheTransferNotTheInformationExchange) {
     ASSERT_TRUE(man->StartRead({{0, 0x39FF}}, Keep()));
     ASSERT_TRUE(RunToEnd());
     ASSERT_EQ(results.size(), 2u);
-    EXPECT_EQ(results[1].code, 0);
+    EXPECT_EQ(results[1].code, CloneResult::Success);
     // Information: opened at 38400 for the speed change, exchange at 9600.
     // Read: opened at 9600 for the speed change, transfer at 38400.
     std::vector<int> bauds;
@@ -152,7 +153,7 @@ TEST_F(CloneMan, ReadShowsProgressOverTheRangesAndChecksTheImage) {
     EXPECT_EQ(host.calls, (std::vector<std::string>{"off", "show"}));
     ASSERT_TRUE(RunToEnd());
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(results[0].code, 0);
+    EXPECT_EQ(results[0].code, CloneResult::Success);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"off", "show", "hide", "on"}));
     ASSERT_GE(host.updates.size(), 3u);
     for (size_t i = 1; i < host.updates.size(); ++i) {
@@ -253,7 +254,7 @@ TEST(CloneManPartialWrite, TheMessageWarnsOfThePartlyWrittenImage) {
     struct Case {
         const char* fault;
         bool stop;  // the program stops the write itself
-        uint8_t code;
+        CloneResult code;
     };
     const Case cases[] = {
         {"hangup=200", false, CloneResult::WriteFailed},
@@ -271,7 +272,8 @@ TEST(CloneManPartialWrite, TheMessageWarnsOfThePartlyWrittenImage) {
         ASSERT_EQ(t.results.size(), 1u) << c.fault;
         EXPECT_EQ(t.results[0].code, c.code) << c.fault;
         ASSERT_EQ(t.boxes.Boxes().size(), 1u) << c.fault;
-        EXPECT_EQ(t.boxes.Boxes()[0].text, WithPartial(CloneErrorText(c.code, 1, "/dev/ttyTEST0")))
+        EXPECT_EQ(t.boxes.Boxes()[0].text,
+                  WithPartial(CloneErrorText(CodeNumber(c.code), 1, "/dev/ttyTEST0")))
             << c.fault;
         const int stored = t.StoredAsSent();
         EXPECT_GT(stored, 0) << c.fault;
@@ -338,7 +340,7 @@ TEST(CloneManLineLost, AReadWhoseLineIsLostSaysSo) {
     ASSERT_TRUE(t.RunToEnd());
     EXPECT_EQ(t.results.at(0).code, CloneResult::LineLost);
     EXPECT_EQ(t.boxes.Boxes().at(0).text,
-              CloneErrorText(CloneResult::LineLost, 1, "/dev/ttyTEST0"));
+              CloneErrorText(CodeNumber(CloneResult::LineLost), 1, "/dev/ttyTEST0"));
 }
 
 // The owner of the manager may destroy it from a command's completion.

@@ -11,7 +11,9 @@
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 
 inline cmcEeprom ZeroImage() {
     cmcEeprom image;

@@ -9,6 +9,7 @@
 #include "OverlayTestUtil.h"
 #include "ScopedOverride.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 
 namespace {
 

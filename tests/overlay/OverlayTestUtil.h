@@ -11,6 +11,7 @@
 
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
+#include "cmcThrowingErrorBox.h"
 
 // A text table over lines that it keeps alive itself.
 class LinesTable {

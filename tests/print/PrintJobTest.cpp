@@ -9,8 +9,10 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 #include "indEnviron.h"
 #include "indMain.h"
 

@@ -21,6 +21,7 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cuiDebugWin.h"
 #include "cuiEeDebugWin.h"
 #include "cuiEeGrid.h"

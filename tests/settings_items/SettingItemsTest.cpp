@@ -211,7 +211,6 @@ TEST_F(SettingItemsTest, KeyOptionsPairTheTwelveFunctions) {
 }
 
 TEST_F(SettingItemsTest, PllReferenceFollowsTheTypeAndIsRememberedPerType) {
-    SettingRules::ForgetPllReferences();
     f.working.SetByte(0x000B, 0x80);  // squelch delay bit set, type 0, reference 0
     f.Choose(CT_Null, CL_Maker_Pll_Reference, 0, Flex0, 5);
     EXPECT_EQ(f.Byte(0x000B), 0x80 | 0x10 | 0x02);  // index 5: bit 4 and bit 1
@@ -233,7 +232,6 @@ TEST_F(SettingItemsTest, PllReferenceFollowsTheTypeAndIsRememberedPerType) {
             EXPECT_EQ(SettingRules::PllReferenceIndex(SettingRules::PllReferenceBits(i), type), i);
         }
     }
-    SettingRules::ForgetPllReferences();
 }
 
 TEST_F(SettingItemsTest, IfOffsetIsSignAndMagnitudeInHertz) {

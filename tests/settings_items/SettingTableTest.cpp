@@ -208,7 +208,7 @@ TEST_P(SettingEditKeptTest, EveryEditableCellKeepsItsEditThroughCloneWriteSaveAn
             c.Cell = &cell;
             c.Editable = 1;
             c.Key = edit.key;
-            c.EditResult = edit.text.empty() ? 0 : 1;
+            c.EditResult = edit.text.empty() ? indEditResult::Key : indEditResult::EditorText;
             c.InputText = edit.text;
             context.Handler().HandleCell(c);
             return c.DisplayText;

@@ -47,7 +47,7 @@ indPending SettingsFixture::Choose(int category, int item, int row, int entryKin
     subCell_.index = value;
     subCapsule_ = indCellCapsule{};
     subCapsule_.Cell = &subCell_;
-    capsule.EditResult = 2;
+    capsule.EditResult = indEditResult::PopupChoice;
     capsule.SubCell = &subCapsule_;
     return handler.HandleCell(capsule);
 }
@@ -56,7 +56,7 @@ int SettingsFixture::Notified(int category, int item, int row, int32_t key, cons
                               indPending* pending) {
     Request(category, item, row, Keys::None);
     capsule.Key = key;
-    capsule.EditResult = text.empty() ? 0 : 1;
+    capsule.EditResult = text.empty() ? indEditResult::Key : indEditResult::EditorText;
     capsule.InputText = text;
     int flags = 0;
     capsule.OnChange = [&flags](indCellCapsule&, int changeFlags) { flags = changeFlags; };

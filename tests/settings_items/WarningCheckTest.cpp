@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "BankSheets.h"
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChEvents.h"
@@ -68,7 +69,7 @@ TEST_F(WarningCheckTest, BankChecksNameTheBankSheetsAsTheTreeDoes) {
     // The referenced sheets exist in the overlay under exactly these names.
     for (int model : {ModelLmr, ModelPmr, ModelBiisPmr}) {
         EXPECT_TRUE(
-            f.texts.HasSection(std::string("GI_Sheet_Mch_") + BankSheetWord(model) + "_Cells"));
+            f.texts.HasSection(std::string("GI_Sheet_Mch_") + BankSheets::Word(model) + "_Cells"));
     }
 }
 

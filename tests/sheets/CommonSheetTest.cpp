@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SheetTestSupport.h"
+#include "cmcThrowingErrorBox.h"
 #include "cuiSheetFactory.h"
 
 namespace {

@@ -10,7 +10,9 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
+#include "cmcThrowingErrorBox.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 #include "cuiSheet.h"
 
 class SheetTestBase {

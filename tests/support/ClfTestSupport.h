@@ -7,6 +7,7 @@
 #include "ScopedOverride.h"
 #include "cmcEeprom.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 
 class ScratchDir {
   public:

@@ -73,7 +73,7 @@ indPending HandlerFixture::Request(int category, int item, int row, int32_t key,
 indPending HandlerFixture::Type(int category, int item, int row, const std::string& text,
                                 int bank) {
     Prepare(category, item, row, bank);
-    capsule.EditResult = 1;
+    capsule.EditResult = indEditResult::EditorText;
     capsule.InputText = text;
     return handler.HandleCell(capsule);
 }

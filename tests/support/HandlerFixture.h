@@ -18,7 +18,9 @@
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 #include "indActiveCell.h"
 #include "indHandlerContext.h"
 

@@ -5,6 +5,7 @@
 #include "ScopedOverride.h"
 #include "cmcClock.h"
 #include "cmcTimerHost.h"
+#include "cmcVirtualTimerHost.h"
 
 struct VirtualTime {
     uint32_t Now() { return host.VirtualClock().NowMs(); }

@@ -12,6 +12,7 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcTimerHost.h"
 #include "cuiQtMenu.h"

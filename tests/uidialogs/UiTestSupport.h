@@ -5,6 +5,8 @@
 #include "ScopedOverride.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
+#include "cmcThrowingErrorBox.h"
 
 struct ScopedBoxes {
     cmcScriptedMessageBox boxes;

@@ -106,7 +106,8 @@ void uiCloneProgressTest::CellsGrowAsAReadArrives() {
     manager.SetHost(&host);
 
     int code = -1;
-    QVERIFY(manager.StartRead({{0, 0x39FF}}, [&](dst_CDrv_Result& r) { code = r.code; }));
+    QVERIFY(
+        manager.StartRead({{0, 0x39FF}}, [&](dst_CDrv_Result& r) { code = CodeNumber(r.code); }));
     QVERIFY(!main.isEnabled());
     QPointer<uiCloneProgress> window = host.Window();
     QVERIFY(window != nullptr && window->isVisible() && window->isEnabled());

@@ -14,6 +14,7 @@
 #include "cmcEvMan.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"

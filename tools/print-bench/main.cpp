@@ -11,6 +11,7 @@
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cuiPrintTargets.h"
 #include "cuiTree.h"
 #include "indDocument.h"

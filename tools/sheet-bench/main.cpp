@@ -9,17 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "BankSheets.h"
 #include "FullImage.h"
 #include "ModelType.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cuiTree.h"
 #include "datCh.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
-#include "indWarningCheck.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
         }
         std::printf(
             "%s: %zu sheets; build all %.2f ms, paint all %.2f ms (%ld cells, %.2f us a cell)\n",
-            BankSheetWord(model), sheets.size(), build / rounds, paint / rounds, cells / rounds,
+            BankSheets::Word(model), sheets.size(), build / rounds, paint / rounds, cells / rounds,
             1000.0 * paint / static_cast<double>(cells));
     }
     SetCurrentMessageBoxHost(nullptr);

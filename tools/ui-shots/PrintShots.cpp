@@ -11,6 +11,7 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcScriptedMessageBox.h"
 #include "cuiEeDebugWin.h"
 #include "cuiSheetPrinter.h"
 #include "cuiTree.h"
