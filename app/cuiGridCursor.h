@@ -48,6 +48,8 @@ class cuiGridCursor {
     int RememberedColumn() const { return rememberedCol_; }
     int RememberedRow() const { return rememberedRow_; }
     bool RangeExists() const { return rangeExists_; }
+    // The cell where the selection started (the current cell when there is no range).
+    const cuiCellPos& Anchor() const { return rangeExists_ ? anchor_ : Current(); }
     // Whether the cell is drawn selected.
     bool IsSelected(int row, int col) const;
     // Unmarks every cell and marks the current one.

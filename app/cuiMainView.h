@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "cuiWindowBounds.h"
+#include "indChannelExchange.h"
 #include "indCloneMan.h"
+#include "indFleetRun.h"
 #include "indFileChooser.h"
 #include "indPrintJob.h"
 
@@ -43,7 +45,28 @@ class cuiMainView : public indFileChooser {
     virtual void ShowAbout() {}
     // The clone information window over the radio of the last exchange.
     virtual void ShowCloneInfo() {}
+    // The fleet-write dialog, its fields filled from proposal; it runs until closed.
+    virtual void ShowFleetWrite(const indFleetSetup& proposal) { (void)proposal; }
     virtual void OpenHelp(const std::string& path) { (void)path; }
+    // A CSV file to read (save false) or to write; false when cancelled.
+    virtual bool ChooseCsvFile(bool save, const std::string& directory, std::string& path) {
+        (void)save;
+        (void)directory;
+        (void)path;
+        return false;
+    }
+    // A message with every line of a list under it (the errors of an import).
+    virtual void ShowList(const std::string& title, const std::string& message,
+                          const std::vector<std::string>& lines) {
+        (void)title;
+        (void)message;
+        (void)lines;
+    }
+    // The differences from another clone file; a line opens its cell (indMain::ShowCell).
+    virtual void ShowComparison(const indCompareResult& result, const std::string& otherName) {
+        (void)result;
+        (void)otherName;
+    }
     virtual void CloseWindow() {}
     virtual void SetWindowEnabled(bool enabled) { (void)enabled; }
     virtual bool WindowEnabled() const { return true; }

@@ -11,8 +11,10 @@
 #include "cmcFCache.h"
 #include "cmcMessageBox.h"
 #include "cuiGridCursor.h"
+#include "indCellName.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
+#include "indUndoStep.h"
 
 namespace {
 
@@ -163,8 +165,19 @@ indPending indCellSession::SendOnce(indCellCapsule& capsule) {
         context_, fields, capsule, [this](indCellCapsule& c) { Prepare(c); }, pump_);
 }
 
+indUndoPlace indCellSession::Place() const {
+    const cuiCellPos at = sheet_.Current();
+    return {sheet_.Reference(), at.row, at.col};
+}
+
+std::string indCellSession::CellName() {
+    const cuiCellPos at = sheet_.Current();
+    return CellCaption(context_, sheet_, at.row, at.col);
+}
+
 template <class Act>
-indCellResult indCellSession::Run(Act act) {
+indCellResult indCellSession::Run(const std::string& stepName, Act act) {
+    const indUndoStep step(context_.Document(), stepName, Place());
     QuestionWatch questions;
     cmcEeprom before;
     before.Assign(context_.WorkingImage());
@@ -176,6 +189,9 @@ indCellResult indCellSession::Run(Act act) {
     r.changed = !before.IsEqual(context_.WorkingImage());
     r.shown = Shown();
     popup_ = {};
+    if (pending != indPending::Nothing) {
+        context_.Document().UndoHistory().JoinNext();
+    }
     if (pending == indPending::Editor) {
         r.outcome = indCellOutcome::EditorOpened;
         r.editText = last.DisplayText;
@@ -194,7 +210,7 @@ indCellResult indCellSession::Run(Act act) {
 }
 
 indCellResult indCellSession::Key(int32_t key) {
-    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
+    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
         const indPending pending = Send(c);
         // A redraw request alone is no change: a key on a display-only cell does nothing.
@@ -208,7 +224,7 @@ indCellResult indCellSession::Key(int32_t key) {
 }
 
 indCellResult indCellSession::Commit(const std::string& text) {
-    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
+    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.EditResult = indEditResult::EditorText;
         c.InputText = text;
         const indPending pending = Send(c);
@@ -282,7 +298,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
     const bool actions =
         std::none_of(table.byValue.begin(), table.byValue.end(),
                      [&](const cmcChoiceEntry& e) { return e.value == list.value; });
-    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = indEditResult::PopupChoice;
         c.SubCell = &entry;
         const indPending pending = Send(c);
@@ -323,7 +339,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
     const indPopupRequest flags = popup_;
     const int32_t placed = Codec::PlaceFlagBits(bits, flags.first, flags.last);
     const int32_t wanted = Codec::UnplaceFlagBits(placed, flags.first, flags.last);
-    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = indEditResult::PopupChoice;
         c.InputText = std::to_string(placed);
         const indPending pending = Send(c);
@@ -381,7 +397,15 @@ indCellResult indCellSession::RowCommand(int item) {
         r.shown = Shown();
         return r;
     }
-    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+    // Named after its rows: "Delete 1-2" or "Delete 1-2 to 1-5".
+    const int current = sheet_.Current().row;
+    const int anchor = cursor_ != nullptr ? cursor_->Anchor().row : current;
+    std::string name =
+        TextOneLine(entry->caption) + " " + CellRowLabel(sheet_, std::min(anchor, current));
+    if (anchor != current) {
+        name += " to " + CellRowLabel(sheet_, std::max(anchor, current));
+    }
+    return Run(name, [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.PopupCommand = item;
         const indPending pending = Send(c);
         // The handler reports a command it carried out (Copy included) as a record change.

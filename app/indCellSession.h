@@ -13,6 +13,7 @@
 
 #include "cuiSheet.h"
 #include "indCellCapsule.h"
+#include "indUndoHistory.h"
 
 class indDocumentContext;
 class cuiGridCursor;
@@ -99,8 +100,12 @@ class indCellSession {
     void MoveTo(const cuiCellPos& pos);
     // Judges an action: opened editor or pop-up, else done when taken(),
     // else cancelled or refused.
+    // Inside one undo step named stepName.
     template <class Act>
-    indCellResult Run(Act act);
+    indCellResult Run(const std::string& stepName, Act act);
+    // The current cell as an undo step names and places it.
+    std::string CellName();
+    indUndoPlace Place() const;
 
     cuiSheet& sheet_;
     indDocumentContext& context_;

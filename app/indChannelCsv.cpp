@@ -585,3 +585,8 @@ bool ImportChannelCsv(indDocumentContext& context, std::string_view csv,
     context.CheckModified();
     return true;
 }
+
+std::string DescribeCsvProblem(const indCsvProblem& p) {
+    return "line " + std::to_string(p.line) +
+           (p.column.empty() ? "" : ", column " + CleanExcerpt(p.column)) + ": " + p.message;
+}

@@ -22,6 +22,9 @@ struct indCsvProblem {
     std::string message;
 };
 
+// "line 3, column RX freq: message" (or without the column, or "file: ..." for line 0).
+std::string DescribeCsvProblem(const indCsvProblem& problem);
+
 // Replaces the channels of the working image with the rows of csv. On any
 // error the working image is left exactly as it was and false is returned;
 // unknown columns and dropped control bytes are reported as notes.

@@ -3,6 +3,7 @@
 #include "EventIds.h"
 #include "NormalizeImage.h"
 #include "cmcClfFile.h"
+#include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -117,9 +118,35 @@ bool indDocument::ChangeModelType(int type, bool ask) {
 }
 
 void indDocument::AfterImageLoaded(cmcEeprom& image) {
+    undo_.Clear();  // an opened or read image starts a new history
     ChangeModelType(ModelTypeOfImage(image), false);
     NormalizeImage(image);
     EvMan().Post(EventIds::ImageReplaced, nullptr, 0);
+}
+
+const indUndoRecord* indDocument::Undo() {
+    const indUndoRecord* step = undo_.Undo(working_);
+    return AfterUndoStep(step, step != nullptr ? step->modelBefore : modelType_);
+}
+
+const indUndoRecord* indDocument::Redo() {
+    const indUndoRecord* step = undo_.Redo(working_);
+    return AfterUndoStep(step, step != nullptr ? step->modelAfter : modelType_);
+}
+
+const indUndoRecord* indDocument::AfterUndoStep(const indUndoRecord* step, int modelType) {
+    if (step == nullptr) {
+        return nullptr;
+    }
+    ChangeModelType(modelType, false);
+    if (working_.IsEqual(saved_)) {
+        modified_ = false;
+        UpdateTitle();
+    } else {
+        SetModified();
+    }
+    EvMan().Post(EventIds::ImageReplaced, nullptr, 0);
+    return step;
 }
 
 void indDocument::NormalizeImage(cmcEeprom& image) const {
@@ -136,7 +163,7 @@ void indDocument::SetRadioIdentity(const RadioIdentity& radio) {
 }
 
 std::string indDocument::InitialFilePath(int modelType) {
-    return ProgramDirectory() + GTex().GetText("GI_App_InitialFile", modelType);
+    return DataDirectory() + GTex().GetText("GI_App_InitialFile", modelType);
 }
 
 int indDocument::LoadTemplateFile(const std::string& path, cmcEeprom& image) {

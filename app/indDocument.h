@@ -14,6 +14,7 @@
 #include "cmcClipCh.h"
 #include "cmcEeprom.h"
 #include "cmcMessageBox.h"
+#include "indUndoHistory.h"
 
 class indEnviron;
 class indFileChooser;
@@ -87,6 +88,14 @@ class indDocument {
     // template's blank record (see the model's CorrectChannels); true when any did.
     bool CorrectChannels(cmcEeprom& image) const;
 
+    // --- undo and redo (steps are recorded by indUndoStep scopes)
+    indUndoHistory& UndoHistory() { return undo_; }
+    // Takes back (Undo) or carries out again (Redo) the last step: the model
+    // type follows the step, the modified flag is clear exactly when the image
+    // is the one last saved or opened. The step, or nullptr when there was none.
+    const indUndoRecord* Undo();
+    const indUndoRecord* Redo();
+
     // --- the channel clipboard shared by all sheets
     datClipCh& Clipboard() { return clipboard_; }
 
@@ -130,6 +139,7 @@ class indDocument {
     void UpdateTitle();
     void CloseSheet();
     void Busy(bool on);
+    const indUndoRecord* AfterUndoStep(const indUndoRecord* step, int modelType);
 
     indEnviron* environ_;
     indFileChooser* chooser_ = nullptr;
@@ -147,4 +157,5 @@ class indDocument {
     bool hasRadio_ = false;
     RadioIdentity radio_;
     datClipCh clipboard_;
+    indUndoHistory undo_;
 };

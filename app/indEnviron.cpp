@@ -61,6 +61,9 @@ void indEnviron::ApplyDefaults() {
     splitterV_ = 200;
     modelType_ = 0;
     comDevice_ = DefaultComDevice;
+    verifyAfterWrite_ = false;
+    backupBeforeWrite_ = false;
+    backupFolder_.clear();
 }
 
 void indEnviron::SetComPort(int port) {
@@ -126,6 +129,13 @@ void indEnviron::Load() {
     if (b.ReadInt(Setup, "ModelType", v)) {
         SetModelType(v);
     }
+    if (b.ReadInt(Setup, "VerifyAfterWrite", v)) {
+        verifyAfterWrite_ = v != 0;
+    }
+    if (b.ReadInt(Setup, "BackupBeforeWrite", v)) {
+        backupBeforeWrite_ = v != 0;
+    }
+    b.ReadString(Setup, "BackupFolder", backupFolder_);
 }
 
 void indEnviron::Save() {
@@ -147,6 +157,9 @@ void indEnviron::Save() {
     b.WriteInt(WindowPosition, "Height", height_);
     b.WriteInt(WindowPosition, "SplitterV", splitterV_);
     b.WriteInt(Setup, "ModelType", modelType_);
+    b.WriteInt(Setup, "VerifyAfterWrite", verifyAfterWrite_ ? 1 : 0);
+    b.WriteInt(Setup, "BackupBeforeWrite", backupBeforeWrite_ ? 1 : 0);
+    b.WriteString(Setup, "BackupFolder", backupFolder_);
     b.WriteString(Global, "ComDevice", comDevice_);
 }
 

@@ -53,6 +53,14 @@ class indEnviron {
     const std::string& ComDevice() const { return comDevice_; }
     void SetComDevice(const std::string& device) { comDevice_ = device; }
 
+    // Clone > Write's safeguards; an empty backup folder is the default one.
+    bool VerifyAfterWrite() const { return verifyAfterWrite_; }
+    void SetVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
+    bool BackupBeforeWrite() const { return backupBeforeWrite_; }
+    void SetBackupBeforeWrite(bool on) { backupBeforeWrite_ = on; }
+    const std::string& BackupFolder() const { return backupFolder_; }
+    void SetBackupFolder(const std::string& folder) { backupFolder_ = folder; }
+
     cmcRecent& Recent() { return recent_; }
     const cmcRecent& Recent() const { return recent_; }
 
@@ -73,6 +81,9 @@ class indEnviron {
     int splitterV_ = 200;
     int modelType_ = 0;
     std::string comDevice_;
+    bool verifyAfterWrite_ = false;
+    bool backupBeforeWrite_ = false;
+    std::string backupFolder_;
     cmcRecent recent_;
 };
 

@@ -90,6 +90,7 @@ bool indDocument::NewFile() {
         return false;
     }
     working_.Assign(template_);
+    undo_.Clear();
     ClearModified();
     SetFileName("");
     CloseSheet();

@@ -11,23 +11,11 @@
 #include "cmcGTex.h"
 #include "cuiTree.h"
 #include "indCellFootprint.h"
+#include "indCellName.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
-#include "iuiSh_ChBank.h"
 
 namespace {
-
-std::string OneLine(std::string text) {
-    for (char& ch : text) {
-        if (ch == '\n') {
-            ch = ' ';
-        }
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
-}
 
 // Cells that show image data: not labels, headings, menu or check cells, the
 // channel number, row numbers, or the radio's clone information.
@@ -52,32 +40,6 @@ bool IsDataCell(const cmcCellObj& cell) {
     return true;
 }
 
-std::string Render(indDocumentContext& ctx, cuiSheet& sheet, int row, int col) {
-    indCellCapsule c;
-    sheet.PrepareCapsule(c, row, col);
-    c.Editable = 0;
-    ctx.Handler().HandleCell(c);
-    return OneLine(c.DisplayText);
-}
-
-// The heading of a column: the texts of the fixed rows above the cell; on
-// sheets with fixed columns also the label at the start of the row.
-std::string Heading(indDocumentContext& ctx, cuiSheet& sheet, int row, int col, bool bankSheet) {
-    std::string column;
-    for (int r = 0; r < sheet.FixedRows() + (sheet.FixedRows() == 0 ? 1 : 0) && r < sheet.Rows();
-         ++r) {
-        const std::string t = Render(ctx, sheet, r, col);
-        if (!t.empty() && r != row) {
-            column += (column.empty() ? "" : " ") + t;
-        }
-    }
-    if (bankSheet || sheet.FixedCols() == 0 || col == 0) {
-        return column;
-    }
-    const std::string label = Render(ctx, sheet, row, 0);
-    return column.empty() ? label : label + " / " + column;
-}
-
 }  // namespace
 
 indImageDiff DiffImages(indDocumentContext& a, indDocumentContext& b) {
@@ -93,8 +55,6 @@ indImageDiff DiffImages(indDocumentContext& a, indDocumentContext& b) {
     for (const auto& [reference, caption] : tree.Sheets()) {
         std::unique_ptr<cuiSheet> sheetA = a.MakeSheet(reference);
         std::unique_ptr<cuiSheet> sheetB = b.MakeSheet(reference);
-        auto* bankA = dynamic_cast<iuiSh_ChBank*>(sheetA.get());
-        auto* bankB = dynamic_cast<iuiSh_ChBank*>(sheetB.get());
         const int rows = std::max(sheetA->Rows(), sheetB->Rows());
         for (int row = 0; row < rows; ++row) {
             for (int col = 0; col < sheetA->Columns(); ++col) {
@@ -105,22 +65,19 @@ indImageDiff DiffImages(indDocumentContext& a, indDocumentContext& b) {
                     continue;
                 }
                 MarkCellFootprint(cell.category, cell.item, cell.index, a.ModelType(), covered);
-                const std::string before = inA ? Render(a, *sheetA, row, col) : "";
-                const std::string after = inB ? Render(b, *sheetB, row, col) : "";
+                const std::string before = inA ? CellDisplayLine(a, *sheetA, row, col) : "";
+                const std::string after = inB ? CellDisplayLine(b, *sheetB, row, col) : "";
                 if (before == after) {
                     continue;
                 }
                 indCellDifference d;
-                d.sheet = OneLine(caption);
-                if (bankA != nullptr && row >= bankA->LoopStartRow()) {
-                    d.row = std::to_string(bankA->Bank() + 1) + "-" +
-                            std::to_string(row - bankA->LoopStartRow() + 1);
-                } else {
-                    d.row = "row " + std::to_string(row);
-                }
+                d.sheet = TextOneLine(caption);
+                d.reference = reference;
+                d.gridRow = row;
+                d.gridCol = col;
                 cuiSheet& source = inA ? *sheetA : *sheetB;
-                d.column =
-                    Heading(inA ? a : b, source, row, col, bankA != nullptr || bankB != nullptr);
+                d.row = CellRowLabel(source, row);
+                d.column = CellColumnHeading(inA ? a : b, source, row, col);
                 d.before = before;
                 d.after = after;
                 diff.cells.push_back(std::move(d));

@@ -14,6 +14,9 @@ struct indCellDifference {
     std::string column;  // the column heading (and the row's label on settings sheets)
     std::string before;  // display texts in the first and the second image
     std::string after;
+    std::string reference;  // where the cell is: sheet reference and grid position
+    int gridRow = 0;
+    int gridCol = 0;
 };
 
 struct indByteDifference {

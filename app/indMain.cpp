@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <optional>
 
+#include "CellNames.h"
 #include "ChEvents.h"
 #include "ComDevicePath.h"
 #include "DebugCompare.h"
@@ -11,11 +13,15 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcPath.h"
 #include "cmcSerialDevice.h"
 #include "cmcStopSignals.h"
 #include "cuiSheetRef.h"
+#include "indCellName.h"
+#include "indChannelExchange.h"
 #include "indDocumentChecks.h"
 #include "indEnviron.h"
+#include "indUndoStep.h"
 #include "indWarningCheck.h"
 
 namespace {
@@ -45,6 +51,7 @@ indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
     document_.SetHooks({[this] { view_.TitleChanged(); }, [this] { CloseSheet(); },
                         [this] { RebuildTree(); }, [this](bool on) { view_.BusyCursor(on); }});
     manager_.SetHost(this);
+    document_.UndoHistory().SetListener([] { EvMan().Post(EventIds::MenuStates, nullptr, 0); });
     manager_.SetLinkSettings([this] {
         const std::string& pattern = environ_.ComDevice();
         return indLinkSettings{environ_.ComPort(), environ_.ComSpeedHigh(),
@@ -95,10 +102,26 @@ void indMain::ClickCell(cmcCellObj& cell) {
     capsule.Cell = &cell;
     capsule.Editable = 1;
     capsule.Key = Keys::Enter;
-    if (PrepareCurrentCell(current)) {
+    const bool prepared = PrepareCurrentCell(current);
+    if (prepared) {
         capsule.SubCell = &current;
     }
-    context_.Handler().HandleCell(capsule);
+    {
+        // An Edit-menu row command is one undo step, named as its pop-up entry.
+        std::optional<indUndoStep> step;
+        if (prepared && cell.category == CT_PopupMenu) {
+            const cuiCellPos at = sheet_->Current();
+            std::string caption;
+            for (char ch : cell.Text()) {
+                if (ch != '&') {
+                    caption += ch;
+                }
+            }
+            step.emplace(document_, caption + " " + CellRowLabel(*sheet_, at.row),
+                         indUndoPlace{sheet_->Reference(), at.row, at.col});
+        }
+        context_.Handler().HandleCell(capsule);
+    }
     view_.RefreshMenu();
 }
 
@@ -192,6 +215,9 @@ void indMain::Tick() {
         FinishPrint();
     }
     OpenSelectedSheet();
+    if (!safeWrite_.IsRunning()) {
+        ReportSafeWrite();
+    }
     if (warningTicks_ > 0 && --warningTicks_ == 0) {
         RunWarningCheck();
     }
@@ -454,14 +480,141 @@ void indMain::CloneRead() {
     clone_.CloneRead();
 }
 void indMain::CloneWrite() {
-    clone_.CloneWrite();
+    const bool verify = environ_.VerifyAfterWrite();
+    const bool backup = environ_.BackupBeforeWrite();
+    if (!verify && !backup) {
+        clone_.CloneWrite();
+        return;
+    }
+    const std::string folder =
+        environ_.BackupFolder().empty() ? DefaultBackupFolder() : environ_.BackupFolder();
+    if (!safeWrite_.Start(verify, backup ? folder : std::string())) {
+        ReportSafeWrite();  // nothing runs: the backup folder took no file, or the radio is busy
+    }
 }
 void indMain::CloneInfo() {
     clone_.CloneInfo();
 }
+// The fleet write writes the file as saved: unsaved changes are offered for saving first.
+void indMain::FleetWrite() {
+    if (manager_.IsBusy() || document_.ConfirmSave(false) == cmcMbResult::Cancel) {
+        return;
+    }
+    indFleetSetup proposal;
+    proposal.file = document_.FileName();
+    const std::string& pattern = environ_.ComDevice();
+    proposal.ports = {ComDevicePath(pattern.empty() ? std::string(DefaultComDevicePattern) : pattern,
+                                    environ_.ComPort())};
+    proposal.options.highSpeed = environ_.ComSpeedHigh();
+    view_.ShowFleetWrite(proposal);
+}
 void indMain::ChangeModel(int type) {
+    const indUndoStep step(document_, "Model " + texts_.GetText("GI_AppInd_Model", type));
     document_.ChangeModelType(type, true);
 }
+
+void indMain::EditUndo() {
+    ShowUndoStep(document_.Undo());
+}
+
+void indMain::EditRedo() {
+    ShowUndoStep(document_.Redo());
+}
+
+std::string indMain::UndoStepName(bool redo) {
+    const indUndoHistory& history = document_.UndoHistory();
+    return redo ? history.RedoName() : history.UndoName();
+}
+
+void indMain::ShowUndoStep(const indUndoRecord* step) {
+    if (step == nullptr) {
+        return;
+    }
+    RestartRefresh();
+    if (step->place.sheet.empty()) {
+        CloseSheet();  // the tick reopens it over the image as it now is
+    } else {
+        ShowCell(step->place.sheet, step->place.row, step->place.col);
+    }
+    EvMan().Post(EventIds::MenuStates, nullptr, 0);
+}
+
+void indMain::ShowCell(const std::string& reference, int row, int col) {
+    const bool otherSheet = reference != selected_;
+    CloseSheet();  // the sheet shows the image as it now is
+    selected_ = reference;
+    const std::optional<cuiSheetPlace> old = history_.Find(reference);
+    history_.Store(reference, {col, row, old ? old->leftCol : 0, old ? old->topRow : 0});
+    OpenSelectedSheet();
+    if (otherSheet) {
+        view_.TreeRebuilt();  // the tree selects the sheet
+    }
+}
+
+void indMain::ImportChannels() {
+    std::string path;
+    if (!view_.ChooseCsvFile(false, document_.LastDirectory(), path)) {
+        return;
+    }
+    const indExchangeResult r = ImportChannelsFromFile(context_, path);
+    if (!r.ok && r.lines.empty()) {
+        ShowMessage(r.message, cmcMbButtons::Ok, cmcMbIcon::Stop);
+        return;
+    }
+    if (r.ok) {
+        CloseSheet();  // reopened by the tick over the new channels
+        EvMan().Post(EventIds::ImageReplaced, nullptr, 0);
+        RestartRefresh();
+    }
+    if (!r.ok || !r.lines.empty()) {
+        view_.ShowList("Import Channels (CSV)", r.ok ? r.message + " Notes:" : r.message, r.lines);
+    } else {
+        ShowMessage(r.message, cmcMbButtons::Ok, cmcMbIcon::Information);
+    }
+}
+
+void indMain::ExportChannels() {
+    std::string path;
+    if (!view_.ChooseCsvFile(true, document_.LastDirectory(), path)) {
+        return;
+    }
+    EvMan().Send(EventIds::CommitEdits, nullptr, 0);
+    const indExchangeResult r = ExportChannelsToFile(context_, path);
+    ShowMessage(r.message, cmcMbButtons::Ok, r.ok ? cmcMbIcon::Information : cmcMbIcon::Stop);
+}
+
+void indMain::CompareWithFile() {
+    EvMan().Send(EventIds::CommitEdits, nullptr, 0);
+    std::string path;
+    if (!view_.ChooseOpenFile(document_.LastDirectory(), path)) {
+        return;
+    }
+    const indCompareResult r = ::CompareWithFile(context_, path);
+    if (r.ok) {
+        view_.ShowComparison(r, PathFileName(path));
+    }
+}
+
+void indMain::ToggleWriteOption(int option) {
+    if (option == 0) {
+        environ_.SetVerifyAfterWrite(!environ_.VerifyAfterWrite());
+    } else {
+        environ_.SetBackupBeforeWrite(!environ_.BackupBeforeWrite());
+    }
+}
+
+bool indMain::WriteOption(int option) {
+    return option == 0 ? environ_.VerifyAfterWrite() : environ_.BackupBeforeWrite();
+}
+
+void indMain::ReportSafeWrite() {
+    std::string message;
+    bool failed = false;
+    if (safeWrite_.TakeFinished(message, failed) && !message.empty()) {
+        ShowMessage(message, cmcMbButtons::Ok, failed ? cmcMbIcon::Stop : cmcMbIcon::Information);
+    }
+}
+
 void indMain::HelpContents(const std::string& file) {
     view_.OpenHelp(file);
 }

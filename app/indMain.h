@@ -23,6 +23,7 @@
 #include "indDocumentContext.h"
 #include "indHandlerContext.h"
 #include "indPrintJob.h"
+#include "indSafeWrite.h"
 
 class cmcGTex;
 class cmcSerialDevice;
@@ -123,7 +124,18 @@ class indMain : public indCommands, public indCloneManHost {
     void CloneRead() override;
     void CloneWrite() override;
     void CloneInfo() override;
+    void FleetWrite() override;
     void ChangeModel(int type) override;
+    void EditUndo() override;
+    void EditRedo() override;
+    std::string UndoStepName(bool redo) override;
+    void ImportChannels() override;
+    void ExportChannels() override;
+    void CompareWithFile() override;
+    void ToggleWriteOption(int option) override;
+    bool WriteOption(int option) override;
+    // Opens the sheet of a reference with the cursor on the grid cell.
+    void ShowCell(const std::string& reference, int row, int col);
     void HelpContents(const std::string& file) override;
     void OpenSheet(const std::string& reference) override;
     // After a key, an edit or a pop-up command: the warning check waits again.
@@ -161,6 +173,10 @@ class indMain : public indCommands, public indCloneManHost {
     void FinishPrint();
     // The capsule of the open sheet's current cell (the Edit menu's context).
     bool PrepareCurrentCell(indCellCapsule& capsule);
+    // After Undo or Redo: the sheet of the step opens with the cursor on its cell.
+    void ShowUndoStep(const indUndoRecord* step);
+    // A finished safeguarded write: its message.
+    void ReportSafeWrite();
 
     indEnviron& environ_;
     cmcGTex& texts_;
@@ -169,6 +185,7 @@ class indMain : public indCommands, public indCloneManHost {
     indDocumentContext context_;
     indCloneMan manager_;
     indCloneCommands clone_;
+    indSafeWrite safeWrite_{clone_};
     cuiTree tree_;
     std::unique_ptr<cuiSheet> sheet_;
     std::string selected_;

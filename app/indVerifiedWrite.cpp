@@ -26,6 +26,11 @@ indVerifyMismatch CompareRanges(const cmcEeprom& sent, const cmcEeprom& stored,
             if (both && sent.GetByte(a) == stored.GetByte(a)) {
                 continue;
             }
+            if (!mismatch.ranges.empty() && mismatch.ranges.back().second == a - 1) {
+                mismatch.ranges.back().second = a;
+            } else {
+                mismatch.ranges.emplace_back(a, a);
+            }
             if (mismatch.count++ == 0) {
                 mismatch.address = a;
                 mismatch.sent = sent.IsValidAddress(a) ? sent.GetByte(a) : 0;

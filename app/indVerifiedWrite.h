@@ -9,6 +9,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MemoryMap.h"
@@ -17,10 +18,11 @@
 
 // The bytes of the written ranges that the radio does not hold as sent.
 struct indVerifyMismatch {
-    int count = 0;       // differing bytes; 0 when all match
-    int address = -1;    // the first differing address
-    uint8_t sent = 0;    // what was sent there
-    uint8_t stored = 0;  // what the radio holds there
+    int count = 0;                            // differing bytes; 0 when all match
+    int address = -1;                         // the first differing address
+    uint8_t sent = 0;                         // what was sent there
+    uint8_t stored = 0;                       // what the radio holds there
+    std::vector<std::pair<int, int>> ranges;  // the differing addresses, first and last of each run
 };
 
 indVerifyMismatch CompareRanges(const cmcEeprom& sent, const cmcEeprom& stored,

@@ -31,17 +31,28 @@ const std::vector<cliCommand> kCommands = {
      false,
      1,
      CmdCheck},
+    {"sheets",
+     "FILE",
+     "list the sheets of the tree for the file's model type: caption, path and reference, "
+     "a tab between them; any of the three names the sheet for sheet and edit -s",
+     {},
+     false,
+     1,
+     CmdSheets},
     {"sheet",
-     "FILE REF",
-     "print a sheet of the image as the item handler shows it, e.g. "
-     "\"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0\"",
+     "FILE SHEET",
+     "print a sheet of the image as the item handler shows it; SHEET is a caption (\"Bank 1\"), "
+     "a path (\"Signalling/DTMF memories\") or a reference "
+     "(\"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0\"), letter case ignored",
      {},
      false,
      2,
      CmdSheet},
     {"edit",
-     "FILE -o OUT -s REF (--at ROW,COL | --item NAME[INDEX]) ACTION...",
-     "apply actions to cells as the window would and save: --type TEXT, --key "
+     "FILE -o OUT -s SHEET (--at ROW,COL | --item NAME[INDEX] | --cell HEADING ROW) ACTION...",
+     "apply actions to cells as the window would and save; --cell names a cell by its column "
+     "heading and row label as the sheet prints them (--cell \"RX freq [MHz]\" 1-3); actions: "
+     "--type TEXT, --key "
      "space|backspace|enter|CHAR, --choose VALUE, --command "
      "copy|paste|carry-up|carry-down|clear|delete|insert, --yes/--no",
      {},
@@ -92,6 +103,17 @@ const std::vector<cliCommand> kCommands = {
      true,
      1,
      CmdWrite,
+     {"--high-speed", "--verify"}},
+    {"fleet-write",
+     "FILE --ports DEV[,DEV...] --log LOG.csv [--per-radio RADIOS.csv] [--count N] "
+     "[--high-speed] [--verify] [--backup DIR]",
+     "write a clone file to the radios on many serial devices at once, then to the next radio on "
+     "each, each with its own values from RADIOS.csv; one LOG.csv record per radio",
+     {{"--ports", true}, {"--log", true}, {"--per-radio", false}, {"--count", false},
+      {"--backup", false}},
+     true,
+     1,
+     CmdFleetWrite,
      {"--high-speed", "--verify"}},
 };
 

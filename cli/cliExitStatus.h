@@ -33,9 +33,14 @@ constexpr int BackupFailed = 41;      // no backup saved; nothing written to the
 constexpr int VerifyReadFailed = 42;  // written, but the read-back for the comparison failed
 // A signal stopped a radio command; after a write the radio holds part of the image.
 constexpr int WriteInterrupted = 43;
+// A fleet write ended with at least one radio not written as asked (its log
+// record says why); the others were written.
+constexpr int FleetFailures = 44;
 
 // The command line does not fit the command.
 constexpr int Usage = 64;
+// A sheet name or column heading fits more than one; the message lists them.
+constexpr int Ambiguous = 65;
 
 // The status of a clone-file result code: 0 stays 0, a negative code (the
 // open was cancelled) is Refused.

@@ -1,4 +1,4 @@
-// edit FILE -o OUT -s REF (--at ROW,COL | --item NAME[INDEX]) ACTION...
+// edit FILE -o OUT -s SHEET (--at ROW,COL | --item NAME[INDEX] | --cell HEADING ROW) ACTION...
 // Applies the actions in order to a cell of the last selected sheet through
 // its cell session, as the window does, and saves the image to OUT through the
 // normal save path; an action that is refused or cancelled writes nothing.
@@ -14,10 +14,11 @@
 #include "cliArgs.h"
 #include "cliCommand.h"
 #include "cliOutputPath.h"
+#include "cliSheetName.h"
 #include "cmcExcerpt.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
-#include "cuiSheetChoice.h"
+#include "cuiCellName.h"
 #include "indCodec.h"
 #include "indSheetSession.h"
 
@@ -82,10 +83,13 @@ class EditRun {
     EditRun(indSheetSession& session, EditMessageHost& host) : s_(session), host_(host) {}
 
     // One word of the command line (with its value when it takes one); false stops the run.
-    bool Step(const std::string& word, const std::string& value);
+    bool Step(const std::string& word, const std::string& value, const std::string& row = "");
     // At the end of the run: an editor or pop-up left open fails the run.
     bool Finish() { return unfinished_.empty() || Fail(unfinished_); }
-    bool AllAccepted() const { return accepted_; }
+    // The exit status of the run: Ok, Refused, or what a sheet name failed with.
+    int Status() const {
+        return status_ != cliExit::Ok ? status_ : accepted_ ? cliExit::Ok : cliExit::Refused;
+    }
 
   private:
     bool Fail(const std::string& why) {
@@ -96,6 +100,8 @@ class EditRun {
     bool HaveCell() const { return s_.Sheet() != nullptr && haveCell_; }
     bool SelectAt(const std::string& value);
     bool SelectItem(const std::string& value);
+    bool SelectCell(const std::string& heading, const std::string& row);
+    bool Select(cuiCellPos pos);
     bool Key(const std::string& value);
     bool Choose(const std::string& value);
     bool Command(const std::string& value);
@@ -107,6 +113,7 @@ class EditRun {
     EditMessageHost& host_;
     bool haveCell_ = false;
     bool accepted_ = true;
+    int status_ = cliExit::Ok;
     // What the last action left open and the word that finishes it, or "".
     std::string unfinished_;
     std::string finisher_;
@@ -146,10 +153,7 @@ bool EditRun::SelectAt(const std::string& value) {
     if (row < 0 || col < 0 || row >= sheet.Rows() || col >= sheet.Columns()) {
         return Fail("no cell at " + QuoteExcerpt(value));
     }
-    sheet.SetCurrent({row, col});
-    s_.Cells()->ClosePopup();
-    haveCell_ = true;
-    return true;
+    return Select({row, col});
 }
 
 bool EditRun::SelectItem(const std::string& value) {
@@ -169,10 +173,32 @@ bool EditRun::SelectItem(const std::string& value) {
     if (!pos) {
         return Fail("no selectable cell " + QuoteExcerpt(value) + " on the sheet");
     }
-    s_.Sheet()->SetCurrent(*pos);
+    return Select(*pos);
+}
+
+bool EditRun::Select(cuiCellPos pos) {
+    s_.Sheet()->SetCurrent(pos);
     s_.Cells()->ClosePopup();
     haveCell_ = true;
     return true;
+}
+
+bool EditRun::SelectCell(const std::string& heading, const std::string& row) {
+    cuiSheet& sheet = *s_.Sheet();
+    const cuiCellGrid grid{sheet.Rows(),
+                           sheet.Columns(),
+                           sheet.FixedRows(),
+                           sheet.FixedCols(),
+                           [this](int r, int c) {
+                               uint8_t flags = 0;
+                               return s_.CellText(r, c, flags);
+                           },
+                           [&sheet](int r, int c) { return sheet.Cell(r, c).Selectable(); }};
+    const cuiCellLookup cell = FindCellByHeading(grid, heading, row);
+    if (cell.result == cuiCellNameResult::Ambiguous) {
+        status_ = cliExit::Ambiguous;
+    }
+    return cell.result == cuiCellNameResult::Found ? Select(cell.pos) : Fail(cell.message);
 }
 
 bool EditRun::Key(const std::string& value) {
@@ -231,11 +257,15 @@ bool EditRun::Command(const std::string& value) {
     return Fail("unknown command " + QuoteExcerpt(value));
 }
 
-bool EditRun::Step(const std::string& word, const std::string& value) {
+bool EditRun::Step(const std::string& word, const std::string& value, const std::string& row) {
     if (word == "-s") {
         haveCell_ = false;
-        const std::string why = WhyNoSheet(GTex(), s_.Context().ModelType(), value);
-        return (why.empty() && s_.ShowSheet(value)) || Fail(why);
+        const auto reference = ResolveCliSheet("edit", s_, value, cliExit::Refused, status_);
+        if (!reference) {
+            accepted_ = false;
+            return false;
+        }
+        return s_.ShowSheet(*reference) || Fail("the sheet " + *reference + " cannot be shown");
     }
     if (word == "--yes" || word == "--no") {
         host_.answers.push_back(word == "--yes");
@@ -245,7 +275,7 @@ bool EditRun::Step(const std::string& word, const std::string& value) {
         return Fail(unfinished_);
     }
     if (s_.Sheet() == nullptr) {
-        return Fail(word + " needs a sheet first (-s REF)");
+        return Fail(word + " needs a sheet first (-s SHEET)");
     }
     if (word == "--at") {
         return SelectAt(value);
@@ -253,8 +283,11 @@ bool EditRun::Step(const std::string& word, const std::string& value) {
     if (word == "--item") {
         return SelectItem(value);
     }
+    if (word == "--cell") {
+        return SelectCell(value, row);
+    }
     if (!HaveCell()) {
-        return Fail(word + " needs a cell first (--at or --item)");
+        return Fail(word + " needs a cell first (--at, --item or --cell)");
     }
     if (word == "--type") {
         const indCellResult r = s_.Cells()->Commit(value);
@@ -287,12 +320,20 @@ int CmdEdit(const cliArgs& args) {
     struct Word {
         std::string word;
         std::string value;
+        std::string row;  // --cell: the second value
     };
     const std::vector<std::string>& w = args.words;
     std::vector<Word> words;
     std::string file, out;
     for (size_t i = 0; i < w.size(); ++i) {
-        if (TakesValue(w[i])) {
+        if (w[i] == "--cell") {
+            if (i + 2 >= w.size()) {
+                std::fprintf(stderr, "orvane-cli edit: --cell needs a column heading and a row\n");
+                return ExitUsage;
+            }
+            words.push_back({w[i], w[i + 1], w[i + 2]});
+            i += 2;
+        } else if (TakesValue(w[i])) {
             if (i + 1 >= w.size()) {
                 std::fprintf(stderr, "orvane-cli edit: %s needs a value\n", w[i].c_str());
                 return ExitUsage;
@@ -300,11 +341,11 @@ int CmdEdit(const cliArgs& args) {
             if (w[i] == "-o") {
                 out = w[i + 1];
             } else {
-                words.push_back({w[i], w[i + 1]});
+                words.push_back({w[i], w[i + 1], ""});
             }
             ++i;
         } else if (w[i] == "--yes" || w[i] == "--no") {
-            words.push_back({w[i], ""});
+            words.push_back({w[i], "", ""});
         } else if (file.empty() && !w[i].starts_with("-")) {
             file = w[i];
         } else {
@@ -329,7 +370,7 @@ int CmdEdit(const cliArgs& args) {
             EditRun run(session, host);
             bool going = true;
             for (const Word& word : words) {
-                going = run.Step(word.word, word.value);
+                going = run.Step(word.word, word.value, word.row);
                 if (!going) {
                     break;
                 }
@@ -337,7 +378,7 @@ int CmdEdit(const cliArgs& args) {
             if (going) {
                 run.Finish();
             }
-            status = run.AllAccepted() ? cliExit::Ok : cliExit::Refused;
+            status = run.Status();
             if (status == cliExit::Ok && !session.Document().SaveToFile(out)) {
                 status = cliExit::FileFailed;
             }

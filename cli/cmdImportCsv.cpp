@@ -5,7 +5,6 @@
 
 #include "cliCommand.h"
 #include "cliOutputPath.h"
-#include "cmcExcerpt.h"
 #include "cmcInputFile.h"
 #include "indChannelCsv.h"
 #include "indSheetSession.h"
@@ -17,10 +16,7 @@ constexpr size_t kListed = 20;
 
 void Report(const char* kind, const std::vector<indCsvProblem>& problems) {
     for (size_t i = 0; i < problems.size() && i < kListed; ++i) {
-        const indCsvProblem& p = problems[i];
-        std::fprintf(stderr, "%s: line %d%s%s: %s\n", kind, p.line,
-                     p.column.empty() ? "" : ", column ", CleanExcerpt(p.column).c_str(),
-                     p.message.c_str());
+        std::fprintf(stderr, "%s: %s\n", kind, DescribeCsvProblem(problems[i]).c_str());
     }
     if (problems.size() > kListed) {
         std::fprintf(stderr, "%s: %zu more not listed\n", kind, problems.size() - kListed);

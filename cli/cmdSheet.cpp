@@ -1,12 +1,12 @@
-// sheet FILE REF: the sheet as the item handler shows it, one line per grid
-// row, cells separated by a tab, "!E" / "!W" after cells marked error / warning.
+// sheet FILE SHEET (a reference, tree caption or path): the sheet as the item handler shows it, one
+// line per grid row, cells separated by a tab, "!E" / "!W" after cells marked error / warning.
 
 #include <cstdio>
 #include <string>
 
 #include "cliCommand.h"
+#include "cliSheetName.h"
 #include "cmcGTex.h"
-#include "cuiSheetChoice.h"
 #include "indSheetSession.h"
 
 namespace {
@@ -32,9 +32,14 @@ int CmdSheet(const cliArgs& args) {
     if (code != 0) {
         return cliExit::ForCloneFile(code);
     }
-    const std::string why = WhyNoSheet(GTex(), session.Context().ModelType(), args.positional[1]);
-    if (!why.empty() || !session.ShowSheet(args.positional[1])) {
-        std::fprintf(stderr, "orvane-cli sheet: %s\n", why.c_str());
+    int status = cliExit::Ok;
+    const auto reference = ResolveCliSheet("sheet", session, args.positional[1], ExitUsage, status);
+    if (!reference) {
+        return status;
+    }
+    if (!session.ShowSheet(*reference)) {
+        std::fprintf(stderr, "orvane-cli sheet: the sheet %s cannot be shown\n",
+                     reference->c_str());
         return ExitUsage;
     }
     cuiSheet& sheet = *session.Sheet();

@@ -9,22 +9,35 @@
 
 #include "cliArgs.h"
 #include "cliCommand.h"
+#include "cliHelp.h"
 #include "cliMessageHost.h"
 #include "cmcInternalError.h"
+#include "cmcSafeFile.h"
 
 namespace {
 
 void PrintUsage(std::FILE* out) {
-    std::fprintf(out, "usage: orvane-cli COMMAND [ARGUMENTS]\n\ncommands:\n");
-    for (const cliCommand& c : CliCommands()) {
-        std::fprintf(out, "  %s %s%s\n      %s\n", c.name, c.synopsis,
-                     c.acceptsYes ? " [--yes]" : "", c.summary);
-    }
+    std::fputs(CliUsageText().c_str(), out);
 }
 
 void PrintCommandUsage(std::FILE* out, const cliCommand& c) {
-    std::fprintf(out, "usage: orvane-cli %s %s%s\n%s\n", c.name, c.synopsis,
-                 c.acceptsYes ? " [--yes]" : "", c.summary);
+    std::fputs(CliCommandUsage(c).c_str(), out);
+}
+
+// --man PROGRAM OUT (for the build): the manual page of orvane-cli or orvane written to OUT.
+int WriteManPage(int argc, char** argv) {
+    const std::string page = argc == 4 ? ManPage(argv[2]) : "";
+    if (page.empty()) {
+        std::fprintf(stderr, "orvane-cli --man: takes orvane-cli or orvane and an output file\n");
+        return ExitUsage;
+    }
+    int error = 0;
+    if (WriteFileReplacing(argv[3], page, &error) != cmcSafeFileResult::Ok) {
+        std::fprintf(stderr, "orvane-cli --man: cannot write '%s': %s\n", argv[3],
+                     std::strerror(error));
+        return cliExit::FileFailed;
+    }
+    return cliExit::Ok;
 }
 
 bool IsHelp(const char* word) {
@@ -62,6 +75,9 @@ int main(int argc, char** argv) {
         PrintUsage(stdout);
         const bool flushed = FlushOutput("--help");
         return argc < 2 ? ExitUsage : flushed ? cliExit::Ok : cliExit::FileFailed;
+    }
+    if (std::strcmp(argv[1], "--man") == 0) {
+        return WriteManPage(argc, argv);
     }
     const cliCommand* command = FindCommand(argv[1]);
     if (command == nullptr) {

@@ -108,6 +108,16 @@ void cmcCloneDrv::Tick() {
         ArmTimer(S::Drain);
     }
     stopRequested_ = false;
+    if (settle_.IsRunning()) {
+        // The line settles after an open without holding up the program's
+        // other tasks (the other ports of a fleet write); then what arrived
+        // meanwhile is discarded and the state's time-out starts.
+        if (settle_.Remaining() > 0) {
+            return;
+        }
+        port_.DiscardInput();
+        ArmTimer(state_);
+    }
     if (state_ != S::Idle) {
         bool progress = true;
         const cmcCloneState next = Step(progress);
@@ -357,7 +367,7 @@ bool cmcCloneDrv::Reopen(const std::string& settings) {
     if (!port_.Open(portNumber_, settings)) {
         return false;
     }
-    port_.FlushAfterOpen();
+    settle_.Start(cmcComm::SettleMs);
     return true;
 }
 

@@ -132,5 +132,6 @@ class cmcCloneDrv {
     bool stopRequested_ = false;
     int pendingAfterStep_ = 0;  // the port's unsent bytes after the last sending step
     cmcTick timer_;
+    cmcTick settle_;  // runs while the line settles after an open
     cmcTaskHandle task_;
 };

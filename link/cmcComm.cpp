@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int PumpPeriodMs = 10;
-constexpr uint32_t FlushWaitMs = 100;
 }  // namespace
 
 cmcComm::cmcComm(std::unique_ptr<cmcSerialDevice> device, cmcTimerHost* host)
@@ -89,7 +88,11 @@ int cmcComm::PendingOutput() {
 }
 
 void cmcComm::FlushAfterOpen() {
-    CurrentClock().SleepMs(FlushWaitMs);
+    CurrentClock().SleepMs(SettleMs);
+    DiscardInput();
+}
+
+void cmcComm::DiscardInput() {
     uint8_t scratch[256];
     for (int discarded = 0; discarded < FlushLimit;) {
         const int n = Read(scratch, std::min<int>(sizeof scratch, FlushLimit - discarded));

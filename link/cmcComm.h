@@ -60,8 +60,12 @@ class cmcComm {
     // The device reported a failed read (a hang-up) since the port was opened.
     bool HasReadError() const { return readFailed_; }
 
-    // After an open: waits 100 ms, then discards whatever was received.
+    // The line's settling time after an open, before what it received is discarded.
+    static constexpr uint32_t SettleMs = 100;
+    // After an open: waits SettleMs, then discards whatever was received.
     void FlushAfterOpen();
+    // Discards whatever was received (FlushAfterOpen without its wait).
+    void DiscardInput();
 
     int PortNumber() const { return portNumber_; }
     const cmcLineSettings& Line() const { return line_; }

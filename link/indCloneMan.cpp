@@ -126,7 +126,11 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
     CloneErrorContext context{driver_.PortNumber(), driver_.DevicePath(),
                               result.kind == CloneOperation::Write && driver_.DataBytesDone() > 0,
                               hintTexts_};
-    ShowCloneError(CodeNumber(result.code), context);
+    if (errorSink_ && result.code != CloneResult::Success) {
+        errorSink_(CloneErrorText(CodeNumber(result.code), context));
+    } else {
+        ShowCloneError(CodeNumber(result.code), context);
+    }
     host.EnableMainWindow(true);
     Completion completion = std::move(completion_);
     completion_ = nullptr;

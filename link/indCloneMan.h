@@ -75,6 +75,9 @@ class indCloneMan {
     void SetStopRequest(std::function<bool()> requested) { stopRequest_ = std::move(requested); }
     // Hint lines of the failure messages replaced by the program's own texts.
     void SetHintTexts(CloneHintTexts texts) { hintTexts_ = std::move(texts); }
+    // When set, a failure message goes to it instead of a message box (one of
+    // many ports reports it beside its own name).
+    void SetErrorSink(std::function<void(const std::string&)> sink) { errorSink_ = std::move(sink); }
 
     void SetIdentity(int modelCode, int secondWord) { driver_.SetIdentity(modelCode, secondWord); }
     void SetImageSize(int bytes) { driver_.SetImageSize(bytes); }
@@ -110,6 +113,7 @@ class indCloneMan {
     std::function<indLinkSettings()> settings_;
     std::function<bool()> stopRequest_;
     CloneHintTexts hintTexts_;
+    std::function<void(const std::string&)> errorSink_;
     cmcCloneDrv driver_;
     int totalBytes_ = 0;
     CloneOperation operation_ = CloneOperation::None;

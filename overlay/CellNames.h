@@ -22,7 +22,7 @@ inline constexpr int kNoCategory = kCategoryCount;
 inline constexpr int kNoCellItem = kCellItemCount;
 
 static_assert(kCategoryCount == 20);
-static_assert(kCellItemCount == 438);
+static_assert(kCellItemCount == 446);
 #define ORVANE_ITEM_GROUP(name, id) static_assert(name == (id), #name " must have the id " #id);
 #include "CellNames.def"
 

@@ -1,5 +1,6 @@
 // The program-wide text table and the user message box captioned from it.
 
+#include "cmcDataDirectory.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 
@@ -17,7 +18,7 @@ cmcGTex& DefaultGTex() {
 }  // namespace
 
 std::string DefaultOverlayPath() {
-    return ProgramDirectory() + "ORVANE" + ".OVL";
+    return DataDirectory() + DataMarkerFile;
 }
 
 cmcGTex& GTex() {

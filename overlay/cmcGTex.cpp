@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "cmcDataDirectory.h"
 #include "cmcInternalError.h"
 #include "cmcLineCache.h"
 #include "cmcOvlSource.h"
@@ -147,6 +148,9 @@ std::string cmcGTex::GetText(const std::string& name, int index) {
     if (source.GetKind() == cmcOvlSource::Kind::File && !source.IsOpen()) {
         // Without the file every text is missing: name the file, not the first text asked for.
         const std::string& path = source.FileName();
+        if (path == DefaultOverlayPath() && DataLookup().directory.empty()) {
+            cmcInternalError(DataLookup().Message());
+        }
         const std::string reason =
             source.OpenError() != 0 ? std::strerror(source.OpenError()) : "no file name was given";
         cmcInternalError("The overlay file '" + path.substr(path.find_last_of('/') + 1) +

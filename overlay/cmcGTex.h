@@ -49,12 +49,12 @@ class cmcGTex {
     Impl* impl_;
 };
 
-// The program-wide text table over "<program directory>ORVANE.OVL" (created on
+// The program-wide text table over "<data folder>ORVANE.OVL" (created on
 // first use unless replaced).
 cmcGTex& GTex();
 // Replaces the program-wide text table (tests, tools); nullptr restores the default.
 cmcGTex* SetGTex(cmcGTex* table);
-// "<program directory>ORVANE.OVL".
+// "<data folder>ORVANE.OVL" (see cmcDataDirectory.h).
 std::string DefaultOverlayPath();
 
 // A user message box: caption "GI_Sys_AppTitle", the given text, through the current host.

@@ -180,7 +180,13 @@ bool TForm1::ChooseSaveFile(const std::string& directory, const std::string& nam
 
 void TForm1::TitleChanged() {
     if (main_) {
-        setWindowTitle(QString::fromStdString(main_->Document().Title()));
+        // A modified image marks its file name: "name* - app".
+        QString title = QString::fromStdString(main_->Document().Title());
+        if (main_->Document().IsModified()) {
+            const qsizetype suffix = 3 + QString::fromStdString(main_->AppTitle()).size();
+            title.insert(std::max<qsizetype>(0, title.size() - suffix), QLatin1Char('*'));
+        }
+        setWindowTitle(title);
     }
 }
 
@@ -274,8 +280,37 @@ void TForm1::ShowAbout() {
     uiHooks::ShowAbout(this, texts_, [this] { main_->RequestMakerMode(); });
 }
 
+void TForm1::ShowFleetWrite(const indFleetSetup& proposal) {
+    uiHooks::ShowFleetWrite(this, proposal);
+}
+
 void TForm1::ShowCloneInfo() {
     uiHooks::ShowCloneInfo(this, main_->Context());
+}
+
+bool TForm1::ChooseCsvFile(bool save, const std::string& directory, std::string& path) {
+    QFileDialog dialog(this, QString(), QString::fromStdString(directory));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    path = dialog.selectedFiles().front().toStdString();
+    return true;
+}
+
+void TForm1::ShowList(const std::string& title, const std::string& message,
+                      const std::vector<std::string>& lines) {
+    uiHooks::ShowList(this, title, message, lines);
+}
+
+void TForm1::ShowComparison(const indCompareResult& result, const std::string& otherName) {
+    uiHooks::ShowComparison(this, result, otherName,
+                            [this](const std::string& reference, int row, int col) {
+                                main_->ShowCell(reference, row, col);
+                            });
 }
 
 void TForm1::OpenHelp(const std::string& path) {

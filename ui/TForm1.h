@@ -61,7 +61,12 @@ class TForm1 : public QMainWindow, public cuiMainView {
     bool AskPortNumber(int& port) override;
     void ShowAbout() override;
     void ShowCloneInfo() override;
+    void ShowFleetWrite(const indFleetSetup& proposal) override;
     void OpenHelp(const std::string& path) override;
+    bool ChooseCsvFile(bool save, const std::string& directory, std::string& path) override;
+    void ShowList(const std::string& title, const std::string& message,
+                  const std::vector<std::string>& lines) override;
+    void ShowComparison(const indCompareResult& result, const std::string& otherName) override;
     void CloseWindow() override;
     void SetWindowEnabled(bool enabled) override;
     bool WindowEnabled() const override;

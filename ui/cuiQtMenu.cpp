@@ -27,6 +27,7 @@ cuiQtMenu::~cuiQtMenu() = default;
 void cuiQtMenu::Build(const std::string& section) {
     bar_.clear();
     entries_.clear();
+    fixed_.clear();
     bodies_.clear();
     layout_ = std::make_unique<cmcMenuLayout>();
     layout_->Load(texts_, section);
@@ -51,7 +52,10 @@ void cuiQtMenu::AddItems(const cmcMenuLayout& layout, QMenu* root, std::vector<E
             action = menu->menuAction();
         } else if (caption == QLatin1String("-")) {
             if (parent != nullptr) {
-                parent->addSeparator();
+                QAction* separator = parent->addSeparator();
+                if (&entries == &entries_) {
+                    fixed_.insert(separator);
+                }
             }
             continue;
         } else {
@@ -59,7 +63,8 @@ void cuiQtMenu::AddItems(const cmcMenuLayout& layout, QMenu* root, std::vector<E
         }
         auto* cell = const_cast<cmcCellObj*>(&item.cell);
         if (item.cell.param && !hasChildren) {
-            action->setShortcut(QKeySequence(Qs(*item.cell.param)));
+            // "Ctrl+Shift+Z; Ctrl+Y": one entry, several keys.
+            action->setShortcuts(QKeySequence::listFromString(Qs(*item.cell.param)));
             // The Edit menu's keys belong to the sheet; the menu only shows them.
             action->setShortcutContext(windowShortcuts ? Qt::WindowShortcut : Qt::WidgetShortcut);
         }
@@ -70,6 +75,9 @@ void cuiQtMenu::AddItems(const cmcMenuLayout& layout, QMenu* root, std::vector<E
             connect(action, &QAction::triggered, this, [this, cell] { main_.ClickCell(*cell); });
         }
         entries.push_back({action, cell});
+        if (&entries == &entries_) {
+            fixed_.insert(action);
+        }
     }
 }
 
@@ -125,9 +133,13 @@ QAction* cuiQtMenu::FindAction(int item, int index) const {
 }
 
 void cuiQtMenu::ClearMenu(QMenu& menu) {
+    // The entries the main section itself puts there (Edit > Undo) stay.
     std::vector<QAction*> gone;
     const std::function<void(QMenu&)> collect = [&](QMenu& m) {
         for (QAction* a : m.actions()) {
+            if (fixed_.contains(a)) {
+                continue;
+            }
             gone.push_back(a);
             if (a->menu() != nullptr) {
                 collect(*a->menu());
@@ -138,7 +150,16 @@ void cuiQtMenu::ClearMenu(QMenu& menu) {
     std::erase_if(entries_, [&](const Entry& e) {
         return std::find(gone.begin(), gone.end(), e.action) != gone.end();
     });
-    menu.clear();
+    for (QAction* a : menu.actions()) {
+        if (!fixed_.contains(a)) {
+            menu.removeAction(a);
+            if (a->menu() != nullptr) {
+                delete a->menu();
+            } else if (a->parent() == &menu) {
+                delete a;
+            }
+        }
+    }
 }
 
 void cuiQtMenu::ClearBody(int item) {
@@ -154,7 +175,8 @@ void cuiQtMenu::FillBody(int item, const std::string& sectionBase) {
         return;
     }
     const auto known = bodies_.find(item);
-    if (known != bodies_.end() && known->second.section == sectionBase && !menu->isEmpty()) {
+    if (known != bodies_.end() && known->second.section == sectionBase &&
+        !known->second.entries.empty()) {
         return;  // already shows that section
     }
     ClearMenu(*menu);

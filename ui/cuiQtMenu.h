@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,7 @@ class cuiQtMenu : public QObject {
     ImageList images_;
     std::unique_ptr<cmcMenuLayout> layout_;
     std::vector<Entry> entries_;
+    std::set<QAction*> fixed_;  // the main section's own actions
     struct Body {
         std::string section;
         std::unique_ptr<cmcMenuLayout> layout;

@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
     cuiQtInternalErrorBox errorBox;
     SetInternalErrorBox(&errorBox);
     QApplication::setApplicationName(QString::fromStdString(GTex().GetText("GI_Sys_AppTitle", 0)));
+    // Desktops match the window to the installed orvane.desktop (its icon, its name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
 
     int status = 0;
     {

@@ -3,10 +3,13 @@
 #include "cuiInformation.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
+#include "uiCompareList.h"
+#include "uiFleetDialog.h"
 #include "uiHiddenKeys.h"
 #include "uiIcons.h"
 #include "uiOverlayStyle.h"
 #include "uiPortDialog.h"
+#include "uiProblemList.h"
 
 namespace uiHooks {
 
@@ -33,6 +36,19 @@ QColor Colour(uint32_t colour, const QPalette& palette) {
     return OverlayColor(colour, palette);
 }
 
+void ShowList(QWidget* owner, const std::string& title, const std::string& message,
+              const std::vector<std::string>& lines) {
+    uiProblemList list(title, message, lines, owner);
+    list.exec();
+}
+
+void ShowComparison(QWidget* owner, const indCompareResult& result, const std::string& otherName,
+                    std::function<void(const std::string&, int, int)> openCell) {
+    auto* list = new uiCompareList(result, otherName, std::move(openCell), owner);
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    list->show();
+}
+
 bool AskPortNumber(QWidget* owner, cmcGTex& texts, int& port) {
     const std::optional<int> chosen = SelectPortNumber(owner, texts, port);
     if (chosen) {
@@ -48,6 +64,11 @@ void ShowAbout(QWidget* mainWindow, cmcGTex& texts, std::function<void()> enterM
 
 void ShowCloneInfo(QWidget* mainWindow, indDocumentContext& context) {
     ShowCloneInformation(mainWindow, context);
+}
+
+void ShowFleetWrite(QWidget* mainWindow, const indFleetSetup& proposal) {
+    uiFleetDialog dialog(proposal, mainWindow);
+    dialog.exec();
 }
 
 std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& texts) {

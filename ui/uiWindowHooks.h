@@ -11,12 +11,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QWidget;
 class cmcGTex;
 class indCloneManHost;
 class indDocumentContext;
 struct cmcCellObj;
+struct indFleetSetup;
+struct indCompareResult;
 
 namespace uiHooks {
 
@@ -39,6 +43,14 @@ bool AskPortNumber(QWidget* owner, cmcGTex& texts, int& port);
 void ShowAbout(QWidget* mainWindow, cmcGTex& texts, std::function<void()> enterMakerMode);
 // The clone information window over the radio of the last exchange.
 void ShowCloneInfo(QWidget* mainWindow, indDocumentContext& context);
+// The fleet-write dialog, modal over the main window until it is closed.
+void ShowFleetWrite(QWidget* mainWindow, const indFleetSetup& proposal);
+// A message with a list under it (modal).
+void ShowList(QWidget* owner, const std::string& title, const std::string& message,
+              const std::vector<std::string>& lines);
+// The comparison list (not modal); a double click on a cell's line calls openCell.
+void ShowComparison(QWidget* owner, const indCompareResult& result, const std::string& otherName,
+                    std::function<void(const std::string&, int, int)> openCell);
 // Disables the main window during an exchange and shows the progress window.
 std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& texts);
 

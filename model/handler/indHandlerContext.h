@@ -42,7 +42,19 @@ class indCommands {
     virtual void CloneRead() {}
     virtual void CloneWrite() {}
     virtual void CloneInfo() {}
+    virtual void FleetWrite() {}
     virtual void ChangeModel(int /*type*/) {}
+    // Edit > Undo and Redo, and the name of the step each would take ("" when none).
+    virtual void EditUndo() {}
+    virtual void EditRedo() {}
+    virtual std::string UndoStepName(bool /*redo*/) { return {}; }
+    // File > Import Channels (CSV), Export Channels (CSV), Compare with File.
+    virtual void ImportChannels() {}
+    virtual void ExportChannels() {}
+    virtual void CompareWithFile() {}
+    // Clone > Verify after writing (0) and Back up the radio first (1): stored switches.
+    virtual void ToggleWriteOption(int /*option*/) {}
+    virtual bool WriteOption(int /*option*/) { return false; }
     virtual void HelpContents(const std::string& /*file*/) {}
     // Opens the sheet of a sheet reference.
     virtual void OpenSheet(const std::string& /*reference*/) {}

@@ -7,6 +7,7 @@
 #include "CellNames.h"
 #include "EventIds.h"
 #include "cmcCellObj.h"
+#include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -41,6 +42,15 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_File_Print_All, [](indCommands& c, int row) { c.Print(true, row); }, Never},
     {CL_Menu_File_Recent, [](indCommands& c, int row) { c.OpenRecent(row); }, Never},
     {CL_Menu_File_Exit, [](indCommands& c, int) { c.Exit(); }, Never},
+    {CL_Menu_Edit_Undo, [](indCommands& c, int) { c.EditUndo(); }, Never},
+    {CL_Menu_Edit_Redo, [](indCommands& c, int) { c.EditRedo(); }, Never},
+    {CL_Menu_File_ImportCsv, [](indCommands& c, int) { c.ImportChannels(); }, Never},
+    {CL_Menu_File_ExportCsv, [](indCommands& c, int) { c.ExportChannels(); }, Never},
+    {CL_Menu_File_Compare, [](indCommands& c, int) { c.CompareWithFile(); }, Never},
+    {CL_Menu_Clone_Verify, [](indCommands& c, int) { c.ToggleWriteOption(0); },
+     [](indCommands& c, indHandlerContext&, int) { return c.WriteOption(0); }},
+    {CL_Menu_Clone_Backup, [](indCommands& c, int) { c.ToggleWriteOption(1); },
+     [](indCommands& c, indHandlerContext&, int) { return c.WriteOption(1); }},
     {CL_Menu_View_FontSize, [](indCommands& c, int row) { c.SetFontSize(row); },
      [](indCommands& c, indHandlerContext&, int row) { return c.FontSize() == row; }},
     {CL_Menu_View_ToolBar, [](indCommands& c, int) { c.ToggleToolBar(); },
@@ -58,6 +68,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_Clone_Read, [](indCommands& c, int) { c.CloneRead(); }, Never},
     {CL_Menu_Clone_Write, [](indCommands& c, int) { c.CloneWrite(); }, Never},
     {CL_Menu_Clone_Info, [](indCommands& c, int) { c.CloneInfo(); }, Never},
+    {CL_Menu_Clone_Fleet, [](indCommands& c, int) { c.FleetWrite(); }, Never},
     {CL_Model_Lmr, [](indCommands& c, int) { c.ChangeModel(0); },
      [](indCommands&, indHandlerContext& x, int) { return x.ModelType() == 0; }},
     {CL_Model_Pmr, [](indCommands& c, int) { c.ChangeModel(1); },
@@ -94,6 +105,14 @@ void CommandItem(indCellCall& call) {
     if (call.item == CL_Menu_File_Print_All) {
         call.SetMenuBit(Disabled, !commands.CanPrintAll());
     }
+    if (call.item == CL_Menu_Edit_Undo || call.item == CL_Menu_Edit_Redo) {
+        const bool redo = call.item == CL_Menu_Edit_Redo;
+        const std::string step = commands.UndoStepName(redo);
+        call.SetMenuBit(Disabled, step.empty());
+        call.c.DisplayText =
+            std::string(redo ? "&Redo" : "&Undo") + (step.empty() ? "" : " " + step);
+        call.SetMenuBit(Caption, true);
+    }
     if (call.item == CL_Menu_File_Recent) {
         const std::string file = commands.RecentFileName(call.row);
         call.SetMenuBit(Disabled, file.empty());
@@ -120,7 +139,7 @@ void EditTopItem(indCellCall& call) {
 
 void HelpContentsItem(indCellCall& call) {
     if (Enter(call)) {
-        call.ctx.Commands().HelpContents(ProgramDirectory() +
+        call.ctx.Commands().HelpContents(DataDirectory() +
                                          call.ctx.Texts().GetText("GI_Sys_MyHelpFile"));
     }
 }

@@ -10,6 +10,7 @@
 #include "cmcCloneDrv.h"
 #include "cmcEeprom.h"
 #include "cmcSerialDouble.h"
+#include "cmcTask.h"
 
 namespace {
 
@@ -421,4 +422,18 @@ TEST_F(CloneDrv, TheCompletionMayDestroyTheDriver) {
     EXPECT_TRUE(time.host.AdvanceUntil([&] { return drv == nullptr; }, 5000));
     time.host.Advance(100);
     EXPECT_EQ(completions, 1);
+}
+
+TEST_F(CloneDrv, TheLineSettlesAfterAnOpenWhileTheProgramsOtherTasksRun) {
+    int ticks = 0;
+    cmcTaskHandle other;  // another port's work on the same timer host
+    other->SetCallback([&](cmcTask&) { ++ticks; });
+    other->SetInterval(10);
+    radio->infoAnswer = RadioInfo(0x2336, 0x0300, 38);
+    ASSERT_TRUE(drv->StartInformation(Keep()));
+    time.host.Advance(150);
+    EXPECT_GE(ticks, 14);  // none missed while the driver's port settles
+    EXPECT_TRUE(RunToEnd());
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].code, CloneResult::Success);
 }

@@ -95,3 +95,52 @@ TEST(MenuCloneE2E, WriteSendsTheImageAfterTheConfirmation) {
     EXPECT_EQ(x.box.Boxes().back().text, GTex().GetLines("GI_Mess_CloneWrite_Succeeded"));
     EXPECT_TRUE(x.view.enabled);
 }
+
+// Clone > Write with "Verify after writing" and "Back up the radio first": a
+// backup lands in the user's data folder, and a radio that stores other bytes
+// than it was sent is reported with the differing addresses.
+namespace {
+
+void SafeguardedWrite(const std::vector<std::string>& simArgs, const std::string& says) {
+    ScratchDir data;
+    const char* previous = std::getenv("XDG_DATA_HOME");
+    const std::string kept = previous != nullptr ? previous : "";
+    setenv("XDG_DATA_HOME", data.Path().c_str(), 1);
+    {
+        MenuClone x(simArgs);
+        ASSERT_TRUE(x.sim.Started());
+        const uint8_t frequency[] = {0x03, 0x8D, 0x60, 0x03, 0x8D, 0x60};
+        x.main.Document().WorkingImage().WriteBlock(ChLayout::ChannelAddress(0), frequency, 6);
+        for (const char* option : {"CL_Menu_Clone_Verify", "CL_Menu_Clone_Backup"}) {
+            cmcCellObj cell = CommandCell(option);
+            x.main.ClickCell(cell);
+        }
+        EXPECT_TRUE(x.store.VerifyAfterWrite() && x.store.BackupBeforeWrite());
+        x.box.Answer(cmcMbResult::Ok);  // the write's confirmation
+        cmcCellObj write = CommandCell("CL_Menu_Clone_Write");
+        x.main.ClickCell(write);
+        const auto said = [&] {
+            return !x.box.Boxes().empty() &&
+                   x.box.Boxes().back().text.find(says) != std::string::npos;
+        };
+        ASSERT_TRUE(DefaultLoopTimerHost().RunUntil(said, CommandLimitMs));
+        EXPECT_NE(x.box.Boxes().back().text.find(data.Path() + "/Orvane/backups/radio-backup-"),
+                  std::string::npos)
+            << x.box.Boxes().back().text;
+    }
+    if (previous != nullptr) {
+        setenv("XDG_DATA_HOME", kept.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+}
+
+}  // namespace
+
+TEST(MenuCloneE2E, SafeguardedWriteBacksUpAndVerifies) {
+    SafeguardedWrite({}, "Verified: the radio holds what was sent.");
+}
+
+TEST(MenuCloneE2E, SafeguardedWriteNamesTheAddressesARadioStoredWrongly) {
+    SafeguardedWrite({"--fault", "corrupt-store"}, "in the radio differ from what was sent, at ");
+}

@@ -11,6 +11,7 @@
 #include "EventIds.h"
 #include "MainTestSupport.h"
 #include "ScopedOverride.h"
+#include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -212,7 +213,10 @@ TEST_F(MainTest, ViewAndSpeedSettingsFromTheMenu) {
     Click("CL_Menu_Port_SpeedHigh", 1);
     EXPECT_TRUE(store.ComSpeedHigh());
     Click("CL_Help_Contents");
-    EXPECT_EQ(view.help, ProgramDirectory() + GTex().GetText("GI_Sys_MyHelpFile"));
+    // The data folder of a build is the program's own folder, which holds the built manual.
+    EXPECT_EQ(view.help, DataDirectory() + GTex().GetText("GI_Sys_MyHelpFile"));
+    EXPECT_EQ(DataDirectory(), ProgramDirectory());
+    EXPECT_TRUE(std::ifstream(view.help).good()) << view.help;
 }
 
 TEST_F(MainTest, MakerSwitchInAnyCaseAsksAgainOnlyAfterCancel) {

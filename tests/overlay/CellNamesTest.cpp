@@ -22,13 +22,14 @@ TEST(CellNames, IdsAndNamesAgree) {
     EXPECT_EQ(FindCategory("CT_PopupMenu"), 1);
     EXPECT_EQ(FindCategory("CT_MSK_Cfg"), 19);
     EXPECT_EQ(CellItemName(CL_Msk_TimingErr_dTT), "CL_Msk_TimingErr_dTT");
-    EXPECT_EQ(CellItemName(438), "");
+    EXPECT_EQ(FindCellItem("CL_Menu_Clone_Backup"), 445);
+    EXPECT_EQ(CellItemName(446), "");
     EXPECT_EQ(CategoryName(-1), "");
 }
 
 TEST(CellNames, EmptyNameMeansNone) {
     EXPECT_EQ(FindCategory(""), 20);
-    EXPECT_EQ(FindCellItem(""), 438);
+    EXPECT_EQ(FindCellItem(""), 446);
 }
 
 TEST(CellNames, UnknownNamesAreFatal) {

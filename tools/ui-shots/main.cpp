@@ -1,6 +1,6 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
-// program and saves a picture of it. NAME is about, port, progress or info;
-// progress and info talk to a radio (the simulator) on DEVICE. NAME icons
+// program and saves a picture of it. NAME is about, port, progress, info or fleet;
+// progress, info and fleet talk to a radio (the simulator) on DEVICE. NAME icons
 // shows the tree and tool-bar image lists, one row each, in index order;
 // preview a print preview page, eeprom the EEPROM window.
 
@@ -16,20 +16,30 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "CellNames.h"
+#include "ChLayout.h"
 #include "PrintShots.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
+#include "cmcMessageBox.h"
 #include "cmcTimerHost.h"
 #include "cuiInformation.h"
+#include "indChannelCsv.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
+#include "indSheetSession.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
+#include "uiCompareList.h"
+#include "uiFleetDialog.h"
 #include "uiIcons.h"
 #include "uiPortDialog.h"
+#include "uiProblemList.h"
 
 namespace {
 
@@ -90,6 +100,8 @@ void UseDarkPalette() {
     p.setColor(QPalette::Highlight, QColor(61, 126, 214));
     p.setColor(QPalette::HighlightedText, Qt::white);
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
     QApplication::setPalette(p);
 }
 
@@ -164,6 +176,52 @@ int ShowInfo(const Options& o) {
     return QApplication::exec();
 }
 
+// The fleet-write dialog a few seconds into a run: the radio on DEVICE being
+// written, a second port without a device already failed.
+int ShowFleet(const Options& o) {
+    const std::string file = "/tmp/orvane-shots-fleet.clf";
+    const std::string log = "/tmp/orvane-shots-fleet-log.csv";
+    std::remove(log.c_str());
+    {
+        indDocument doc;
+        doc.Start();
+        const uint8_t channel[] = {0x03, 0x8D, 0x60, 0x03, 0x8D, 0x60};  // 145.500 MHz
+        doc.WorkingImage().WriteBlock(ChLayout::ChannelAddress(0), channel, 6);
+        if (!doc.SaveToFile(file)) {
+            return Fail("cannot save " + file);
+        }
+    }
+    // The one confirmation is answered OK.
+    class AnswerOk : public cmcMessageBoxHost {
+        cmcMbResult Show(const std::string&, const std::string&, cmcMbButtons, cmcMbIcon) override {
+            return cmcMbResult::Ok;
+        }
+    } boxes;
+    SetCurrentMessageBoxHost(&boxes);
+    indFleetSetup setup;
+    setup.file = file;
+    setup.ports = {o.port, "/dev/ttyUSB7"};
+    setup.logFile = log;
+    setup.options.highSpeed = true;
+    setup.count = 2;
+    uiFleetDialog dialog(setup, nullptr);
+    QTimer pump;
+    pump.setInterval(2);
+    QObject::connect(&pump, &QTimer::timeout, [] { DefaultLoopTimerHost().RunDue(); });
+    pump.start();
+    dialog.show();
+    dialog.StartRun();
+    QTimer::singleShot(4000, &dialog, [&] {
+        const bool saved = dialog.grab().save(QString::fromStdString(o.out));
+        dialog.StopRun();
+        QApplication::exit(saved ? 0 : 1);
+    });
+    const int status = QApplication::exec();
+    DefaultLoopTimerHost().RunUntil([&] { return !dialog.IsRunning(); }, LimitMs);
+    SetCurrentMessageBoxHost(nullptr);
+    return status;
+}
+
 int ShowAbout(const Options& o) {
     QElapsedTimer since;
     since.start();
@@ -200,6 +258,54 @@ int ShowIcons(const Options& o) {
     return QApplication::exec();
 }
 
+// A Pmr image with two channels, and a copy whose first channel was retuned and renamed.
+int ShowCompare(const Options& o) {
+    indSheetSession mine, other;
+    for (indSheetSession* s : {&mine, &other}) {
+        s->Document().ChangeModelType(ModelPmr, false);
+        s->Document().NewFile();
+        s->ShowSheet("[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0");
+        for (const auto& [item, channel, text] :
+             {std::tuple{CL_Mch_FreqR, 0, "146.52"}, std::tuple{CL_Mch_FreqR, 1, "145.5"},
+              std::tuple{CL_Mch_Text, 0, "CALLING"}}) {
+            const bool changed = s == &other && channel == 0;
+            if (const auto at = s->Sheet()->FindCell(item, channel)) {
+                s->Sheet()->SetCurrent(*at);
+                s->Cells()->Commit(changed ? (item == CL_Mch_Text ? "REPEATER" : "145.6") : text);
+            }
+        }
+    }
+    indCompareResult result;
+    result.ok = true;
+    result.modelThis = result.modelOther = ModelPmr;
+    result.diff = DiffImages(mine.Context(), other.Context());
+    auto* list = new uiCompareList(result, "club-radios.clf", nullptr, nullptr);
+    list->show();
+    SaveWhenShown(list, o.out);
+    return QApplication::exec();
+}
+
+// The errors of a refused import, as the window lists them.
+int ShowProblems(const Options& o) {
+    indSheetSession s;
+    std::vector<indCsvProblem> errors, notes;
+    const std::string exported = ExportChannelCsv(s.Context());
+    const std::string csv = exported.substr(0, exported.find('\n') + 1) + "1,bad\n1,300\n17,1\n";
+    ImportChannelCsv(s.Context(), csv, errors, notes);
+    std::vector<std::string> lines;
+    for (const indCsvProblem& p : errors) {
+        lines.push_back(DescribeCsvProblem(p));
+    }
+    uiProblemList list("Import Channels (CSV)",
+                       "The channels were not imported; nothing was changed. " +
+                           std::to_string(lines.size()) +
+                           (lines.size() == 1 ? " error:" : " errors:"),
+                       lines, nullptr);
+    list.show();
+    SaveWhenShown(&list, o.out);
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -224,15 +330,17 @@ int main(int argc, char** argv) {
         {"progress", ShowProgress},
         {"info", ShowInfo},
         {"icons", ShowIcons},
+        {"fleet", ShowFleet},
+        {"compare", ShowCompare},
+        {"problems", ShowProblems},
         {"preview", [](const Options& x) { return PrintShots::Preview(x.out); }},
         {"eeprom", [](const Options& x) { return PrintShots::Eeprom(x.out); }}};
     const auto shot = shots.find(o.name);
     if (shot == shots.end() || o.out.empty() ||
-        ((o.name == "progress" || o.name == "info") && o.port.empty())) {
+        ((o.name == "progress" || o.name == "info" || o.name == "fleet") && o.port.empty())) {
         return Fail(
-            "usage: orvane-shots about|port|progress|info|icons|preview|eeprom OUT.png [--port "
-            "DEVICE] "
-            "[--dark]");
+            "usage: orvane-shots about|port|progress|info|icons|fleet|compare|problems|preview|"
+            "eeprom OUT.png [--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();

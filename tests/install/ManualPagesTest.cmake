@@ -1,0 +1,51 @@
+# Converts a scratch set of pages and checks the contents page and the links.
+file(REMOVE_RECURSE ${SCRATCH})
+set(src ${SCRATCH}/src/docs/manual)
+file(MAKE_DIRECTORY ${src})
+configure_file(${CSS} ${src}/orvane.css COPYONLY)
+file(WRITE ${src}/00-index.md "# Guide & more\n\nStart with [the first page](10-first.md).\n")
+file(WRITE ${src}/10-first.md "# First <page>\n\n![shot](../images/a.png) then [next](55-added.md#top).\n")
+file(WRITE ${src}/55-added.md "# Added later\n\nBack to [first](10-first.md).\n")
+file(WRITE ${src}/notes.md "# Not a page\n")
+
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${SCRATCH}/src -DOUT=${SCRATCH}/out -DINDEX=ORVANE.html
+                        -DCMARK=${CMARK} -P ${CONVERTER}
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR err MATCHES "Warning")
+  message(FATAL_ERROR "converter failed (${rc}): ${err}")
+endif()
+
+function(expect file text)
+  file(READ ${SCRATCH}/out/${file} html)
+  string(FIND "${html}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${file} lacks: ${text}\n${html}")
+  endif()
+endfunction()
+function(expect_order file first second)
+  file(READ ${SCRATCH}/out/${file} html)
+  string(FIND "${html}" "${first}" a)
+  string(FIND "${html}" "${second}" b)
+  if(a EQUAL -1 OR b EQUAL -1 OR NOT a LESS b)
+    message(FATAL_ERROR "${file}: '${first}' should come before '${second}'")
+  endif()
+endfunction()
+
+# The contents page: the introduction, its links into manual/, every NN- page in order.
+expect(ORVANE.html "<title>Guide &amp; more</title>")
+expect(ORVANE.html "href=\"manual/10-first.html\">the first page")
+expect(ORVANE.html "href=\"manual/orvane.css\"")
+expect_order(ORVANE.html "<li><a href=\"manual/10-first.html\">First &lt;page&gt;</a>"
+                         "<li><a href=\"manual/55-added.html\">Added later</a>")
+# Pages: links between pages, anchors kept, screenshots, neighbours, the way back.
+expect(manual/10-first.html "src=\"../images/a.png\"")
+expect(manual/10-first.html "href=\"55-added.html#top\"")
+expect(manual/10-first.html "<a href=\"55-added.html\">Next</a>")
+expect(manual/55-added.html "<a href=\"10-first.html\">Previous</a>")
+expect(manual/55-added.html "<a href=\"../ORVANE.html\">Contents</a>")
+expect(manual/orvane.css "color-scheme")
+foreach(absent manual/00-index.html manual/notes.html)
+  if(EXISTS ${SCRATCH}/out/${absent})
+    message(FATAL_ERROR "${absent} should not be made")
+  endif()
+endforeach()
