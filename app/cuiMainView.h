@@ -3,14 +3,16 @@
 // implements it with widgets; tests record the calls. Every operation has a
 // harmless default so that a view implements only what it shows.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cuiWindowBounds.h"
 #include "indChannelExchange.h"
 #include "indCloneMan.h"
-#include "indFleetRun.h"
 #include "indFileChooser.h"
+#include "indFleetRun.h"
+#include "indPrintJob.h"
 
 class cuiMainView : public indFileChooser {
   public:
@@ -80,4 +82,20 @@ class cuiMainView : public indFileChooser {
     // pastes it (true when it holds such text; the row paste is then not run).
     virtual bool HoldsForeignPaste() { return false; }
     virtual void PasteForeignText() {}
+    // Printing: whether the output can be chosen at all (a printer or a PDF target).
+    virtual bool HasPrintOutput(cuiPrintOutput output) {
+        (void)output;
+        return false;
+    }
+    // The output's set-up dialog, then its started document; nullptr when cancelled.
+    virtual std::unique_ptr<cuiPrintTarget> StartPrint(cuiPrintOutput output) {
+        (void)output;
+        return nullptr;
+    }
+    // The printing dialog whose Cancel button calls indMain::CancelPrint.
+    virtual void ShowPrinting(bool shown) { (void)shown; }
+    // The maintenance windows (maker mode).
+    virtual void ShowDebugWindow() {}
+    virtual void ShowEepromWindow() {}
+    virtual void ShowCompareWindow(const std::vector<std::string>& lines) { (void)lines; }
 };

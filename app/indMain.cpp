@@ -9,6 +9,7 @@
 #include "CellNames.h"
 #include "ChEvents.h"
 #include "ComDevicePath.h"
+#include "DebugCompare.h"
 #include "EventIds.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -229,6 +230,9 @@ void indMain::Tick() {
         pendingSheet_.clear();
         SelectSheet(reference);
     }
+    if (printJob_ && !printJob_->Step()) {
+        FinishPrint();
+    }
     OpenSelectedSheet();
     if (!safeWrite_.IsRunning()) {
         ReportSafeWrite();
@@ -240,6 +244,66 @@ void indMain::Tick() {
 
 void indMain::RestartRefresh() {
     warningTicks_ = WarningDelayMs / TickMs;
+}
+
+// --- printing
+
+void indMain::Print(bool all, int output) {
+    EvMan().Send(EventIds::CommitEdits, nullptr, 0);
+    if (!sheet_ || printJob_ || output < 0 || output > static_cast<int>(cuiPrintOutput::PdfFile)) {
+        return;
+    }
+    const auto kind = static_cast<cuiPrintOutput>(output);
+    if (!view_.HasPrintOutput(kind)) {
+        CurrentMessageBoxHost().Show(AppTitle(), texts_.GetLines("GI_Sys_Printer_NoPrinter"),
+                                     cmcMbButtons::Ok, cmcMbIcon::Stop);
+        return;
+    }
+    std::unique_ptr<cuiPrintTarget> target = view_.StartPrint(kind);
+    if (!target) {
+        return;
+    }
+    std::vector<std::string> references =
+        all ? PrintAllReferences(tree_, texts_) : std::vector<std::string>{sheet_->Reference()};
+    printJob_ = std::make_unique<indPrintJob>(std::move(target), std::move(references));
+    view_.SetWindowEnabled(false);
+    view_.ShowPrinting(true);
+    // A preview only collects its sheets; one sheet prints within the command.
+    if (!all || kind == cuiPrintOutput::Preview) {
+        printJob_->RunToEnd();
+        FinishPrint();
+    }
+}
+
+void indMain::CancelPrint() {
+    if (printJob_) {
+        printJob_->Cancel();
+    }
+}
+
+void indMain::FinishPrint() {
+    const cuiPrintEnd end = printJob_->End();
+    const bool cancelled = printJob_->Cancelled();
+    printJob_.reset();
+    view_.ShowPrinting(false);
+    view_.SetWindowEnabled(true);
+    const char* message = nullptr;
+    if (end == cuiPrintEnd::WriteFailed) {
+        message = "GI_Sys_Printer_WriteFailed";
+    } else if (end == cuiPrintEnd::NothingPrinted && !cancelled) {
+        message = "GI_Sys_Printer_NothingPrinted";
+    }
+    if (message != nullptr) {
+        CurrentMessageBoxHost().Show(AppTitle(), texts_.GetLines(message), cmcMbButtons::Ok,
+                                     cmcMbIcon::Stop);
+    }
+}
+
+std::vector<std::string> indMain::TakeCompare() {
+    std::vector<std::string> lines =
+        DebugCompare::Lines(document_.CompareBase(), document_.WorkingImage());
+    document_.SetCompareBase();
+    return lines;
 }
 
 void indMain::RunWarningCheck() {
@@ -303,6 +367,15 @@ void indMain::HandleEvent(const cmcEvent& event) {
         case EventIds::CopyToCompareBase:
             document_.SetCompareBase();
             break;
+        case EventIds::OpenDebugWindow:
+            view_.ShowDebugWindow();
+            break;
+        case EventIds::OpenEepromWindow:
+            view_.ShowEepromWindow();
+            break;
+        case EventIds::OpenCompareWindow:
+            view_.ShowCompareWindow(TakeCompare());
+            break;
         case EventIds::MenuStates:
             view_.RefreshMenu();
             break;
@@ -352,7 +425,7 @@ void indMain::RequestMakerMode() {
 // --- closing
 
 bool indMain::QueryClose(const cuiRect& normalBounds, int treeWidth) {
-    if (!view_.WindowEnabled() || manager_.IsBusy() || clone_.IsRunning()) {
+    if (!view_.WindowEnabled() || printJob_ || manager_.IsBusy() || clone_.IsRunning()) {
         return false;
     }
     if (document_.ConfirmSave(false) == cmcMbResult::Cancel) {

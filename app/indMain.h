@@ -23,6 +23,7 @@
 #include "indDocumentContext.h"
 #include "indHandlerContext.h"
 #include "indPortMenu.h"
+#include "indPrintJob.h"
 #include "indSafeWrite.h"
 #include "indTraceLog.h"
 
@@ -153,6 +154,21 @@ class indMain : public indCommands, public indCloneManHost {
     void OpenSheet(const std::string& reference) override;
     // After a key, an edit or a pop-up command: the warning check waits again.
     void RestartRefresh() override;
+    // The open sheet (or every tree node's sheet) to the output: "no printer"
+    // when the output cannot be chosen; nothing when its dialog is cancelled;
+    // otherwise the window is disabled and the printing dialog shown until
+    // the job ends. Print-all on a printer or a PDF file prints one sheet per tick.
+    void Print(bool all, int output) override;
+    // The open sheet prints (not "NoPrint", not an empty bank); print-all
+    // needs an open sheet only. Neither while a job runs.
+    bool CanPrintCurrent() override { return CanPrintAll() && sheet_->IsPrintable(); }
+    bool CanPrintAll() override { return sheet_ != nullptr && !printJob_; }
+    // The printing dialog's Cancel: no further page is printed.
+    void CancelPrint();
+    bool Printing() const { return printJob_ != nullptr; }
+    // The compare window's lines since the compare base, which then becomes
+    // the working image.
+    std::vector<std::string> TakeCompare();
 
     // --- indCloneManHost
     void EnableMainWindow(bool enabled) override;
@@ -167,6 +183,8 @@ class indMain : public indCommands, public indCloneManHost {
     void OpenSelectedSheet();
     // The warning check list marks the tree; WarningCheckDone when done.
     void RunWarningCheck();
+    // After the print job ended: the window back, and its one message if any.
+    void FinishPrint();
     // The capsule of the open sheet's current cell (the Edit menu's context).
     bool PrepareCurrentCell(indCellCapsule& capsule);
     // After Undo or Redo: the sheet of the step opens with the cursor on its cell.
@@ -195,5 +213,6 @@ class indMain : public indCommands, public indCloneManHost {
     bool traceShown_ = false;
     bool quitting_ = false;  // a stop signal closed the window
     int warningTicks_ = 0;   // ticks until the warning check; 0: none pending
+    std::unique_ptr<indPrintJob> printJob_;
     cmcTaskHandle tick_;
 };

@@ -16,7 +16,8 @@ constexpr uint8_t SettingChanged = 2;
 constexpr uint8_t ShowAbout = 3;
 // Send or post, object = text colour, value = background colour, text: the status-bar text.
 constexpr uint8_t StatusText = 4;
-// No sender in this program: open the free debug window, the EEPROM window, the compare window.
+// Post (the Debug menu, maker mode only): open the free debug window, the EEPROM window, the
+// compare window.
 constexpr uint8_t OpenDebugWindow = 5;
 constexpr uint8_t OpenEepromWindow = 6;
 constexpr uint8_t OpenCompareWindow = 7;
@@ -51,9 +52,12 @@ constexpr uint8_t CursorMoving = 19;
 constexpr uint8_t ToolBarStates = 20;
 // Send: finish any in-place edit (an open editor commits as if Enter had been pressed).
 constexpr uint8_t CommitEdits = 21;
-// Send or post: refresh the EEPROM window; 23 follows a warning check.
+// Send or post, text = one line: the free debug window appends the line.
+constexpr uint8_t DebugText = 22;
+// Send or post: refresh every cell of the EEPROM window; also sent after a warning check.
 constexpr uint8_t WarningCheckDone = 23;
-constexpr uint8_t EepromRefresh = 24;
+// Send or post, value = image address: the EEPROM window shows that byte's cell.
+constexpr uint8_t EepromGoTo = 24;
 // Send or post: the image was replaced; the tree and the sheets adapt to the model.
 constexpr uint8_t ImageReplaced = 25;
 // Send or post, object = bank, value = row: insert (26) or delete (27) a channel in the

@@ -81,6 +81,15 @@ class TForm1 : public QMainWindow, public cuiMainView {
     void HideProgress() override;
     bool HoldsForeignPaste() override;
     void PasteForeignText() override;
+    // Printing and the maintenance windows (TForm1Print.cpp).
+    bool HasPrintOutput(cuiPrintOutput output) override;
+    std::unique_ptr<cuiPrintTarget> StartPrint(cuiPrintOutput output) override;
+    void ShowPrinting(bool shown) override;
+    void ShowDebugWindow() override;
+    void ShowEepromWindow() override;
+    void ShowCompareWindow(const std::vector<std::string>& lines) override;
+    // The printing dialog while a job runs, or nullptr.
+    QWidget* PrintingDialog() const { return printing_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,5 +114,6 @@ class TForm1 : public QMainWindow, public cuiMainView {
     std::unique_ptr<cuiQtMenu> menu_;
     std::unique_ptr<cuiQtToolBar> toolBar_;
     QPointer<uiTraceWindow> trace_;
+    QWidget* printing_ = nullptr;
     bool closing_ = false;
 };

@@ -30,8 +30,8 @@ Qt::Alignment CellAlignment(const cmcCellObj& cell) {
 
 // The margin left and right of a cell's text grows with the (scaled) font,
 // so that a column's widest text keeps clear of its edges at every size.
-int MarginX(const QFont& font) {
-    return std::max(PadX, QFontMetrics(font).height() / 3);
+int MarginX(const QFont& font, int scale) {
+    return std::max(PadX * scale, QFontMetrics(font).height() / 3);
 }
 
 // The display text without the line feed that ends its last line.
@@ -106,7 +106,8 @@ QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
     const QString text = Shown(capsule_.DisplayText);
     const QFont font = Font(sheet.Cell(row, col));
     const QSize size = QFontMetrics(font).size(0, text.isEmpty() ? QStringLiteral("0") : text);
-    const QSize needed(size.width() + 2 * MarginX(font) + 1, size.height() + 2 * PadY + 1);
+    const QSize needed(size.width() + 2 * MarginX(font, scale_) + scale_,
+                       size.height() + (2 * PadY + 1) * scale_);
     if (capsule_.RadioPreview.length > 0) {
         // A radio-text cell shows its whole field in the radio font.
         const int height = cuiFText::CellHeight(needed.height(), capsule_.RadioPreview);
@@ -130,15 +131,16 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     }
     const QColor fill = OverlayColor(background, palette);
     painter.fillRect(box, fill);
-    painter.setPen(GridLine);
+    painter.setPen(QPen(GridLine, scale_ > 1 ? scale_ : 0));
     painter.drawLine(box.topRight(), box.bottomRight());
     painter.drawLine(box.bottomLeft(), box.bottomRight());
     if ((cell.layoutFlags & kLayoutBottomRule) != 0) {
-        painter.setPen(background == ClWindow ? BottomRule : QColor(Qt::white));
+        painter.setPen(
+            QPen(background == ClWindow ? BottomRule : QColor(Qt::white), scale_ > 1 ? scale_ : 0));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
     }
     const QFont font = Font(cell);
-    const int margin = MarginX(font);
+    const int margin = MarginX(font, scale_);
     const QColor ink = ReadableOn(OverlayColor(text, palette), fill);
     painter.setFont(font);
     painter.setPen(ink);
@@ -146,15 +148,16 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
         cuiFText::DrawCell(painter, box, capsule_.DisplayText, capsule_.RadioPreview,
                            userGlyphs_ ? userGlyphs_() : RadioFont::UserGlyphs{}, ink);
     } else {
-        painter.drawText(box.adjusted(margin, PadY, -margin - 1, -PadY), CellAlignment(cell),
-                         Shown(capsule_.DisplayText));
+        painter.drawText(box.adjusted(margin, PadY * scale_, -margin - scale_, -PadY * scale_),
+                         CellAlignment(cell), Shown(capsule_.DisplayText));
     }
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
         const QPixmap mark =
             uiHooks::TreeIcon(error ? uiHooks::TreeErrorMark : uiHooks::TreeWarningMark)
-                .pixmap(MarkSize, MarkSize);
-        const int x = cell.HAlign() == kAlignRightBottom ? box.left() + MarkSize / 8
+                .pixmap(MarkSize, MarkSize)
+                .scaled(MarkSize * scale_, MarkSize * scale_);
+        const int x = cell.HAlign() == kAlignRightBottom ? box.left() + mark.width() / 8
                                                          : box.right() - mark.width() - 1;
         painter.drawPixmap(x, box.bottom() - mark.height(), mark);
     }

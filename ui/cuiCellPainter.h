@@ -7,10 +7,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <functional>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 #include "cmcRadioFont.h"
 #include "cuiSheet.h"
@@ -39,6 +39,8 @@ class cuiCellPainter {
     void SetUserGlyphs(std::function<RadioFont::UserGlyphs()> source) {
         userGlyphs_ = std::move(source);
     }
+    // Device pixels per screen pixel for the margins, marks and lines (a printer's dpi / 96).
+    void SetDeviceScale(int scale) { scale_ = scale < 1 ? 1 : scale; }
 
     QFont Scaled(const QFont& font) const;
     QFont Font(const cmcCellObj& cell) const;
@@ -60,6 +62,7 @@ class cuiCellPainter {
 
     indActiveCell& handler_;
     int fontPercent_;
+    int scale_ = 1;
     indCellCapsule capsule_;
     std::function<RadioFont::UserGlyphs()> userGlyphs_;
 };

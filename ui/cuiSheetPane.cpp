@@ -19,6 +19,7 @@
 #include "cuiCellEditor.h"
 #include "cuiFlector.h"
 #include "cuiGridCursor.h"
+#include "cuiGridMeasure.h"
 #include "cuiSheetAccessible.h"
 #include "cuiTextEditor.h"
 #include "indMain.h"
@@ -31,7 +32,6 @@ namespace {
 constexpr int32_t VkLeft = 0x25;
 constexpr int32_t VkRight = 0x27;
 constexpr int32_t VkF1 = 0x70;
-constexpr int MinCell = 1;  // a column or row without a W or H cell
 constexpr int PadTitle = 2;
 constexpr int DragStepMs = 50;
 constexpr int RedirFirstWaitMs = 30;
@@ -230,33 +230,12 @@ void cuiSheetPane::Reload() {
 }
 
 void cuiSheetPane::Measure() {
-    // Only cells marked W widen their column and cells marked H heighten their
-    // row; a row repeating the row above takes its height.
-    const int rows = sheet_ != nullptr ? sheet_->Rows() : 0;
-    const int cols = sheet_ != nullptr ? sheet_->Columns() : 0;
-    std::vector<int> widths(static_cast<size_t>(cols), MinCell);
-    std::vector<int> heights(static_cast<size_t>(rows), MinCell);
-    for (int r = 0; r < rows; ++r) {
-        auto& h = heights[static_cast<size_t>(r)];
-        if (r > 0 && sheet_->RowRepeatsAbove(r)) {
-            h = heights[static_cast<size_t>(r) - 1];
-        }
-        for (int c = 0; c < cols; ++c) {
-            const uint8_t layout = sheet_->Cell(r, c).layoutFlags;
-            if ((layout & (kLayoutWiden | kLayoutGrow)) == 0 ||
-                (r > 0 && sheet_->RowRepeatsAbove(r))) {
-                continue;
-            }
-            const QSize size = painter_.Measure(*sheet_, r, c);
-            if ((layout & kLayoutWiden) != 0) {
-                auto& w = widths[static_cast<size_t>(c)];
-                w = std::max(w, size.width());
-            }
-            if ((layout & kLayoutGrow) != 0) {
-                h = std::max(h, size.height());
-            }
-        }
+    cuiGridSizes sizes;
+    if (sheet_ != nullptr) {
+        sizes = MeasureGrid(painter_, *sheet_);
     }
+    const std::vector<int>& widths = sizes.widths;
+    const std::vector<int>& heights = sizes.heights;
     colX_.assign(1, 0);
     for (int w : widths) {
         colX_.push_back(colX_.back() + w);

@@ -14,6 +14,7 @@
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
 #include "cmcStopSignals.h"
+#include "cuiPdfExport.h"
 #include "cuiQtHosts.h"
 #include "cuiQtSettings.h"
 #include "cuiQtTimerHost.h"
@@ -21,8 +22,16 @@
 
 int main(int argc, char** argv) {
     SetProgramPath(argv[0]);
+    // An export prints without a window, so it needs no display.
+    const bool exportPdf = cuiPdfExport::Requested(argc, argv);
+    if (exportPdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     std::vector<std::string> args(argv, argv + argc);
+    if (exportPdf) {
+        return cuiPdfExport::Run(args);
+    }
 
     cuiQtSettings settings;
     cuiQtInstanceLock lock;

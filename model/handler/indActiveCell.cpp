@@ -16,7 +16,7 @@
 namespace {
 
 // Items this model leaves to the default branch ("%d *Yet*"). The EEPROM
-// window and the flag-bit sheet serve their own items; CL_PMenu_Edit acts
+// window's free item and the flag-bit sheet serve their own items; CL_PMenu_Edit acts
 // through the pop-up command field.
 struct ItemRange {
     int first;
@@ -25,9 +25,8 @@ struct ItemRange {
 constexpr ItemRange kLeftOut[] = {
     {Flex2, Flex2},
     {FlexEeDebugWin, FlexEeDebugWin},
-    {CL_Menu_Debug_Compare, CL_Menu_Debug_EeWindow},
+    {CL_Menu_Debug_25kCheckComp, CL_Menu_Debug_25kCheckComp},
     {CL_CloneInfo_Esn, CL_CloneInfo_Esn},
-    {CL_EeDebugWin_Adr, CL_EeDebugWin_F},
     {CL_PMenu_Edit, CL_PMenu_Edit},
     {CL_Bank_SelBankFree, CL_Mch_BankText},
     {CL_FBits, CL_FBits},
@@ -72,6 +71,7 @@ const std::array<indItemFn, kCellItemCount>& ItemTable() {
         RegisterMenuItems(t.data());
         RegisterInfoItems(t.data());
         RegisterSettingItems(t.data());
+        RegisterDebugItems(t.data());
         for (int item = 0; item < kCellItemCount; ++item) {
             if (IsLeftOut(item)) {
                 t[static_cast<size_t>(item)] = nullptr;

@@ -61,6 +61,7 @@ void RegisterPopupItems(indItemFn* table);
 void RegisterMenuItems(indItemFn* table);
 void RegisterInfoItems(indItemFn* table);
 void RegisterSettingItems(indItemFn* table);
+void RegisterDebugItems(indItemFn* table);
 
 // Colours the handler uses.
 namespace CellColor {

@@ -21,9 +21,11 @@ class indCommands {
     virtual void FileOpen() {}
     virtual void FileSave() {}
     virtual void FileSaveAs() {}
-    virtual void PrintCurrent() {}
-    virtual void PrintAll() {}
+    // Prints the open sheet, or every tree node's sheet; output 0 a printer,
+    // 1 a preview, 2 a PDF file.
+    virtual void Print(bool /*all*/, int /*output*/) {}
     virtual bool CanPrintCurrent() { return false; }
+    virtual bool CanPrintAll() { return false; }
     virtual void OpenRecent(int /*index*/) {}
     // The recent file of an index, or "" when there is none.
     virtual std::string RecentFileName(int /*index*/) { return {}; }

@@ -37,8 +37,9 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_File_Open, [](indCommands& c, int) { c.FileOpen(); }, Never},
     {CL_Menu_File_Save, [](indCommands& c, int) { c.FileSave(); }, Never},
     {CL_Menu_File_SaveAs, [](indCommands& c, int) { c.FileSaveAs(); }, Never},
-    {CL_Menu_File_Print_Current, [](indCommands& c, int) { c.PrintCurrent(); }, Never},
-    {CL_Menu_File_Print_All, [](indCommands& c, int) { c.PrintAll(); }, Never},
+    // The index chooses the output: 0 a printer, 1 the preview, 2 a PDF file.
+    {CL_Menu_File_Print_Current, [](indCommands& c, int row) { c.Print(false, row); }, Never},
+    {CL_Menu_File_Print_All, [](indCommands& c, int row) { c.Print(true, row); }, Never},
     {CL_Menu_File_Recent, [](indCommands& c, int row) { c.OpenRecent(row); }, Never},
     {CL_Menu_File_Exit, [](indCommands& c, int) { c.Exit(); }, Never},
     {CL_Menu_Edit_Undo, [](indCommands& c, int) { c.EditUndo(); }, Never},
@@ -117,6 +118,9 @@ void CommandItem(indCellCall& call) {
     call.SetMenuBit(Checked, m.checked(commands, call.ctx, call.row));
     if (call.item == CL_Menu_File_Print_Current) {
         call.SetMenuBit(Disabled, !commands.CanPrintCurrent());
+    }
+    if (call.item == CL_Menu_File_Print_All) {
+        call.SetMenuBit(Disabled, !commands.CanPrintAll());
     }
     if (call.item == CL_Menu_Edit_Undo || call.item == CL_Menu_Edit_Redo) {
         const bool redo = call.item == CL_Menu_Edit_Redo;

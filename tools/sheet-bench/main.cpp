@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "BankSheets.h"
-#include "ChBanks.h"
+#include "FullImage.h"
 #include "ModelType.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -32,23 +32,6 @@ double MsSince(Clock::time_point start) {
 
 class NoCommands : public indCommands {};
 
-// All 256 channels in use, 16 in each bank.
-void FillChannels(indDocument& doc) {
-    cmcEeprom& image = doc.WorkingImage();
-    const uint8_t kind = ChannelKindOf(doc.ModelType());
-    for (int bank = 0; bank < 16; ++bank) {
-        SetBankCount(image, bank, 16);
-    }
-    for (int ch = 0; ch < 256; ++ch) {
-        datCh rec(&image);
-        rec.Decode(kind, ch);
-        rec.SetUsed(true);
-        rec.SetRxFreq(146000000 + 12500 * ch);
-        rec.SetTxFreq(146000000 + 12500 * ch);
-        rec.Encode();
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +48,7 @@ int main(int argc, char** argv) {
     for (int model = 0; model < ModelTypeCount; ++model) {
         boxes.Answer(cmcMbResult::Ok);
         doc.ChangeModelType(model, true);
-        FillChannels(doc);
+        FillAllChannels(doc.WorkingImage(), model);
         NoCommands commands;
         indDocumentContext ctx(doc, commands, GTex());
         cuiTree tree(ctx.Texts());

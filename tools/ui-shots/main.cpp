@@ -1,9 +1,10 @@
 // orvane-shots NAME OUT.png [--port DEVICE] [--dark]: shows one window of the
 // program and saves a picture of it. NAME is about, port, progress, info, fleet,
-// trace, compare, problems, dot-editor, text-editor or one of the main window's
-// sheet shots (SheetShots.h); progress, info, fleet and trace talk to a radio
-// (the simulator) on DEVICE. NAME icons shows the tree and tool-bar image lists,
-// one row each, in index order.
+// trace, compare, problems, dot-editor, text-editor, preview (a print preview
+// page), eeprom (the EEPROM window) or one of the main window's sheet shots
+// (SheetShots.h); progress, info, fleet and trace talk to a radio (the
+// simulator) on DEVICE. NAME icons shows the tree and tool-bar image lists, one
+// row each, in index order.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@
 #include "CellNames.h"
 #include "ChLayout.h"
 #include "CharEditorShots.h"
+#include "PrintShots.h"
 #include "SheetShots.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
@@ -362,7 +364,9 @@ int main(int argc, char** argv) {
         {"compare", ShowCompare},
         {"problems", ShowProblems},
         {"dot-editor", [](const Options& opts) { return ShowDotEditor(opts.out); }},
-        {"text-editor", [](const Options& opts) { return ShowTextEditor(opts.out); }}};
+        {"text-editor", [](const Options& opts) { return ShowTextEditor(opts.out); }},
+        {"preview", [](const Options& x) { return PrintShots::Preview(x.out); }},
+        {"eeprom", [](const Options& x) { return PrintShots::Eeprom(x.out); }}};
     if (IsSheetShot(o.name) && !o.out.empty()) {
         if (o.dark) {
             UseDarkPalette();
@@ -375,9 +379,8 @@ int main(int argc, char** argv) {
     if (shot == shots.end() || o.out.empty() || (needsPort && o.port.empty())) {
         return Fail(
             "usage: orvane-shots about|port|progress|info|icons|fleet|trace|compare|problems|"
-            "dot-editor|text-editor|sheet-bank|sheet-settings|sheet-choice|sheet-editor|"
-            "sheet-flags OUT.png "
-            "[--port DEVICE] [--dark]");
+            "dot-editor|text-editor|preview|eeprom|sheet-bank|sheet-settings|sheet-choice|"
+            "sheet-editor|sheet-flags OUT.png [--port DEVICE] [--dark]");
     }
     if (o.dark) {
         UseDarkPalette();
