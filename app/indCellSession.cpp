@@ -397,7 +397,8 @@ indCellResult indCellSession::Type(const std::string& text) {
             return r;
         }
         r.outcome = indCellOutcome::Refused;
-        r.message = QuoteExcerpt(text) + " was not accepted; the cell shows " + QuoteExcerpt(r.shown);
+        r.message =
+            QuoteExcerpt(text) + " was not accepted; the cell shows " + QuoteExcerpt(r.shown);
         return r;
     }
     const std::string refused = r.message;

@@ -20,8 +20,8 @@
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "datCh.h"
-#include "indCodec.h"
 #include "indCellSession.h"
+#include "indCodec.h"
 #include "indDocumentContext.h"
 #include "iuiSh_ChBank.h"
 

@@ -40,7 +40,8 @@ bool CanAppendLog(const std::string& path, std::string& error) {
 
 bool indFleetLog::Open(const std::string& path, std::string& error) {
     std::error_code ec;
-    const bool fresh = !std::filesystem::exists(path, ec) || std::filesystem::file_size(path, ec) == 0;
+    const bool fresh =
+        !std::filesystem::exists(path, ec) || std::filesystem::file_size(path, ec) == 0;
     out_.open(path, std::ios::binary | std::ios::app);
     if (!out_) {
         error = "cannot open the log " + path + ": " + std::strerror(errno);

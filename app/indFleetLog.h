@@ -11,7 +11,7 @@
 struct indFleetRecord {
     std::string time;  // local time, "YYYY-MM-DD HH:MM:SS"
     std::string port;  // the serial device
-    int row = 0;       // the radio's record of RADIOS.csv (1 = the first after the heading); 0 without
+    int row = 0;  // the radio's record of RADIOS.csv (1 = the first after the heading); 0 without
     std::string values;        // "CELL=VALUE; ..."
     int result = 0;            // 0 success, else the outcome code (see indFleetPort)
     std::string message;       // what went wrong, or "written"

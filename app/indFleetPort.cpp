@@ -186,8 +186,8 @@ void indFleetPort::WriteEnded() {
     current_.result = outcome;
     current_.backup = write_->BackupPath();
     if (options_.verify) {
-        current_.verification = outcome == 0 ? "verified"
-                                : outcome == indVerifiedWrite::VerifyMismatch ? "differs"
+        current_.verification = outcome == 0                                    ? "verified"
+                                : outcome == indVerifiedWrite::VerifyMismatch   ? "differs"
                                 : outcome == indVerifiedWrite::VerifyReadFailed ? "not read back"
                                                                                 : "not done";
     }
@@ -210,7 +210,8 @@ void indFleetPort::WriteEnded() {
                                Hex4(m.address) + "; write the radio again";
             break;
         case indCloneCommands::NotCompleted:
-            current_.message = "not written: refused before the write (see the message shown with it)";
+            current_.message =
+                "not written: refused before the write (see the message shown with it)";
             break;
         default:
             current_.message = exchangeError_.empty() ? "the exchange failed" : exchangeError_;

@@ -89,7 +89,8 @@ bool indFleetRun::Start() {
         return false;
     }
     started_ = true;
-    messageHost_ = std::make_unique<indFleetMessageHost>([this](const std::string& t) { Message(t); });
+    messageHost_ =
+        std::make_unique<indFleetMessageHost>([this](const std::string& t) { Message(t); });
     previousHost_ = SetCurrentMessageBoxHost(messageHost_.get());
     for (size_t i = 0; i < ports_.size(); ++i) {
         indFleetPort::Hooks hooks;

@@ -1,10 +1,10 @@
 #include "iuiSh_BankList.h"
 
+#include "BankSheets.h"
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "EventIds.h"
 #include "cmcEvMan.h"
-#include "BankSheets.h"
 
 namespace {
 

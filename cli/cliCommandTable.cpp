@@ -109,7 +109,10 @@ const std::vector<cliCommand> kCommands = {
      "[--high-speed] [--verify] [--backup DIR]",
      "write a clone file to the radios on many serial devices at once, then to the next radio on "
      "each, each with its own values from RADIOS.csv; one LOG.csv record per radio",
-     {{"--ports", true}, {"--log", true}, {"--per-radio", false}, {"--count", false},
+     {{"--ports", true},
+      {"--log", true},
+      {"--per-radio", false},
+      {"--count", false},
       {"--backup", false}},
      true,
      1,

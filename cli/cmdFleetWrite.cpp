@@ -33,9 +33,9 @@ std::vector<std::string> SplitPorts(const std::string& list) {
 
 void PrintRecord(const indFleetRecord& r) {
     std::printf("%s: %s%s%s (result %d)%s%s\n", r.port.c_str(),
-                r.row > 0 ? ("row " + std::to_string(r.row) + ": ").c_str() : "",
-                r.message.c_str(), r.verification.empty() ? "" : (", " + r.verification).c_str(),
-                r.result, r.backup.empty() ? "" : ", backup ", r.backup.c_str());
+                r.row > 0 ? ("row " + std::to_string(r.row) + ": ").c_str() : "", r.message.c_str(),
+                r.verification.empty() ? "" : (", " + r.verification).c_str(), r.result,
+                r.backup.empty() ? "" : ", backup ", r.backup.c_str());
     std::fflush(stdout);
 }
 
@@ -71,9 +71,8 @@ int CmdFleetWrite(const cliArgs& args) {
     int status = cliExit::Ok;
     {
         indFleetRun run;
-        run.SetHooks({PrintRecord, nullptr, [](const std::string& text) {
-                          std::fprintf(stderr, "%s\n", text.c_str());
-                      }});
+        run.SetHooks({PrintRecord, nullptr,
+                      [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }});
         if (!run.Prepare(setup)) {
             if (run.OpenCode() != 0) {
                 status = cliExit::ForCloneFile(run.OpenCode());  // the reader has shown its message

@@ -53,8 +53,8 @@ TEST(FleetRows, ColumnsNameCellsAndEveryRecordFitsThem) {
 TEST(FleetRows, ARowIsTypedCellByCellAndARefusedValueNamesItsCell) {
     indFleetRows rows;
     std::string error;
-    ASSERT_TRUE(ParseFleetRows(kOwnCode + "," + kFreq + "\n12345,145.5\n12345,999.5\n", rows,
-                               error));
+    ASSERT_TRUE(
+        ParseFleetRows(kOwnCode + "," + kFreq + "\n12345,145.5\n12345,999.5\n", rows, error));
     indSheetSession s;
     s.Document().ChangeModelType(ModelLmr, false);
     ASSERT_TRUE(s.Document().NewFile());
@@ -75,8 +75,8 @@ TEST(FleetRows, ARowIsTypedCellByCellAndARefusedValueNamesItsCell) {
 TEST(FleetLog, AppendsRecordsUnderOneHeading) {
     ScratchDir dir;
     const std::string path = dir.File("log.csv");
-    indFleetRecord record{"2026-01-02 03:04:05", "/dev/ttyUSB0", 2, "A!B[0]=-5", 23, "=refused",
-                          "", ""};
+    indFleetRecord record{
+        "2026-01-02 03:04:05", "/dev/ttyUSB0", 2, "A!B[0]=-5", 23, "=refused", "", ""};
     for (int run = 0; run < 2; ++run) {
         indFleetLog log;
         std::string error;

@@ -18,7 +18,7 @@ struct PasteCase {
     const char* what;
     std::string text;
     bool pasted;
-    int channels;                  // bank 1's channel count afterwards
+    int channels;                    // bank 1's channel count afterwards
     std::vector<std::string> named;  // in the message when refused
 };
 
@@ -29,7 +29,10 @@ TEST(TextPasteTest, PastesEveryFieldOrNothing) {
         {"two rows", "146.52\t146.52\n146.54\r\n", true, 4, {}},
         {"rows into the entry row", "146.52\n146.54\n146.56\n146.58\n146.6\n146.62\n", true, 6, {}},
         {"a bad field refuses it all", "146.52\tabc\n146.54\n999\n", false, 4, {"abc", "999"}},
-        {"a refusal after new channels", "146.52\n146.54\n146.56\n146.58\n146.6\nxyz\n", false, 4,
+        {"a refusal after new channels",
+         "146.52\n146.54\n146.56\n146.58\n146.6\nxyz\n",
+         false,
+         4,
          {"xyz"}},
         {"too many fields", std::string(40, '\t') + "1", false, 4, {"beyond"}},
         {"empty fields leave cells", "\t\t\n", true, 4, {}},

@@ -79,7 +79,8 @@ class CharEditorTest : public WindowTest {
         OpenSheet("GI_Sheet_UserChar");
         Goto(CL_CEdit, UserChar);
         QTest::keyClick(&form->SheetPane(), Qt::Key_Return);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().CharEditor() != nullptr; }, 1000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return form->SheetPane().CharEditor() != nullptr; }, 1000));
         return *form->SheetPane().CharEditor();
     }
     // Drags with the left button from one dot to another.
@@ -94,7 +95,8 @@ class CharEditorTest : public WindowTest {
     RadioFont::Glyph Glyph() {
         RadioFont::Glyph g{};
         form->Main().Document().WorkingImage().ReadBlock(
-            RadioFont::UserAddress + RadioFont::GlyphBytes * UserChar, g.data(), RadioFont::GlyphBytes);
+            RadioFont::UserAddress + RadioFont::GlyphBytes * UserChar, g.data(),
+            RadioFont::GlyphBytes);
         return g;
     }
     void AnswerSaveDialog(const QString& path) {
@@ -152,8 +154,9 @@ TEST_F(CharEditorTest, ADrawnCharacterIsSavedAndShownInAChannelName) {
     const QRect nameBox = pane.CellRect(name.row, name.col);
     const cuiFTextLayout l = cuiFTextLayout::For(nameBox.height(), 1);
     const auto pixel = [&](int column, int row) {
-        return shot.pixel(nameBox.left() + l.X(0, 12) + (l.Column(column).from + l.Column(column).to) / 2,
-                          nameBox.top() + l.lineTop[0] + (l.Row(row).from + l.Row(row).to) / 2);
+        return shot.pixel(
+            nameBox.left() + l.X(0, 12) + (l.Column(column).from + l.Column(column).to) / 2,
+            nameBox.top() + l.lineTop[0] + (l.Row(row).from + l.Row(row).to) / 2);
     };
     EXPECT_NE(pixel(3, 6), pixel(0, 0));
     EXPECT_EQ(pixel(1, 2), pixel(5, 10));
@@ -208,19 +211,21 @@ TEST_F(CharEditorTest, TheTextEditorCancelsOrTakesTheDisplayForm) {
         std::string shown;
     };
     const Case cases[] = {
-        {"AB%1A", false, empty},     // Escape writes nothing
-        {"AB%1A", true, "AB%1A"},    // %1A is the byte 0x1A
+        {"AB%1A", false, empty},             // Escape writes nothing
+        {"AB%1A", true, "AB%1A"},            // %1A is the byte 0x1A
         {"A\u20ACB\u00E9", true, "A B%E9"},  // outside Latin-1 a space; Latin-1 as it is
-        {"%0A5%%", true, "%%0A5%%"},  // %0A stays three characters: "%" shows doubled
+        {"%0A5%%", true, "%%0A5%%"},         // %0A stays three characters: "%" shows doubled
     };
     for (const Case& c : cases) {
         QTest::keyClick(&form->SheetPane(), Qt::Key_Return);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().TextEditor() != nullptr; }, 1000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return form->SheetPane().TextEditor() != nullptr; }, 1000));
         cuiTextEditor& text = *form->SheetPane().TextEditor();
         text.Memo().clear();
         text.Memo().insert(QString::fromUtf8(c.typed));  // as an input method delivers it
         QTest::keyClick(&text.Memo(), c.accept ? Qt::Key_Return : Qt::Key_Escape);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->SheetPane().TextEditor() == nullptr; }, 1000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return form->SheetPane().TextEditor() == nullptr; }, 1000));
         EXPECT_EQ(form->Main().CellText(name.row, name.col), c.shown) << c.typed;
     }
 

@@ -69,9 +69,14 @@ TEST(RadioText, DisplayFormBothWays) {
         std::string shown;
     };
     const Case toDisplay[] = {
-        {"AB\x1A" "C", "AB%1AC"},
+        {"AB\x1A"
+         "C",
+         "AB%1AC"},
         {"5%", "5%%"},
-        {std::string("AB\x05" "CD", 5), "AB"},  // a byte below 16 ends the text
+        {std::string("AB\x05"
+                     "CD",
+                     5),
+         "AB"},  // a byte below 16 ends the text
         {"\xE9\x7F", "%E9%7F"},
     };
     for (const Case& c : toDisplay) {
@@ -81,9 +86,8 @@ TEST(RadioText, DisplayFormBothWays) {
             << c.shown;
     }
     const Case fromDisplay[] = {
-        {"\x1A", "%1A"}, {"\x1A", "%1a"},  {"%0A", "%0A"},  // 0x0A is no text byte
-        {"%", "%%"},     {"%G1", "%G1"},   {"%", "%"},
-        {"A B", "A\tB"},
+        {"\x1A", "%1A"}, {"\x1A", "%1a"}, {"%0A", "%0A"},  // 0x0A is no text byte
+        {"%", "%%"},     {"%G1", "%G1"},  {"%", "%"},     {"A B", "A\tB"},
     };
     for (const Case& c : fromDisplay) {
         EXPECT_EQ(RadioText::FromDisplay(c.shown), c.bytes) << c.shown;
@@ -149,18 +153,48 @@ TEST(CEditDots, Tools) {
         std::string after;
     };
     const Case cases[] = {
-        {"shift right by 3 wraps the three rightmost columns", Dots({{4, "#....###"}}), T::Shift,
-         false, {1, 1}, {4, 1}, Dots({{4, "####...."}})},
-        {"shift up wraps the top row to the bottom", Dots({{0, "#......."}}), T::Shift, false,
-         {0, 5}, {0, 4}, Dots({{19, "#......."}})},
-        {"a rectangle dragged outside stops at the border", Dots({}), T::Rectangle, false, {5, 17},
-         {30, 99}, Dots({{17, ".....###"}, {18, ".....###"}, {19, ".....###"}})},
-        {"the right button erases a rectangle", Dots({{2, "########"}}), T::Rectangle, true,
-         {2, 2}, {5, 2}, Dots({{2, "##....##"}})},
-        {"the pen draws with the left button", Dots({}), T::Pen, false, {3, 0}, {4, 0},
+        {"shift right by 3 wraps the three rightmost columns",
+         Dots({{4, "#....###"}}),
+         T::Shift,
+         false,
+         {1, 1},
+         {4, 1},
+         Dots({{4, "####...."}})},
+        {"shift up wraps the top row to the bottom",
+         Dots({{0, "#......."}}),
+         T::Shift,
+         false,
+         {0, 5},
+         {0, 4},
+         Dots({{19, "#......."}})},
+        {"a rectangle dragged outside stops at the border",
+         Dots({}),
+         T::Rectangle,
+         false,
+         {5, 17},
+         {30, 99},
+         Dots({{17, ".....###"}, {18, ".....###"}, {19, ".....###"}})},
+        {"the right button erases a rectangle",
+         Dots({{2, "########"}}),
+         T::Rectangle,
+         true,
+         {2, 2},
+         {5, 2},
+         Dots({{2, "##....##"}})},
+        {"the pen draws with the left button",
+         Dots({}),
+         T::Pen,
+         false,
+         {3, 0},
+         {4, 0},
          Dots({{0, "...##..."}})},
-        {"the pen clears with the right button", Dots({{6, "########"}}), T::Pen, true, {0, 6},
-         {1, 6}, Dots({{6, "..######"}})},
+        {"the pen clears with the right button",
+         Dots({{6, "########"}}),
+         T::Pen,
+         true,
+         {0, 6},
+         {1, 6},
+         Dots({{6, "..######"}})},
     };
     for (const Case& c : cases) {
         cuiCEditDots dots;

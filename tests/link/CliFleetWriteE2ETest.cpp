@@ -151,7 +151,8 @@ TEST_F(CliFleetWrite, EachRadioGetsItsOwnCodeAndARefusingRadioIsLoggedAsFailed) 
         sims.push_back(std::make_unique<SimProcess>(std::vector<std::string>{
             "--save", scratch.File("radio" + std::to_string(i) + ".clf")}));
     }
-    sims.push_back(std::make_unique<SimProcess>(std::vector<std::string>{"--fault", "refuse-write"}));
+    sims.push_back(
+        std::make_unique<SimProcess>(std::vector<std::string>{"--fault", "refuse-write"}));
     std::vector<SimProcess*> all;
     for (auto& sim : sims) {
         ASSERT_TRUE(sim->Started());

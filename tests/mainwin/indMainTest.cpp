@@ -8,9 +8,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "BankSheets.h"
+#include "CellNames.h"
+#include "ChBanks.h"
+#include "ChShift.h"
 #include "ClfTestSupport.h"
 #include "EventIds.h"
 #include "MainTestSupport.h"
+#include "ModelType.h"
 #include "ScopedOverride.h"
 #include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
@@ -25,11 +30,6 @@
 #include "indEnviron.h"
 #include "indMain.h"
 #include "indWarningCheck.h"
-#include "BankSheets.h"
-#include "ChBanks.h"
-#include "ChShift.h"
-#include "ModelType.h"
-#include "CellNames.h"
 
 namespace {
 
@@ -494,7 +494,8 @@ TEST_F(MainTest, TheBankOverviewOpensABank) {
     EXPECT_EQ(main.CellText(first, 1), std::to_string(BankCount(image, 0)));
     EXPECT_EQ(main.CellText(first, 2), "1");
     EXPECT_EQ(main.CellText(first, 3), std::to_string(BankLast(image, 0) + 1));
-    EXPECT_EQ(main.CellText(first + 15, 2), BankCount(image, 15) > 0 ? std::to_string(BankFirst(image, 15) + 1) : "-");
+    EXPECT_EQ(main.CellText(first + 15, 2),
+              BankCount(image, 15) > 0 ? std::to_string(BankFirst(image, 15) + 1) : "-");
 
     overview->SetCurrent({first + 2, 1});
     indCellCapsule capsule;

@@ -74,9 +74,11 @@ TEST_F(TreeTest, TheModelAndMakerModeRemoveNodes) {
         {ModelLmr, true, {"-Memory channels", "-Common", "-2-tone", "-Maker"}},
         {ModelPmr, false, {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit"}},
         {ModelPmr, true, {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit", "-Maker"}},
-        {ModelBiisPmr, false,
+        {ModelBiisPmr,
+         false,
          {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit", "-MSK"}},
-        {ModelBiisPmr, true,
+        {ModelBiisPmr,
+         true,
          {"-Memory channels", "-Common", "-5-tone", "--5-tone transmit", "-MSK", "-Maker"}},
     };
     for (const auto& c : cases) {

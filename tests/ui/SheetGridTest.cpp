@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,8 +23,8 @@
 
 #include "CellNames.h"
 #include "EventIds.h"
-#include "cmcEeprom.h"
 #include "WindowTest.h"
+#include "cmcEeprom.h"
 #include "cuiCellEditor.h"
 #include "cuiCellPainter.h"
 #include "cuiFBitsR.h"
@@ -629,7 +629,8 @@ TEST_F(SheetGridTest, HistoryRestoresScrollAndCursor) {
     SelectBankInTree(0);
     EXPECT_EQ(pane.Current(), up);
     // The same top row, aligned to its top edge.
-    const int rowHeight = pane.CellRect(up.row + 1, up.col).top() - pane.CellRect(up.row, up.col).top();
+    const int rowHeight =
+        pane.CellRect(up.row + 1, up.col).top() - pane.CellRect(up.row, up.col).top();
     EXPECT_LE(pane.verticalScrollBar()->value(), scrolledUp);
     EXPECT_GT(pane.verticalScrollBar()->value(), scrolledUp - rowHeight);
 }
@@ -663,8 +664,8 @@ TEST(FlagBitPopup, LabelsFollowTheLabelMode) {
         int mode, first, last, position;
         const char* label;
     } cases[] = {
-        {0, 1, 12, 10, "10"}, {1, 1, 12, 11, "B"},  {2, 1, 10, 10, "0"},
-        {2, 1, 10, 3, "3"},   {3, 1, 8, 1, "B7"},   {3, 1, 8, 8, "B0"},
+        {0, 1, 12, 10, "10"}, {1, 1, 12, 11, "B"}, {2, 1, 10, 10, "0"},
+        {2, 1, 10, 3, "3"},   {3, 1, 8, 1, "B7"},  {3, 1, 8, 8, "B0"},
     };
     for (const auto& c : cases) {
         indPopupRequest request;
@@ -714,9 +715,9 @@ TEST(CellPainter, TextStaysReadableOnItsBackground) {
         QColor text, background;
         bool kept;
     } cases[] = {
-        {QColor(0, 0, 128), QColor(58, 58, 62), false},     // navy on dark button face
-        {QColor(0, 0, 128), QColor(240, 240, 240), true},   // navy on light
-        {QColor(230, 230, 230), QColor(30, 30, 32), true},  // light on dark
+        {QColor(0, 0, 128), QColor(58, 58, 62), false},       // navy on dark button face
+        {QColor(0, 0, 128), QColor(240, 240, 240), true},     // navy on light
+        {QColor(230, 230, 230), QColor(30, 30, 32), true},    // light on dark
         {QColor(255, 255, 0), QColor(255, 255, 255), false},  // yellow on white
         {QColor(30, 30, 32), QColor(30, 30, 32), true},       // hidden on purpose
     };

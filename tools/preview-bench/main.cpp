@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
             }
             return static_cast<double>(clock.nsecsElapsed()) / 1e6;
         };
-        visiblePreviews.push_back(previews(std::min(names.size(), static_cast<size_t>(visibleRows))));
+        visiblePreviews.push_back(
+            previews(std::min(names.size(), static_cast<size_t>(visibleRows))));
         allPreviews.push_back(previews(names.size()));
     }
     std::printf("bank sheet: %d rows, %d named channels, %d rows fit %d px\n", sheet.Rows(), named,

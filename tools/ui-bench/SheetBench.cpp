@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BankSheets.h"
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChShift.h"
@@ -19,7 +20,6 @@
 #include "cuiSheetPane.h"
 #include "datCh.h"
 #include "indMain.h"
-#include "BankSheets.h"
 
 namespace {
 

@@ -74,7 +74,8 @@ int ShowTextEditor(const std::string& out) {
     setup.caret = static_cast<int>(setup.text.size());
     setup.font = QApplication::font();
     setup.user = RadioFont::ReadUserGlyphs(document.WorkingImage());
-    auto* editor = new cuiTextEditor(nullptr, setup, context.MakeSheet("GI_Sheet_Sel_Text"), nullptr);
+    auto* editor =
+        new cuiTextEditor(nullptr, setup, context.MakeSheet("GI_Sheet_Sel_Text"), nullptr);
     editor->Popup(QPoint(40, 40));
     return SaveLater(editor, out);
 }

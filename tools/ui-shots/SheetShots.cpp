@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "BankSheets.h"
 #include "CellNames.h"
 #include "ModelType.h"
 #include "TForm1.h"
@@ -27,7 +28,6 @@
 #include "indEnviron.h"
 #include "indMain.h"
 #include "indTextPaste.h"
-#include "BankSheets.h"
 
 namespace {
 

@@ -69,9 +69,9 @@ void cuiCharTable::paintEvent(QPaintEvent* event) {
             style.perLine = 1;
             style.fieldLength = 1;
             style.centred = true;
-            cuiFText::Draw(painter, box, RadioText::FromDisplay(sheet_->Cell(r, c).text.value_or("")),
-                           style, user_,
-                           current ? palette().highlightedText().color() : palette().text().color());
+            cuiFText::Draw(
+                painter, box, RadioText::FromDisplay(sheet_->Cell(r, c).text.value_or("")), style,
+                user_, current ? palette().highlightedText().color() : palette().text().color());
         }
     }
 }

@@ -25,9 +25,9 @@ const QImage& GlyphImage(const RadioFont::Glyph& glyph, const cuiFTextLayout& l,
     if (QImage* found = cache.object(key)) {
         return *found;
     }
-    auto* image = new QImage(std::max(1, l.Column(RadioFont::Columns - 1).to),
-                             std::max(1, l.Row(RadioFont::Rows - 1).to),
-                             QImage::Format_ARGB32_Premultiplied);
+    auto* image =
+        new QImage(std::max(1, l.Column(RadioFont::Columns - 1).to),
+                   std::max(1, l.Row(RadioFont::Rows - 1).to), QImage::Format_ARGB32_Premultiplied);
     image->fill(Qt::transparent);
     QPainter p(image);
     for (int j = 0; j < RadioFont::Rows; ++j) {

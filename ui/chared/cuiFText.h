@@ -20,9 +20,9 @@ namespace cuiFText {
 struct Style {
     int perLine = 12;
     int lines = 1;
-    int fieldLength = 12;   // characters from here on are olive
-    bool frames = false;    // a grey box around each character
-    bool centred = false;   // a single character centred in the rectangle
+    int fieldLength = 12;  // characters from here on are olive
+    bool frames = false;   // a grey box around each character
+    bool centred = false;  // a single character centred in the rectangle
 };
 
 const QColor Olive(128, 128, 0);

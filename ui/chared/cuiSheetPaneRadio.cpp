@@ -12,8 +12,8 @@ void cuiSheetPane::OpenRadioEditor(const indCellResult& result) {
     CursorMoved();
     const auto done = [this](std::optional<std::string> text) { RadioEditorDone(text); };
     if (result.radio.userCharacter) {
-        charEditor_ =
-            new cuiCEdit(window(), main_.Context().Texts(), result.editText, main_.FontSize(), done);
+        charEditor_ = new cuiCEdit(window(), main_.Context().Texts(), result.editText,
+                                   main_.FontSize(), done);
         charEditor_->show();
         return;
     }

@@ -77,7 +77,8 @@ cuiTextEditor::cuiTextEditor(QWidget* parent, const Setup& setup, std::unique_pt
     memo_ = new QLineEdit(this);
     memo_->setMaxLength(MemoMaxLength);
     memo_->setFont(setup.font);
-    memo_->setText(QString::fromLatin1(setup.text.data(), static_cast<qsizetype>(setup.text.size())));
+    memo_->setText(
+        QString::fromLatin1(setup.text.data(), static_cast<qsizetype>(setup.text.size())));
     memo_->setFixedHeight(QFontMetrics(setup.font).height() * 3 / 2 + 4);
     memo_->setCursorPosition(setup.caret);
     if (setup.selLength > 0) {
@@ -86,7 +87,8 @@ cuiTextEditor::cuiTextEditor(QWidget* parent, const Setup& setup, std::unique_pt
     memo_->installEventFilter(this);
     column->addWidget(memo_);
 
-    preview_ = new PreviewBox(this, [this] { return PreviewBytes(); }, fieldLength_, user_);
+    preview_ = new PreviewBox(
+        this, [this] { return PreviewBytes(); }, fieldLength_, user_);
     preview_->setFixedHeight(memo_->height() * 2 + 2);
     column->addWidget(preview_);
     connect(memo_, &QLineEdit::textChanged, preview_, qOverload<>(&QWidget::update));
@@ -116,9 +118,9 @@ cuiTextEditor::cuiTextEditor(QWidget* parent, const Setup& setup, std::unique_pt
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const QSize full = table_->sizeHint();
     table_->resize(full);
-    scroll->setFixedSize(full.width() + scroll->verticalScrollBar()->sizeHint().width() +
-                             2 * scroll->frameWidth(),
-                         full.height() / 3 + 2 * scroll->frameWidth());
+    scroll->setFixedSize(
+        full.width() + scroll->verticalScrollBar()->sizeHint().width() + 2 * scroll->frameWidth(),
+        full.height() / 3 + 2 * scroll->frameWidth());
     column->addWidget(scroll);
 
     auto* buttons = new QHBoxLayout;
@@ -151,7 +153,8 @@ void cuiTextEditor::Popup(const QPoint& at) {
 }
 
 void cuiTextEditor::Insert(const std::string& displayText) {
-    memo_->insert(QString::fromLatin1(displayText.data(), static_cast<qsizetype>(displayText.size())));
+    memo_->insert(
+        QString::fromLatin1(displayText.data(), static_cast<qsizetype>(displayText.size())));
 }
 
 bool cuiTextEditor::eventFilter(QObject* watched, QEvent* event) {

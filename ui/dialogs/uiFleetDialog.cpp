@@ -117,10 +117,10 @@ QPushButton* uiFleetDialog::BrowseButton(QLineEdit* edit, bool folder, const QSt
     auto* button = new QPushButton("...", fields_);
     button->setFixedWidth(fontMetrics().averageCharWidth() * 5);
     connect(button, &QPushButton::clicked, this, [this, edit, folder, filter] {
-        const QString chosen = folder ? QFileDialog::getExistingDirectory(this, {}, edit->text())
-                                      : QFileDialog::getSaveFileName(
-                                            this, {}, edit->text(), filter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        const QString chosen =
+            folder ? QFileDialog::getExistingDirectory(this, {}, edit->text())
+                   : QFileDialog::getSaveFileName(this, {}, edit->text(), filter, nullptr,
+                                                  QFileDialog::DontConfirmOverwrite);
         if (!chosen.isEmpty()) {
             edit->setText(chosen);
         }
@@ -148,7 +148,7 @@ void uiFleetDialog::StartRun() {
         return;
     }
     const indFleetSetup setup = Setup();
-    std::string missing = setup.file.empty() ? "Choose the clone file to write."
+    std::string missing = setup.file.empty()      ? "Choose the clone file to write."
                           : setup.logFile.empty() ? "Choose the log file."
                                                   : "";
     if (!missing.empty()) {
