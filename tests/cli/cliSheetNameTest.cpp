@@ -40,8 +40,9 @@ TEST(SheetNameTest, NamesResolveByCaptionPathOrReference) {
         {ModelPmr, "user", Result::Ambiguous, ""},                 // User tones, User characters
         {ModelPmr, "bank", Result::Ambiguous, ""},
         {ModelLmr, "2-tone", Result::Ambiguous, ""},
-        {ModelLmr, "User tones", Result::Unknown, ""},       // not in the Lmr tree
-        {ModelPmr, "Memory channels", Result::Unknown, ""},  // opens no sheet
+        {ModelLmr, "User tones", Result::Unknown, ""},  // not in the Lmr tree
+        {ModelPmr, "Memory channels", Result::Found,
+         "GI_Sheet_Memory_CH_Top"},  // the bank overview
         {ModelPmr, "DTMF memories/Signalling", Result::Unknown, ""},
         {ModelPmr, "gnalling/DTMF memories", Result::Unknown, ""},
         {ModelPmr, "[St_ChBank]GI_Sheet_Mch_Pmr,Bank 16", Result::Unknown, ""},
