@@ -66,7 +66,7 @@ std::string RawAddress(const cmcBuff& frame) {
         }
         address = address * 16 + digit;
     }
-    char buf[8];
+    char buf[16];
     std::snprintf(buf, sizeof buf, "%04X", address);
     return buf;
 }
