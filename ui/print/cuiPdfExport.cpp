@@ -1,14 +1,12 @@
 #include "cuiPdfExport.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
 #include "cmcGTex.h"
 #include "cmcPath.h"
 #include "cuiPrintTargets.h"
-#include "cuiSheetRef.h"
+#include "cuiSheetName.h"
 #include "cuiTree.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
@@ -33,28 +31,6 @@ int Usage(const char* problem) {
                  "orvane: %s\nusage: orvane --export-pdf OUT.pdf [--sheet REF | --all] FILE\n",
                  problem);
     return ExitUsage;
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-// The reference of a sheet named by reference or tree caption; "" when none.
-std::string FindSheet(cuiTree& tree, cmcGTex& texts, const std::string& name) {
-    std::string found;
-    tree.ForEach([&](cuiTree::Node& node, int) {
-        if (found.empty() && !node.Reference().empty() &&
-            (node.Reference() == name || SameText(node.Caption(), name))) {
-            found = node.Reference();
-        }
-    });
-    if (found.empty() && texts.HasSection(ParseSheetRef(name).name + "_Cells")) {
-        found = name;
-    }
-    return found;
 }
 
 }  // namespace
@@ -109,12 +85,13 @@ int Run(const std::vector<std::string>& words) {
 
     std::vector<std::string> references;
     if (!args.sheet.empty()) {
-        const std::string reference = FindSheet(tree, texts, args.sheet);
-        if (reference.empty()) {
-            std::fprintf(stderr, "orvane: no sheet is named \"%s\"\n", args.sheet.c_str());
+        // Named as on the command line: a reference, a tree caption or a path.
+        const cuiSheetLookup lookup = ResolveSheetName(texts, document.ModelType(), args.sheet);
+        if (lookup.result != cuiSheetNameResult::Found) {
+            std::fprintf(stderr, "orvane: %s\n", lookup.message.c_str());
             return ExitUsage;
         }
-        references.push_back(reference);
+        references.push_back(lookup.reference);
     } else {
         references = PrintAllReferences(tree, texts);
     }
