@@ -19,15 +19,8 @@
 
 namespace {
 
-// The radio's identity, or an all-zero one when no information was received.
-const RadioIdentity& Radio(indCellCall& call) {
-    static const RadioIdentity none;
-    const RadioIdentity* radio = call.ctx.Radio();
-    return radio != nullptr ? *radio : none;
-}
-
-uint8_t InfoByte(indCellCall& call, int offset) {
-    return Radio(call).cloneInfo[static_cast<size_t>(offset)];
+uint8_t InfoByte(const RadioIdentity& radio, int offset) {
+    return radio.cloneInfo[static_cast<size_t>(offset)];
 }
 
 std::string Line(indCellCall& call, const char* name, int index) {
@@ -55,22 +48,28 @@ int PllIndex(uint8_t byte) {
 
 void CloneInfoItem(indCellCall& call) {
     using namespace CloneInfoBlock;
-    const RadioIdentity& radio = Radio(call);
+    // Before a radio has answered there is nothing to show: all-zero bytes
+    // would read as an Lmr radio without keypad.
+    if (call.ctx.Radio() == nullptr) {
+        Codec::Show(call.c, "");
+        return;
+    }
+    const RadioIdentity& radio = *call.ctx.Radio();
     std::string text;
     switch (call.item) {
         case CL_CloneInfo_Model: {
-            const uint8_t b = InfoByte(call, ModelBits);
+            const uint8_t b = InfoByte(radio, ModelBits);
             text = Line(call, "GI_AppInd_Model", (b & 1) + ((b >> 1) & 1));
             break;
         }
         case CL_CloneInfo_Revision: {
-            const uint8_t b = InfoByte(call, Revision);
+            const uint8_t b = InfoByte(radio, Revision);
             text = std::to_string(b >> 4) + "." + std::to_string(b & 0x0F);
             break;
         }
         case CL_CloneInfo_KeyBoard:
             text = Line(call, "GI_AppInd_KeyBoard",
-                        (InfoByte(call, ModelBits) & KeyboardBit) != 0 ? 1 : 0);
+                        (InfoByte(radio, ModelBits) & KeyboardBit) != 0 ? 1 : 0);
             break;
         case CL_CloneInfo_Comment1:
         case CL_CloneInfo_Comment2: {
@@ -79,11 +78,11 @@ void CloneInfoItem(indCellCall& call) {
             break;
         }
         case CL_CloneInfo_PllRef:
-            text = Line(call, "GI_AppInd_PLLReference", PllIndex(InfoByte(call, PllReference)));
+            text = Line(call, "GI_AppInd_PLLReference", PllIndex(InfoByte(radio, PllReference)));
             break;
         case CL_CloneInfo_Option: {
-            const uint8_t opt = InfoByte(call, Options);
-            const uint8_t unit = InfoByte(call, UnitFlags);
+            const uint8_t opt = InfoByte(radio, Options);
+            const uint8_t unit = InfoByte(radio, UnitFlags);
             auto add = [&](const char* name) { text += call.ctx.Texts().GetText(name) + "\n"; };
             if ((opt & 0x02) != 0) {
                 add("GI_Mess_CloneInfo_Opt_Mq31");
@@ -103,7 +102,7 @@ void CloneInfoItem(indCellCall& call) {
             break;
         }
         case CL_CloneInfo_OverVolt:
-            if ((InfoByte(call, Options) & OverVoltageBit) != 0) {
+            if ((InfoByte(radio, Options) & OverVoltageBit) != 0) {
                 text = call.ctx.Texts().GetText("GI_Mess_CloneInfo_OverVolt");
             }
             break;

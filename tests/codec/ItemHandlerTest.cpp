@@ -5,6 +5,7 @@
 
 #include "CellNames.h"
 #include "ChBanks.h"
+#include "CloneInfoBlock.h"
 #include "HandlerFixture.h"
 #include "datCh.h"
 
@@ -288,4 +289,29 @@ TEST_F(ItemHandlerTest, ADigitOnABankCountOpensTheEditorWithIt) {
     EXPECT_EQ(f.capsule.CaretPos, 1);
     EXPECT_EQ(f.capsule.SelLength, 0);
     EXPECT_EQ(BankCount(f.working, 0), 12);
+}
+
+// The clone information shows the radio of the last exchange, and nothing before one.
+TEST_F(ItemHandlerTest, CloneInformationShowsOnlyARadioThatAnswered) {
+    struct Case {
+        bool hasRadio;
+        uint8_t modelBits;
+        const char* model;
+        const char* keypad;
+    };
+    const Case cases[] = {
+        {false, 0x00, "", ""},
+        {false, 0x06, "", ""},
+        {true, 0x00, "Lmr", "Without keypad"},
+        {true, 0x05, "Pmr", "With keypad"},
+        {true, 0x03, "BiisPmr", "Without keypad"},
+    };
+    for (const Case& c : cases) {
+        f.hasRadio = c.hasRadio;
+        f.radio.cloneInfo[CloneInfoBlock::ModelBits] = c.modelBits;
+        f.Request(CT_Null, CL_CloneInfo_Model, 0, Keys::None);
+        EXPECT_EQ(f.capsule.DisplayText, c.model) << int(c.modelBits);
+        f.Request(CT_Null, CL_CloneInfo_KeyBoard, 0, Keys::None);
+        EXPECT_EQ(f.capsule.DisplayText, c.keypad) << int(c.modelBits);
+    }
 }
