@@ -119,10 +119,11 @@ int ShowSheetShot(const std::string& name, const std::string& out) {
             QTest::keyClick(&pane, Qt::Key_Return);
             ready = ready && Wait([&] { return pane.Choice() != nullptr; });
         } else if (ready && name == "sheet-editor") {
-            ready = OnCell(*form, CL_Mch_Text);
-            QTest::keyClick(&pane, 'R');  // the first key opens the editor
+            // A name cell opens the radio-text pop-up; a frequency shows the in-place editor.
+            ready = OnCell(*form, CL_Mch_FreqT);
+            QTest::keyClick(&pane, '1');  // the first key opens the editor
             ready = ready && pane.Editor().IsOpen();
-            QTest::keyClicks(&pane.Editor(), QStringLiteral("EPEATER"));
+            QTest::keyClicks(&pane.Editor(), QStringLiteral("46.8"));
         } else if (ready && name == "sheet-flags") {
             ready = OnCell(*form, CL_Mch_Scan);
             // The cell near the left edge, so that the pop-up opens inside the window.
