@@ -684,6 +684,9 @@ TEST(FlagBitPopup, LabelsFollowTheLabelMode) {
 // a margin that grows with the font.
 TEST_F(SheetGridTest, ColumnsLeaveRoomAroundTheWidestText) {
     OpenActive(ModelLmr);
+    // A radio that answered, so that the clone information shows its values
+    // ("Without keypad" is the widest); each font size reopens the sheet.
+    form->Main().Document().SetRadioIdentity(RadioIdentity{});
     cuiSheetPane& pane = form->SheetPane();
     ASSERT_TRUE(QTest::qWaitFor([&] { return pane.RowCount() > 0; }, 2000));
     for (int percent : {100, 200}) {
