@@ -283,6 +283,16 @@ TEST(UndoHistoryTest, TheBudgetDropsTheOldestAndAClearedOpenStepRecordsNothing) 
     step(-1, 0, true);
     step(402, 9, false);
     EXPECT_EQ(h.UndoCount(), 2u);
+    // A key inside an outer step (a paste typing into a pop-up cell) does not
+    // join the outer step to the next one.
+    h.Begin(image, 0, "paste", cell);
+    step(403, 9, true);
+    h.End(image, 0);
+    step(404, 9, false);
+    EXPECT_EQ(h.UndoCount(), 4u);
+    h.Undo(image);
+    h.Undo(image);
+    EXPECT_EQ(image.GetByte(403), 0);
     h.Undo(image);
     h.Undo(image);
     EXPECT_EQ(image.GetByte(400), at400);
