@@ -476,11 +476,8 @@ indCellResult indCellSession::RowCommand(int item) {
     // Named after its rows: "Delete 1-2" or "Delete 1-2 to 1-5".
     const int current = sheet_.Current().row;
     const int anchor = cursor_ != nullptr ? cursor_->Anchor().row : current;
-    std::string name =
-        TextOneLine(entry->caption) + " " + CellRowLabel(sheet_, std::min(anchor, current));
-    if (anchor != current) {
-        name += " to " + CellRowLabel(sheet_, std::max(anchor, current));
-    }
+    const std::string name = RowCommandName(entry->caption, sheet_, std::min(anchor, current),
+                                            std::max(anchor, current));
     return Run(name, [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.PopupCommand = item;
         const indPending pending = Send(c);

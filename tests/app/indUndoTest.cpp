@@ -16,6 +16,7 @@
 #include "cmcScriptedMessageBox.h"
 #include "cuiGridCursor.h"
 #include "cuiTree.h"
+#include "indCellName.h"
 #include "indSheetSession.h"
 #include "indUndoStep.h"
 
@@ -234,6 +235,15 @@ TEST(UndoTest, TheModifiedFlagFollowsTheSavePointAndANewStepDropsRedo) {
     ASSERT_TRUE(doc.NewFile());
     EXPECT_FALSE(doc.UndoHistory().CanUndo());
     EXPECT_EQ(doc.Undo(), nullptr);
+}
+
+// The Edit menu's and the cell menu's row commands name their steps alike.
+TEST(UndoTest, RowCommandStepsAreNamedByCaptionWithoutAcceleratorAndRows) {
+    UndoFixture f;
+    const auto at = f.s.Sheet()->FindCell(CL_Mch_FreqR, 1);
+    ASSERT_TRUE(at);
+    EXPECT_EQ(RowCommandName("&Delete", *f.s.Sheet(), at->row, at->row), "Delete 1-2");
+    EXPECT_EQ(RowCommandName("Move &up", *f.s.Sheet(), at->row, at->row + 2), "Move up 1-2 to 1-4");
 }
 
 TEST(UndoHistoryTest, TheBudgetDropsTheOldestAndAClearedOpenStepRecordsNothing) {
