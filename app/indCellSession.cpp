@@ -173,8 +173,9 @@ std::string indCellSession::CellName() {
 }
 
 template <class Act>
-indCellResult indCellSession::Run(const std::string& stepName, Act act) {
-    const indUndoStep step(context_.Document(), stepName, Place());
+indCellResult indCellSession::Run(Act act, const std::string& stepName) {
+    const indUndoStep step(
+        context_.Document(), [&] { return stepName.empty() ? CellName() : stepName; }, Place());
     QuestionWatch questions;
     cmcEeprom before;
     before.Assign(context_.WorkingImage());
@@ -208,7 +209,7 @@ indCellResult indCellSession::Run(const std::string& stepName, Act act) {
 }
 
 indCellResult indCellSession::Key(int32_t key) {
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
         const indPending pending = Send(c);
         // A redraw request alone is no change: a key on a display-only cell does nothing.
@@ -222,7 +223,7 @@ indCellResult indCellSession::Key(int32_t key) {
 }
 
 indCellResult indCellSession::Commit(const std::string& text) {
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.EditResult = indEditResult::EditorText;
         c.InputText = text;
         const indPending pending = Send(c);
@@ -297,7 +298,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
     const bool actions =
         std::none_of(table.byValue.begin(), table.byValue.end(),
                      [&](const cmcChoiceEntry& e) { return e.value == list.value; });
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = indEditResult::PopupChoice;
         c.SubCell = &entry;
         const indPending pending = Send(c);
@@ -338,7 +339,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
     const indPopupRequest flags = popup_;
     const int32_t placed = Codec::PlaceFlagBits(bits, flags.first, flags.last);
     const int32_t wanted = Codec::UnplaceFlagBits(placed, flags.first, flags.last);
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = indEditResult::PopupChoice;
         c.InputText = std::to_string(placed);
         const indPending pending = Send(c);
@@ -478,13 +479,15 @@ indCellResult indCellSession::RowCommand(int item) {
     const int anchor = cursor_ != nullptr ? cursor_->Anchor().row : current;
     const std::string name = RowCommandName(entry->caption, sheet_, std::min(anchor, current),
                                             std::max(anchor, current));
-    return Run(name, [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
-        c.PopupCommand = item;
-        const indPending pending = Send(c);
-        // The handler reports a command it carried out (Copy included) as a record change.
-        if ((changes_ & ChangeFlags::Record) == 0) {
-            why = "\"" + entry->caption + "\" changed nothing";
-        }
-        return pending;
-    });
+    return Run(
+        [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+            c.PopupCommand = item;
+            const indPending pending = Send(c);
+            // The handler reports a command it carried out (Copy included) as a record change.
+            if ((changes_ & ChangeFlags::Record) == 0) {
+                why = "\"" + entry->caption + "\" changed nothing";
+            }
+            return pending;
+        },
+        name);
 }
