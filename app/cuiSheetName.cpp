@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "ValueText.h"
 #include "cmcExcerpt.h"
 #include "cmcGTex.h"
 #include "cuiSheetChoice.h"
@@ -33,12 +34,6 @@ std::string Folded(const std::string& text) {
     return out;
 }
 
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    const size_t last = text.find_last_not_of(" \t");
-    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
-}
-
 // Every node that opens a sheet, with its path, in tree order.
 std::vector<cuiNamedSheet> SheetNodes(cmcGTex& texts, int modelType) {
     cuiTree tree(texts);
@@ -48,7 +43,7 @@ std::vector<cuiNamedSheet> SheetNodes(cmcGTex& texts, int modelType) {
     std::vector<std::string> above;  // captions of the nodes above, by depth
     tree.ForEach([&](cuiTree::Node& node, int depth) {
         above.resize(static_cast<size_t>(depth));
-        const std::string caption = Trimmed(node.Caption());
+        const std::string caption = ValueText::Trim(node.Caption());
         std::string path;
         for (const std::string& c : above) {
             path += c + "/";

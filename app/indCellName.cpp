@@ -58,6 +58,17 @@ std::string CellRowLabel(cuiSheet& sheet, int row) {
     return "row " + std::to_string(row);
 }
 
+std::string RowCommandName(const std::string& caption, cuiSheet& sheet, int firstRow, int lastRow) {
+    std::string name;
+    for (const char ch : caption) {
+        if (ch != '&') {
+            name += ch;
+        }
+    }
+    name = TextOneLine(name) + " " + CellRowLabel(sheet, firstRow);
+    return lastRow == firstRow ? name : name + " to " + CellRowLabel(sheet, lastRow);
+}
+
 std::string CellCaption(indDocumentContext& ctx, cuiSheet& sheet, int row, int col) {
     std::string heading = CellColumnHeading(ctx, sheet, row, col);
     if (heading.empty()) {

@@ -17,6 +17,9 @@ std::string CellDisplayLine(indDocumentContext& ctx, cuiSheet& sheet, int row, i
 std::string CellColumnHeading(indDocumentContext& ctx, cuiSheet& sheet, int row, int col);
 // "bank-position" for a channel row of a bank sheet, else "row N" (grid row).
 std::string CellRowLabel(cuiSheet& sheet, int row);
+// A row command as an undo step names it: the menu caption without its
+// accelerator marks and the rows ("Delete 1-2", "Delete 1-2 to 1-5").
+std::string RowCommandName(const std::string& caption, cuiSheet& sheet, int firstRow, int lastRow);
 // The heading followed by the channel on bank sheets; the sheet's name when
 // the cell has no heading.
 std::string CellCaption(indDocumentContext& ctx, cuiSheet& sheet, int row, int col);

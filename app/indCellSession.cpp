@@ -14,6 +14,7 @@
 #include "indCellName.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
+#include "indShownText.h"
 #include "indUndoStep.h"
 
 namespace {
@@ -46,22 +47,6 @@ class QuestionWatch : public cmcMessageBoxHost {
     cmcMessageBoxHost& target_;
     cmcMessageBoxHost* previous_;
 };
-
-std::string Normal(const std::string& text) {
-    return ValueText::Upper(ValueText::Trim(text));
-}
-
-bool IsNumber(const std::string& s) {
-    return !s.empty() && ValueText::HasDigit(s) &&
-           s.find_first_not_of("0123456789.-") == std::string::npos;
-}
-
-// Whether a cell showing `shown` already shows `wanted` (numbers by value).
-bool Shows(const std::string& shown, const std::string& wanted) {
-    const std::string a = Normal(shown), b = Normal(wanted);
-    return a == b ||
-           (IsNumber(a) && IsNumber(b) && ValueText::ParseDecimal(a) == ValueText::ParseDecimal(b));
-}
 
 // What a request carries besides the cell.
 struct RequestFields {
@@ -188,8 +173,9 @@ std::string indCellSession::CellName() {
 }
 
 template <class Act>
-indCellResult indCellSession::Run(const std::string& stepName, Act act) {
-    const indUndoStep step(context_.Document(), stepName, Place());
+indCellResult indCellSession::Run(Act act, const std::string& stepName) {
+    const indUndoStep step(
+        context_.Document(), [&] { return stepName.empty() ? CellName() : stepName; }, Place());
     QuestionWatch questions;
     cmcEeprom before;
     before.Assign(context_.WorkingImage());
@@ -223,7 +209,7 @@ indCellResult indCellSession::Run(const std::string& stepName, Act act) {
 }
 
 indCellResult indCellSession::Key(int32_t key) {
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.Key = key;
         const indPending pending = Send(c);
         // A redraw request alone is no change: a key on a display-only cell does nothing.
@@ -237,14 +223,15 @@ indCellResult indCellSession::Key(int32_t key) {
 }
 
 indCellResult indCellSession::Commit(const std::string& text) {
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& before) {
         c.EditResult = indEditResult::EditorText;
         c.InputText = text;
         const indPending pending = Send(c);
         // Taken when the image changed, or when the cell shows what was typed.
         const std::string shown = Shown();
         if (pending == indPending::Nothing && (changes_ & ChangeFlags::Record) == 0 &&
-            before.IsEqual(context_.WorkingImage()) && Normal(shown) != Normal(text)) {
+            before.IsEqual(context_.WorkingImage()) &&
+            NormalShownText(shown) != NormalShownText(text)) {
             why = QuoteExcerpt(text) + " was not accepted; the cell shows " +
                   QuoteExcerpt(c.DisplayText);
         }
@@ -311,7 +298,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
     const bool actions =
         std::none_of(table.byValue.begin(), table.byValue.end(),
                      [&](const cmcChoiceEntry& e) { return e.value == list.value; });
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = indEditResult::PopupChoice;
         c.SubCell = &entry;
         const indPending pending = Send(c);
@@ -321,8 +308,8 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
         // An action list's entry is carried out by the handler as chosen; one
         // whose effect is already in place (priority A on a priority-A
         // channel) leaves the image as it was and still is what was asked.
-        bool taken =
-            actions || Normal(Shown()) == Normal(lists.GetChoiceText(list.list, kind, value));
+        bool taken = actions || NormalShownText(Shown()) ==
+                                    NormalShownText(lists.GetChoiceText(list.list, kind, value));
         if (!taken && !actions) {
             // The list opened again marks the value the cell now holds.
             indCellCapsule again;
@@ -352,7 +339,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
     const indPopupRequest flags = popup_;
     const int32_t placed = Codec::PlaceFlagBits(bits, flags.first, flags.last);
     const int32_t wanted = Codec::UnplaceFlagBits(placed, flags.first, flags.last);
-    return Run(CellName(), [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+    return Run([&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
         c.EditResult = indEditResult::PopupChoice;
         c.InputText = std::to_string(placed);
         const indPending pending = Send(c);
@@ -368,7 +355,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
 
 bool indCellSession::ShowsAlready(const std::string& text) {
     const std::string shown = Shown();
-    if (Shows(shown, text)) {
+    if (ShowsTypedText(shown, text)) {
         return true;
     }
     // "<-" shows the value of the cell to its left (transmit as receive).
@@ -379,7 +366,7 @@ bool indCellSession::ShowsAlready(const std::string& text) {
     indCellCapsule left;
     sheet_.PrepareCapsule(left, at.row, at.col - 1);
     context_.Handler().HandleCell(left);
-    return Shows(left.DisplayText, text);
+    return ShowsTypedText(left.DisplayText, text);
 }
 
 indCellResult indCellSession::Type(const std::string& text) {
@@ -393,7 +380,8 @@ indCellResult indCellSession::Type(const std::string& text) {
     if (r.outcome == indCellOutcome::Done) {
         // Taken as typed, or a number rounded to the cell's steps; any other
         // change (a blank channel taken into use) is not what was typed.
-        if (Shows(r.shown, text) || (IsNumber(Normal(text)) && IsNumber(Normal(r.shown)))) {
+        if (ShowsTypedText(r.shown, text) ||
+            (IsNumberText(NormalShownText(text)) && IsNumberText(NormalShownText(r.shown)))) {
             return r;
         }
         r.outcome = indCellOutcome::Refused;
@@ -411,8 +399,9 @@ indCellResult indCellSession::Type(const std::string& text) {
                popup.kind == indPopupRequest::Kind::ChoiceList) {
         const cmcChoiceTable& table = context_.Lists().Table(popup.list, popup.entryKind);
         const auto found =
-            std::find_if(table.byValue.begin(), table.byValue.end(),
-                         [&](const cmcChoiceEntry& e) { return Normal(e.text) == Normal(text); });
+            std::find_if(table.byValue.begin(), table.byValue.end(), [&](const cmcChoiceEntry& e) {
+                return NormalShownText(e.text) == NormalShownText(text);
+            });
         if (found != table.byValue.end()) {
             // The entry by its value, as a file or another program names it
             // (also one the pop-up does not offer, such as "(n/a)").
@@ -488,18 +477,17 @@ indCellResult indCellSession::RowCommand(int item) {
     // Named after its rows: "Delete 1-2" or "Delete 1-2 to 1-5".
     const int current = sheet_.Current().row;
     const int anchor = cursor_ != nullptr ? cursor_->Anchor().row : current;
-    std::string name =
-        TextOneLine(entry->caption) + " " + CellRowLabel(sheet_, std::min(anchor, current));
-    if (anchor != current) {
-        name += " to " + CellRowLabel(sheet_, std::max(anchor, current));
-    }
-    return Run(name, [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
-        c.PopupCommand = item;
-        const indPending pending = Send(c);
-        // The handler reports a command it carried out (Copy included) as a record change.
-        if ((changes_ & ChangeFlags::Record) == 0) {
-            why = "\"" + entry->caption + "\" changed nothing";
-        }
-        return pending;
-    });
+    const std::string name = RowCommandName(entry->caption, sheet_, std::min(anchor, current),
+                                            std::max(anchor, current));
+    return Run(
+        [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
+            c.PopupCommand = item;
+            const indPending pending = Send(c);
+            // The handler reports a command it carried out (Copy included) as a record change.
+            if ((changes_ & ChangeFlags::Record) == 0) {
+                why = "\"" + entry->caption + "\" changed nothing";
+            }
+            return pending;
+        },
+        name);
 }

@@ -111,9 +111,10 @@ class indCellSession {
     bool ShowsAlready(const std::string& text);
     // Judges an action: opened editor or pop-up, else done when taken(),
     // else cancelled or refused.
-    // Inside one undo step named stepName.
+    // Inside one undo step, named stepName or else after the current cell
+    // (the name is only made by the outermost step, the one that records).
     template <class Act>
-    indCellResult Run(const std::string& stepName, Act act);
+    indCellResult Run(Act act, const std::string& stepName = {});
     // The current cell as an undo step names and places it.
     std::string CellName();
     indUndoPlace Place() const;

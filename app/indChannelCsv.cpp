@@ -23,6 +23,7 @@
 #include "indCellSession.h"
 #include "indCodec.h"
 #include "indDocumentContext.h"
+#include "indShownText.h"
 #include "iuiSh_ChBank.h"
 
 namespace {
@@ -151,24 +152,6 @@ std::string Shown(indDocumentContext& ctx, int item, int channel, int bank) {
     return text;
 }
 
-std::string Normal(std::string_view text) {
-    return ValueText::Upper(ValueText::Trim(text));
-}
-
-bool IsNumber(const std::string& s) {
-    return !s.empty() && ValueText::HasDigit(s) &&
-           s.find_first_not_of("0123456789.-") == std::string::npos;
-}
-
-// Whether the cell shows what the field asked for.
-bool Matches(const std::string& shown, const std::string& wanted) {
-    const std::string a = Normal(shown), b = Normal(wanted);
-    if (a == b) {
-        return true;
-    }
-    return IsNumber(a) && IsNumber(b) && ValueText::ParseDecimal(a) == ValueText::ParseDecimal(b);
-}
-
 // The bank sheet of the rows being typed and its cell session: each field
 // is typed into its cell as the window would type it.
 class BankCells {
@@ -181,14 +164,14 @@ class BankCells {
             return false;
         }
         if (item == CL_Mch_Atr) {  // letters of the attribute list's entries
-            for (char letter : Normal(text)) {
+            for (char letter : NormalShownText(text)) {
                 cells_->Choose(letter == 'A' ? 1 : letter == 'B' ? 2 : letter == 'E' ? 3 : 0);
                 Select(item, channel);
             }
         } else {
             cells_->Type(text);
         }
-        return Matches(Shown(ctx_, item, channel, bank), text);
+        return ShowsTypedText(Shown(ctx_, item, channel, bank), text);
     }
 
   private:
@@ -376,7 +359,7 @@ bool ShowsRow(indDocumentContext& ctx, const std::vector<int>& items, const CsvC
     return std::all_of(items.begin(), items.end(), [&](int item) {
         const std::string& value = row.Value(columns.Of(item));
         const std::string shown = Shown(ctx, item, channel, row.bank);
-        return value.empty() ? shown.empty() : Matches(shown, value);
+        return value.empty() ? shown.empty() : ShowsTypedText(shown, value);
     });
 }
 
@@ -422,10 +405,10 @@ void TypeRow(indDocumentContext& ctx, BankCells& cells, const CsvColumns& column
     for (size_t i : order) {
         const int item = columns.item[i];
         const std::string& value = row.values[i];
-        if (value.empty() || Matches(Shown(ctx, item, channel, row.bank), value)) {
+        if (value.empty() || ShowsTypedText(Shown(ctx, item, channel, row.bank), value)) {
             continue;  // nothing to type
         }
-        if (item == CL_Mch_FreqR && IsNumber(value) && ValueText::ParseDecimal(value) == 0) {
+        if (item == CL_Mch_FreqR && IsNumberText(value) && ValueText::ParseDecimal(value) == 0) {
             TakeIntoUseAtZero(ctx, channel);
             continue;
         }

@@ -44,7 +44,6 @@ indExchangeResult ImportChannelsFromFile(indDocumentContext& context, const std:
         r.lines = Describe(errors);
         return r;
     }
-    context.CheckModified();
     r.message = "The channels of '" + PathFileName(path) + "' were imported.";
     r.lines = Describe(notes);
     return r;

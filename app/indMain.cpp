@@ -119,13 +119,7 @@ void indMain::ClickCell(cmcCellObj& cell) {
         std::optional<indUndoStep> step;
         if (prepared && cell.category == CT_PopupMenu) {
             const cuiCellPos at = sheet_->Current();
-            std::string caption;
-            for (char ch : cell.Text()) {
-                if (ch != '&') {
-                    caption += ch;
-                }
-            }
-            step.emplace(document_, caption + " " + CellRowLabel(*sheet_, at.row),
+            step.emplace(document_, RowCommandName(cell.Text(), *sheet_, at.row, at.row),
                          indUndoPlace{sheet_->Reference(), at.row, at.col});
         }
         context_.Handler().HandleCell(capsule);

@@ -9,6 +9,7 @@
 #include "cmcExcerpt.h"
 #include "cmcMessageBox.h"
 #include "cuiSheet.h"
+#include "indCellName.h"
 #include "indCellSession.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
@@ -71,15 +72,7 @@ std::vector<std::vector<std::string>> Lines(std::string_view text) {
 }
 
 std::string CellText(cuiSheet& sheet, indDocumentContext& context, int row, int col) {
-    indCellCapsule capsule;
-    sheet.PrepareCapsule(capsule, row, col);
-    capsule.Editable = 0;
-    context.Handler().HandleCell(capsule);
-    std::string text = capsule.DisplayText;
-    for (char& ch : text) {
-        ch = ch == '\n' ? ' ' : ch;
-    }
-    return ValueText::Trim(text);
+    return ValueText::Trim(CellDisplayLine(context, sheet, row, col));
 }
 
 // The texts of the fixed cells in line with a cell (a row's fixed columns,

@@ -52,10 +52,11 @@ class indUndoHistory {
     // Closes a step; the outermost records one when the image or the model changed.
     void End(const cmcEeprom& image, int modelType);
     bool InStep() const { return depth_ > 0; }
-    // Called inside a step: when it records one, the next step at the same
-    // place joins it (a key that changed the image and opened the editor or a
-    // pop-up, then what the editor or pop-up gave).
-    void JoinNext() { joinAsked_ = depth_ > 0; }
+    // Called inside the outermost step: when it records one, the next step at
+    // the same place joins it (a key that changed the image and opened the
+    // editor or a pop-up, then what the editor or pop-up gave). Inside a nested
+    // step it does nothing: the outer step (a paste, an import) is no key.
+    void JoinNext() { joinAsked_ = depth_ == 1; }
 
     // Forgets every step; an open step then records nothing.
     void Clear();

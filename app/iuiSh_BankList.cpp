@@ -11,11 +11,11 @@ namespace {
 // The texts of a bank row's sheet-opening cells, by the cell's place among them.
 enum BankColumn { Name, Count, First, Last };
 
-std::string BankText(const cmcEeprom& image, int bank, int column, const std::string& word) {
+std::string BankText(const cmcEeprom& image, int bank, int column) {
     const int count = BankCount(image, bank);
     switch (column) {
         case Name:
-            return word + " " + std::to_string(bank + 1);
+            return "Bank " + std::to_string(bank + 1);
         case Count:
             return std::to_string(count);
         case First:
@@ -54,7 +54,6 @@ void iuiSh_BankList::FillTexts() {
     if (Env().image == nullptr) {
         return;
     }
-    const std::string word = "Bank";
     for (int r = 0; r < Rows(); ++r) {
         int column = 0;
         for (int c = 0; c < Columns(); ++c) {
@@ -63,7 +62,7 @@ void iuiSh_BankList::FillTexts() {
                 continue;
             }
             cell.param = BankSheets::Reference(Env().modelType, cell.index);
-            cell.text = BankText(*Env().image, cell.index, column++, word);
+            cell.text = BankText(*Env().image, cell.index, column++);
         }
     }
 }

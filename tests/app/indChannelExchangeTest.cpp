@@ -54,6 +54,7 @@ TEST(ChannelExchangeTest, AnImportIsOneUndoStepAndARefusedOneChangesNothing) {
     changed.replace(at, 6, "147.25");
     const std::string broken = changed + "1,bad,row\n2,worse,row\n";
 
+    x.s.Document().ClearModified();  // as if saved here
     const cmcEeprom before = [&] {
         cmcEeprom e;
         e.Assign(x.s.Document().WorkingImage());
@@ -68,6 +69,7 @@ TEST(ChannelExchangeTest, AnImportIsOneUndoStepAndARefusedOneChangesNothing) {
     EXPECT_NE(refused.lines[1].find("'worse'"), std::string::npos);
     EXPECT_NE(refused.message.find("nothing was changed"), std::string::npos);
     EXPECT_TRUE(doc.WorkingImage().IsEqual(before));
+    EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.UndoHistory().CanUndo());
 
     const indExchangeResult missing = ImportChannelsFromFile(x.s.Context(), x.dir.File("none.csv"));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "CellNames.h"
 #include "ChBanks.h"
@@ -13,6 +14,16 @@
 #include "indTextPaste.h"
 
 namespace {
+
+// A new Pmr image's first bank sheet, the cursor on the first receive frequency.
+void OpenAtFirstReceive(indSheetSession& s, std::optional<cuiCellPos>& first) {
+    s.Document().ChangeModelType(1, false);
+    ASSERT_TRUE(s.Document().NewFile());
+    ASSERT_TRUE(s.ShowSheet("[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0"));
+    first = s.Sheet()->FindCell(CT_Mch, CL_Mch_FreqR, 0);
+    ASSERT_TRUE(first);
+    s.Sheet()->SetCurrent(*first);
+}
 
 struct PasteCase {
     const char* what;
@@ -40,13 +51,9 @@ TEST(TextPasteTest, PastesEveryFieldOrNothing) {
     for (const PasteCase& c : cases) {
         SCOPED_TRACE(c.what);
         indSheetSession s;
-        s.Document().ChangeModelType(1, false);
-        ASSERT_TRUE(s.Document().NewFile());
-        ASSERT_TRUE(s.ShowSheet("[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0"));
+        std::optional<cuiCellPos> first;
+        ASSERT_NO_FATAL_FAILURE(OpenAtFirstReceive(s, first));
         cuiSheet& sheet = *s.Sheet();
-        const auto first = sheet.FindCell(CT_Mch, CL_Mch_FreqR, 0);
-        ASSERT_TRUE(first);
-        sheet.SetCurrent(*first);
         const int rows = sheet.Rows();
         const bool modified = s.Document().IsModified();
         cmcEeprom before;
@@ -78,13 +85,9 @@ TEST(TextPasteTest, PastesEveryFieldOrNothing) {
 
 TEST(TextPasteTest, PastedChannelsShowTheFieldsAndRefusalsNameTheirCells) {
     indSheetSession s;
-    s.Document().ChangeModelType(1, false);
-    ASSERT_TRUE(s.Document().NewFile());
-    ASSERT_TRUE(s.ShowSheet("[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0"));
+    std::optional<cuiCellPos> first;
+    ASSERT_NO_FATAL_FAILURE(OpenAtFirstReceive(s, first));
     cuiSheet& sheet = *s.Sheet();
-    const auto first = sheet.FindCell(CT_Mch, CL_Mch_FreqR, 0);
-    ASSERT_TRUE(first);
-    sheet.SetCurrent(*first);
     ASSERT_TRUE(PasteTabText(sheet, s.Context(), "146.52\t146.53\n146.54\n").pasted);
     uint8_t flags = 0;
     EXPECT_NE(s.CellText(first->row, first->col, flags).find("146.52"), std::string::npos);

@@ -16,6 +16,7 @@
 #include "cmcScriptedMessageBox.h"
 #include "cuiGridCursor.h"
 #include "cuiTree.h"
+#include "indCellName.h"
 #include "indSheetSession.h"
 #include "indUndoStep.h"
 
@@ -236,6 +237,15 @@ TEST(UndoTest, TheModifiedFlagFollowsTheSavePointAndANewStepDropsRedo) {
     EXPECT_EQ(doc.Undo(), nullptr);
 }
 
+// The Edit menu's and the cell menu's row commands name their steps alike.
+TEST(UndoTest, RowCommandStepsAreNamedByCaptionWithoutAcceleratorAndRows) {
+    UndoFixture f;
+    const auto at = f.s.Sheet()->FindCell(CL_Mch_FreqR, 1);
+    ASSERT_TRUE(at);
+    EXPECT_EQ(RowCommandName("&Delete", *f.s.Sheet(), at->row, at->row), "Delete 1-2");
+    EXPECT_EQ(RowCommandName("Move &up", *f.s.Sheet(), at->row, at->row + 2), "Move up 1-2 to 1-4");
+}
+
 TEST(UndoHistoryTest, TheBudgetDropsTheOldestAndAClearedOpenStepRecordsNothing) {
     cmcEeprom image;
     image.Resize(4096);
@@ -283,6 +293,16 @@ TEST(UndoHistoryTest, TheBudgetDropsTheOldestAndAClearedOpenStepRecordsNothing) 
     step(-1, 0, true);
     step(402, 9, false);
     EXPECT_EQ(h.UndoCount(), 2u);
+    // A key inside an outer step (a paste typing into a pop-up cell) does not
+    // join the outer step to the next one.
+    h.Begin(image, 0, "paste", cell);
+    step(403, 9, true);
+    h.End(image, 0);
+    step(404, 9, false);
+    EXPECT_EQ(h.UndoCount(), 4u);
+    h.Undo(image);
+    h.Undo(image);
+    EXPECT_EQ(image.GetByte(403), 0);
     h.Undo(image);
     h.Undo(image);
     EXPECT_EQ(image.GetByte(400), at400);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "SheetTestSupport.h"
-#include "cmcThrowingErrorBox.h"
 #include "cuiSheetFactory.h"
 
 namespace {

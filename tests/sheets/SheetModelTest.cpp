@@ -6,7 +6,6 @@
 
 #include "CellNames.h"
 #include "SheetTestSupport.h"
-#include "cmcThrowingErrorBox.h"
 #include "cuiSheetFactory.h"
 #include "cuiSheetRef.h"
 #include "iuiSh_ChBank.h"
