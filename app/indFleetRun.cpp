@@ -1,10 +1,9 @@
 #include "indFleetRun.h"
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "cmcGTex.h"
+#include "cmcInputFile.h"
 
 cmcMbResult indFleetMessageHost::Show(const std::string& /*caption*/, const std::string& text,
                                       cmcMbButtons buttons, cmcMbIcon icon) {
@@ -44,15 +43,14 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
     }
     haveRows_ = !setup.radiosFile.empty();
     if (haveRows_) {
-        std::ifstream in(setup.radiosFile, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        if (!in) {
-            error_ = "cannot read " + setup.radiosFile;
+        const cmcInputFile text = ReadInputFile(setup.radiosFile, kMaxCsvFileBytes);
+        if (text.result != cmcInputFileResult::Ok) {
+            error_ = "cannot read " + setup.radiosFile + ": " +
+                     InputFileProblem(text, kMaxCsvFileBytes);
             return false;
         }
         std::string why;
-        if (!ParseFleetRows(text.str(), rows_, why)) {
+        if (!ParseFleetRows(text.contents, rows_, why)) {
             error_ = setup.radiosFile + ": " + why;
             return false;
         }
