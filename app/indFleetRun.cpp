@@ -45,8 +45,8 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
     if (haveRows_) {
         const cmcInputFile text = ReadInputFile(setup.radiosFile, kMaxCsvFileBytes);
         if (text.result != cmcInputFileResult::Ok) {
-            error_ = "cannot read " + setup.radiosFile + ": " +
-                     InputFileProblem(text, kMaxCsvFileBytes);
+            error_ =
+                "cannot read " + setup.radiosFile + ": " + InputFileProblem(text, kMaxCsvFileBytes);
             return false;
         }
         std::string why;
@@ -131,9 +131,29 @@ bool indFleetRun::IsRunning() const {
     return false;
 }
 
+bool indFleetRun::NoneLeft() const {
+    return logFailed_ || (setup_.count > 0 && claimed_ >= setup_.count) ||
+           (haveRows_ && claimed_ >= static_cast<int>(rows_.values.size()));
+}
+
+int indFleetRun::Radios() const {
+    int radios = 0;
+    for (const auto& port : ports_) {
+        radios += port->Radios();
+    }
+    return radios;
+}
+
+int indFleetRun::Failures() const {
+    int failures = 0;
+    for (const auto& port : ports_) {
+        failures += port->Failures();
+    }
+    return failures;
+}
+
 std::optional<int> indFleetRun::Claim() {
-    if (logFailed_ || (setup_.count > 0 && claimed_ >= setup_.count) ||
-        (haveRows_ && claimed_ >= static_cast<int>(rows_.values.size()))) {
+    if (NoneLeft()) {
         return std::nullopt;
     }
     const int row = haveRows_ ? claimed_ : -1;
@@ -142,10 +162,6 @@ std::optional<int> indFleetRun::Claim() {
 }
 
 void indFleetRun::RadioDone(const indFleetRecord& record) {
-    ++radios_;
-    if (record.result != 0) {
-        ++failures_;
-    }
     std::string error;
     if (!logFailed_ && !log_.Append(record, error)) {
         logFailed_ = true;
@@ -155,8 +171,7 @@ void indFleetRun::RadioDone(const indFleetRecord& record) {
         hooks_.radioDone(record);
     }
     // Once every radio is handed out, the ports still waiting for one stop.
-    if (logFailed_ || (setup_.count > 0 && claimed_ >= setup_.count) ||
-        (haveRows_ && claimed_ >= static_cast<int>(rows_.values.size()))) {
+    if (NoneLeft()) {
         for (auto& port : ports_) {
             port->Stop();
         }
