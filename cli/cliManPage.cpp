@@ -61,8 +61,7 @@ std::string CliPage() {
             "\n";
     page += ".SH COMMANDS\n";
     for (const cliCommand& c : CliCommands()) {
-        page +=
-            Tagged(c.name, std::string(c.synopsis) + (c.acceptsYes ? " [--yes]" : ""), c.summary);
+        page += Tagged(c.name, CliSynopsis(c), c.summary);
     }
     page += ".SH SHEET NAMES\n" +
             Roff(
