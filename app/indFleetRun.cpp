@@ -26,6 +26,7 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
     error_.clear();
     openCode_ = 0;
     logUnwritable_ = false;
+    radiosUnreadable_ = false;
     std::set<std::string> seen;
     for (const std::string& port : setup.ports) {
         if (port.find_first_not_of(" \t") == std::string::npos) {
@@ -45,6 +46,7 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
     if (haveRows_) {
         const cmcInputFile text = ReadInputFile(setup.radiosFile, kMaxCsvFileBytes);
         if (text.result != cmcInputFileResult::Ok) {
+            radiosUnreadable_ = true;
             error_ =
                 "cannot read " + setup.radiosFile + ": " + InputFileProblem(text, kMaxCsvFileBytes);
             return false;

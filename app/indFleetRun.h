@@ -69,6 +69,8 @@ class indFleetRun {
     int OpenCode() const { return openCode_; }
     // Prepare or Start failed because the log cannot be written.
     bool LogUnwritable() const { return logUnwritable_; }
+    // Prepare failed because RADIOS.csv could not be read.
+    bool RadiosUnreadable() const { return radiosUnreadable_; }
     // The radios done on all ports, and those of them not written as asked.
     int Radios() const;
     int Failures() const;
@@ -99,5 +101,6 @@ class indFleetRun {
     int claimed_ = 0;
     bool logFailed_ = false;
     bool logUnwritable_ = false;
+    bool radiosUnreadable_ = false;
     bool started_ = false;
 };

@@ -125,8 +125,8 @@ TEST_F(CliFleetWrite, ASetupThatDoesNotFitEndsBeforeAnyRadioIsAsked) {
     const std::pair<std::string, int> cases[] = {
         {port + logged + " --count 0", 64},
         {port + logged + " --per-radio '" + radios + "'", 64},
-        {port + logged + " --per-radio '" + scratch.File("missing.csv") + "'", 64},
-        {port + logged + " --per-radio '" + fifo + "'", 64},
+        {port + logged + " --per-radio '" + scratch.File("missing.csv") + "'", 2},
+        {port + logged + " --per-radio '" + fifo + "'", 2},
         {"--ports '" + sim.Device() + "," + sim.Device() + "' " + logged, 64},
         {port + "--log '" + scratch.File("no/folder/log.csv") + "' --yes", 2},
         {port + "--log '" + scratch.Path() + "' --yes", 2},
