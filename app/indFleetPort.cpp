@@ -132,10 +132,7 @@ void indFleetPort::NextRadio() {
     }
     current_ = {};
     current_.port = device_;
-    current_.row = *row + 1;
-    if (*row < 0) {
-        current_.row = 0;
-    }
+    current_.row = *row + 1;  // -1 (no rows) logs as 0
     exchangeError_.clear();
     wireMs_ = 0;
     if (!Prepare(*row, current_)) {

@@ -1,10 +1,9 @@
 #include "indFleetRun.h"
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "cmcGTex.h"
+#include "cmcInputFile.h"
 
 cmcMbResult indFleetMessageHost::Show(const std::string& /*caption*/, const std::string& text,
                                       cmcMbButtons buttons, cmcMbIcon icon) {
@@ -27,6 +26,7 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
     error_.clear();
     openCode_ = 0;
     logUnwritable_ = false;
+    radiosUnreadable_ = false;
     std::set<std::string> seen;
     for (const std::string& port : setup.ports) {
         if (port.find_first_not_of(" \t") == std::string::npos) {
@@ -44,15 +44,15 @@ bool indFleetRun::Prepare(const indFleetSetup& setup) {
     }
     haveRows_ = !setup.radiosFile.empty();
     if (haveRows_) {
-        std::ifstream in(setup.radiosFile, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        if (!in) {
-            error_ = "cannot read " + setup.radiosFile;
+        const cmcInputFile text = ReadInputFile(setup.radiosFile, kMaxCsvFileBytes);
+        if (text.result != cmcInputFileResult::Ok) {
+            radiosUnreadable_ = true;
+            error_ =
+                "cannot read " + setup.radiosFile + ": " + InputFileProblem(text, kMaxCsvFileBytes);
             return false;
         }
         std::string why;
-        if (!ParseFleetRows(text.str(), rows_, why)) {
+        if (!ParseFleetRows(text.contents, rows_, why)) {
             error_ = setup.radiosFile + ": " + why;
             return false;
         }
@@ -133,9 +133,29 @@ bool indFleetRun::IsRunning() const {
     return false;
 }
 
+bool indFleetRun::NoneLeft() const {
+    return logFailed_ || (setup_.count > 0 && claimed_ >= setup_.count) ||
+           (haveRows_ && claimed_ >= static_cast<int>(rows_.values.size()));
+}
+
+int indFleetRun::Radios() const {
+    int radios = 0;
+    for (const auto& port : ports_) {
+        radios += port->Radios();
+    }
+    return radios;
+}
+
+int indFleetRun::Failures() const {
+    int failures = 0;
+    for (const auto& port : ports_) {
+        failures += port->Failures();
+    }
+    return failures;
+}
+
 std::optional<int> indFleetRun::Claim() {
-    if (logFailed_ || (setup_.count > 0 && claimed_ >= setup_.count) ||
-        (haveRows_ && claimed_ >= static_cast<int>(rows_.values.size()))) {
+    if (NoneLeft()) {
         return std::nullopt;
     }
     const int row = haveRows_ ? claimed_ : -1;
@@ -144,10 +164,6 @@ std::optional<int> indFleetRun::Claim() {
 }
 
 void indFleetRun::RadioDone(const indFleetRecord& record) {
-    ++radios_;
-    if (record.result != 0) {
-        ++failures_;
-    }
     std::string error;
     if (!logFailed_ && !log_.Append(record, error)) {
         logFailed_ = true;
@@ -157,8 +173,7 @@ void indFleetRun::RadioDone(const indFleetRecord& record) {
         hooks_.radioDone(record);
     }
     // Once every radio is handed out, the ports still waiting for one stop.
-    if (logFailed_ || (setup_.count > 0 && claimed_ >= setup_.count) ||
-        (haveRows_ && claimed_ >= static_cast<int>(rows_.values.size()))) {
+    if (NoneLeft()) {
         for (auto& port : ports_) {
             port->Stop();
         }

@@ -69,14 +69,19 @@ class indFleetRun {
     int OpenCode() const { return openCode_; }
     // Prepare or Start failed because the log cannot be written.
     bool LogUnwritable() const { return logUnwritable_; }
-    int Radios() const { return radios_; }
-    int Failures() const { return failures_; }
+    // Prepare failed because RADIOS.csv could not be read.
+    bool RadiosUnreadable() const { return radiosUnreadable_; }
+    // The radios done on all ports, and those of them not written as asked.
+    int Radios() const;
+    int Failures() const;
     // The log could not be written (the run stopped taking radios then).
     bool LogFailed() const { return logFailed_; }
     size_t PortCount() const { return ports_.size(); }
     const indFleetPort& Port(size_t index) const { return *ports_.at(index); }
 
   private:
+    // Every radio is handed out (the count or the rows reached) or the log failed.
+    bool NoneLeft() const;
     std::optional<int> Claim();
     void RadioDone(const indFleetRecord& record);
     void Message(const std::string& text);
@@ -94,9 +99,8 @@ class indFleetRun {
     std::string error_;
     int openCode_ = 0;
     int claimed_ = 0;
-    int radios_ = 0;
-    int failures_ = 0;
     bool logFailed_ = false;
     bool logUnwritable_ = false;
+    bool radiosUnreadable_ = false;
     bool started_ = false;
 };

@@ -34,6 +34,14 @@ bool CheckPortOption(const std::string& port) {
     return false;
 }
 
+bool CheckTraceOption(const std::string& trace) {
+    if (trace.empty()) {
+        std::fprintf(stderr, "orvane-cli: option --trace needs a file name\n");
+        return false;
+    }
+    return true;
+}
+
 bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std::string>& allowed,
                     size_t fileCount, cliCloneArgs& args) {
     bool portGiven = false;
@@ -47,8 +55,7 @@ bool ParseCloneArgs(const std::vector<std::string>& words, const std::vector<std
             }
             portGiven = portGiven || w == "--port";
             (w == "--port" ? args.port : w == "-o" ? args.output : args.trace) = words[++i];
-            if (w == "--trace" && args.trace.empty()) {
-                std::fprintf(stderr, "orvane-cli: option --trace needs a file name\n");
+            if (w == "--trace" && !CheckTraceOption(args.trace)) {
                 return false;
             }
         } else if (known && w == "--high-speed") {

@@ -36,6 +36,8 @@ struct cliCloneArgs {
 // False with a message on stderr when port is empty or blank: no default
 // device may stand in for it (an unset variable in a script must never reach a radio).
 bool CheckPortOption(const std::string& port);
+// False with a message on stderr when --trace was given an empty file name.
+bool CheckTraceOption(const std::string& trace);
 
 // False with a message on stderr for an argument outside allowed, a missing,
 // empty or blank --port or the wrong number of plain arguments.

@@ -62,16 +62,19 @@ std::string ExitRange(const cliExitRow& row) {
            (row.last == row.first ? "" : "-" + std::to_string(row.last));
 }
 
+std::string CliSynopsis(const cliCommand& c) {
+    return std::string(c.synopsis) + (c.acceptsYes ? " [--yes]" : "");
+}
+
 std::string CliCommandUsage(const cliCommand& c) {
-    return std::string("usage: orvane-cli ") + c.name + " " + c.synopsis +
-           (c.acceptsYes ? " [--yes]" : "") + "\n" + c.summary + "\n";
+    return std::string("usage: orvane-cli ") + c.name + " " + CliSynopsis(c) + "\n" + c.summary +
+           "\n";
 }
 
 std::string CliUsageText() {
     std::string text = "usage: orvane-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
     for (const cliCommand& c : CliCommands()) {
-        text += std::string("  ") + c.name + " " + c.synopsis + (c.acceptsYes ? " [--yes]" : "") +
-                "\n      " + c.summary + "\n";
+        text += std::string("  ") + c.name + " " + CliSynopsis(c) + "\n      " + c.summary + "\n";
     }
     text += "\nexit statuses:\n";
     for (const cliExitRow& row : CliExitStatuses()) {

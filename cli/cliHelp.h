@@ -27,6 +27,8 @@ std::span<const cliExample> CliExamples();
 std::string CliUsageText();
 // The usage of one command.
 std::string CliCommandUsage(const cliCommand& command);
+// What follows the command's name on its usage line: the synopsis, with "[--yes]" when taken.
+std::string CliSynopsis(const cliCommand& command);
 // The status range as the help writes it: "0", "11-19".
 std::string ExitRange(const cliExitRow& row);
 

@@ -61,8 +61,7 @@ std::string CliPage() {
             "\n";
     page += ".SH COMMANDS\n";
     for (const cliCommand& c : CliCommands()) {
-        page +=
-            Tagged(c.name, std::string(c.synopsis) + (c.acceptsYes ? " [--yes]" : ""), c.summary);
+        page += Tagged(c.name, CliSynopsis(c), c.summary);
     }
     page += ".SH SHEET NAMES\n" +
             Roff(
@@ -96,7 +95,9 @@ const std::vector<WindowArgument> kWindowArguments = {
     {"--export-pdf OUT.pdf",
      "print FILE into the PDF file OUT.pdf through the same page code as File > Export PDF, "
      "without showing a window (no display needed); exits 0 when the PDF was written"},
-    {"--sheet REF", "with --export-pdf: only the sheet REF (a reference or tree caption)"},
+    {"--sheet SHEET",
+     "with --export-pdf: only the sheet SHEET, named as for orvane-cli: a reference, a tree "
+     "caption or a path"},
     {"--all",
      "with --export-pdf: every sheet of the tree, as File > Print all does (also "
      "when no --sheet is given)"},
@@ -106,7 +107,7 @@ std::string WindowPage() {
     std::string page = Header("orvane", "program two-way radios");
     page +=
         ".SH SYNOPSIS\n\\fBorvane\\fR [\\fIFILE\\fR]\n.br\n\\fBorvane\\fR \\-\\-export\\-pdf "
-        "\\fIOUT.pdf\\fR [\\-\\-sheet \\fIREF\\fR | \\-\\-all] \\fIFILE\\fR\n";
+        "\\fIOUT.pdf\\fR [\\-\\-sheet \\fISHEET\\fR | \\-\\-all] \\fIFILE\\fR\n";
     page += ".SH DESCRIPTION\n" +
             Roff(
                 "orvane edits clone files, the images of a radio's memory, on sheets chosen "

@@ -78,7 +78,8 @@ int CmdFleetWrite(const cliArgs& args) {
                 status = cliExit::ForCloneFile(run.OpenCode());  // the reader has shown its message
             } else {
                 std::fprintf(stderr, "orvane-cli: %s\n", run.Error().c_str());
-                status = run.LogUnwritable() ? cliExit::FileFailed : ExitUsage;
+                status =
+                    run.LogUnwritable() || run.RadiosUnreadable() ? cliExit::FileFailed : ExitUsage;
             }
         } else if (cmcStopSignals::Received() != 0 || !run.Start()) {
             std::fprintf(stderr, "orvane-cli: %s\n",

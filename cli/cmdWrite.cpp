@@ -94,8 +94,7 @@ int CmdWrite(const cliArgs& args) {
     }
     clone.highSpeed = args.Flag("--high-speed");
     clone.trace = args.Option("--trace");
-    if (args.options.count("--trace") > 0 && clone.trace.empty()) {
-        std::fprintf(stderr, "orvane-cli: option --trace needs a file name\n");
+    if (args.options.count("--trace") > 0 && !CheckTraceOption(clone.trace)) {
         return ExitUsage;
     }
     if (!clone.trace.empty() && !OutputSparesInputs("write", clone.trace, {args.positional[0]})) {

@@ -105,11 +105,6 @@ int cmcComm::PendingOutput() {
     return std::max(device_->OutputCount(), OnLine()) + queue_.Size();
 }
 
-void cmcComm::FlushAfterOpen() {
-    CurrentClock().SleepMs(SettleMs);
-    DiscardInput();
-}
-
 void cmcComm::DiscardInput() {
     uint8_t scratch[256];
     for (int discarded = 0; discarded < FlushLimit;) {

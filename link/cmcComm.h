@@ -70,9 +70,7 @@ class cmcComm {
 
     // The line's settling time after an open, before what it received is discarded.
     static constexpr uint32_t SettleMs = 100;
-    // After an open: waits SettleMs, then discards whatever was received.
-    void FlushAfterOpen();
-    // Discards whatever was received (FlushAfterOpen without its wait).
+    // Discards whatever was received, up to FlushLimit bytes.
     void DiscardInput();
 
     int PortNumber() const { return portNumber_; }

@@ -53,6 +53,13 @@ std::string Hex(const uint8_t* bytes, int count) {
     return out;
 }
 
+// An address as four upper-case hex digits.
+std::string Address(int address) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04X", address);
+    return buf;
+}
+
 // The address of a data frame whose first four characters are hex digits, else "-".
 std::string RawAddress(const cmcBuff& frame) {
     if (frame.Size() < CommandAt + 5) {
@@ -66,9 +73,7 @@ std::string RawAddress(const cmcBuff& frame) {
         }
         address = address * 16 + digit;
     }
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04X", address);
-    return buf;
+    return Address(address);
 }
 
 }  // namespace
@@ -103,9 +108,7 @@ std::string FormatTraceFrame(const cmcTraceFrame& frame) {
         const bool good = CloneCheck::DecodeDataPayload(b, fields);
         check = good ? "ok" : "bad";
         if (good) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "%04X", fields.address);
-            address = buf;
+            address = Address(fields.address);
             payload = Hex(fields.data.data(), static_cast<int>(fields.data.size()));
         } else {
             address = RawAddress(b);

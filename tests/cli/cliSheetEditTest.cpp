@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "ChBanks.h"
-#include "ClfTestSupport.h"
-#include "CliRunner.h"
+#include "CliPmrFileTest.h"
 #include "datCh.h"
 #include "indDocument.h"
 
@@ -24,15 +23,8 @@ bool FileExists(const std::string& path) {
 
 const char* const kBank0 = "\"[St_ChBank]GI_Sheet_Mch_Pmr,Bank 0\"";
 
-class CliSheetEditTest : public ::testing::Test {
+class CliSheetEditTest : public CliPmrFileTest {
   protected:
-    void SetUp() override {
-        file = dir.File("new.clf");
-        ASSERT_EQ(Cli("new --model pmr -o " + file).status, 0);
-    }
-    CliRun Cli(const std::string& arguments) const {
-        return RunCli(arguments, dir.File("stderr.txt"));
-    }
     static std::vector<std::string> Lines(const std::string& text) {
         std::vector<std::string> lines;
         std::istringstream in(text);
@@ -50,9 +42,6 @@ class CliSheetEditTest : public ::testing::Test {
         image.Assign(doc.WorkingImage());
         return image;
     }
-
-    ScratchDir dir;
-    std::string file;
 };
 
 }  // namespace

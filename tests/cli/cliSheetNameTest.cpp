@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ClfTestSupport.h"
-#include "CliRunner.h"
+#include "CliPmrFileTest.h"
 #include "ModelType.h"
 #include "cmcGTex.h"
 #include "cuiCellName.h"
@@ -119,18 +118,7 @@ TEST(CellNameTest, HeadingAndRowLabelFindOneCell) {
     }
 }
 
-class CliSheetNameTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        file = dir.File("new.clf");
-        ASSERT_EQ(Cli("new --model pmr -o " + file).status, 0);
-    }
-    CliRun Cli(const std::string& arguments) const {
-        return RunCli(arguments, dir.File("stderr.txt"));
-    }
-    ScratchDir dir;
-    std::string file;
-};
+using CliSheetNameTest = CliPmrFileTest;
 
 TEST_F(CliSheetNameTest, SheetsListsCaptionPathAndReference) {
     const CliRun run = Cli("sheets " + file);

@@ -2,6 +2,7 @@
 // each on its own pseudo-terminal. Every run is bounded.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -119,10 +120,13 @@ TEST_F(CliFleetWrite, ASetupThatDoesNotFitEndsBeforeAnyRadioIsAsked) {
     const std::string port = "--ports '" + sim.Device() + "' ";
     const std::string logged = "--log '" + log + "' --yes";
     WriteWholeFile(radios, "GI_Sheet_5ToneTx!CL_NoSuchItem[0]\n1\n");
+    const std::string fifo = scratch.File("radios.fifo");  // no writer: opening it would wait
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::pair<std::string, int> cases[] = {
         {port + logged + " --count 0", 64},
         {port + logged + " --per-radio '" + radios + "'", 64},
-        {port + logged + " --per-radio '" + scratch.File("missing.csv") + "'", 64},
+        {port + logged + " --per-radio '" + scratch.File("missing.csv") + "'", 2},
+        {port + logged + " --per-radio '" + fifo + "'", 2},
         {"--ports '" + sim.Device() + "," + sim.Device() + "' " + logged, 64},
         {port + "--log '" + scratch.File("no/folder/log.csv") + "' --yes", 2},
         {port + "--log '" + scratch.Path() + "' --yes", 2},

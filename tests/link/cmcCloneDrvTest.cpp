@@ -437,3 +437,16 @@ TEST_F(CloneDrv, TheLineSettlesAfterAnOpenWhileTheProgramsOtherTasksRun) {
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].code, CloneResult::Success);
 }
+
+TEST_F(CloneDrv, NothingIsSentUntilTheLineHasSettledAfterAnOpen) {
+    radio->infoAnswer = RadioInfo(0x2336, 0x0300, 38);
+    ASSERT_TRUE(drv->StartInformation(Keep()));
+    ASSERT_TRUE(time.host.AdvanceUntil([&] { return !device->openedPaths.empty(); }, 1000));
+    const uint32_t opened = time.Now();
+    ASSERT_TRUE(time.host.AdvanceUntil([&] { return !device->written.empty(); }, 1000));
+    EXPECT_GE(time.Now() - opened, cmcComm::SettleMs);
+    EXPECT_LE(time.Now() - opened, cmcComm::SettleMs + 2 * cmcCloneDrv::TaskPeriodMs);
+    EXPECT_TRUE(RunToEnd());
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].code, CloneResult::Success);
+}
