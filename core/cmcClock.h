@@ -12,6 +12,11 @@ class cmcClock {
     virtual void SleepMs(uint32_t ms) = 0;
 };
 
+// True when tick a is at or after tick b on the wrapping 32-bit scale.
+inline bool TickAtOrAfter(uint32_t a, uint32_t b) {
+    return static_cast<int32_t>(a - b) >= 0;
+}
+
 // The monotonic clock of the machine.
 class cmcSystemClock : public cmcClock {
   public:

@@ -6,11 +6,6 @@
 
 namespace {
 cmcTimerHost* g_host = nullptr;
-
-// True when a is at or after b on the wrapping 32-bit tick scale.
-bool AtOrAfter(uint32_t a, uint32_t b) {
-    return static_cast<int32_t>(a - b) >= 0;
-}
 }  // namespace
 
 cmcScheduledTimerHost::~cmcScheduledTimerHost() = default;
@@ -36,10 +31,10 @@ int cmcScheduledTimerHost::NextDue(uint32_t now, uint64_t pass) const {
     int best = -1;
     for (size_t i = 0; i < entries_.size(); ++i) {
         const Entry& e = entries_[i];
-        if (e.pass == pass || !AtOrAfter(now, e.due)) {
+        if (e.pass == pass || !TickAtOrAfter(now, e.due)) {
             continue;
         }
-        if (best < 0 || AtOrAfter(entries_[static_cast<size_t>(best)].due, e.due + 1)) {
+        if (best < 0 || TickAtOrAfter(entries_[static_cast<size_t>(best)].due, e.due + 1)) {
             best = static_cast<int>(i);
         }
     }

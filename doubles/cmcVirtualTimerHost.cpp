@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// True when a is at or after b on the wrapping 32-bit tick scale.
-bool AtOrAfter(uint32_t a, uint32_t b) {
-    return static_cast<int32_t>(a - b) >= 0;
-}
-
-}  // namespace
-
 void cmcVirtualTimerHost::Advance(uint32_t ms) {
     const uint32_t target = virtualClock_.NowMs() + ms;
     for (;;) {
@@ -23,7 +14,7 @@ void cmcVirtualTimerHost::Advance(uint32_t ms) {
         }
         virtualClock_.Advance(static_cast<uint32_t>(std::max<int64_t>(1, next)));
     }
-    if (AtOrAfter(target, virtualClock_.NowMs())) {
+    if (TickAtOrAfter(target, virtualClock_.NowMs())) {
         virtualClock_.Set(target);
     }
 }

@@ -22,9 +22,12 @@ inline constexpr int kNoCategory = kCategoryCount;
 inline constexpr int kNoCellItem = kCellItemCount;
 
 static_assert(kCategoryCount == 20);
-static_assert(kCellItemCount == 446);
 #define ORVANE_ITEM_GROUP(name, id) static_assert(name == (id), #name " must have the id " #id);
 #include "CellNames.def"
+
+// The ids past the fixed ones: this program's own menu commands, appended in
+// CellNames.def after the last fixed id.
+inline constexpr int kFirstAddedCellItem = CL_Menu_Clone_Fleet;
 
 // The names by id; an id out of range gives "".
 std::string_view CategoryName(int category);

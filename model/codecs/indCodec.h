@@ -111,6 +111,10 @@ int EditFlagDigits(indCellCapsule& c, int32_t& bits, int first, int last, int mo
                    const std::string& list, indPending& pending);
 // Fixed-length byte text, padded with spaces; bytes outside 32..126 become spaces.
 int EditText(indCellCapsule& c, uint8_t* text, int length, indPending& pending);
+// Fixed-length text in the radio's character set, previewed in the radio font: Enter and
+// backspace open the editor on the text, caret at its end; a printable key (space too)
+// opens it holding just that character.
+int EditRadioText(indCellCapsule& c, uint8_t* field, int length, indPending& pending);
 
 // ---- channel values ------------------------------------------------------------
 int EditFrequency(indCellCapsule& c, datCh& record, bool transmit, indPending& pending);

@@ -3,6 +3,7 @@
 #include "cmcHex.h"
 
 #include "CellNames.h"
+#include "RadioText.h"
 #include "ValueText.h"
 #include "cmcFCache.h"
 #include "indCodec.h"
@@ -307,6 +308,26 @@ int EditText(indCellCapsule& c, uint8_t* text, int length, indPending& pending) 
     }
     Show(c, shown);
     return changed ? 1 : 0;
+}
+
+int EditRadioText(indCellCapsule& c, uint8_t* field, int length, indPending& pending) {
+    c.RadioPreview = {length, false};
+    if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
+        RadioText::Store(c.InputText, field, length);
+        Show(c, RadioText::Show(field, length));
+        return 1;
+    }
+    const std::string shown = RadioText::Show(field, length);
+    const bool printable = c.Key >= 32 && c.Key <= 126;
+    if (c.Editable != 0 && (c.Key == Keys::Enter || c.Key == Keys::Backspace || printable)) {
+        pending = indPending::Editor;
+        c.DisplayText = printable ? std::string(1, static_cast<char>(c.Key)) : shown;
+        c.CaretPos = static_cast<int32_t>(c.DisplayText.size());
+        c.SelLength = 0;
+        return 0;
+    }
+    Show(c, shown);
+    return 0;
 }
 
 }  // namespace Codec

@@ -8,7 +8,6 @@
 #include "ChEvents.h"
 #include "EventIds.h"
 #include "ModelType.h"
-#include "RadioText.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcFCache.h"
@@ -267,27 +266,9 @@ void ToneItem(indCellCall& call) {
 
 void TextItem(indCellCall& call) {
     constexpr int NameLength = 12;
-    indCellCapsule& c = call.c;
-    c.RadioPreview = {NameLength, false};
-    if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
-        RadioText::Store(c.InputText, call.rec.Text(), NameLength);
+    if (Codec::EditRadioText(call.c, call.rec.Text(), NameLength, call.pending) != 0) {
         call.StoreRecord();
     }
-    const std::string shown = RadioText::Show(call.rec.Text(), NameLength);
-    if (call.Editable() && c.EditResult == indEditResult::Key &&
-        (c.Key == Keys::Enter || c.Key == Keys::Backspace || (c.Key >= 32 && c.Key <= 126))) {
-        call.pending = indPending::Editor;
-        if (c.Key >= 32 && c.Key <= 126) {
-            c.DisplayText = std::string(1, static_cast<char>(c.Key));
-            c.CaretPos = 1;
-        } else {
-            c.DisplayText = shown;
-            c.CaretPos = static_cast<int32_t>(shown.size());
-        }
-        c.SelLength = 0;
-        return;
-    }
-    Codec::Show(c, shown);
 }
 
 void ScramblerCodeItem(indCellCall& call) {

@@ -1,7 +1,6 @@
 // Menu entries and tool buttons: Enter carries out the command, every query
 // sets the checked, hidden and disabled bits and, where needed, the caption.
 
-#include <cstdio>
 #include <string>
 
 #include "CellNames.h"
@@ -21,15 +20,51 @@ constexpr uint8_t Hidden = kStateFlag1;
 constexpr uint8_t Disabled = kStateFlag2;
 constexpr uint8_t Caption = kStateFlag3;
 
-// One menu command: what Enter does, and when the entry is checked.
+// One menu command: what Enter does, when the entry is checked, and (for
+// entries with more state) what sets the disabled and hidden bits and the caption.
 struct MenuCommand {
     int item;
     void (*run)(indCommands& cmd, int row);
     bool (*checked)(indCommands& cmd, indHandlerContext& ctx, int row);
+    void (*state)(indCellCall& call, indCommands& cmd) = nullptr;
 };
 
 bool Never(indCommands&, indHandlerContext&, int) {
     return false;
+}
+
+// An entry of a list that follows its content (recent files, serial devices):
+// the caption when there is one; else disabled, and hidden unless it is the
+// list's first entry (which stays with its own text).
+void ListEntry(indCellCall& call, const std::string& caption, bool first) {
+    call.SetMenuBit(Disabled, caption.empty());
+    call.SetMenuBit(Hidden, caption.empty() && !first);
+    if (!caption.empty()) {
+        call.c.DisplayText = caption;
+        call.SetMenuBit(Caption, true);
+    }
+}
+
+void RecentFileState(indCellCall& call, indCommands& c) {
+    const std::string file = c.RecentFileName(call.row);
+    ListEntry(call, file.empty() ? file : "&" + std::to_string(call.row + 1) + " " + file,
+              call.row == 0);
+}
+
+// Index 0 is the other-port dialog; the device entries follow it.
+void SerialDeviceState(indCellCall& call, indCommands& c) {
+    if (call.row > 0) {
+        ListEntry(call, c.SerialDeviceCaption(call.row - 1), call.row == 1);
+    }
+}
+
+// Undo and Redo name the step they would take, and are disabled without one.
+void UndoRedoState(indCellCall& call, indCommands& c) {
+    const bool redo = call.item == CL_Menu_Edit_Redo;
+    const std::string step = c.UndoStepName(redo);
+    call.SetMenuBit(Disabled, step.empty());
+    call.c.DisplayText = std::string(redo ? "&Redo" : "&Undo") + (step.empty() ? "" : " " + step);
+    call.SetMenuBit(Caption, true);
 }
 
 constexpr MenuCommand kMenuCommands[] = {
@@ -38,12 +73,15 @@ constexpr MenuCommand kMenuCommands[] = {
     {CL_Menu_File_Save, [](indCommands& c, int) { c.FileSave(); }, Never},
     {CL_Menu_File_SaveAs, [](indCommands& c, int) { c.FileSaveAs(); }, Never},
     // The index chooses the output: 0 a printer, 1 the preview, 2 a PDF file.
-    {CL_Menu_File_Print_Current, [](indCommands& c, int row) { c.Print(false, row); }, Never},
-    {CL_Menu_File_Print_All, [](indCommands& c, int row) { c.Print(true, row); }, Never},
-    {CL_Menu_File_Recent, [](indCommands& c, int row) { c.OpenRecent(row); }, Never},
+    {CL_Menu_File_Print_Current, [](indCommands& c, int row) { c.Print(false, row); }, Never,
+     [](indCellCall& call, indCommands& c) { call.SetMenuBit(Disabled, !c.CanPrintCurrent()); }},
+    {CL_Menu_File_Print_All, [](indCommands& c, int row) { c.Print(true, row); }, Never,
+     [](indCellCall& call, indCommands& c) { call.SetMenuBit(Disabled, !c.CanPrintAll()); }},
+    {CL_Menu_File_Recent, [](indCommands& c, int row) { c.OpenRecent(row); }, Never,
+     RecentFileState},
     {CL_Menu_File_Exit, [](indCommands& c, int) { c.Exit(); }, Never},
-    {CL_Menu_Edit_Undo, [](indCommands& c, int) { c.EditUndo(); }, Never},
-    {CL_Menu_Edit_Redo, [](indCommands& c, int) { c.EditRedo(); }, Never},
+    {CL_Menu_Edit_Undo, [](indCommands& c, int) { c.EditUndo(); }, Never, UndoRedoState},
+    {CL_Menu_Edit_Redo, [](indCommands& c, int) { c.EditRedo(); }, Never, UndoRedoState},
     {CL_Menu_File_ImportCsv, [](indCommands& c, int) { c.ImportChannels(); }, Never},
     {CL_Menu_File_ExportCsv, [](indCommands& c, int) { c.ExportChannels(); }, Never},
     {CL_Menu_File_Compare, [](indCommands& c, int) { c.CompareWithFile(); }, Never},
@@ -79,7 +117,8 @@ constexpr MenuCommand kMenuCommands[] = {
      },
      [](indCommands& c, indHandlerContext&, int row) {
          return row == 0 ? c.PortNumbered() && c.ComPort() > 4 : c.SerialDeviceChosen(row - 1);
-     }},
+     },
+     SerialDeviceState},
     {CL_Menu_Port_SpeedHigh, [](indCommands& c, int row) { c.SetSpeedHigh(row); },
      [](indCommands& c, indHandlerContext&, int row) { return c.SpeedHigh() == row; }},
     {CL_Menu_Clone_Read, [](indCommands& c, int) { c.CloneRead(); }, Never},
@@ -116,40 +155,8 @@ void CommandItem(indCellCall& call) {
         m.run(commands, call.row);
     }
     call.SetMenuBit(Checked, m.checked(commands, call.ctx, call.row));
-    if (call.item == CL_Menu_File_Print_Current) {
-        call.SetMenuBit(Disabled, !commands.CanPrintCurrent());
-    }
-    if (call.item == CL_Menu_File_Print_All) {
-        call.SetMenuBit(Disabled, !commands.CanPrintAll());
-    }
-    if (call.item == CL_Menu_Edit_Undo || call.item == CL_Menu_Edit_Redo) {
-        const bool redo = call.item == CL_Menu_Edit_Redo;
-        const std::string step = commands.UndoStepName(redo);
-        call.SetMenuBit(Disabled, step.empty());
-        call.c.DisplayText =
-            std::string(redo ? "&Redo" : "&Undo") + (step.empty() ? "" : " " + step);
-        call.SetMenuBit(Caption, true);
-    }
-    if (call.item == CL_Menu_Port_Usb && call.row > 0) {
-        // The first device entry stays, disabled with its own text, when none is present.
-        const std::string caption = commands.SerialDeviceCaption(call.row - 1);
-        call.SetMenuBit(Disabled, caption.empty());
-        call.SetMenuBit(Hidden, caption.empty() && call.row != 1);
-        if (!caption.empty()) {
-            call.c.DisplayText = caption;
-            call.SetMenuBit(Caption, true);
-        }
-    }
-    if (call.item == CL_Menu_File_Recent) {
-        const std::string file = commands.RecentFileName(call.row);
-        call.SetMenuBit(Disabled, file.empty());
-        call.SetMenuBit(Hidden, file.empty() && call.row != 0);
-        if (!file.empty()) {
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "&%d ", call.row + 1);
-            call.c.DisplayText = buf + file;
-            call.SetMenuBit(Caption, true);
-        }
+    if (m.state != nullptr) {
+        m.state(call, commands);
     }
 }
 

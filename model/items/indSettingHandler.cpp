@@ -310,27 +310,6 @@ void NumberItem(indCellCall& call, const indSettingItem& s) {
 
 // ---- byte areas -------------------------------------------------------------------
 
-// Radio-character text: Enter, backspace or a printable key opens the editor.
-int RadioTextCodec(indCellCapsule& c, uint8_t* field, int length, indPending& pending) {
-    c.RadioPreview = {length, false};
-    if (c.EditResult == indEditResult::EditorText || c.EditResult == indEditResult::PopupChoice) {
-        RadioText::Store(c.InputText, field, length);
-        Codec::Show(c, RadioText::Show(field, length));
-        return 1;
-    }
-    const std::string shown = RadioText::Show(field, length);
-    const bool printable = c.Key >= 32 && c.Key <= 126;
-    if (c.Editable != 0 && (c.Key == Keys::Enter || c.Key == Keys::Backspace || printable)) {
-        pending = indPending::Editor;
-        c.DisplayText = printable ? std::string(1, static_cast<char>(c.Key)) : shown;
-        c.CaretPos = static_cast<int32_t>(c.DisplayText.size());
-        c.SelLength = 0;
-        return 0;
-    }
-    Codec::Show(c, shown);
-    return 0;
-}
-
 // A user character: 20 dot rows (bytes 1..20 of the glyph) as 160 characters,
 // "0" for a dot that is off. The cell shows the character's code.
 constexpr int GlyphRows = 20;
@@ -381,7 +360,7 @@ void AreaItem(indCellCall& call, const indSettingItem& s) {
     indPending& pending = call.pending;
     switch (s.codec) {
         case indCodecKind::RadioText:
-            RadioTextCodec(c, bytes.data(), length, pending);
+            Codec::EditRadioText(c, bytes.data(), length, pending);
             break;
         case indCodecKind::AsciiText:
             Codec::EditText(c, bytes.data(), length, pending);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "RadioText.h"
 #include "cmcCellObj.h"
 #include "cmcEeprom.h"
 #include "cmcFCache.h"
@@ -374,4 +375,40 @@ TEST_F(CodecTest, ChoosingDtcsStoresNothingUntilACodeIsEntered) {
     EXPECT_EQ(Codec::EditTone(c, lists, texts, ch, false, pending), 1);
     EXPECT_TRUE(ch.RxTone().Dtcs);
     EXPECT_EQ(ch.RxTone().DtcsCode, 19);
+}
+
+TEST_F(CodecTest, RadioTextOpensTheEditorAndStoresTheDisplayForm) {
+    uint8_t field[6];
+    RadioText::Store("AB", field, 6);
+    struct Case {
+        const char* what;
+        int32_t editable, key;
+        const char* shown;
+        int32_t caret, selected;
+        indPending pending;
+    };
+    const Case cases[] = {
+        {"Enter opens on the text", 1, Keys::Enter, "AB", 2, 0, indPending::Editor},
+        {"backspace too", 1, Keys::Backspace, "AB", 2, 0, indPending::Editor},
+        {"a space starts afresh", 1, Keys::Space, " ", 1, 0, indPending::Editor},
+        {"a letter starts afresh", 1, 'x', "x", 1, 0, indPending::Editor},
+        {"no key only shows", 1, Keys::None, "AB", 0, 2, indPending::Nothing},
+        {"a display-only cell opens nothing", 0, Keys::Enter, "AB", 0, 2, indPending::Nothing},
+    };
+    for (const Case& k : cases) {
+        c.Editable = k.editable;
+        Key(k.key);
+        EXPECT_EQ(Codec::EditRadioText(c, field, 6, pending), 0) << k.what;
+        EXPECT_EQ(pending, k.pending) << k.what;
+        EXPECT_EQ(c.DisplayText, k.shown) << k.what;
+        EXPECT_EQ(c.CaretPos, k.caret) << k.what;
+        EXPECT_EQ(c.SelLength, k.selected) << k.what;
+        EXPECT_EQ(c.RadioPreview.length, 6) << k.what;
+        EXPECT_FALSE(c.RadioPreview.userCharacter) << k.what;
+    }
+    Type("%10Z%%");  // a user character, a letter and a doubled "%"
+    EXPECT_EQ(Codec::EditRadioText(c, field, 6, pending), 1);
+    EXPECT_EQ(std::vector<uint8_t>(field, field + 6),
+              (std::vector<uint8_t>{0x10, 'Z', '%', ' ', ' ', ' '}));
+    EXPECT_EQ(c.DisplayText, "%10Z%%");
 }

@@ -66,7 +66,7 @@ TEST_P(AllItems, ImplementedItemsAnswerAndTheOthersAreYet) {
     doc.ChangeModelType(GetParam(), true);
     NoCommands commands;
     indDocumentContext context(doc, commands, GTex());
-    int implemented = 0;
+    int implementedFixed = 0;
     for (int item = 0; item < kCellItemCount; ++item) {
         cmcCellObj cell;
         cell.category = CategoryOf(item);
@@ -78,9 +78,13 @@ TEST_P(AllItems, ImplementedItemsAnswerAndTheOthersAreYet) {
         const bool yet = c.DisplayText == std::to_string(item) + " *Yet*";
         EXPECT_EQ(yet, !indActiveCell::IsImplemented(item)) << CellItemName(item);
         EXPECT_EQ(c.DisplayText.find("*Yet*") != std::string::npos, yet) << CellItemName(item);
-        implemented += yet ? 0 : 1;
+        if (item < kFirstAddedCellItem) {
+            implementedFixed += yet ? 0 : 1;
+        } else {
+            EXPECT_FALSE(yet) << "an added menu command needs its handler: " << CellItemName(item);
+        }
     }
-    EXPECT_EQ(implemented, 365);
+    EXPECT_EQ(implementedFixed, 357);
     EvMan().Pump();
 }
 
