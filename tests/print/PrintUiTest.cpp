@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 #include <fstream>
 #include <sstream>
 
@@ -25,6 +29,7 @@
 #include "cuiDebugWin.h"
 #include "cuiEeDebugWin.h"
 #include "cuiEeGrid.h"
+#include "cuiPrintUi.h"
 #include "cuiPrintingDialog.h"
 #include "cuiSheetPrinter.h"
 #include "cuiTree.h"
@@ -193,6 +198,44 @@ TEST_F(FullImageTest, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
         EXPECT_EQ(Contents(pdf), "old contents");
     }
     EXPECT_EQ(Contents(file), clone);
+}
+
+// A name typed without ".pdf" whose PDF file exists: the dialog asks before
+// that file is chosen, and declining leaves it as it was.
+TEST(PdfFileDialog, AsksBeforeATypedNameReplacesAnExistingPdfFile) {
+    ScratchDir dir;
+    const std::string pdf = dir.File("kept.pdf");
+    std::ofstream(pdf) << "old contents";
+    indDocument doc;
+    doc.Start();
+    indCommands commands;
+    indDocumentContext context(doc, commands, GTex());
+    bool typed = false;
+    bool asked = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* question = qobject_cast<QMessageBox*>(modal)) {
+            asked = true;
+            question->button(QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (typed) {
+                dialog->reject();
+                return;
+            }
+            typed = true;
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QString::fromStdString(dir.File("kept")));
+            // Outside this tick, so that the tick can answer the question accept() asks.
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        }
+    });
+    answer.start(20);
+    EXPECT_EQ(cuiPrintUi::Start(nullptr, cuiPrintOutput::PdfFile, context), nullptr);
+    EXPECT_TRUE(typed);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Contents(pdf), "old contents");
 }
 
 TEST(PrintingDialog, CancelStopsThePrintingOnce) {
