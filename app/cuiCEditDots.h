@@ -13,10 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "cmcRadioFont.h"
+
 class cuiCEditDots {
   public:
-    static constexpr int Width = 8;
-    static constexpr int Height = 20;
+    static constexpr int Width = RadioFont::Columns;
+    static constexpr int Height = RadioFont::Rows;
     // Tool bar tags.
     enum class Tool { Pen = 10, Rectangle = 11, Shift = 12 };
     enum class Combine { Add, Erase, Replace };

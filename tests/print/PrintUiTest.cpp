@@ -5,11 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -18,16 +25,20 @@
 #include "FullImage.h"
 #include "ModelType.h"
 #include "ScopedOverride.h"
+#include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
+#include "cmcRadioFont.h"
 #include "cmcScriptedMessageBox.h"
 #include "cuiDebugWin.h"
 #include "cuiEeDebugWin.h"
 #include "cuiEeGrid.h"
+#include "cuiPrintUi.h"
 #include "cuiPrintingDialog.h"
 #include "cuiSheetPrinter.h"
 #include "cuiTree.h"
+#include "datCh.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 #include "indPrintJob.h"
@@ -92,12 +103,25 @@ class FullImageTest : public ::testing::Test {
         tree.Build();
         tree.AdaptToModel(ModelBiisPmr, false);
     }
-    // The pages the group arithmetic gives the sheets, on the export's A4 at 1200 dpi.
-    int PlannedPages(const std::vector<std::string>& references) {
-        QPdfWriter writer(dir.File("plan.pdf").c_str());
+    // The export's A4 at 1200 dpi.
+    static void SetUpAsExport(QPdfWriter& writer) {
         writer.setResolution(1200);
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    }
+    // The sheet of the first bank, as print-all finds it.
+    std::string FirstBankReference() {
+        for (const std::string& r : PrintAllReferences(tree, GTex())) {
+            if (cuiTree::BankOfReference(r) == 0) {
+                return r;
+            }
+        }
+        return {};
+    }
+    // The pages the group arithmetic gives the sheets.
+    int PlannedPages(const std::vector<std::string>& references) {
+        QPdfWriter writer(dir.File("plan.pdf").c_str());
+        SetUpAsExport(writer);
         cuiSheetPrinter printer(writer, context);
         int pages = 0;
         for (const std::string& reference : references) {
@@ -128,14 +152,7 @@ TEST_F(FullImageTest, ExportAllGivesThePagesOfTheGroupArithmetic) {
 }
 
 TEST_F(FullImageTest, BankSheetPagesCarryHeadingTitleAndMaker) {
-    const std::string reference = [&] {
-        for (const std::string& r : PrintAllReferences(tree, GTex())) {
-            if (cuiTree::BankOfReference(r) == 0) {
-                return r;
-            }
-        }
-        return std::string();
-    }();
+    const std::string reference = FirstBankReference();
     ASSERT_FALSE(reference.empty());
     const std::string pdf = dir.File("bank1.pdf");
     const Ran run = Orvane({QString::fromStdString(pdf), QStringLiteral("--sheet"),
@@ -143,9 +160,7 @@ TEST_F(FullImageTest, BankSheetPagesCarryHeadingTitleAndMaker) {
     ASSERT_EQ(run.status, 0) << run.out.toStdString();
     const cuiSheetPrinter::Plan plan = [&] {
         QPdfWriter writer(dir.File("plan.pdf").c_str());
-        writer.setResolution(1200);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        SetUpAsExport(writer);
         return cuiSheetPrinter(writer, context).PlanSheet(reference);
     }();
     EXPECT_GT(plan.colGroups.size(), 1u);  // a bank sheet is wider than a page
@@ -159,6 +174,50 @@ TEST_F(FullImageTest, BankSheetPagesCarryHeadingTitleAndMaker) {
         EXPECT_TRUE(text.contains(QString::fromStdString(GTex().GetText("GI_Sys_AppTitleRev"))));
         EXPECT_TRUE(text.contains(QString::fromStdString(GTex().GetText("GI_Sys_Maker"))));
     }
+}
+
+// A channel name of user characters prints the image's dots for them, as the
+// sheet shows them: a glyph with every dot set darkens the pages.
+TEST_F(FullImageTest, PrintedNamesDrawTheImagesUserCharacters) {
+    const std::string reference = FirstBankReference();
+    ASSERT_FALSE(reference.empty());
+    datCh channel(&doc.WorkingImage());
+    channel.Decode(ChannelKindOf(ModelBiisPmr), 0);
+    std::fill_n(channel.Text(), 12, uint8_t{RadioFont::FirstUserCode});
+    channel.Encode();
+    const auto darkPixels = [&](uint8_t rowDots) {
+        RadioFont::Glyph glyph{};
+        std::fill_n(glyph.begin() + 1, RadioFont::Rows, rowDots);
+        doc.WorkingImage().WriteBlock(RadioFont::UserAddress, glyph.data(), RadioFont::GlyphBytes);
+        const std::string pdf = dir.File("names.pdf");
+        {
+            QPdfWriter writer(pdf.c_str());
+            SetUpAsExport(writer);
+            cuiSheetPrinter printer(writer, context);
+            EXPECT_GT(printer.PrintSheet(reference, [] { return false; }), 0);
+            EXPECT_TRUE(printer.End());
+        }
+        const QString pages = QString::fromStdString(dir.File("names"));
+        Tool(QStringLiteral("pdftoppm"),
+             {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-gray"),
+              QString::fromStdString(pdf), pages});
+        int dark = 0;
+        for (const QFileInfo& page : QDir(QString::fromStdString(dir.Path()))
+                                         .entryInfoList({QStringLiteral("names-*.pgm")})) {
+            const QImage image(page.filePath());
+            EXPECT_FALSE(image.isNull());
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+                }
+            }
+            QFile::remove(page.filePath());
+        }
+        return dark;
+    };
+    const int blank = darkPixels(0x00);
+    EXPECT_GT(blank, 0);  // the frame and the grid
+    EXPECT_GT(darkPixels(0xFF), blank);
 }
 
 TEST_F(FullImageTest, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
@@ -193,6 +252,44 @@ TEST_F(FullImageTest, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
         EXPECT_EQ(Contents(pdf), "old contents");
     }
     EXPECT_EQ(Contents(file), clone);
+}
+
+// A name typed without ".pdf" whose PDF file exists: the dialog asks before
+// that file is chosen, and declining leaves it as it was.
+TEST(PdfFileDialog, AsksBeforeATypedNameReplacesAnExistingPdfFile) {
+    ScratchDir dir;
+    const std::string pdf = dir.File("kept.pdf");
+    std::ofstream(pdf) << "old contents";
+    indDocument doc;
+    doc.Start();
+    indCommands commands;
+    indDocumentContext context(doc, commands, GTex());
+    bool typed = false;
+    bool asked = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* question = qobject_cast<QMessageBox*>(modal)) {
+            asked = true;
+            question->button(QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (typed) {
+                dialog->reject();
+                return;
+            }
+            typed = true;
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QString::fromStdString(dir.File("kept")));
+            // Outside this tick, so that the tick can answer the question accept() asks.
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        }
+    });
+    answer.start(20);
+    EXPECT_EQ(cuiPrintUi::Start(nullptr, cuiPrintOutput::PdfFile, context), nullptr);
+    EXPECT_TRUE(typed);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Contents(pdf), "old contents");
 }
 
 TEST(PrintingDialog, CancelStopsThePrintingOnce) {

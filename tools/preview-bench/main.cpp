@@ -19,6 +19,7 @@
 #include "cmcRadioFont.h"
 #include "cuiCellPainter.h"
 #include "cuiFText.h"
+#include "cuiGridMeasure.h"
 #include "indSheetSession.h"
 
 namespace {
@@ -78,18 +79,15 @@ int main(int argc, char** argv) {
     painter.SetUserGlyphs([&s] { return RadioFont::ReadUserGlyphs(s.Document().WorkingImage()); });
 
     // Column widths and row heights as the grid measures them.
+    const cuiGridSizes sizes = MeasureGrid(painter, sheet);
     std::vector<int> colX{0}, rowY{0};
-    for (int c = 0; c < sheet.Columns(); ++c) {
-        int w = 1;
-        for (int r = 0; r < std::min(sheet.Rows(), 3); ++r) {
-            w = std::max(w, painter.Measure(sheet, r, c).width());
-        }
+    for (const int w : sizes.widths) {
         colX.push_back(colX.back() + w);
     }
-    const int rowHeight = painter.Measure(sheet, sheet.Rows() - 1, 0).height();
-    for (int r = 0; r < sheet.Rows(); ++r) {
-        rowY.push_back(rowY.back() + rowHeight);
+    for (const int h : sizes.heights) {
+        rowY.push_back(rowY.back() + h);
     }
+    const int rowHeight = sizes.heights.back();
     constexpr int GridHeight = 800;
     const int visibleRows = std::min(sheet.Rows(), GridHeight / rowHeight);
     QImage canvas(colX.back(), GridHeight, QImage::Format_ARGB32_Premultiplied);

@@ -37,18 +37,21 @@ std::unique_ptr<cuiPrintTarget> Start(QWidget* owner, cuiPrintOutput output,
         case cuiPrintOutput::Preview:
             return MakePreviewTarget(owner, context);
         case cuiPrintOutput::PdfFile: {
+            // The dialog adds ".pdf" to a name without a suffix before it asks about
+            // replacing a file, so no existing file is replaced unasked.
             cmcGTex& texts = context.Texts();
-            QString path = QFileDialog::getSaveFileName(
-                owner, QString::fromStdString(texts.GetText("GI_Sys_Printer_PdfFile", 0)),
-                QString::fromStdString(context.Document().LastDirectory()),
-                QString::fromStdString(texts.GetText("GI_Sys_Printer_PdfFile", 1)));
-            if (path.isEmpty()) {
+            QFileDialog dialog(owner,
+                               QString::fromStdString(texts.GetText("GI_Sys_Printer_PdfFile", 0)),
+                               QString::fromStdString(context.Document().LastDirectory()),
+                               QString::fromStdString(texts.GetText("GI_Sys_Printer_PdfFile", 1)));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            dialog.setDefaultSuffix(QStringLiteral("pdf"));
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
                 return nullptr;
             }
-            if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-                path += QLatin1String(".pdf");
-            }
-            return MakePdfFileTarget(path.toStdString(), context);
+            // Exactly the file the dialog confirmed.
+            return MakePdfFileTarget(dialog.selectedFiles().front().toStdString(), context);
         }
     }
     return nullptr;

@@ -71,7 +71,7 @@ std::vector<bool> JoinedColumns(cuiSheet& sheet) {
 }  // namespace
 
 cuiSheetPrinter::cuiSheetPrinter(QPagedPaintDevice& device, indDocumentContext& context)
-    : device_(device), context_(context) {}
+    : device_(device), context_(context), cells_(context.Handler()) {}
 
 cuiSheetPrinter::~cuiSheetPrinter() {
     End();
@@ -124,9 +124,9 @@ cuiSheetPrinter::Layout cuiSheetPrinter::Prepare(const std::string& reference) {
     l.frameFont.setUnderline(false);
     l.frameFont.setStrikeOut(false);
     l.frame = FrameLayout(l.page, l.frameFont.pixelSize());
-    cuiCellPainter cells(context_.Handler());
-    cells.SetDeviceScale(dpi / ScreenDpi);
-    l.sizes = MeasureGrid(cells, *l.sheet);
+    // Here, not at construction: a device's resolution may be set after the printer is made.
+    cells_.SetDeviceScale(dpi / ScreenDpi);
+    l.sizes = MeasureGrid(cells_, *l.sheet);
     l.colGroups = ColumnGroups(l.sizes.widths, l.sheet->FixedCols(), JoinedColumns(*l.sheet),
                                l.frame.inner.Width());
     l.rowGroups = RowGroups(l.sizes.heights, l.sheet->FixedRows(), l.frame.inner.Height());
@@ -159,8 +159,6 @@ int cuiSheetPrinter::PrintSheet(const std::string& reference,
     const int fixedCols = sheet->FixedCols();
     const int fixedRows = sheet->FixedRows();
     int fontHeight = l.fontHeight;
-    cuiCellPainter cells(context_.Handler());
-    cells.SetDeviceScale(device_.logicalDpiY() / ScreenDpi);
     const QPalette palette = PaperPalette();
     int printed = 0;
     for (const cuiPrintPage& page : PrintPages(l.colGroups, l.rowGroups, fixedCols, fixedRows)) {
@@ -173,7 +171,7 @@ int cuiSheetPrinter::PrintSheet(const std::string& reference,
             }
             fontHeight = ShrunkFontHeight(fontHeight, part, inner);
             sheet = BuildForPrint(context_, reference, fontHeight);
-            sizes = MeasureGrid(cells, *sheet);
+            sizes = MeasureGrid(cells_, *sheet);
         }
         if (!sheet->IsPrintable() || cancelled() || !StartPage()) {
             break;
@@ -202,8 +200,8 @@ int cuiSheetPrinter::PrintSheet(const std::string& reference,
                     continue;
                 }
                 const int w = sizes.widths[static_cast<size_t>(c)];
-                cells.Draw(painter_, palette, *sheet, r, c, QRect(x, y, w, h),
-                           cuiCellPainter::Look::Plain);
+                cells_.Draw(painter_, palette, *sheet, r, c, QRect(x, y, w, h),
+                            cuiCellPainter::Look::Plain);
                 x += w;
             }
             y += h;

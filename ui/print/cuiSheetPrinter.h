@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "cuiCellPainter.h"
+
 class QPagedPaintDevice;
 class indDocumentContext;
 
@@ -45,6 +47,7 @@ class cuiSheetPrinter {
     QPagedPaintDevice& device_;
     indDocumentContext& context_;
     QPainter painter_;
+    cuiCellPainter cells_;
     int pages_ = 0;
     bool failed_ = false;
 };
