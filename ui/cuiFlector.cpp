@@ -7,6 +7,7 @@
 
 #include "CellNames.h"
 #include "cuiGridCursor.h"
+#include "cuiGridMeasure.h"
 #include "indDocumentContext.h"
 
 namespace {
@@ -51,12 +52,8 @@ cuiFlector::cuiFlector(QWidget* parent, indDocumentContext& context, const indPo
                 std::max(heights[static_cast<size_t>(r)], size.height());
         }
     }
-    for (int w : widths) {
-        colX_.push_back(colX_.back() + w);
-    }
-    for (int h : heights) {
-        rowY_.push_back(rowY_.back() + h);
-    }
+    colX_ = GridEdges(widths);
+    rowY_ = GridEdges(heights);
     resize(colX_.back() + 2 * Border, rowY_.back() + 2 * Border);
 }
 
@@ -75,13 +72,8 @@ QRect cuiFlector::CellRect(int row, int col) const {
 }
 
 std::optional<cuiCellPos> cuiFlector::CellAt(const QPoint& p) const {
-    const auto find = [](const std::vector<int>& edges, int v) {
-        const int i =
-            static_cast<int>(std::upper_bound(edges.begin(), edges.end(), v) - edges.begin()) - 1;
-        return i >= 0 && i + 1 < static_cast<int>(edges.size()) ? i : -1;
-    };
-    const int col = find(colX_, p.x() - Border);
-    const int row = find(rowY_, p.y() - Border);
+    const int col = GridIndexAt(colX_, p.x() - Border);
+    const int row = GridIndexAt(rowY_, p.y() - Border);
     if (row < 0 || col < 0) {
         return std::nullopt;
     }

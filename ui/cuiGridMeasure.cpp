@@ -1,6 +1,7 @@
 #include "cuiGridMeasure.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "cuiCellPainter.h"
 #include "cuiSheet.h"
@@ -33,4 +34,16 @@ cuiGridSizes MeasureGrid(cuiCellPainter& painter, cuiSheet& sheet) {
         }
     }
     return sizes;
+}
+
+std::vector<int> GridEdges(const std::vector<int>& sizes) {
+    std::vector<int> edges(sizes.size() + 1, 0);
+    std::partial_sum(sizes.begin(), sizes.end(), edges.begin() + 1);
+    return edges;
+}
+
+int GridIndexAt(const std::vector<int>& edges, int v) {
+    const int i =
+        static_cast<int>(std::upper_bound(edges.begin(), edges.end(), v) - edges.begin()) - 1;
+    return i >= 0 && i + 1 < static_cast<int>(edges.size()) ? i : -1;
 }

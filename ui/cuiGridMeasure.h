@@ -15,3 +15,9 @@ struct cuiGridSizes {
 };
 
 cuiGridSizes MeasureGrid(cuiCellPainter& painter, cuiSheet& sheet);
+
+// The edges of a run of cells of the given sizes: 0, then each cell's far
+// edge, the last being the total.
+std::vector<int> GridEdges(const std::vector<int>& sizes);
+// The cell of edges whose span [edges[i], edges[i + 1]) holds v, or -1 outside.
+int GridIndexAt(const std::vector<int>& edges, int v);

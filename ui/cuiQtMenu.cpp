@@ -8,14 +8,11 @@
 #include <functional>
 
 #include "indMain.h"
+#include "uiOverlayStyle.h"
 
 namespace {
 
 constexpr uint8_t Checked = 0x04, Hidden = 0x08, Disabled = 0x10, Caption = 0x20;
-
-QString Qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

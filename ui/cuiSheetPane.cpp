@@ -234,16 +234,8 @@ void cuiSheetPane::Measure() {
     if (sheet_ != nullptr) {
         sizes = MeasureGrid(painter_, *sheet_);
     }
-    const std::vector<int>& widths = sizes.widths;
-    const std::vector<int>& heights = sizes.heights;
-    colX_.assign(1, 0);
-    for (int w : widths) {
-        colX_.push_back(colX_.back() + w);
-    }
-    rowY_.assign(1, 0);
-    for (int h : heights) {
-        rowY_.push_back(rowY_.back() + h);
-    }
+    colX_ = GridEdges(sizes.widths);
+    rowY_ = GridEdges(sizes.heights);
     UpdateScrollBars();
 }
 
@@ -276,15 +268,11 @@ std::optional<cuiCellPos> cuiSheetPane::CellAt(const QPoint& p) const {
     if (sheet_ == nullptr) {
         return std::nullopt;
     }
+    // A point beyond the fixed cells is shifted by the scroll offset.
     const auto find = [](const std::vector<int>& edges, int fixed, int fixedEnd, int offset,
-                         int v) -> int {
-        const int at = v < fixedEnd ? v : v + offset;
-        const auto it = std::upper_bound(edges.begin(), edges.end(), at);
-        const int i = static_cast<int>(it - edges.begin()) - 1;
-        if (i < 0 || i + 1 >= static_cast<int>(edges.size()) || (v >= fixedEnd && i < fixed)) {
-            return -1;
-        }
-        return i;
+                         int v) {
+        const int i = GridIndexAt(edges, v < fixedEnd ? v : v + offset);
+        return v >= fixedEnd && i < fixed ? -1 : i;
     };
     const int col =
         find(colX_, sheet_->FixedCols(), FixedWidth(), horizontalScrollBar()->value(), p.x());

@@ -158,23 +158,6 @@ class SheetGridTest : public WindowTest {
         const cuiCellPos at = form->SheetPane().Current();
         return form->Main().CellText(at.row, at.col);
     }
-    // Answers the next save dialog with path, typed into its name field.
-    void AnswerSaveDialog(const QString& path) {
-        auto* timer = new QTimer(form.get());
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            timer->stop();
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            ASSERT_NE(name, nullptr);
-            name->setText(path);
-            QTest::keyClick(name, Qt::Key_Return);
-            timer->deleteLater();
-        });
-        timer->start(20);
-    }
     QTemporaryDir dir;
 };
 

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "ScopedOverride.h"
@@ -36,6 +40,23 @@ class WindowTest : public ::testing::Test {
         return *form;
     }
     QAction* Action(int item, int index = 0) { return form->Menu().FindAction(item, index); }
+    // Answers the next save dialog with path, typed into its name field.
+    void AnswerSaveDialog(const QString& path) {
+        auto* timer = new QTimer(form.get());
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            timer->stop();
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+            timer->deleteLater();
+        });
+        timer->start(20);
+    }
 
     cuiQtTimerHost timers;
     ScopedOverride<cmcTimerHost> hostOverride_{SetCurrentTimerHost, &timers};

@@ -60,6 +60,11 @@ void FillFirstBank(indMain& main) {
     EvMan().Send(EventIds::ImageReplaced, nullptr, 0);
 }
 
+bool Fail(const char* why) {
+    std::fprintf(stderr, "ui-bench: %s\n", why);
+    return false;
+}
+
 bool Open(TForm1& form, const std::string& reference) {
     form.Main().SelectSheet(reference);
     return form.Main().Sheet() != nullptr && form.SheetPane().RowCount() > 0;
@@ -83,12 +88,12 @@ bool BenchSheets(TForm1& form) {
         std::vector<double> build;
         for (int i = 0; i < Runs; ++i) {
             if (!Open(form, other)) {
-                return false;
+                return Fail("a bank sheet did not open");
             }
             QElapsedTimer clock;
             clock.start();
             if (!Open(form, bank)) {
-                return false;
+                return Fail("a bank sheet did not open");
             }
             pane.viewport()->repaint();
             build.push_back(Since(clock));
@@ -98,11 +103,14 @@ bool BenchSheets(TForm1& form) {
         pane.setFocus();
         std::vector<double> enter;
         const auto first = main.Sheet()->FindCell(CT_Mch, CL_Mch_FreqR, 0);
-        for (int i = 0; first && i < Runs; ++i) {
+        if (!first) {
+            return Fail("the bank sheet has no frequency cell");
+        }
+        for (int i = 0; i < Runs; ++i) {
             pane.SetCurrentCell(first->row + i, first->col);
             QTest::keyClicks(&pane, QStringLiteral("147.") + QString::number(100 + i * 5));
             if (!pane.Editor().IsOpen()) {
-                return false;
+                return Fail("typing into a frequency cell did not open the editor");
             }
             QElapsedTimer clock;
             clock.start();
@@ -113,9 +121,7 @@ bool BenchSheets(TForm1& form) {
 
         // Page Down through the whole sheet, one repaint per page.
         std::vector<double> page;
-        if (first) {
-            pane.SetCurrentCell(first->row, first->col);
-        }
+        pane.SetCurrentCell(first->row, first->col);
         for (int i = 0; i < Channels / 10 + 1; ++i) {
             QElapsedTimer clock;
             clock.start();

@@ -5,5 +5,5 @@
 
 class TForm1;
 
-// Prints the figures; false when a sheet did not open.
+// Prints the figures; false, with the reason on stderr, when a step failed.
 bool BenchSheets(TForm1& form);

@@ -1,9 +1,8 @@
 #include "CharEditorShots.h"
 
 #include <QApplication>
-#include <QTimer>
-#include <cstdio>
 
+#include "ShotSave.h"
 #include "cmcGTex.h"
 #include "cmcRadioFont.h"
 #include "cuiCEdit.h"
@@ -42,13 +41,7 @@ RadioFont::Glyph AntennaGlyph() {
 }
 
 int SaveLater(QWidget* window, const std::string& out) {
-    QTimer::singleShot(300, window, [window, out] {
-        const bool saved = window->grab().save(QString::fromStdString(out));
-        if (!saved) {
-            std::fprintf(stderr, "orvane-shots: cannot write %s\n", out.c_str());
-        }
-        QApplication::exit(saved ? 0 : 1);
-    });
+    SaveWhenShown(window, out);
     return QApplication::exec();
 }
 

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTimer>
 
 #include "EventIds.h"
 #include "FullImage.h"
 #include "ModelType.h"
+#include "ShotSave.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcMessageBox.h"
@@ -21,11 +21,8 @@
 
 namespace {
 
-void SaveAfterPaint(QWidget* window, const std::string& out) {
-    QTimer::singleShot(600, window, [window, out] {
-        QApplication::exit(window->grab().save(QString::fromStdString(out)) ? 0 : 1);
-    });
-}
+// The print preview lays out its page and the EEPROM window fills its grid before they are taken.
+constexpr int PaintMs = 600;
 
 struct FullDocument {
     FullDocument() {
@@ -67,7 +64,7 @@ int Preview(const std::string& out) {
     });
     dialog.resize(900, 760);
     dialog.show();
-    SaveAfterPaint(&dialog, out);
+    SaveWhenShown(&dialog, out, PaintMs);
     return QApplication::exec();
 }
 
@@ -76,7 +73,7 @@ int Eeprom(const std::string& out) {
     auto* window = new cuiEeDebugWin(nullptr, full.context);
     window->show();
     EvMan().Send(EventIds::EepromGoTo, nullptr, 0x0124);
-    SaveAfterPaint(window, out);
+    SaveWhenShown(window, out, PaintMs);
     return QApplication::exec();
 }
 

@@ -26,6 +26,7 @@
 #include "CharEditorShots.h"
 #include "PrintShots.h"
 #include "SheetShots.h"
+#include "ShotSave.h"
 #include "cmcGTex.h"
 #include "cmcInternalError.h"
 #include "cmcMessageBox.h"
@@ -82,17 +83,6 @@ class FirstPaint : public QObject {
   private:
     QElapsedTimer since_;
 };
-
-// Saves the window's picture once it has been painted, then ends the loop.
-void SaveWhenShown(QWidget* window, const std::string& out) {
-    QTimer::singleShot(300, window, [window, out] {
-        const bool saved = window->grab().save(QString::fromStdString(out));
-        if (!saved) {
-            std::fprintf(stderr, "orvane-shots: cannot write %s\n", out.c_str());
-        }
-        QApplication::exit(saved ? 0 : 1);
-    });
-}
 
 void UseDarkPalette() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -7,15 +7,13 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "uiOverlayStyle.h"
+
 namespace {
 
 constexpr int ReferenceRole = Qt::UserRole;
 constexpr int RowRole = Qt::UserRole + 1;
 constexpr int ColRole = Qt::UserRole + 2;
-
-QString Qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

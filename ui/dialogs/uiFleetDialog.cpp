@@ -15,13 +15,10 @@
 #include <QVBoxLayout>
 
 #include "cmcGTex.h"
+#include "uiOverlayStyle.h"
 #include "uiPlacement.h"
 
 namespace {
-
-QString Qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 std::string Trimmed(const QString& text) {
     return text.trimmed().toStdString();
