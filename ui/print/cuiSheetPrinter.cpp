@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cmcGTex.h"
+#include "cmcRadioFont.h"
 #include "cuiCellPainter.h"
 #include "cuiGridMeasure.h"
 #include "cuiPrintLayout.h"
@@ -71,7 +72,10 @@ std::vector<bool> JoinedColumns(cuiSheet& sheet) {
 }  // namespace
 
 cuiSheetPrinter::cuiSheetPrinter(QPagedPaintDevice& device, indDocumentContext& context)
-    : device_(device), context_(context), cells_(context.Handler()) {}
+    : device_(device), context_(context), cells_(context.Handler()) {
+    // Channel names print the image's own user characters, as the sheet shows them.
+    cells_.SetUserGlyphs([this] { return RadioFont::ReadUserGlyphs(context_.WorkingImage()); });
+}
 
 cuiSheetPrinter::~cuiSheetPrinter() {
     End();
