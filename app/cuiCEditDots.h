@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "cmcRadioFont.h"
+#include "RadioFont.h"
 
 class cuiCEditDots {
   public:

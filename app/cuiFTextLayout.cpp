@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cmcRadioFont.h"
+#include "RadioFont.h"
 
 namespace {
 

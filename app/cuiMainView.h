@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cuiWindowBounds.h"
-#include "indChannelExchange.h"
+#include "ChannelExchange.h"
+#include "WindowBounds.h"
 #include "indCloneMan.h"
 #include "indFileChooser.h"
 #include "indFleetRun.h"

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 cuiSheet::cuiSheet(const cuiSheetEnv& env, std::string sheetName)
     : env_(env), name_(std::move(sheetName)), displayName_(name_) {

@@ -7,8 +7,8 @@
 #include "ChBanks.h"
 #include "MenuLayout.h"
 #include "ModelType.h"
+#include "clsSheetRef.h"
 #include "cmcGTex.h"
-#include "cuiSheetRef.h"
 
 namespace {
 

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
+#include "CellName.h"
 #include "CellNames.h"
+#include "Codec.h"
+#include "Excerpt.h"
 #include "MenuLayout.h"
+#include "ShownText.h"
 #include "ValueText.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
-#include "cmcExcerpt.h"
 #include "cmcFCache.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cuiGridCursor.h"
-#include "indCellName.h"
-#include "indCodec.h"
 #include "indDocumentContext.h"
-#include "indShownText.h"
 #include "indUndoStep.h"
 
 namespace {
@@ -169,7 +169,7 @@ indUndoPlace indCellSession::Place() const {
 
 std::string indCellSession::CellName() {
     const cuiCellPos at = sheet_.Current();
-    return CellCaption(context_, sheet_, at.row, at.col);
+    return CellName::CellCaption(context_, sheet_, at.row, at.col);
 }
 
 template <class Act>
@@ -231,9 +231,9 @@ indCellResult indCellSession::Commit(const std::string& text) {
         const std::string shown = Shown();
         if (pending == indPending::Nothing && (changes_ & ChangeFlags::Record) == 0 &&
             before.IsEqual(context_.WorkingImage()) &&
-            NormalShownText(shown) != NormalShownText(text)) {
-            why = QuoteExcerpt(text) + " was not accepted; the cell shows " +
-                  QuoteExcerpt(c.DisplayText);
+            ShownText::NormalShownText(shown) != ShownText::NormalShownText(text)) {
+            why = Excerpt::QuoteExcerpt(text) + " was not accepted; the cell shows " +
+                  Excerpt::QuoteExcerpt(c.DisplayText);
         }
         return pending;
     });
@@ -308,8 +308,9 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
         // An action list's entry is carried out by the handler as chosen; one
         // whose effect is already in place (priority A on a priority-A
         // channel) leaves the image as it was and still is what was asked.
-        bool taken = actions || NormalShownText(Shown()) ==
-                                    NormalShownText(lists.GetChoiceText(list.list, kind, value));
+        bool taken =
+            actions || ShownText::NormalShownText(Shown()) ==
+                           ShownText::NormalShownText(lists.GetChoiceText(list.list, kind, value));
         if (!taken && !actions) {
             // The list opened again marks the value the cell now holds.
             indCellCapsule again;
@@ -319,7 +320,7 @@ indCellResult indCellSession::Answer(indCellCapsule& entry) {
         }
         if (!taken) {
             why = "the entry " + std::to_string(value) + " of " + list.list +
-                  " was not taken; the cell shows " + QuoteExcerpt(Shown());
+                  " was not taken; the cell shows " + Excerpt::QuoteExcerpt(Shown());
         }
         return pending;
     });
@@ -347,7 +348,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
         if (pending == indPending::Nothing &&
             (wanted != bits ||
              Codec::FlagBitsFromPattern(shown, flags.first, flags.last) != wanted)) {
-            why = "the flag bits were not taken; the cell shows " + QuoteExcerpt(shown);
+            why = "the flag bits were not taken; the cell shows " + Excerpt::QuoteExcerpt(shown);
         }
         return pending;
     });
@@ -355,7 +356,7 @@ indCellResult indCellSession::SetFlagBits(int32_t bits) {
 
 bool indCellSession::ShowsAlready(const std::string& text) {
     const std::string shown = Shown();
-    if (ShowsTypedText(shown, text)) {
+    if (ShownText::ShowsTypedText(shown, text)) {
         return true;
     }
     // "<-" shows the value of the cell to its left (transmit as receive).
@@ -366,7 +367,7 @@ bool indCellSession::ShowsAlready(const std::string& text) {
     indCellCapsule left;
     sheet_.PrepareCapsule(left, at.row, at.col - 1);
     context_.Handler().HandleCell(left);
-    return ShowsTypedText(left.DisplayText, text);
+    return ShownText::ShowsTypedText(left.DisplayText, text);
 }
 
 indCellResult indCellSession::Type(const std::string& text) {
@@ -380,13 +381,14 @@ indCellResult indCellSession::Type(const std::string& text) {
     if (r.outcome == indCellOutcome::Done) {
         // Taken as typed, or a number rounded to the cell's steps; any other
         // change (a blank channel taken into use) is not what was typed.
-        if (ShowsTypedText(r.shown, text) ||
-            (IsNumberText(NormalShownText(text)) && IsNumberText(NormalShownText(r.shown)))) {
+        if (ShownText::ShowsTypedText(r.shown, text) ||
+            (ShownText::IsNumberText(ShownText::NormalShownText(text)) &&
+             ShownText::IsNumberText(ShownText::NormalShownText(r.shown)))) {
             return r;
         }
         r.outcome = indCellOutcome::Refused;
-        r.message =
-            QuoteExcerpt(text) + " was not accepted; the cell shows " + QuoteExcerpt(r.shown);
+        r.message = Excerpt::QuoteExcerpt(text) + " was not accepted; the cell shows " +
+                    Excerpt::QuoteExcerpt(r.shown);
         return r;
     }
     const std::string refused = r.message;
@@ -400,7 +402,7 @@ indCellResult indCellSession::Type(const std::string& text) {
         const cmcChoiceTable& table = context_.Lists().Table(popup.list, popup.entryKind);
         const auto found =
             std::find_if(table.byValue.begin(), table.byValue.end(), [&](const cmcChoiceEntry& e) {
-                return NormalShownText(e.text) == NormalShownText(text);
+                return ShownText::NormalShownText(e.text) == ShownText::NormalShownText(text);
             });
         if (found != table.byValue.end()) {
             // The entry by its value, as a file or another program names it
@@ -415,7 +417,7 @@ indCellResult indCellSession::Type(const std::string& text) {
         } else {
             r = indCellResult{};
             r.outcome = indCellOutcome::Refused;
-            r.message = QuoteExcerpt(text) + " is not an entry of the cell's list";
+            r.message = Excerpt::QuoteExcerpt(text) + " is not an entry of the cell's list";
         }
     } else {
         r = opened;
@@ -477,8 +479,8 @@ indCellResult indCellSession::RowCommand(int item) {
     // Named after its rows: "Delete 1-2" or "Delete 1-2 to 1-5".
     const int current = sheet_.Current().row;
     const int anchor = cursor_ != nullptr ? cursor_->Anchor().row : current;
-    const std::string name = RowCommandName(entry->caption, sheet_, std::min(anchor, current),
-                                            std::max(anchor, current));
+    const std::string name = CellName::RowCommandName(
+        entry->caption, sheet_, std::min(anchor, current), std::max(anchor, current));
     return Run(
         [&](indCellCapsule& c, std::string& why, const cmcEeprom& /*before*/) {
             c.PopupCommand = item;

@@ -4,11 +4,11 @@
 #include "EventIds.h"
 #include "MapConversion.h"
 #include "ModelType.h"
+#include "RadioChecks.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
-#include "indRadioChecks.h"
 
 namespace {
 
@@ -27,11 +27,11 @@ indCloneCommands::indCloneCommands(indDocument& document, indCloneMan& manager)
     : document_(document), manager_(manager) {
     manager_.SetInformationHandler([this](dst_CDrv_Result& result) {
         RadioIdentity radio;
-        if (TakeRadioIdentity(result, radio)) {
+        if (RadioChecks::TakeRadioIdentity(result, radio)) {
             document_.SetRadioIdentity(radio);
         }
     });
-    manager_.SetReadHandler([](dst_CDrv_Result& result) { CheckReadImage(result); });
+    manager_.SetReadHandler([](dst_CDrv_Result& result) { RadioChecks::CheckReadImage(result); });
 }
 
 bool indCloneCommands::StartCommand(void (indCloneCommands::*afterInformation)(dst_CDrv_Result&)) {

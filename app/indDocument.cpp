@@ -1,15 +1,15 @@
 #include "indDocument.h"
 
+#include "DataDirectory.h"
 #include "EventIds.h"
+#include "ModelAdapter.h"
 #include "NormalizeImage.h"
+#include "Path.h"
 #include "cmcClfFile.h"
-#include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
-#include "cmcPath.h"
+#include "cmcInternalErrorBox.h"
 #include "indEnviron.h"
-#include "indModelAdapter.h"
 
 static_assert(MemoryMap::ImageSize >= MemoryMap::MapExtent, "the image must hold the whole map");
 
@@ -24,7 +24,7 @@ bool IsModelType(int type) {
 }  // namespace
 
 indDocument::indDocument(indEnviron* settings)
-    : environ_(settings), lastDirectory_(CurrentDirectory()) {
+    : environ_(settings), lastDirectory_(Path::CurrentDirectory()) {
     working_.Resize(MemoryMap::ImageSize);
     template_.Assign(working_);
     saved_.Assign(working_);
@@ -59,16 +59,16 @@ void indDocument::CheckModified() {
 }
 
 void indDocument::SetFileName(const std::string& path) {
-    fileName_ = path.empty() ? std::string() : PathAbsolute(path);
+    fileName_ = path.empty() ? std::string() : Path::PathAbsolute(path);
     UpdateTitle();
 }
 
 std::string indDocument::CurrentPath() const {
-    return IsUntitled() ? PathJoin(lastDirectory_, kUntitled) : fileName_;
+    return IsUntitled() ? Path::PathJoin(lastDirectory_, kUntitled) : fileName_;
 }
 
 std::string indDocument::Title() const {
-    return PathFileName(CurrentPath()) + " - " + GTex().GetText("GI_Sys_AppTitle");
+    return Path::PathFileName(CurrentPath()) + " - " + GTex().GetText("GI_Sys_AppTitle");
 }
 
 void indDocument::UpdateTitle() {
@@ -163,14 +163,14 @@ void indDocument::SetRadioIdentity(const RadioIdentity& radio) {
 }
 
 std::string indDocument::InitialFilePath(int modelType) {
-    return DataDirectory() + GTex().GetText("GI_App_InitialFile", modelType);
+    return DataDirectory::DataDirectory() + GTex().GetText("GI_App_InitialFile", modelType);
 }
 
 int indDocument::LoadTemplateFile(const std::string& path, cmcEeprom& image) {
     cmcClfFile file;
     file.AttachTarget(&image);
     file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
-    file.SetHeaderCheck(DocCheckFileHeader);
+    file.SetHeaderCheck(ModelAdapter::DocCheckFileHeader);
     const auto ranges = GetAddressRanges(RangePurpose::InitialFile, MemoryMap::LongMapRevision);
     return file.LoadFile(path, &ranges);
 }

@@ -13,7 +13,7 @@
 #include "RadioIdentity.h"
 #include "cmcClipCh.h"
 #include "cmcEeprom.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "indUndoHistory.h"
 
 class indEnviron;

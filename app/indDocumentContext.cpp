@@ -3,8 +3,8 @@
 #include "ChEvents.h"
 #include "ChShift.h"
 #include "EventIds.h"
+#include "SheetFactory.h"
 #include "cmcEvMan.h"
-#include "cuiSheetFactory.h"
 #include "indDocument.h"
 
 indDocumentContext::indDocumentContext(indDocument& document, indCommands& commands, cmcGTex& texts)
@@ -45,7 +45,7 @@ std::unique_ptr<cuiSheet> indDocumentContext::MakeSheet(const std::string& refer
     env.texts = &texts_;
     env.image = &document_.WorkingImage();
     env.modelType = document_.ModelType();
-    std::unique_ptr<cuiSheet> sheet = CreateSheet(reference, env);
+    std::unique_ptr<cuiSheet> sheet = SheetFactory::CreateSheet(reference, env);
     sheet->Build();
     return sheet;
 }

@@ -1,17 +1,17 @@
 // The file commands of the document: New, Open, Save, Save As and the
 // unsaved-changes question that comes before replacing the working image.
 
-#include "ClfComment.h"
+#include "CloneFileComment.h"
 #include "EventIds.h"
 #include "ImageChecks.h"
+#include "ModelAdapter.h"
+#include "Path.h"
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcPath.h"
 #include "indDocument.h"
 #include "indEnviron.h"
 #include "indFileChooser.h"
-#include "indModelAdapter.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ cmcMbResult indDocument::ConfirmSave(bool another) {
     CommitEdits();
     const std::string text = another ? GTex().GetText("GI_Mess_Confirm_WriteAnother")
                                      : FormatWithText(GTex().GetText("GI_Mess_Confirm_WriteFile"),
-                                                      PathFileName(CurrentPath()));
+                                                      Path::PathFileName(CurrentPath()));
     if (!modified_) {
         return cmcMbResult::Yes;
     }
@@ -119,7 +119,7 @@ int indDocument::ReadForOpen(const std::string& path, cmcEeprom& scratch) const 
     cmcClfFile file;
     file.AttachTarget(&scratch);
     file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
-    file.SetHeaderCheck(DocCheckFileHeader);
+    file.SetHeaderCheck(ModelAdapter::DocCheckFileHeader);
     int code = file.LoadFile(path, nullptr);
     if (code != ClfOk) {
         return code;  // the reader has shown its message
@@ -138,7 +138,7 @@ int indDocument::ReadForOpen(const std::string& path, cmcEeprom& scratch) const 
 }
 
 int indDocument::OpenFile(const std::string& requested) {
-    const std::string path = PathAbsolute(requested);
+    const std::string path = Path::PathAbsolute(requested);
     if (ConfirmSave(cmcRecent::SamePath(path, CurrentPath())) == cmcMbResult::Cancel) {
         return OpenCancelled;
     }
@@ -148,7 +148,7 @@ int indDocument::OpenFile(const std::string& requested) {
     if (code != ClfOk) {
         return code;
     }
-    lastDirectory_ = PathDirectory(path);
+    lastDirectory_ = Path::PathDirectory(path);
     SetFileName(path);
     AddToRecent(path);
     working_.Assign(scratch);
@@ -166,26 +166,26 @@ bool indDocument::Save() {
 bool indDocument::SaveAs() {
     std::string path;
     if (chooser_ == nullptr ||
-        !chooser_->ChooseSaveFile(lastDirectory_, PathFileName(CurrentPath()), path)) {
+        !chooser_->ChooseSaveFile(lastDirectory_, Path::PathFileName(CurrentPath()), path)) {
         return false;
     }
     return SaveToFile(path);
 }
 
 bool indDocument::SaveToFile(const std::string& requested) {
-    const std::string path = PathAbsolute(requested);
+    const std::string path = Path::PathAbsolute(requested);
     CommitEdits();
     NormalizeImage(working_);
     const BusyScope busy(hooks_.busyCursor);
     cmcClfFile file;
     file.AttachTarget(&working_);
     file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
-    file.SetComment(BuildClfComment(working_));
+    file.SetComment(CloneFileComment::BuildClfComment(working_));
     if (file.SaveFile(path, GetAddressRanges(RangePurpose::FileSave, MemoryMap::LongMapRevision)) !=
         ClfOk) {
         return false;  // the writer has shown its message
     }
-    lastDirectory_ = PathDirectory(path);
+    lastDirectory_ = Path::PathDirectory(path);
     SetFileName(path);
     AddToRecent(path);
     ClearModified();

@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "cmcCsv.h"
+#include "Csv.h"
 
 std::vector<std::string> FleetLogHeading() {
     return {"time", "port", "row", "values", "result", "message", "backup", "verification"};
@@ -16,9 +16,9 @@ std::vector<std::string> FleetLogFields(const indFleetRecord& r) {
     return {r.time,
             r.port,
             r.row > 0 ? std::to_string(r.row) : std::string(),
-            ProtectCsvText(r.values),
+            Csv::ProtectCsvText(r.values),
             std::to_string(r.result),
-            ProtectCsvText(r.message),
+            Csv::ProtectCsvText(r.message),
             r.backup,
             r.verification};
 }
@@ -49,7 +49,7 @@ bool indFleetLog::Open(const std::string& path, std::string& error) {
     }
     path_ = path;
     if (fresh) {
-        out_ << FormatCsvRecord(FleetLogHeading());
+        out_ << Csv::FormatCsvRecord(FleetLogHeading());
         out_.flush();
     }
     if (!out_) {
@@ -60,7 +60,7 @@ bool indFleetLog::Open(const std::string& path, std::string& error) {
 }
 
 bool indFleetLog::Append(const indFleetRecord& record, std::string& error) {
-    out_ << FormatCsvRecord(FleetLogFields(record));
+    out_ << Csv::FormatCsvRecord(FleetLogFields(record));
     out_.flush();
     if (!out_) {
         error = "cannot write the log " + path_ + "; the radio's record is missing from it";

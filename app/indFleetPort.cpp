@@ -3,8 +3,8 @@
 #include <ctime>
 
 #include "ChBanks.h"
+#include "DocumentChecks.h"
 #include "ModelType.h"
-#include "indDocumentChecks.h"
 #include "indFleetRows.h"
 
 namespace {
@@ -42,7 +42,7 @@ indFleetPort::indFleetPort(std::string device, const indFleetOptions& options,
     manager_.SetErrorSink([this](const std::string& text) { exchangeError_ = FirstLine(text); });
     const indLinkSettings link{1, options_.highSpeed, device_};
     manager_.SetLinkSettings([link] { return link; });
-    commands_.SetWarningCheck([this] { return CheckDocument(session_.Context()); });
+    commands_.SetWarningCheck([this] { return DocumentChecks::CheckDocument(session_.Context()); });
     task_->SetCallback([this](cmcTask&) { Tick(); });
 }
 
@@ -163,7 +163,7 @@ bool indFleetPort::Prepare(int row, indFleetRecord& record) {
     }
     // The checks Clone Write makes before it asks the radio, made here so that
     // the record says which one stopped the radio.
-    const indCheckCounts counts = CheckDocument(session_.Context());
+    const indCheckCounts counts = DocumentChecks::CheckDocument(session_.Context());
     if (counts.errors > 0) {
         record.result = indCloneCommands::NotCompleted;
         record.message = "the warning check list finds " + std::to_string(counts.errors) +

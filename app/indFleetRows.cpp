@@ -1,9 +1,9 @@
 #include "indFleetRows.h"
 
 #include "CellNames.h"
-#include "cmcCsv.h"
+#include "Csv.h"
+#include "clsSheetRef.h"
 #include "cmcGTex.h"
-#include "cuiSheetRef.h"
 #include "indSheetSession.h"
 
 namespace {
@@ -63,7 +63,7 @@ std::optional<indFleetCell> ParseFleetCell(std::string_view text) {
 
 bool ParseFleetRows(std::string_view text, indFleetRows& rows, std::string& error) {
     rows = {};
-    const std::vector<cmcCsvRecord> records = ParseCsv(text);
+    const std::vector<cmcCsvRecord> records = Csv::ParseCsv(text);
     if (records.empty()) {
         error = "the file names no cells (its first line lists SHEET-REF!ITEM[INDEX] columns)";
         return false;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "indFleetLog.h"
 #include "indFleetPort.h"
 #include "indFleetRows.h"

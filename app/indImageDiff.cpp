@@ -5,13 +5,13 @@
 #include <set>
 #include <tuple>
 
+#include "CellFootprint.h"
+#include "CellName.h"
 #include "CellNames.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cuiTree.h"
-#include "indCellFootprint.h"
-#include "indCellName.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 
@@ -64,20 +64,23 @@ indImageDiff DiffImages(indDocumentContext& a, indDocumentContext& b) {
                     !seen.insert({cell.category, cell.item, cell.index}).second) {
                     continue;
                 }
-                MarkCellFootprint(cell.category, cell.item, cell.index, a.ModelType(), covered);
-                const std::string before = inA ? CellDisplayLine(a, *sheetA, row, col) : "";
-                const std::string after = inB ? CellDisplayLine(b, *sheetB, row, col) : "";
+                CellFootprint::MarkCellFootprint(cell.category, cell.item, cell.index,
+                                                 a.ModelType(), covered);
+                const std::string before =
+                    inA ? CellName::CellDisplayLine(a, *sheetA, row, col) : "";
+                const std::string after =
+                    inB ? CellName::CellDisplayLine(b, *sheetB, row, col) : "";
                 if (before == after) {
                     continue;
                 }
                 indCellDifference d;
-                d.sheet = TextOneLine(caption);
+                d.sheet = CellName::TextOneLine(caption);
                 d.reference = reference;
                 d.gridRow = row;
                 d.gridCol = col;
                 cuiSheet& source = inA ? *sheetA : *sheetB;
-                d.row = CellRowLabel(source, row);
-                d.column = CellColumnHeading(inA ? a : b, source, row, col);
+                d.row = CellName::CellRowLabel(source, row);
+                d.column = CellName::CellColumnHeading(inA ? a : b, source, row, col);
                 d.before = before;
                 d.after = after;
                 diff.cells.push_back(std::move(d));

@@ -6,24 +6,24 @@
 #include <cstring>
 #include <optional>
 
+#include "CellName.h"
 #include "CellNames.h"
 #include "ChEvents.h"
+#include "ChannelExchange.h"
 #include "ComDevicePath.h"
 #include "DebugCompare.h"
+#include "DocumentChecks.h"
 #include "EventIds.h"
+#include "Path.h"
+#include "WarningCheck.h"
+#include "clsSheetRef.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
-#include "cmcPath.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcSerialDevice.h"
 #include "cmcStopSignals.h"
-#include "cuiSheetRef.h"
-#include "indCellName.h"
-#include "indChannelExchange.h"
-#include "indDocumentChecks.h"
 #include "indEnviron.h"
 #include "indUndoStep.h"
-#include "indWarningCheck.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ indMain::indMain(indEnviron& store, cmcGTex& texts, cuiMainView& view,
     // A program told to quit (SIGTERM, SIGINT, SIGHUP) ends a running exchange
     // at a frame boundary; the tick then closes the window.
     manager_.SetStopRequest([] { return cmcStopSignals::Received() != 0; });
-    clone_.SetWarningCheck([this] { return CheckDocument(context_); });
+    clone_.SetWarningCheck([this] { return DocumentChecks::CheckDocument(context_); });
     clone_.SetHooks({[this] { CloseSheet(); }, [this] { view_.ShowCloneInfo(); }});
     tick_->SetCallback([this](cmcTask&) { Tick(); });
     EvMan().AddListener(&OnEvent, this);
@@ -119,7 +119,7 @@ void indMain::ClickCell(cmcCellObj& cell) {
         std::optional<indUndoStep> step;
         if (prepared && cell.category == CT_PopupMenu) {
             const cuiCellPos at = sheet_->Current();
-            step.emplace(document_, RowCommandName(cell.Text(), *sheet_, at.row, at.row),
+            step.emplace(document_, CellName::RowCommandName(cell.Text(), *sheet_, at.row, at.row),
                          indUndoPlace{sheet_->Reference(), at.row, at.col});
         }
         context_.Handler().HandleCell(capsule);
@@ -302,7 +302,7 @@ std::vector<std::string> indMain::TakeCompare() {
 
 void indMain::RunWarningCheck() {
     const indWarningCheckResult result =
-        CheckWarnings(context_.Handler(), texts_, document_.ModelType(), this);
+        WarningCheck::CheckWarnings(context_.Handler(), texts_, document_.ModelType(), this);
     tree_.Mark(result.errorReferences, result.warningReferences);
     EvMan().Post(EventIds::TreeMarks, nullptr, 0);
     EvMan().Post(EventIds::BankSheetRefresh, nullptr, 0);
@@ -508,7 +508,7 @@ bool indMain::SaveSerialTrace(const std::string& path) {
         return true;
     }
     std::string text = texts_.GetLines("GI_Mess_Trace_SaveFailed");
-    text = FormatPortText(text, 0, path) + "\n" + std::strerror(error);
+    text = CloneErrors::FormatPortText(text, 0, path) + "\n" + std::strerror(error);
     ShowMessage(text, cmcMbButtons::Ok, cmcMbIcon::Stop);
     return false;
 }
@@ -598,7 +598,7 @@ void indMain::ImportChannels() {
     if (!view_.ChooseCsvFile(false, document_.LastDirectory(), path)) {
         return;
     }
-    const indExchangeResult r = ImportChannelsFromFile(context_, path);
+    const indExchangeResult r = ChannelExchange::ImportChannelsFromFile(context_, path);
     if (!r.ok && r.lines.empty()) {
         ShowMessage(r.message, cmcMbButtons::Ok, cmcMbIcon::Stop);
         return;
@@ -621,7 +621,7 @@ void indMain::ExportChannels() {
         return;
     }
     EvMan().Send(EventIds::CommitEdits, nullptr, 0);
-    const indExchangeResult r = ExportChannelsToFile(context_, path);
+    const indExchangeResult r = ChannelExchange::ExportChannelsToFile(context_, path);
     ShowMessage(r.message, cmcMbButtons::Ok, r.ok ? cmcMbIcon::Information : cmcMbIcon::Stop);
 }
 
@@ -631,9 +631,9 @@ void indMain::CompareWithFile() {
     if (!view_.ChooseOpenFile(document_.LastDirectory(), path)) {
         return;
     }
-    const indCompareResult r = ::CompareWithFile(context_, path);
+    const indCompareResult r = ChannelExchange::CompareWithFile(context_, path);
     if (r.ok) {
-        view_.ShowComparison(r, PathFileName(path));
+        view_.ShowComparison(r, Path::PathFileName(path));
     }
 }
 

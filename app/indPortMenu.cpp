@@ -6,7 +6,7 @@
 const indSerialPort* indPortMenu::At(int index) {
     const uint32_t now = CurrentClock().NowMs();
     if (!listed_ || now - listedAt_ >= FreshMs) {
-        ports_ = ListSerialPorts(root_);
+        ports_ = SerialPorts::ListSerialPorts(root_);
         listed_ = true;
         listedAt_ = now;
     }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "indSerialPorts.h"
+#include "SerialPorts.h"
 
 class indEnviron;
 

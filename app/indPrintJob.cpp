@@ -1,7 +1,7 @@
 #include "indPrintJob.h"
 
+#include "clsSheetRef.h"
 #include "cmcGTex.h"
-#include "cuiSheetRef.h"
 #include "cuiTree.h"
 
 std::vector<std::string> PrintAllReferences(cuiTree& tree, cmcGTex& texts) {

@@ -1,8 +1,8 @@
 #include "indSheetSession.h"
 
+#include "clsSheetRef.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cuiSheetRef.h"
 
 indSheetSession::indSheetSession() : context_(document_, *this, GTex()) {
     document_.Start();

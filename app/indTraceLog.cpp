@@ -1,6 +1,6 @@
 #include "indTraceLog.h"
 
-#include "cmcSafeFile.h"
+#include "SafeFile.h"
 
 void indTraceLog::TraceLine(const std::string& line) {
     if (lines_.size() >= Capacity) {
@@ -19,11 +19,11 @@ void indTraceLog::Clear() {
 }
 
 bool indTraceLog::Save(const std::string& path, int& error) const {
-    std::string text = std::string(TraceHeader) + "\n";
+    std::string text = std::string(Trace::TraceHeader) + "\n";
     for (const std::string& line : lines_) {
         text += line;
         text += '\n';
     }
     error = 0;
-    return WriteFileReplacing(path, text, &error) == cmcSafeFileResult::Ok;
+    return SafeFile::WriteFileReplacing(path, text, &error) == cmcSafeFileResult::Ok;
 }

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "cmcTrace.h"
+#include "Trace.h"
 
 class indTraceLog : public cmcTraceSink {
   public:

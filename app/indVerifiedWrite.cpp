@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "indBackupFile.h"
+#include "BackupFile.h"
 #include "indCloneCommands.h"
 
 namespace {
@@ -63,8 +63,8 @@ bool indVerifiedWrite::Start() {
     }
     // The file is made first, so that a folder that takes none stops everything
     // before the radio is even asked.
-    if (!ReserveBackupFile(backupDirectory_, now_ ? now_() : LocalNow(), backupPath_,
-                           backupError_)) {
+    if (!BackupFile::ReserveBackupFile(backupDirectory_, now_ ? now_() : LocalNow(), backupPath_,
+                                       backupError_)) {
         Fail(Step::Backup, BackupFailed);
         return false;
     }
@@ -117,8 +117,8 @@ void indVerifiedWrite::Fail(Step step, int outcome) {
 }
 
 void indVerifiedWrite::AfterBackup() {
-    if (SaveBackupImage(backupPath_, commands_.LastTransferImage(),
-                        commands_.LastTransferRanges()) != 0) {
+    if (BackupFile::SaveBackupImage(backupPath_, commands_.LastTransferImage(),
+                                    commands_.LastTransferRanges()) != 0) {
         backupError_ = "the clone file could not be written";
         Fail(Step::Backup, BackupFailed);
     } else if (!Begin(Step::Write)) {

@@ -3,7 +3,7 @@
 // stderr; a question is answered yes by --yes, otherwise asked on the
 // terminal, and refused when there is no terminal to ask.
 
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 
 class cliAskHost : public cmcMessageBoxHost {
   public:

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "DocumentChecks.h"
 #include "cmcGTex.h"
 #include "cmcTimerHost.h"
-#include "indDocumentChecks.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ cliCloneSession::cliCloneSession(const cliCloneArgs& args)
     manager_.SetHintTexts(kCommandLineHints);
     manager_.SetStopRequest([this] { return Interrupted(); });
     // Clone Write runs the warning check list; an error stops it before any write request.
-    commands_.SetWarningCheck([this] { return CheckDocument(context_); });
+    commands_.SetWarningCheck([this] { return DocumentChecks::CheckDocument(context_); });
     const indLinkSettings link{1, args.highSpeed, args.port};
     manager_.SetLinkSettings([link] { return link; });
     if (!args.trace.empty()) {
@@ -110,23 +110,23 @@ cliCloneSession::~cliCloneSession() {
 
 int cliCloneSession::Run(bool (indCloneCommands::*command)()) {
     if (!Ready()) {
-        return cliExit::FileFailed;
+        return ExitStatus::FileFailed;
     }
     if (Interrupted() || !(commands_.*command)()) {
         return Status(indCloneCommands::NotCompleted);
     }
     if (!Wait([&] { return !commands_.IsRunning(); })) {
-        return cliExit::InternalFault;
+        return ExitStatus::InternalFault;
     }
     return Status(commands_.LastOutcome());
 }
 
 int cliCloneSession::Status(int outcome) const {
     if (outcome == 0) {
-        return cliExit::Ok;
+        return ExitStatus::Ok;
     }
     if (!Interrupted()) {
-        return cliExit::ForExchange(outcome);
+        return ExitStatus::ForExchange(outcome);
     }
     std::fprintf(stderr, "orvane-cli: stopped by signal %d (%s)\n", cmcStopSignals::Received(),
                  strsignal(cmcStopSignals::Received()));

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ExitStatus.h"
 #include "cliAskHost.h"
-#include "cliExitStatus.h"
 #include "cliTraceFile.h"
 #include "cmcStopSignals.h"
 #include "indCloneCommands.h"
@@ -20,7 +20,7 @@
 // Exit status of a radio command that a signal (SIGINT, SIGTERM, SIGHUP)
 // stopped before it completed; after a write the radio may hold part of the
 // image. A second signal ends the program at once, killed by that signal.
-constexpr int ExitInterrupted = cliExit::WriteInterrupted;
+constexpr int ExitInterrupted = ExitStatus::WriteInterrupted;
 
 // The arguments of the radio commands: --port DEV, --high-speed, -o FILE,
 // --trace FILE, --yes and plain arguments, in any order.
@@ -62,7 +62,7 @@ class cliCloneSession : public indCloneManHost {
     int Status(int outcome) const;
     // Runs the exchanges until done() holds; false with a line on stderr when
     // it still did not after longer than any exchange can last (the caller's
-    // status is then cliExit::InternalFault).
+    // status is then ExitStatus::InternalFault).
     bool Wait(const std::function<bool()>& done);
     bool Interrupted() const { return cmcStopSignals::Received() != 0; }
 

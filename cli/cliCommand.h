@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "cliExitStatus.h"
+#include "ExitStatus.h"
 
 // The parsed arguments of one command.
 struct cliArgs {
@@ -48,7 +48,7 @@ struct cliCommand {
 constexpr int FreeFormArgs = -1;
 
 // Exit status of a command line that does not fit the command.
-constexpr int ExitUsage = cliExit::Usage;
+constexpr int ExitUsage = ExitStatus::Usage;
 
 std::span<const cliCommand> CliCommands();
 

@@ -3,7 +3,7 @@
 // question is answered with its accepting choice when --yes was given,
 // otherwise with its refusing one.
 
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 
 class cliMessageHost : public cmcMessageBoxHost {
   public:

@@ -15,7 +15,7 @@ bool cliTraceFile::Open(const std::string& path) {
                      path.c_str(), std::strerror(errno));
         return false;
     }
-    TraceLine(TraceHeader);
+    TraceLine(Trace::TraceHeader);
     return true;
 }
 

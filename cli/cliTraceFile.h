@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "cmcTrace.h"
+#include "Trace.h"
 
 class cliTraceFile : public cmcTraceSink {
   public:

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "WarningCheck.h"
 #include "cliCommand.h"
 #include "cmcGTex.h"
 #include "indSheetSession.h"
-#include "indWarningCheck.h"
 
 namespace {
 
@@ -26,12 +26,12 @@ int CmdCheck(const cliArgs& args) {
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return cliExit::ForCloneFile(code);
+        return ExitStatus::ForCloneFile(code);
     }
-    const indWarningCheckResult result =
-        CheckWarnings(session.Handler(), GTex(), session.Document().ModelType(), nullptr);
+    const indWarningCheckResult result = WarningCheck::CheckWarnings(
+        session.Handler(), GTex(), session.Document().ModelType(), nullptr);
     std::printf("errors: %d\nwarnings: %d\n", result.errors, result.warnings);
     PrintReferences("error", result.errorReferences);
     PrintReferences("warning", result.warningReferences);
-    return result.errors > 0 ? cliExit::Refused : cliExit::Ok;
+    return result.errors > 0 ? ExitStatus::Refused : ExitStatus::Ok;
 }

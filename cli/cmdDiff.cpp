@@ -12,7 +12,7 @@ int CmdDiff(const cliArgs& args) {
          {std::pair{&a, &args.positional[0]}, std::pair{&b, &args.positional[1]}}) {
         const int code = session->Open(*path);
         if (code != 0) {
-            return cliExit::ForCloneFile(code);
+            return ExitStatus::ForCloneFile(code);
         }
     }
     if (a.Document().ModelType() != b.Document().ModelType()) {
@@ -28,5 +28,5 @@ int CmdDiff(const cliArgs& args) {
         std::printf("bytes %04X-%04X | no cell shows them\n", d.first, d.last);
     }
     const bool same = diff.Equal() && a.Document().ModelType() == b.Document().ModelType();
-    return same ? cliExit::Ok : cliExit::Refused;
+    return same ? ExitStatus::Ok : ExitStatus::Refused;
 }

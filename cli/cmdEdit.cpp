@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "ArgParse.h"
+#include "CellLookup.h"
 #include "CellNames.h"
+#include "Codec.h"
+#include "Excerpt.h"
+#include "OutputPath.h"
+#include "SheetArgument.h"
 #include "ValueText.h"
-#include "cliArgs.h"
 #include "cliCommand.h"
-#include "cliOutputPath.h"
-#include "cliSheetName.h"
-#include "cmcExcerpt.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
-#include "cuiCellName.h"
-#include "indCodec.h"
+#include "cmcMessageBoxHost.h"
 #include "indSheetSession.h"
 
 namespace {
@@ -88,7 +88,9 @@ class EditRun {
     bool Finish() { return unfinished_.empty() || Fail(unfinished_); }
     // The exit status of the run: Ok, Refused, or what a sheet name failed with.
     int Status() const {
-        return status_ != cliExit::Ok ? status_ : accepted_ ? cliExit::Ok : cliExit::Refused;
+        return status_ != ExitStatus::Ok ? status_
+               : accepted_               ? ExitStatus::Ok
+                                         : ExitStatus::Refused;
     }
 
   private:
@@ -113,7 +115,7 @@ class EditRun {
     EditMessageHost& host_;
     bool haveCell_ = false;
     bool accepted_ = true;
-    int status_ = cliExit::Ok;
+    int status_ = ExitStatus::Ok;
     // What the last action left open and the word that finishes it, or "".
     std::string unfinished_;
     std::string finisher_;
@@ -144,22 +146,23 @@ bool EditRun::Report(const std::string& what, const indCellResult& result) {
 }
 
 bool EditRun::SelectAt(const std::string& value) {
-    const auto at = ParseRowCol(value);
+    const auto at = ArgParse::ParseRowCol(value);
     if (!at) {
-        return Fail("--at takes ROW,COL (two whole numbers), not " + QuoteExcerpt(value));
+        return Fail("--at takes ROW,COL (two whole numbers), not " + Excerpt::QuoteExcerpt(value));
     }
     const auto [row, col] = *at;
     cuiSheet& sheet = *s_.Sheet();
     if (row < 0 || col < 0 || row >= sheet.Rows() || col >= sheet.Columns()) {
-        return Fail("no cell at " + QuoteExcerpt(value));
+        return Fail("no cell at " + Excerpt::QuoteExcerpt(value));
     }
     return Select({row, col});
 }
 
 bool EditRun::SelectItem(const std::string& value) {
-    const auto ref = ParseItemRef(value);
+    const auto ref = ArgParse::ParseItemRef(value);
     if (!ref) {
-        return Fail("--item takes NAME[INDEX] (INDEX a whole number), not " + QuoteExcerpt(value));
+        return Fail("--item takes NAME[INDEX] (INDEX a whole number), not " +
+                    Excerpt::QuoteExcerpt(value));
     }
     const std::string& name = ref->name;
     const int32_t index = ref->index;
@@ -171,7 +174,7 @@ bool EditRun::SelectItem(const std::string& value) {
     }
     const auto pos = item == kNoCellItem ? std::nullopt : s_.Sheet()->FindCell(item, index);
     if (!pos) {
-        return Fail("no selectable cell " + QuoteExcerpt(value) + " on the sheet");
+        return Fail("no selectable cell " + Excerpt::QuoteExcerpt(value) + " on the sheet");
     }
     return Select(*pos);
 }
@@ -194,9 +197,9 @@ bool EditRun::SelectCell(const std::string& heading, const std::string& row) {
                                return s_.CellText(r, c, flags);
                            },
                            [&sheet](int r, int c) { return sheet.Cell(r, c).Selectable(); }};
-    const cuiCellLookup cell = FindCellByHeading(grid, heading, row);
+    const cuiCellLookup cell = CellLookup::FindCellByHeading(grid, heading, row);
     if (cell.result == cuiCellNameResult::Ambiguous) {
-        status_ = cliExit::Ambiguous;
+        status_ = ExitStatus::Ambiguous;
     }
     return cell.result == cuiCellNameResult::Found ? Select(cell.pos) : Fail(cell.message);
 }
@@ -214,7 +217,7 @@ bool EditRun::Key(const std::string& value) {
     } else {
         return Fail("--key takes space, backspace, enter or one character");
     }
-    return Report("--key " + QuoteExcerpt(value), s_.Cells()->Key(key));
+    return Report("--key " + Excerpt::QuoteExcerpt(value), s_.Cells()->Key(key));
 }
 
 // VALUE is the entry's value in a choice list; in the flag-bit pop-up it is
@@ -224,43 +227,46 @@ bool EditRun::Choose(const std::string& value) {
     if (cells.OpenPopup().kind == indPopupRequest::Kind::None) {
         const indCellResult opened = cells.Key(Keys::Enter);
         if (opened.outcome != indCellOutcome::PopupOpened) {
-            return Fail("--choose " + QuoteExcerpt(value) + ": the cell opens no choice list");
+            return Fail("--choose " + Excerpt::QuoteExcerpt(value) +
+                        ": the cell opens no choice list");
         }
     }
     const indPopupRequest popup = cells.OpenPopup();
     if (popup.kind == indPopupRequest::Kind::FlagBits) {
         const std::string pattern = ValueText::Trim(value);
         if (!IsFlagPattern(pattern, popup.first, popup.last)) {
-            return Fail("--choose " + QuoteExcerpt(value) +
+            return Fail("--choose " + Excerpt::QuoteExcerpt(value) +
                         ": the cell takes a pattern of positions " + std::to_string(popup.first) +
                         " to " + std::to_string(popup.last) +
                         " as it shows them, a digit or _ for each");
         }
         return Report(
-            "--choose " + QuoteExcerpt(value),
+            "--choose " + Excerpt::QuoteExcerpt(value),
             cells.SetFlagBits(Codec::FlagBitsFromPattern(pattern, popup.first, popup.last)));
     }
-    const auto entry = StrictInt(value, INT32_MIN, INT32_MAX);
+    const auto entry = ArgParse::StrictInt(value, INT32_MIN, INT32_MAX);
     if (!entry) {
         return Fail("--choose takes the value of a list entry (a whole number), not " +
-                    QuoteExcerpt(value));
+                    Excerpt::QuoteExcerpt(value));
     }
-    return Report("--choose " + QuoteExcerpt(value), cells.Choose(*entry));
+    return Report("--choose " + Excerpt::QuoteExcerpt(value), cells.Choose(*entry));
 }
 
 bool EditRun::Command(const std::string& value) {
     for (const PopupCommandName& p : kPopupCommands) {
         if (value == p.name) {
-            return Report("--command " + QuoteExcerpt(value), s_.Cells()->RowCommand(p.item));
+            return Report("--command " + Excerpt::QuoteExcerpt(value),
+                          s_.Cells()->RowCommand(p.item));
         }
     }
-    return Fail("unknown command " + QuoteExcerpt(value));
+    return Fail("unknown command " + Excerpt::QuoteExcerpt(value));
 }
 
 bool EditRun::Step(const std::string& word, const std::string& value, const std::string& row) {
     if (word == "-s") {
         haveCell_ = false;
-        const auto reference = ResolveCliSheet("edit", s_, value, cliExit::Refused, status_);
+        const auto reference =
+            SheetArgument::ResolveCliSheet("edit", s_, value, ExitStatus::Refused, status_);
         if (!reference) {
             accepted_ = false;
             return false;
@@ -291,7 +297,7 @@ bool EditRun::Step(const std::string& word, const std::string& value, const std:
     }
     if (word == "--type") {
         const indCellResult r = s_.Cells()->Commit(value);
-        NoteOpened("--type " + QuoteExcerpt(value), r);
+        NoteOpened("--type " + Excerpt::QuoteExcerpt(value), r);
         return r.Accepted() || Fail(r.message);
     }
     if (word == "--key") {
@@ -357,16 +363,16 @@ int CmdEdit(const cliArgs& args) {
         std::fprintf(stderr, "orvane-cli edit: FILE and -o OUT are required\n");
         return ExitUsage;
     }
-    if (!OutputSparesInputs("edit", out, {file})) {
+    if (!OutputPath::OutputSparesInputs("edit", out, {file})) {
         return ExitUsage;
     }
     EditMessageHost host;
     cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&host);
-    int status = cliExit::Ok;
+    int status = ExitStatus::Ok;
     {
         indSheetSession session;
-        status = cliExit::ForCloneFile(session.Open(file));
-        if (status == cliExit::Ok) {
+        status = ExitStatus::ForCloneFile(session.Open(file));
+        if (status == ExitStatus::Ok) {
             EditRun run(session, host);
             bool going = true;
             for (const Word& word : words) {
@@ -379,8 +385,8 @@ int CmdEdit(const cliArgs& args) {
                 run.Finish();
             }
             status = run.Status();
-            if (status == cliExit::Ok && !session.Document().SaveToFile(out)) {
-                status = cliExit::FileFailed;
+            if (status == ExitStatus::Ok && !session.Document().SaveToFile(out)) {
+                status = ExitStatus::FileFailed;
             }
         }
     }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cliArgs.h"
+#include "ArgParse.h"
 #include "cliAskHost.h"
 #include "cliCommand.h"
 #include "cmcStopSignals.h"
@@ -57,7 +57,7 @@ int CmdFleetWrite(const cliArgs& args) {
         }
     }
     if (args.options.count("--count") > 0) {
-        const auto count = StrictInt(args.Option("--count"), 1, INT_MAX);
+        const auto count = ArgParse::StrictInt(args.Option("--count"), 1, INT_MAX);
         if (!count) {
             std::fprintf(stderr, "orvane-cli: --count takes a whole number of 1 or more\n");
             return ExitUsage;
@@ -68,24 +68,26 @@ int CmdFleetWrite(const cliArgs& args) {
     cmcStopSignals stopSignals;
     cliAskHost asker(args.yes);
     cmcMessageBoxHost* previous = SetCurrentMessageBoxHost(&asker);
-    int status = cliExit::Ok;
+    int status = ExitStatus::Ok;
     {
         indFleetRun run;
         run.SetHooks({PrintRecord, nullptr,
                       [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }});
         if (!run.Prepare(setup)) {
             if (run.OpenCode() != 0) {
-                status = cliExit::ForCloneFile(run.OpenCode());  // the reader has shown its message
+                status =
+                    ExitStatus::ForCloneFile(run.OpenCode());  // the reader has shown its message
             } else {
                 std::fprintf(stderr, "orvane-cli: %s\n", run.Error().c_str());
-                status =
-                    run.LogUnwritable() || run.RadiosUnreadable() ? cliExit::FileFailed : ExitUsage;
+                status = run.LogUnwritable() || run.RadiosUnreadable() ? ExitStatus::FileFailed
+                                                                       : ExitUsage;
             }
         } else if (cmcStopSignals::Received() != 0 || !run.Start()) {
             std::fprintf(stderr, "orvane-cli: %s\n",
                          run.LogUnwritable() ? run.Error().c_str()
                                              : "not confirmed; nothing was sent to any radio");
-            status = run.LogUnwritable() ? cliExit::FileFailed : cliExit::Refused;  // nothing sent
+            status =
+                run.LogUnwritable() ? ExitStatus::FileFailed : ExitStatus::Refused;  // nothing sent
         } else {
             bool stopAsked = false;
             while (run.IsRunning()) {
@@ -101,9 +103,9 @@ int CmdFleetWrite(const cliArgs& args) {
                 }
             }
             std::printf("%d radio(s), %d failed\n", run.Radios(), run.Failures());
-            status = run.LogFailed()      ? cliExit::FileFailed
-                     : run.Failures() > 0 ? cliExit::FleetFailures
-                                          : cliExit::Ok;
+            status = run.LogFailed()      ? ExitStatus::FileFailed
+                     : run.Failures() > 0 ? ExitStatus::FleetFailures
+                                          : ExitStatus::Ok;
         }
     }
     SetCurrentMessageBoxHost(previous);

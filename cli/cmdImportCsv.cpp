@@ -3,10 +3,10 @@
 
 #include <cstdio>
 
+#include "ChannelCsv.h"
+#include "OutputPath.h"
 #include "cliCommand.h"
-#include "cliOutputPath.h"
 #include "cmcInputFile.h"
-#include "indChannelCsv.h"
 #include "indSheetSession.h"
 
 namespace {
@@ -16,7 +16,7 @@ constexpr size_t kListed = 20;
 
 void Report(const char* kind, const std::vector<indCsvProblem>& problems) {
     for (size_t i = 0; i < problems.size() && i < kListed; ++i) {
-        std::fprintf(stderr, "%s: %s\n", kind, DescribeCsvProblem(problems[i]).c_str());
+        std::fprintf(stderr, "%s: %s\n", kind, ChannelCsv::DescribeCsvProblem(problems[i]).c_str());
     }
     if (problems.size() > kListed) {
         std::fprintf(stderr, "%s: %zu more not listed\n", kind, problems.size() - kListed);
@@ -26,28 +26,29 @@ void Report(const char* kind, const std::vector<indCsvProblem>& problems) {
 }  // namespace
 
 int CmdImportCsv(const cliArgs& args) {
-    if (!OutputSparesInputs("import-csv", args.Option("-o"),
-                            {args.positional[0], args.positional[1]})) {
+    if (!OutputPath::OutputSparesInputs("import-csv", args.Option("-o"),
+                                        {args.positional[0], args.positional[1]})) {
         return ExitUsage;
     }
     const cmcInputFile text = ReadInputFile(args.positional[1], kMaxCsvFileBytes);
     if (text.result != cmcInputFileResult::Ok) {
         std::fprintf(stderr, "orvane-cli import-csv: cannot read '%s': %s\n",
                      args.positional[1].c_str(), InputFileProblem(text, kMaxCsvFileBytes).c_str());
-        return cliExit::FileFailed;
+        return ExitStatus::FileFailed;
     }
 
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return cliExit::ForCloneFile(code);
+        return ExitStatus::ForCloneFile(code);
     }
     std::vector<indCsvProblem> errors, notes;
-    const bool ok = ImportChannelCsv(session.Context(), text.contents, errors, notes);
+    const bool ok = ChannelCsv::ImportChannelCsv(session.Context(), text.contents, errors, notes);
     Report("note", notes);
     Report("error", errors);
     if (!ok) {
-        return cliExit::Refused;
+        return ExitStatus::Refused;
     }
-    return session.Document().SaveToFile(args.Option("-o")) ? cliExit::Ok : cliExit::FileFailed;
+    return session.Document().SaveToFile(args.Option("-o")) ? ExitStatus::Ok
+                                                            : ExitStatus::FileFailed;
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "ChBanks.h"
-#include "ClfComment.h"
+#include "CloneFileComment.h"
 #include "cliCommand.h"
 #include "indDocument.h"
 
@@ -19,17 +19,17 @@ int CmdInfo(const cliArgs& args) {
     doc.Start();
     const int code = doc.OpenFile(args.positional[0]);
     if (code != ClfOk) {
-        return cliExit::ForCloneFile(code);
+        return ExitStatus::ForCloneFile(code);
     }
     const cmcEeprom& image = doc.WorkingImage();
     std::printf("model: %s\n", kModelNames[doc.ModelType()]);
     std::printf("map revision: %d\n", image.GetByte(MemoryMap::AdrMapRevision));
-    std::printf("comment: %s\n", BuildClfComment(image).c_str());
+    std::printf("comment: %s\n", CloneFileComment::BuildClfComment(image).c_str());
     std::printf("channels: %d/%d\n", UsedTotal(image), TotalChannels(image));
     std::printf("banks:");
     for (int bank = 0; bank < kBanks; ++bank) {
         std::printf(" %d", BankCount(image, bank));
     }
     std::printf("\n");
-    return cliExit::Ok;
+    return ExitStatus::Ok;
 }

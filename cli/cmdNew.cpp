@@ -4,8 +4,8 @@
 #include <map>
 
 #include "ModelType.h"
+#include "OutputPath.h"
 #include "cliCommand.h"
-#include "cliOutputPath.h"
 #include "indDocument.h"
 
 int CmdNew(const cliArgs& args) {
@@ -17,13 +17,13 @@ int CmdNew(const cliArgs& args) {
         return ExitUsage;
     }
     // The template the new image is made from is an input too.
-    if (!OutputSparesInputs("new", args.Option("-o"),
-                            {indDocument::InitialFilePath(model->second)})) {
+    if (!OutputPath::OutputSparesInputs("new", args.Option("-o"),
+                                        {indDocument::InitialFilePath(model->second)})) {
         return ExitUsage;
     }
     indDocument doc;
     doc.Start();
     doc.ChangeModelType(model->second, false);
     doc.NewFile();
-    return doc.SaveToFile(args.Option("-o")) ? cliExit::Ok : cliExit::FileFailed;
+    return doc.SaveToFile(args.Option("-o")) ? ExitStatus::Ok : ExitStatus::FileFailed;
 }

@@ -12,7 +12,7 @@ int CmdRadioInfo(const cliArgs& args) {
     }
     cliCloneSession session(clone);
     const int status = session.Run(&indCloneCommands::CloneInfo);
-    if (status != cliExit::Ok) {
+    if (status != ExitStatus::Ok) {
         return status;
     }
     const RadioIdentity& radio = session.Document().Radio();
@@ -24,5 +24,5 @@ int CmdRadioInfo(const cliArgs& args) {
         std::printf(" %02X", b);
     }
     std::printf("\n");
-    return cliExit::Ok;
+    return ExitStatus::Ok;
 }

@@ -4,29 +4,31 @@
 
 #include <cstdio>
 
+#include "OutputPath.h"
+#include "ReadOutput.h"
 #include "cliCloneSession.h"
 #include "cliCommand.h"
-#include "cliOutputPath.h"
-#include "cliReadOutput.h"
 
 int CmdRead(const cliArgs& args) {
     cliCloneArgs clone;
     if (!ParseCloneArgs(args.words, {"--port", "--high-speed", "-o", "--trace"}, 0, clone)) {
         return ExitUsage;
     }
-    if (!clone.trace.empty() && !OutputSparesInputs("read", clone.trace, {clone.output})) {
+    if (!clone.trace.empty() &&
+        !OutputPath::OutputSparesInputs("read", clone.trace, {clone.output})) {
         return ExitUsage;
     }
     std::string error;
-    if (!CanSaveReadOutput(clone.output, error)) {
+    if (!ReadOutput::CanSaveReadOutput(clone.output, error)) {
         std::fprintf(stderr, "orvane-cli: %s cannot be saved: %s; nothing was read\n",
                      clone.output.c_str(), error.c_str());
-        return cliExit::FileFailed;
+        return ExitStatus::FileFailed;
     }
     cliCloneSession session(clone);
     const int status = session.Run(&indCloneCommands::CloneRead);
-    if (status != cliExit::Ok) {
+    if (status != ExitStatus::Ok) {
         return status;
     }
-    return SaveReadOutput(session.Document(), clone.output) ? cliExit::Ok : cliExit::FileFailed;
+    return ReadOutput::SaveReadOutput(session.Document(), clone.output) ? ExitStatus::Ok
+                                                                        : ExitStatus::FileFailed;
 }

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "SheetArgument.h"
 #include "cliCommand.h"
-#include "cliSheetName.h"
 #include "cmcGTex.h"
 #include "indSheetSession.h"
 
@@ -30,10 +30,11 @@ int CmdSheet(const cliArgs& args) {
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return cliExit::ForCloneFile(code);
+        return ExitStatus::ForCloneFile(code);
     }
-    int status = cliExit::Ok;
-    const auto reference = ResolveCliSheet("sheet", session, args.positional[1], ExitUsage, status);
+    int status = ExitStatus::Ok;
+    const auto reference =
+        SheetArgument::ResolveCliSheet("sheet", session, args.positional[1], ExitUsage, status);
     if (!reference) {
         return status;
     }
@@ -57,5 +58,5 @@ int CmdSheet(const cliArgs& args) {
         }
         std::printf("%s\n", line.c_str());
     }
-    return cliExit::Ok;
+    return ExitStatus::Ok;
 }

@@ -4,19 +4,19 @@
 
 #include <cstdio>
 
+#include "SheetName.h"
 #include "cliCommand.h"
 #include "cmcGTex.h"
-#include "cuiSheetName.h"
 #include "indSheetSession.h"
 
 int CmdSheets(const cliArgs& args) {
     indSheetSession session;
     const int code = session.Open(args.positional[0]);
     if (code != 0) {
-        return cliExit::ForCloneFile(code);
+        return ExitStatus::ForCloneFile(code);
     }
-    for (const cuiNamedSheet& s : NamedSheets(GTex(), session.Context().ModelType())) {
+    for (const cuiNamedSheet& s : SheetName::NamedSheets(GTex(), session.Context().ModelType())) {
         std::printf("%s\t%s\t%s\n", s.caption.c_str(), s.path.c_str(), s.reference.c_str());
     }
-    return cliExit::Ok;
+    return ExitStatus::Ok;
 }

@@ -8,5 +8,5 @@ int CmdVerify(const cliArgs& args) {
     indDocument doc;
     doc.Start();
     cmcEeprom scratch;
-    return cliExit::ForCloneFile(doc.ReadForOpen(args.positional[0], scratch));
+    return ExitStatus::ForCloneFile(doc.ReadForOpen(args.positional[0], scratch));
 }

@@ -5,18 +5,18 @@
 #include <cstdio>
 #include <utility>
 
+#include "OutputPath.h"
 #include "cliCloneSession.h"
 #include "cliCommand.h"
-#include "cliOutputPath.h"
 #include "indVerifiedWrite.h"
 
 namespace {
 
 // The outcomes of the safeguards and their exit statuses.
 constexpr std::pair<int, int> kSafeguardStatuses[] = {
-    {indVerifiedWrite::VerifyMismatch, cliExit::VerifyMismatch},
-    {indVerifiedWrite::BackupFailed, cliExit::BackupFailed},
-    {indVerifiedWrite::VerifyReadFailed, cliExit::VerifyReadFailed},
+    {indVerifiedWrite::VerifyMismatch, ExitStatus::VerifyMismatch},
+    {indVerifiedWrite::BackupFailed, ExitStatus::BackupFailed},
+    {indVerifiedWrite::VerifyReadFailed, ExitStatus::VerifyReadFailed},
 };
 
 // The exit status of a write with its safeguards: a safeguard's own status,
@@ -67,7 +67,7 @@ int RunVerifiedWrite(cliCloneSession& session, const cliArgs& args) {
         return session.Status(indCloneCommands::NotCompleted);
     }
     if (write.Start() && !session.Wait([&] { return !write.IsRunning(); })) {
-        return cliExit::InternalFault;
+        return ExitStatus::InternalFault;
     }
     if (!write.BackupPath().empty()) {
         std::printf("backup: %s\n", write.BackupPath().c_str());
@@ -97,17 +97,18 @@ int CmdWrite(const cliArgs& args) {
     if (args.options.count("--trace") > 0 && !CheckTraceOption(clone.trace)) {
         return ExitUsage;
     }
-    if (!clone.trace.empty() && !OutputSparesInputs("write", clone.trace, {args.positional[0]})) {
+    if (!clone.trace.empty() &&
+        !OutputPath::OutputSparesInputs("write", clone.trace, {args.positional[0]})) {
         return ExitUsage;
     }
     clone.yes = args.yes;
     cliCloneSession session(clone);
     if (!session.Ready()) {
-        return cliExit::FileFailed;
+        return ExitStatus::FileFailed;
     }
     const int opened = session.Document().OpenFile(args.positional[0]);
     if (opened != 0) {
-        return cliExit::ForCloneFile(opened);  // the reader has shown its message
+        return ExitStatus::ForCloneFile(opened);  // the reader has shown its message
     }
     if (!backup && !args.Flag("--verify")) {
         return session.Run(&indCloneCommands::CloneWrite);

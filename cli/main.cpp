@@ -7,37 +7,37 @@
 #include <cstring>
 #include <string>
 
-#include "cliArgs.h"
+#include "ArgParse.h"
+#include "Help.h"
+#include "SafeFile.h"
 #include "cliCommand.h"
-#include "cliHelp.h"
 #include "cliMessageHost.h"
-#include "cmcInternalError.h"
-#include "cmcSafeFile.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 
 void PrintUsage(std::FILE* out) {
-    std::fputs(CliUsageText().c_str(), out);
+    std::fputs(Help::CliUsageText().c_str(), out);
 }
 
 void PrintCommandUsage(std::FILE* out, const cliCommand& c) {
-    std::fputs(CliCommandUsage(c).c_str(), out);
+    std::fputs(Help::CliCommandUsage(c).c_str(), out);
 }
 
 // --man PROGRAM OUT (for the build): the manual page of orvane-cli or orvane written to OUT.
 int WriteManPage(int argc, char** argv) {
-    const std::string page = argc == 4 ? ManPage(argv[2]) : "";
+    const std::string page = argc == 4 ? Help::ManPage(argv[2]) : "";
     if (page.empty()) {
         std::fprintf(stderr, "orvane-cli --man: takes orvane-cli or orvane and an output file\n");
         return ExitUsage;
     }
     int error = 0;
-    if (WriteFileReplacing(argv[3], page, &error) != cmcSafeFileResult::Ok) {
+    if (SafeFile::WriteFileReplacing(argv[3], page, &error) != cmcSafeFileResult::Ok) {
         std::fprintf(stderr, "orvane-cli --man: cannot write '%s': %s\n", argv[3],
                      std::strerror(error));
-        return cliExit::FileFailed;
+        return ExitStatus::FileFailed;
     }
-    return cliExit::Ok;
+    return ExitStatus::Ok;
 }
 
 bool IsHelp(const char* word) {
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     if (argc < 2 || IsHelp(argv[1])) {
         PrintUsage(stdout);
         const bool flushed = FlushOutput("--help");
-        return argc < 2 ? ExitUsage : flushed ? cliExit::Ok : cliExit::FileFailed;
+        return argc < 2 ? ExitUsage : flushed ? ExitStatus::Ok : ExitStatus::FileFailed;
     }
     if (std::strcmp(argv[1], "--man") == 0) {
         return WriteManPage(argc, argv);
@@ -87,11 +87,11 @@ int main(int argc, char** argv) {
     }
     if (std::any_of(argv + 2, argv + argc, IsHelp)) {
         PrintCommandUsage(stdout, *command);
-        return FlushOutput(command->name) ? cliExit::Ok : cliExit::FileFailed;
+        return FlushOutput(command->name) ? ExitStatus::Ok : ExitStatus::FileFailed;
     }
     cliArgs args;
     std::string error;
-    if (!ParseCliArgs(*command, argc, argv, 2, args, error)) {
+    if (!ArgParse::ParseCliArgs(*command, argc, argv, 2, args, error)) {
         std::fprintf(stderr, "orvane-cli %s: %s\n", command->name, error.c_str());
         PrintCommandUsage(stderr, *command);
         return ExitUsage;
@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
     SetCurrentMessageBoxHost(&host);
     const int status = command->handler(args);
     SetCurrentMessageBoxHost(nullptr);
-    if (!FlushOutput(command->name) && status == cliExit::Ok) {
-        return cliExit::FileFailed;
+    if (!FlushOutput(command->name) && status == ExitStatus::Ok) {
+        return ExitStatus::FileFailed;
     }
     return status;
 }

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ClfLine.h"
 #include "ClfLineSource.h"
+#include "CloneFileLine.h"
+#include "SafeFile.h"
 #include "cmcInputFile.h"
-#include "cmcSafeFile.h"
 
 namespace {
 
@@ -77,11 +77,12 @@ void cmcClfFile::BuildExpected(const std::vector<AddressRange>& ranges) {
 }
 
 std::string cmcClfFile::FormatText(const std::vector<AddressRange>& ranges) const {
-    std::string text = FormatHeaderLine(word1_, word2_) + kLineEnd + "#" + comment_ + kLineEnd;
+    std::string text =
+        CloneFileLine::FormatHeaderLine(word1_, word2_) + kLineEnd + "#" + comment_ + kLineEnd;
     for (const AddressRange& r : ValidRanges(ranges)) {
         for (int a = r.start; a <= r.end;) {
             const int count = std::min(BytesPerLine - a % BytesPerLine, r.end - a + 1);
-            AppendDataLine(text, a, target_->Data() + a, count);
+            CloneFileLine::AppendDataLine(text, a, target_->Data() + a, count);
             text += kLineEnd;
             a += count;
         }
@@ -91,7 +92,7 @@ std::string cmcClfFile::FormatText(const std::vector<AddressRange>& ranges) cons
 
 int cmcClfFile::SaveFile(const std::string& name, const std::vector<AddressRange>& ranges) {
     int error = 0;
-    const int code = SaveResult(WriteFileReplacing(name, FormatText(ranges), &error));
+    const int code = SaveResult(SafeFile::WriteFileReplacing(name, FormatText(ranges), &error));
     ShowFileError(code, {name, 0, code != ClfOk && error != 0 ? std::strerror(error) : ""});
     return code;
 }
@@ -142,7 +143,7 @@ int cmcClfFile::ReadHeader(ClfLineSource& source) {
     std::string line;
     int word1 = 0;
     int word2 = 0;
-    if (!source.NextLine(line) || !ParseHeaderLine(line, word1, word2)) {
+    if (!source.NextLine(line) || !CloneFileLine::ParseHeaderLine(line, word1, word2)) {
         return ClfFormat;
     }
     int code = ClfOk;
@@ -163,13 +164,14 @@ int cmcClfFile::ReadBody(ClfLineSource& source) {
     ClfDataLine data;
     while (source.NextLine(line)) {
         if (!line.empty() && line[0] == '#') {
-            const int mapRevision = ParseMapRevComment(std::string_view(line).substr(1));
+            const int mapRevision =
+                CloneFileLine::ParseMapRevComment(std::string_view(line).substr(1));
             if (mapRevision >= 0) {
                 recordedMapRevision_ = mapRevision;
             }
             continue;
         }
-        if (!ParseDataLine(line, data)) {
+        if (!CloneFileLine::ParseDataLine(line, data)) {
             return ClfFormat;
         }
         if (data.address + data.count > ImageSize()) {

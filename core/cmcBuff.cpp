@@ -1,10 +1,10 @@
 #include "cmcBuff.h"
-#include "cmcHex.h"
+#include "HexDigit.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 cmcBuff::cmcBuff() : data_(new uint8_t[1]{}) {}
 
@@ -124,7 +124,7 @@ cmcBuff cmcBuff::FromHex(std::string_view text) {
     cmcBuff out;
     int high = -1;
     for (char c : text) {
-        const int v = HexDigitValue(c);
+        const int v = HexDigit::HexDigitValue(c);
         if (v < 0) {
             continue;
         }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 
 // Test double: answers from a script, records every box shown. With the
 // script used up it answers the safe choice (OK for plain boxes, else Cancel or No).

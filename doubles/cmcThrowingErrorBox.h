@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 // Thrown by cmcThrowingErrorBox so that tests can catch an internal error.
 class cmcInternalErrorException : public std::runtime_error {

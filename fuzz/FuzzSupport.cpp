@@ -10,7 +10,7 @@
 
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 
 // Aborts with what when ok is false.
 void FuzzExpect(bool ok, const char* what);

@@ -9,27 +9,27 @@
 #include <string>
 #include <vector>
 
+#include "ChannelCsv.h"
+#include "Csv.h"
 #include "FuzzSupport.h"
 #include "ModelType.h"
-#include "cmcCsv.h"
 #include "cmcEeprom.h"
-#include "indChannelCsv.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 
 namespace {
 
 void RecordsRoundTrip(std::string_view text) {
-    const std::vector<cmcCsvRecord> records = ParseCsv(text);
+    const std::vector<cmcCsvRecord> records = Csv::ParseCsv(text);
     std::string written;
     for (const cmcCsvRecord& r : records) {
         FuzzExpect(!r.fields.empty(), "a record has a field");
         if (r.fields.size() == 1 && r.fields[0].empty()) {
             return;  // written, it would be a blank line
         }
-        written += FormatCsvRecord(r.fields);
+        written += Csv::FormatCsvRecord(r.fields);
     }
-    const std::vector<cmcCsvRecord> again = ParseCsv(written);
+    const std::vector<cmcCsvRecord> again = Csv::ParseCsv(written);
     FuzzExpect(again.size() == records.size(), "written records read back as many");
     for (size_t i = 0; i < records.size(); ++i) {
         FuzzExpect(again[i].fields == records[i].fields, "written records read back the same");
@@ -40,7 +40,7 @@ bool Import(indDocumentContext& context, std::string_view csv) {
     cmcEeprom before;
     before.Assign(context.WorkingImage());
     std::vector<indCsvProblem> errors, notes;
-    const bool ok = ImportChannelCsv(context, csv, errors, notes);
+    const bool ok = ChannelCsv::ImportChannelCsv(context, csv, errors, notes);
     FuzzWorkbench::Pump();
     if (!ok) {
         FuzzExpect(!errors.empty(), "a refused import names a problem");
@@ -56,7 +56,7 @@ void ImportIntoModel(int model, std::string_view csv) {
     }
     cmcEeprom imported;
     imported.Assign(context.WorkingImage());
-    const std::string exported = ExportChannelCsv(context);
+    const std::string exported = ChannelCsv::ExportChannelCsv(context);
     FuzzExpect(Import(context, exported), "exported channels import again");
     FuzzExpect(context.WorkingImage().IsEqual(imported),
                "exported channels import again to the same image");

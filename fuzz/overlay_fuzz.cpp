@@ -16,7 +16,7 @@
 #include "SheetStyle.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "cmcThrowingErrorBox.h"
 
 namespace {

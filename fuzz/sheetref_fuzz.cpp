@@ -9,8 +9,8 @@
 
 #include "FuzzSupport.h"
 #include "ModelType.h"
+#include "clsSheetRef.h"
 #include "cmcGTex.h"
-#include "cuiSheetRef.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
     FuzzSetUp((*argv)[0]);

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "ComDevicePath.h"
+#include "CommSettings.h"
 #include "cmcClock.h"
-#include "cmcCommSettings.h"
 #include "cmcPosixSerial.h"
 
 namespace {
@@ -34,7 +34,7 @@ bool cmcComm::Open(int portNumber, const std::string& settings) {
     }
     portNumber_ = portNumber;
     lastError_ = 0;
-    line_ = ParseCommSettings(settings);
+    line_ = CommSettings::ParseCommSettings(settings);
     const std::string path = DevicePath(portNumber);
     if (!device_->Open(path)) {
         return OpenFailed(path);

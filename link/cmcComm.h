@@ -16,11 +16,11 @@
 #include <memory>
 #include <string>
 
+#include "Trace.h"
 #include "cmcBuff.h"
 #include "cmcSerialDevice.h"
 #include "cmcTask.h"
 #include "cmcTick.h"
-#include "cmcTrace.h"
 
 class cmcTimerHost;
 

@@ -1,9 +1,9 @@
 #include "indCloneMan.h"
 
+#include "CloneErrors.h"
 #include "SerialProblem.h"
 #include "SpeedChangeText.h"
 #include "cmcEeprom.h"
-#include "indCloneErrors.h"
 
 namespace {
 
@@ -130,9 +130,9 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
                               SerialProblemText(result.code, device, driver_.Port().LastError()),
                               hintTexts_};
     if (errorSink_ && result.code != CloneResult::Success) {
-        errorSink_(CloneErrorText(CodeNumber(result.code), context));
+        errorSink_(CloneErrors::CloneErrorText(CodeNumber(result.code), context));
     } else {
-        ShowCloneError(CodeNumber(result.code), context);
+        CloneErrors::ShowCloneError(CodeNumber(result.code), context);
     }
     host.EnableMainWindow(true);
     Completion completion = std::move(completion_);

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "CloneErrors.h"
 #include "ComDevicePath.h"
 #include "MemoryMap.h"
 #include "cmcCloneDrv.h"
 #include "cmcTask.h"
-#include "indCloneErrors.h"
 
 class cmcEeprom;
 class cmcSerialDevice;

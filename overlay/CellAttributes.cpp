@@ -6,7 +6,7 @@
 #include "CellParser.h"
 #include "CellSyntax.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cmcHash.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 

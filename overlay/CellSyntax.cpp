@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 

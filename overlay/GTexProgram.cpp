@@ -1,8 +1,8 @@
 // The program-wide text table and the user message box captioned from it.
 
-#include "cmcDataDirectory.h"
+#include "DataDirectory.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ cmcGTex& DefaultGTex() {
 }  // namespace
 
 std::string DefaultOverlayPath() {
-    return DataDirectory() + DataMarkerFile;
+    return DataDirectory::DataDirectory() + DataDirectory::DataMarkerFile;
 }
 
 cmcGTex& GTex() {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "cmcDataDirectory.h"
-#include "cmcInternalError.h"
+#include "DataDirectory.h"
+#include "cmcInternalErrorBox.h"
 #include "cmcLineCache.h"
 #include "cmcOvlSource.h"
 #include "cmcSectionIndex.h"
@@ -148,8 +148,8 @@ std::string cmcGTex::GetText(const std::string& name, int index) {
     if (source.GetKind() == cmcOvlSource::Kind::File && !source.IsOpen()) {
         // Without the file every text is missing: name the file, not the first text asked for.
         const std::string& path = source.FileName();
-        if (path == DefaultOverlayPath() && DataLookup().directory.empty()) {
-            cmcInternalError(DataLookup().Message());
+        if (path == DefaultOverlayPath() && DataDirectory::DataLookup().directory.empty()) {
+            cmcInternalError(DataDirectory::DataLookup().Message());
         }
         const std::string reason =
             source.OpenError() != 0 ? std::strerror(source.OpenError()) : "no file name was given";

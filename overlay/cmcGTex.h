@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 
 class cmcGTex {
   public:
@@ -54,7 +54,7 @@ class cmcGTex {
 cmcGTex& GTex();
 // Replaces the program-wide text table (tests, tools); nullptr restores the default.
 cmcGTex* SetGTex(cmcGTex* table);
-// "<data folder>ORVANE.OVL" (see cmcDataDirectory.h).
+// "<data folder>ORVANE.OVL" (see DataDirectory.h).
 std::string DefaultOverlayPath();
 
 // A user message box: caption "GI_Sys_AppTitle", the given text, through the current host.

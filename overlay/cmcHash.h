@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 inline constexpr uint32_t kDefaultHashBuckets = 1031;
 

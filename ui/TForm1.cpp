@@ -74,9 +74,9 @@ void TForm1::ScanArguments(const std::vector<std::string>& args) {
 
 void TForm1::PlaceWindow() {
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    const cuiRect bounds =
-        ClampToWorkArea({environ_.Left(), environ_.Top(), environ_.Width(), environ_.Height()},
-                        {work.x(), work.y(), work.width(), work.height()});
+    const cuiRect bounds = WindowBounds::ClampToWorkArea(
+        {environ_.Left(), environ_.Top(), environ_.Width(), environ_.Height()},
+        {work.x(), work.y(), work.width(), work.height()});
     resize(std::max(bounds.width, MinWidth), std::max(bounds.height, MinHeight));
     move(bounds.left, bounds.top);
 }

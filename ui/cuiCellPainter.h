@@ -12,7 +12,7 @@
 #include <QString>
 #include <functional>
 
-#include "cmcRadioFont.h"
+#include "RadioFont.h"
 #include "cuiSheet.h"
 #include "indCellCapsule.h"
 

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 
+#include "Codec.h"
 #include "indCellCapsule.h"
-#include "indCodec.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The program's message boxes: user questions and messages, and the internal
 // error box that ends the program.
 
-#include "cmcInternalError.h"
-#include "cmcMessageBox.h"
+#include "cmcInternalErrorBox.h"
+#include "cmcMessageBoxHost.h"
 
 class cuiQtMessageBox : public cmcMessageBoxHost {
   public:

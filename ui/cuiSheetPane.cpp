@@ -14,8 +14,9 @@
 
 #include "CellNames.h"
 #include "EventIds.h"
+#include "TextPaste.h"
 #include "cmcEvMan.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cuiCellEditor.h"
 #include "cuiFlector.h"
 #include "cuiGridCursor.h"
@@ -23,7 +24,6 @@
 #include "cuiSheetAccessible.h"
 #include "cuiTextEditor.h"
 #include "indMain.h"
-#include "indTextPaste.h"
 #include "uiOverlayStyle.h"
 
 namespace {
@@ -637,7 +637,7 @@ bool cuiSheetPane::Paste() {
     }
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     ++busy_;
-    const indPasteResult result = PasteTabText(*sheet_, main_.Context(), text);
+    const indPasteResult result = TextPaste::PasteTabText(*sheet_, main_.Context(), text);
     --busy_;
     cursor_->MoveTo(sheet_->Current(), false);
     if (reloadPending_) {

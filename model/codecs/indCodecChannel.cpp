@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "Codec.h"
 #include "ValueText.h"
 #include "cmcCellObj.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "datCh.h"
-#include "indCodec.h"
 
 namespace Codec {
 

@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "Codec.h"
 #include "ValueText.h"
 #include "cmcCellObj.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
-#include "indCodec.h"
 
 namespace Codec {
 

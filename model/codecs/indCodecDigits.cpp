@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <cstring>
-#include "cmcHex.h"
+#include "HexDigit.h"
 
 #include "CellNames.h"
+#include "Codec.h"
 #include "RadioText.h"
 #include "ValueText.h"
 #include "cmcFCache.h"
-#include "indCodec.h"
 
 namespace Codec {
 
@@ -50,7 +50,7 @@ int EditDtmfCode(indCellCapsule& c, uint8_t* nibbles, int& count, int maxDigits,
             int v = 0;
             if (i < n) {
                 const char ch = kept[static_cast<size_t>(i)];
-                v = ch == '*' ? 14 : ch == '#' ? 15 : HexDigitValue(ch);
+                v = ch == '*' ? 14 : ch == '#' ? 15 : HexDigit::HexDigitValue(ch);
             }
             SetNibble(nibbles, i, v);
         }
@@ -105,7 +105,7 @@ int EditFiveToneCode(indCellCapsule& c, uint8_t* code, uint8_t& marks, int maxDi
             } else if (ch == '*' || ch == 'g' || ch == 'G') {
                 v = groupDigit & 0x0F;
             } else {
-                v = HexDigitValue(ch);
+                v = HexDigit::HexDigitValue(ch);
             }
             SetNibble(bytes, i, v);
         }

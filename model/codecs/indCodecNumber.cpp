@@ -2,9 +2,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Codec.h"
 #include "ValueText.h"
 #include "cmcGTex.h"
-#include "indCodec.h"
 
 namespace Codec {
 

@@ -1,6 +1,6 @@
+#include "Codec.h"
 #include "cmcCellObj.h"
 #include "cmcGTex.h"
-#include "indCodec.h"
 
 namespace Codec {
 

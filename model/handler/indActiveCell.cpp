@@ -8,8 +8,8 @@
 #include "ChRowOps.h"
 #include "ModelType.h"
 #include "cmcEeprom.h"
-#include "cmcInternalError.h"
-#include "cmcMessageBox.h"
+#include "cmcInternalErrorBox.h"
+#include "cmcMessageBoxHost.h"
 #include "indCellCall.h"
 #include "indHandlerContext.h"
 

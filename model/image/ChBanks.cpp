@@ -4,7 +4,7 @@
 
 #include "ChLayout.h"
 #include "cmcEeprom.h"
-#include "datLayout.h"
+#include "datFieldLayout.h"
 
 using namespace ChLayout;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 void cmcEeprom::Resize(int size) {
     data_.assign(static_cast<size_t>(std::max(0, size)), 0);

@@ -7,14 +7,14 @@
 #include "ChBanks.h"
 #include "ChEvents.h"
 #include "ChShift.h"
+#include "Codec.h"
 #include "EventIds.h"
 #include "ModelType.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "indCellCall.h"
-#include "indCodec.h"
 #include "indHandlerContext.h"
 
 namespace {

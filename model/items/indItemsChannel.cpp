@@ -6,17 +6,17 @@
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ChEvents.h"
+#include "ChannelMarks.h"
+#include "Codec.h"
 #include "EventIds.h"
 #include "ModelType.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "indActiveCell.h"
 #include "indCellCall.h"
-#include "indChannelMarks.h"
-#include "indCodec.h"
 #include "indHandlerContext.h"
 
 namespace {
@@ -161,7 +161,8 @@ void ChoiceItem(indCellCall& call) {
         call.StoreRecord();
         call.changeFlags |= col.changeFlags;
     }
-    call.c.Flags |= ChannelMarkFlags(call.item, call.rec.Get(col.field), call.isBiis, call.model);
+    call.c.Flags |=
+        ChannelMarks::ChannelMarkFlags(call.item, call.rec.Get(col.field), call.isBiis, call.model);
     if (call.item == CL_Mch_Msk_SendStatus && call.model == ModelBiisPmr && !call.isBiis) {
         call.SetFontColor(CellColor::LightGray);
     }

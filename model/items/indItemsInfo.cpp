@@ -5,7 +5,9 @@
 
 #include "CellNames.h"
 #include "ChBanks.h"
+#include "ChannelMarks.h"
 #include "CloneInfoBlock.h"
+#include "Codec.h"
 #include "ModelType.h"
 #include "RadioIdentity.h"
 #include "RadioText.h"
@@ -13,8 +15,6 @@
 #include "cmcGTex.h"
 #include "indActiveCell.h"
 #include "indCellCall.h"
-#include "indChannelMarks.h"
-#include "indCodec.h"
 #include "indHandlerContext.h"
 
 namespace {
@@ -126,7 +126,7 @@ void MarkItem(indCellCall& call) {
     datCh ch(&call.image);
     ch.Decode(ChannelKindOf(call.model), sub->Cell->index);
     const bool isBiis = call.model == ModelBiisPmr && ch.Get(datField::Biis) != 0;
-    call.c.Flags |= ChannelMarkFlags(sub->Cell->item, call.row, isBiis, call.model);
+    call.c.Flags |= ChannelMarks::ChannelMarkFlags(sub->Cell->item, call.row, isBiis, call.model);
 }
 
 void MarkIf(indCellCall& call, bool error, bool warning) {
@@ -159,7 +159,8 @@ void CheckChannelsItem(indCellCall& call) {
                       {CL_Mch_PTT, datField::Ptt},
                       {CL_Mch_CH_Mute, datField::ChannelMute}};
         for (const auto& check : checks) {
-            const uint8_t f = ChannelMarkFlags(check.item, ch.Get(check.field), isBiis, call.model);
+            const uint8_t f =
+                ChannelMarks::ChannelMarkFlags(check.item, ch.Get(check.field), isBiis, call.model);
             warning = warning || (f & CapsuleFlags::Warning) != 0;
             error = error || (f & CapsuleFlags::Error) != 0;
         }

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "CellNames.h"
+#include "DataDirectory.h"
 #include "EventIds.h"
 #include "cmcCellObj.h"
-#include "cmcDataDirectory.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "indCellCall.h"
 #include "indHandlerContext.h"
 
@@ -173,7 +173,7 @@ void EditTopItem(indCellCall& call) {
 
 void HelpContentsItem(indCellCall& call) {
     if (Enter(call)) {
-        call.ctx.Commands().HelpContents(DataDirectory() +
+        call.ctx.Commands().HelpContents(DataDirectory::DataDirectory() +
                                          call.ctx.Texts().GetText("GI_Sys_MyHelpFile"));
     }
 }

@@ -2,8 +2,8 @@
 // fields its rules keep in step.
 
 #include "CellNames.h"
-#include "indCodecKeys.h"
-#include "indSettingItems.h"
+#include "CodecKeys.h"
+#include "indSettingItem.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ std::vector<indByteMask> SettingFootprint(const indSettingItem& s, int row) {
             break;
     }
     if (s.codec == indCodecKind::KeyFunction) {
-        for (int address : Codec::KeyOptionAddress) {
+        for (int address : CodecKeys::KeyOptionAddress) {
             out.push_back({address, 0xE0});
         }
     }

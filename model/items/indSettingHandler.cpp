@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "Codec.h"
+#include "CodecKeys.h"
 #include "NormalizeImage.h"
 #include "RadioText.h"
+#include "SettingRules.h"
 #include "cmcEeprom.h"
 #include "indCellCall.h"
-#include "indCodec.h"
-#include "indCodecKeys.h"
 #include "indHandlerContext.h"
-#include "indSettingItems.h"
-#include "indSettingRules.h"
+#include "indSettingItem.h"
 
 namespace {
 
@@ -398,11 +398,11 @@ void AreaItem(indCellCall& call, const indSettingItem& s) {
 void KeyFunctionItem(indCellCall& call, const indSettingItem& s) {
     cmcEeprom& image = call.image;
     int32_t code = ReadNumber(image, s, call.row);
-    uint8_t options[2] = {image.GetByte(Codec::KeyOptionAddress[0]),
-                          image.GetByte(Codec::KeyOptionAddress[1])};
+    uint8_t options[2] = {image.GetByte(CodecKeys::KeyOptionAddress[0]),
+                          image.GetByte(CodecKeys::KeyOptionAddress[1])};
     const uint8_t before[2] = {options[0], options[1]};
-    if (Codec::SelectKeyFunction(call.c, call.ctx.Lists(), call.model, code, options,
-                                 call.pending) == 0) {
+    if (CodecKeys::SelectKeyFunction(call.c, call.ctx.Lists(), call.model, code, options,
+                                     call.pending) == 0) {
         return;
     }
     WriteNumber(image, s, call.row, code);
@@ -410,7 +410,7 @@ void KeyFunctionItem(indCellCall& call, const indSettingItem& s) {
         if (options[i] != before[i]) {
             // Only the option bits 5-7 belong to the keys.
             const auto kept = static_cast<uint8_t>(before[i] & 0x1F);
-            image.SetByte(Codec::KeyOptionAddress[i],
+            image.SetByte(CodecKeys::KeyOptionAddress[i],
                           static_cast<uint8_t>(kept | (options[i] & 0xE0)));
             call.changeFlags |= ChangeFlags::OtherRows;
         }

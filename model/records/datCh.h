@@ -2,14 +2,14 @@
 // The decoded record of one row of a category: a channel, a DTMF memory, a
 // scan list, a tone code, an MSK table entry... Created on an image that it
 // does not own. Decode fills the fields from the image by the kind's layout
-// table (datLayout.h); Encode writes exactly those fields back and touches no
+// table (datFieldLayout.h); Encode writes exactly those fields back and touches no
 // other bit. Fields are kept as read, so decoding and encoding an untouched
 // record changes nothing.
 
 #include <array>
 #include <cstdint>
 
-#include "datLayout.h"
+#include "datFieldLayout.h"
 
 class cmcEeprom;
 

@@ -1,5 +1,5 @@
 #include "RadioText.h"
-#include "cmcHex.h"
+#include "HexDigit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -43,8 +43,8 @@ std::string FromDisplay(std::string_view text) {
                 continue;
             }
             // "%" and two hex digits is that byte, unless the byte is 0..15.
-            const int hi = i + 1 < text.size() ? HexDigitValue(text[i + 1]) : -1;
-            const int lo = i + 2 < text.size() ? HexDigitValue(text[i + 2]) : -1;
+            const int hi = i + 1 < text.size() ? HexDigit::HexDigitValue(text[i + 1]) : -1;
+            const int lo = i + 2 < text.size() ? HexDigit::HexDigitValue(text[i + 2]) : -1;
             if (hi >= 0 && lo >= 0 && hi * 16 + lo >= 16) {
                 out.push_back(static_cast<char>(hi * 16 + lo));
                 i += 2;

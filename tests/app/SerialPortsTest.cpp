@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ClfTestSupport.h"
-#include "indSerialPorts.h"
+#include "SerialPorts.h"
 
 namespace fs = std::filesystem;
 
@@ -63,7 +63,7 @@ TEST(SerialPorts, ListsUsbAcmAndRealUartsWithTheirMakerAndByIdPath) {
 
     std::vector<std::string> labels;
     std::vector<std::string> paths;
-    for (const indSerialPort& p : ListSerialPorts(t.root.string())) {
+    for (const indSerialPort& p : SerialPorts::ListSerialPorts(t.root.string())) {
         labels.push_back(p.Label());
         paths.push_back(p.path);
     }
@@ -83,6 +83,6 @@ TEST(SerialPorts, ListsUsbAcmAndRealUartsWithTheirMakerAndByIdPath) {
 
 TEST(SerialPorts, AnEmptyOrMissingTreeListsNothing) {
     FakeTree t;
-    EXPECT_TRUE(ListSerialPorts(t.root.string()).empty());
-    EXPECT_TRUE(ListSerialPorts(t.root.string() + "/nonexistent").empty());
+    EXPECT_TRUE(SerialPorts::ListSerialPorts(t.root.string()).empty());
+    EXPECT_TRUE(SerialPorts::ListSerialPorts(t.root.string() + "/nonexistent").empty());
 }

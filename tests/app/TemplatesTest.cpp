@@ -9,7 +9,7 @@
 #include "ImageChecks.h"
 #include "ModelType.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "indDocument.h"
 
 namespace {

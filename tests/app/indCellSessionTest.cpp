@@ -8,14 +8,14 @@
 #include <tuple>
 
 #include "CellNames.h"
+#include "Codec.h"
 #include "ScopedOverride.h"
 #include "cmcClipCh.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cuiGridCursor.h"
 #include "cuiTree.h"
-#include "indCodec.h"
 #include "indSheetSession.h"
 
 namespace {

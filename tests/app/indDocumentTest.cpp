@@ -11,7 +11,7 @@
 #include "ModelType.h"
 #include "ScopedOverride.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcThrowingErrorBox.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "ClfTestSupport.h"
+#include "Csv.h"
 #include "ModelType.h"
-#include "cmcCsv.h"
 #include "indFleetLog.h"
 #include "indFleetRows.h"
 #include "indSheetSession.h"
@@ -83,7 +83,7 @@ TEST(FleetLog, AppendsRecordsUnderOneHeading) {
         ASSERT_TRUE(log.Open(path, error)) << error;
         ASSERT_TRUE(log.Append(record, error)) << error;
     }
-    const std::vector<cmcCsvRecord> records = ParseCsv(ReadWholeFile(path));
+    const std::vector<cmcCsvRecord> records = Csv::ParseCsv(ReadWholeFile(path));
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].fields, FleetLogHeading());
     EXPECT_EQ(records[2].fields,

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "CellName.h"
 #include "CellNames.h"
 #include "ScopedOverride.h"
 #include "cmcEeprom.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cuiGridCursor.h"
 #include "cuiTree.h"
-#include "indCellName.h"
 #include "indSheetSession.h"
 #include "indUndoStep.h"
 
@@ -242,8 +242,9 @@ TEST(UndoTest, RowCommandStepsAreNamedByCaptionWithoutAcceleratorAndRows) {
     UndoFixture f;
     const auto at = f.s.Sheet()->FindCell(CL_Mch_FreqR, 1);
     ASSERT_TRUE(at);
-    EXPECT_EQ(RowCommandName("&Delete", *f.s.Sheet(), at->row, at->row), "Delete 1-2");
-    EXPECT_EQ(RowCommandName("Move &up", *f.s.Sheet(), at->row, at->row + 2), "Move up 1-2 to 1-4");
+    EXPECT_EQ(CellName::RowCommandName("&Delete", *f.s.Sheet(), at->row, at->row), "Delete 1-2");
+    EXPECT_EQ(CellName::RowCommandName("Move &up", *f.s.Sheet(), at->row, at->row + 2),
+              "Move up 1-2 to 1-4");
 }
 
 TEST(UndoHistoryTest, TheBudgetDropsTheOldestAndAClearedOpenStepRecordsNothing) {

@@ -13,8 +13,8 @@
 #include <QTreeWidgetItemIterator>
 
 #include "CellNames.h"
+#include "RadioFont.h"
 #include "WindowTest.h"
-#include "cmcRadioFont.h"
 #include "cuiCEdit.h"
 #include "cuiCharTable.h"
 #include "cuiFTextLayout.h"

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "RadioFont.h"
 #include "RadioText.h"
 #include "cmcEeprom.h"
-#include "cmcRadioFont.h"
 #include "cuiCEditDots.h"
 #include "cuiFTextLayout.h"
 

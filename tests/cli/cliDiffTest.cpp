@@ -7,7 +7,7 @@
 
 #include "ClfTestSupport.h"
 #include "CliRunner.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "indDocument.h"
 
 namespace {

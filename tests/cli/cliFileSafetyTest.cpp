@@ -15,7 +15,7 @@
 #include "ClfTestSupport.h"
 #include "CliRunner.h"
 #include "cmcInputFile.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 

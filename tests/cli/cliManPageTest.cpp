@@ -9,8 +9,8 @@
 #include <string>
 
 #include "ClfTestSupport.h"
-#include "cliHelp.h"
-#include "cmcInternalError.h"
+#include "Help.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST(ManPageTest, PagesHoldTheTableAndRenderWithoutWarnings) {
         const std::string path = ProgramDirectory() + "../man/" + page + ".1.gz";
         const std::string roff = Shell("zcat " + path, status);
         ASSERT_EQ(status, 0) << path;
-        EXPECT_EQ(roff, ManPage(page)) << page;  // the installed page is the current table's
+        EXPECT_EQ(roff, Help::ManPage(page)) << page;  // the installed page is the current table's
         const std::string errors = dir.File("warnings.txt");
         const std::string shown =
             Shell("MANWIDTH=80 man --warnings -l " + path + " 2>" + errors, status);
@@ -57,20 +57,22 @@ TEST(ManPageTest, PagesHoldTheTableAndRenderWithoutWarnings) {
         EXPECT_EQ(ReadWholeFile(errors), "") << page;
         EXPECT_NE(shown.find("SEE ALSO"), std::string::npos) << page;
     }
-    const std::string roff = ManPage("orvane-cli");
+    const std::string roff = Help::ManPage("orvane-cli");
     for (const cliCommand& c : CliCommands()) {
         EXPECT_NE(roff.find(".TP\n\\fB" + Escaped(c.name) + "\\fR"), std::string::npos) << c.name;
     }
-    for (const cliExitRow& row : CliExitStatuses()) {
-        EXPECT_NE(roff.find(".TP\n\\fB" + Escaped(ExitRange(row)) + "\\fR"), std::string::npos)
-            << ExitRange(row);
+    for (const cliExitRow& row : Help::CliExitStatuses()) {
+        EXPECT_NE(roff.find(".TP\n\\fB" + Escaped(Help::ExitRange(row)) + "\\fR"),
+                  std::string::npos)
+            << Help::ExitRange(row);
     }
-    for (const cliExample& e : CliExamples()) {
+    for (const cliExample& e : Help::CliExamples()) {
         EXPECT_NE(roff.find(Escaped(e.line)), std::string::npos) << e.line;
     }
     // The window program names a sheet as the tool does.
-    EXPECT_NE(ManPage("orvane").find("a reference, a tree caption or a path"), std::string::npos);
-    EXPECT_EQ(ManPage("other"), "");
+    EXPECT_NE(Help::ManPage("orvane").find("a reference, a tree caption or a path"),
+              std::string::npos);
+    EXPECT_EQ(Help::ManPage("other"), "");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "CliRunner.h"
 #include "cmcClfFile.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "indDocument.h"
 
 namespace {

@@ -11,10 +11,10 @@
 #include <filesystem>
 
 #include "ClfTestSupport.h"
+#include "Path.h"
 #include "cmcClfFile.h"
 #include "cmcGTex.h"
 #include "cmcInputFile.h"
-#include "cmcPath.h"
 
 namespace {
 
@@ -157,8 +157,8 @@ TEST(InputFileTest, PathsNamingTheSameFile) {
         {dir.File("new.clf"), dir.File("other.clf"), false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PathsNameSameFile(c.a, c.b), c.same) << c.a << " " << c.b;
-        EXPECT_EQ(PathsNameSameFile(c.b, c.a), c.same) << c.b << " " << c.a;
+        EXPECT_EQ(Path::PathsNameSameFile(c.a, c.b), c.same) << c.a << " " << c.b;
+        EXPECT_EQ(Path::PathsNameSameFile(c.b, c.a), c.same) << c.b << " " << c.a;
     }
 }
 

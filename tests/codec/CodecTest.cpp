@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "Codec.h"
 #include "RadioText.h"
 #include "cmcCellObj.h"
 #include "cmcEeprom.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
 #include "datCh.h"
-#include "indCodec.h"
 
 namespace {
 

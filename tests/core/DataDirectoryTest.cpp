@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cmcDataDirectory.h"
+#include "DataDirectory.h"
 
 namespace fs = std::filesystem;
 
@@ -26,7 +26,7 @@ class DataDirectoryTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(root); }
 
     void PutMarker(const std::string& folder) {
-        std::ofstream(root / folder / DataMarkerFile) << "#X\n";
+        std::ofstream(root / folder / DataDirectory::DataMarkerFile) << "#X\n";
     }
     std::string Folder(const std::string& relative) const {
         return (root / relative).string() + "/";
@@ -52,7 +52,7 @@ TEST_F(DataDirectoryTest, ProgramFolderFirstThenShareFolder) {
             PutMarker(folder);
         }
         for (const std::string& program : {Folder("bin"), (root / "bin").string()}) {
-            const cmcDataLookup lookup = FindDataDirectory(program);
+            const cmcDataLookup lookup = DataDirectory::FindDataDirectory(program);
             EXPECT_EQ(lookup.directory, c.found.empty() ? "" : Folder(c.found)) << program;
             EXPECT_EQ(lookup.searched,
                       (std::vector<std::string>{Folder("bin"), Folder("share/orvane")}));
@@ -61,8 +61,8 @@ TEST_F(DataDirectoryTest, ProgramFolderFirstThenShareFolder) {
 }
 
 TEST_F(DataDirectoryTest, MissingFolderMessageNamesBothPlaces) {
-    fs::create_directories(root / "bin" / DataMarkerFile);  // a folder, not the file
-    const cmcDataLookup lookup = FindDataDirectory(Folder("bin"));
+    fs::create_directories(root / "bin" / DataDirectory::DataMarkerFile);  // a folder, not the file
+    const cmcDataLookup lookup = DataDirectory::FindDataDirectory(Folder("bin"));
     EXPECT_EQ(lookup.directory, "");
     EXPECT_EQ(lookup.Message(), "The data folder was not found: no 'ORVANE.OVL' in '" +
                                     Folder("bin") + "' or in '" + Folder("share/orvane") +

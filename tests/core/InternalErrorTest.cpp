@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 TEST(InternalErrorDeathTest, EndsTheProcessWithStatus3) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

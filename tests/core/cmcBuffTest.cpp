@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cmcBuff.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "cmcThrowingErrorBox.h"
 
 namespace {

@@ -6,14 +6,14 @@
 
 #include "CellNames.h"
 #include "ChBanks.h"
+#include "ChannelCsv.h"
 #include "ModelType.h"
 #include "ScopedOverride.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "datCh.h"
-#include "datLayout.h"
-#include "indChannelCsv.h"
+#include "datFieldLayout.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 
@@ -91,13 +91,14 @@ TEST_P(ChannelCsvRoundTrip, ExportThenImportGivesTheSameChannels) {
     FillAtRandom(source, model, 7u + static_cast<unsigned>(model));
     Radio original(model);
     std::vector<indCsvProblem> errors, notes;
-    ASSERT_TRUE(ImportChannelCsv(original.context, ExportChannelCsv(source.context), errors, notes))
+    ASSERT_TRUE(ChannelCsv::ImportChannelCsv(
+        original.context, ChannelCsv::ExportChannelCsv(source.context), errors, notes))
         << (errors.empty() ? "" : errors[0].column + ": " + errors[0].message);
     ASSERT_GE(UsedTotal(original.Image()), 100);
 
-    const std::string csv = ExportChannelCsv(original.context);
+    const std::string csv = ChannelCsv::ExportChannelCsv(original.context);
     Radio copy(model);
-    ASSERT_TRUE(ImportChannelCsv(copy.context, csv, errors, notes))
+    ASSERT_TRUE(ChannelCsv::ImportChannelCsv(copy.context, csv, errors, notes))
         << "line " << errors[0].line << " " << errors[0].column << ": " << errors[0].message;
     EXPECT_TRUE(notes.empty());
     EXPECT_EQ(Bytes(copy.Image(), 0x0100, 32), Bytes(original.Image(), 0x0100, 32));  // banks
@@ -108,7 +109,7 @@ TEST_P(ChannelCsvRoundTrip, ExportThenImportGivesTheSameChannels) {
                   Bytes(original.Image(), 0x0220 + 34 * list, 32))
             << "scan list " << list;
     }
-    EXPECT_EQ(ExportChannelCsv(copy.context), csv);
+    EXPECT_EQ(ChannelCsv::ExportChannelCsv(copy.context), csv);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, ChannelCsvRoundTrip,
@@ -122,7 +123,7 @@ TEST(ChannelCsv, ShuffledQuotedSpreadsheetFileImports) {
         "Narrow,146.52,\"Base, north\",1,2,red\r\n"
         "Wide,446.00625,Hill,3,2,\r\n";
     std::vector<indCsvProblem> errors, notes;
-    ASSERT_TRUE(ImportChannelCsv(radio.context, csv, errors, notes))
+    ASSERT_TRUE(ChannelCsv::ImportChannelCsv(radio.context, csv, errors, notes))
         << errors[0].line << " " << errors[0].column << " " << errors[0].message;
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(notes[0].column, "colour");
@@ -147,13 +148,13 @@ TEST(ChannelCsv, ABadFieldNamesItsLineAndColumnAndChangesNothing) {
     }
     csv += "17,1,146.5\n";  // line 8: no such bank
     std::vector<indCsvProblem> errors, notes;
-    EXPECT_FALSE(ImportChannelCsv(radio.context, csv, errors, notes));
+    EXPECT_FALSE(ChannelCsv::ImportChannelCsv(radio.context, csv, errors, notes));
     ASSERT_FALSE(errors.empty());
     EXPECT_EQ(errors[0].line, 8);
     EXPECT_EQ(errors[0].column, "bank");
     errors.clear();
     csv.erase(csv.rfind("17,"));
-    EXPECT_FALSE(ImportChannelCsv(radio.context, csv, errors, notes));
+    EXPECT_FALSE(ChannelCsv::ImportChannelCsv(radio.context, csv, errors, notes));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].line, 6);
     EXPECT_EQ(errors[0].column, "rx_mhz");
@@ -164,7 +165,7 @@ TEST(ChannelCsv, RowsBeyond256ChannelsDoNotFit) {
     Radio radio(ModelLmr);
     std::string csv = "bank,position,rx_mhz\n1,250,146.5\n2,7,146.5\n";
     std::vector<indCsvProblem> errors, notes;
-    EXPECT_FALSE(ImportChannelCsv(radio.context, csv, errors, notes));
+    EXPECT_FALSE(ChannelCsv::ImportChannelCsv(radio.context, csv, errors, notes));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].line, 3);
 }
@@ -191,19 +192,19 @@ TEST_P(ChannelCsvRoundTrip, ImportOntoItsOwnSourceChangesNoByte) {
     ch.Encode();
     const std::vector<uint8_t> before = Bytes(radio.Image(), 0, radio.Image().Size());
 
-    const std::string csv = ExportChannelCsv(radio.context);
+    const std::string csv = ChannelCsv::ExportChannelCsv(radio.context);
     EXPECT_NE(csv.find(",'=1+2,"), std::string::npos);
     EXPECT_NE(csv.find(",'0123,"), std::string::npos);
     EXPECT_NE(csv.find(",0.000000,"), std::string::npos);
     std::vector<indCsvProblem> errors, notes;
-    ASSERT_TRUE(ImportChannelCsv(radio.context, csv, errors, notes))
+    ASSERT_TRUE(ChannelCsv::ImportChannelCsv(radio.context, csv, errors, notes))
         << "line " << errors[0].line << " " << errors[0].column << ": " << errors[0].message;
     EXPECT_TRUE(notes.empty());
     EXPECT_EQ(Bytes(radio.Image(), 0, radio.Image().Size()), before);
 
     Radio other(model);  // onto another file: the same partition and names
     errors.clear();
-    EXPECT_TRUE(ImportChannelCsv(other.context, csv, errors, notes))
+    EXPECT_TRUE(ChannelCsv::ImportChannelCsv(other.context, csv, errors, notes))
         << "line " << errors[0].line << " " << errors[0].column << ": " << errors[0].message;
     EXPECT_EQ(Bytes(other.Image(), 0x0100, 32), Bytes(radio.Image(), 0x0100, 32));
 }
@@ -227,7 +228,8 @@ TEST_P(ChannelCsvRoundTrip, RandomRecordsImportOntoTheirOwnFileUnchanged) {
         }
         const std::vector<uint8_t> before = Bytes(radio.Image(), 0, radio.Image().Size());
         std::vector<indCsvProblem> errors, notes;
-        EXPECT_TRUE(ImportChannelCsv(radio.context, ExportChannelCsv(radio.context), errors, notes))
+        EXPECT_TRUE(ChannelCsv::ImportChannelCsv(
+            radio.context, ChannelCsv::ExportChannelCsv(radio.context), errors, notes))
             << "seed " << seed << " line " << errors[0].line << " " << errors[0].column << ": "
             << errors[0].message;
         EXPECT_EQ(Bytes(radio.Image(), 0, radio.Image().Size()), before) << "seed " << seed;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "cmcCsv.h"
-#include "cmcExcerpt.h"
+#include "Csv.h"
+#include "Excerpt.h"
 
 TEST(Csv, SpreadsheetOutputParses) {
-    const auto records = ParseCsv(
+    const auto records = Csv::ParseCsv(
         "\xEF\xBB\xBF"
         "a,b,c\r\n"
         "\"x, y\",\"say \"\"hi\"\"\",3\r\n"
@@ -20,7 +20,7 @@ TEST(Csv, SpreadsheetOutputParses) {
 
 TEST(Csv, FormattedRecordsParseBack) {
     const std::vector<std::string> fields = {"plain", "a,b", "q\"uote", " padded ", "", "x\ny"};
-    const auto records = ParseCsv(FormatCsvRecord(fields) + FormatCsvRecord({"z"}));
+    const auto records = Csv::ParseCsv(Csv::FormatCsvRecord(fields) + Csv::FormatCsvRecord({"z"}));
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].fields, fields);
     EXPECT_EQ(records[1].line, 3);
@@ -37,15 +37,16 @@ TEST(Csv, TextThatSpreadsheetsWouldReadAsFormulaOrNumberIsProtected) {
         {"Ch 12", "Ch 12"},  {"", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ProtectCsvText(c.text), c.written) << c.text;
-        EXPECT_EQ(UnprotectCsvText(ProtectCsvText(c.text)), c.text) << c.text;
+        EXPECT_EQ(Csv::ProtectCsvText(c.text), c.written) << c.text;
+        EXPECT_EQ(Csv::UnprotectCsvText(Csv::ProtectCsvText(c.text)), c.text) << c.text;
     }
 }
 
 TEST(Csv, ExcerptsAreShortAndShowControlBytes) {
-    EXPECT_EQ(QuoteExcerpt(std::string("a\0b\x7F", 4)), "'a\\x00b\\x7F'");
-    EXPECT_EQ(QuoteExcerpt(std::string(100000, 'x'), 4), "'xxxx...' (100000 bytes)");
-    EXPECT_EQ(QuoteExcerpt("\xC3\xA9\xC3\xA9", 3), "'\xC3\xA9...' (4 bytes)");  // no half character
-    EXPECT_EQ(CleanExcerpt("rx_mhz"), "rx_mhz");
-    EXPECT_EQ(CleanExcerpt("r\tx"), "'r\\x09x'");
+    EXPECT_EQ(Excerpt::QuoteExcerpt(std::string("a\0b\x7F", 4)), "'a\\x00b\\x7F'");
+    EXPECT_EQ(Excerpt::QuoteExcerpt(std::string(100000, 'x'), 4), "'xxxx...' (100000 bytes)");
+    EXPECT_EQ(Excerpt::QuoteExcerpt("\xC3\xA9\xC3\xA9", 3),
+              "'\xC3\xA9...' (4 bytes)");  // no half character
+    EXPECT_EQ(Excerpt::CleanExcerpt("rx_mhz"), "rx_mhz");
+    EXPECT_EQ(Excerpt::CleanExcerpt("r\tx"), "'r\\x09x'");
 }

@@ -10,7 +10,7 @@
 #include "cmcCellObj.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "indActiveCell.h"
 #include "indDocument.h"

@@ -18,12 +18,12 @@
 #include "ClfTestSupport.h"
 #include "CliProcess.h"
 #include "ModelType.h"
+#include "ReadOutput.h"
 #include "SavedImage.h"
 #include "ScopedOverride.h"
 #include "SimProcess.h"
-#include "cliReadOutput.h"
 #include "cmcEeprom.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "indDocument.h"
 
@@ -250,7 +250,7 @@ TEST(CliReadOutput, AnImageThatCannotBeSavedIsKeptInTheDataFolder) {
     read.Start();
     ASSERT_EQ(read.OpenFile(WritableFile()), 0);
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(SaveReadOutput(read, Scratch() + "/no-such-folder/out.clf"));
+    EXPECT_FALSE(ReadOutput::SaveReadOutput(read, Scratch() + "/no-such-folder/out.clf"));
     const std::string said = ::testing::internal::GetCapturedStderr();
     unsetenv("XDG_DATA_HOME");
     const std::string::size_type at = said.find("it was kept in " + data + "/Orvane/");
@@ -280,7 +280,7 @@ TEST(CliReadOutput, TheDataFolderFollowsXdgDataHomeThenHome) {
     for (const Case& c : cases) {
         c.xdg != nullptr ? setenv("XDG_DATA_HOME", c.xdg, 1) : unsetenv("XDG_DATA_HOME");
         c.home != nullptr ? setenv("HOME", c.home, 1) : unsetenv("HOME");
-        EXPECT_EQ(ReadFallbackDirectory(), c.folder);
+        EXPECT_EQ(ReadOutput::ReadFallbackDirectory(), c.folder);
     }
     unsetenv("XDG_DATA_HOME");
     home != nullptr ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");

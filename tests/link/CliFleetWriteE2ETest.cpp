@@ -16,10 +16,10 @@
 #include "CellNames.h"
 #include "ClfTestSupport.h"
 #include "CliProcess.h"
+#include "Csv.h"
 #include "MemoryMap.h"
 #include "SimImageFile.h"
 #include "SimProcess.h"
-#include "cmcCsv.h"
 #include "indSheetSession.h"
 
 namespace {
@@ -95,7 +95,7 @@ struct CliFleetWrite : ::testing::Test {
     // The log's records after the heading, by port.
     std::map<std::string, std::vector<std::string>> LogByPort() {
         std::map<std::string, std::vector<std::string>> byPort;
-        const std::vector<cmcCsvRecord> records = ParseCsv(ReadWholeFile(log));
+        const std::vector<cmcCsvRecord> records = Csv::ParseCsv(ReadWholeFile(log));
         for (size_t i = 1; i < records.size(); ++i) {
             byPort[records[i].fields.at(1)] = records[i].fields;
         }
@@ -210,7 +210,7 @@ TEST_F(CliFleetWrite, APortWaitsForTheNextRadioAndAStopSignalEndsWithTheLogCompl
     const std::string link = scratch.File("port");
     auto first = std::make_unique<SimProcess>(std::vector<std::string>{"--link", link});
     ASSERT_TRUE(first->Started());
-    const auto records = [&] { return ParseCsv(ReadWholeFile(log)).size(); };
+    const auto records = [&] { return Csv::ParseCsv(ReadWholeFile(log)).size(); };
     const auto waitFor = [&](size_t n) {
         for (int ms = 0; ms < 90000 && records() < n; ms += 100) {
             usleep(100 * 1000);
@@ -238,7 +238,7 @@ TEST_F(CliFleetWrite, APortWaitsForTheNextRadioAndAStopSignalEndsWithTheLogCompl
     const int status = WaitCli(pid, 10000);
     ASSERT_TRUE(WIFEXITED(status)) << Err();
     EXPECT_EQ(WEXITSTATUS(status), 0) << Err();
-    const std::vector<cmcCsvRecord> logged = ParseCsv(ReadWholeFile(log));
+    const std::vector<cmcCsvRecord> logged = Csv::ParseCsv(ReadWholeFile(log));
     ASSERT_EQ(logged.size(), 3u);
     EXPECT_EQ(logged[1].fields.at(kRow), "1");
     EXPECT_EQ(logged[2].fields.at(kRow), "2");

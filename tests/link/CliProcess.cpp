@@ -7,7 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 int RunCliBounded(const std::string& arguments, const std::string& stdoutFile,
                   const std::string& stderrFile) {

@@ -9,7 +9,7 @@
 #include "CliProcess.h"
 #include "SavedImage.h"
 #include "SimProcess.h"
-#include "cmcTrace.h"
+#include "Trace.h"
 
 TEST(CliTraceE2E, RadioInfoWritesTheExchangeToTheTraceFile) {
     SimProcess sim({"--map-revision", "3"});
@@ -18,7 +18,7 @@ TEST(CliTraceE2E, RadioInfoWritesTheExchangeToTheTraceFile) {
     std::remove(trace.c_str());
     EXPECT_EQ(RunCliBounded("radio-info --port '" + sim.Device() + "' --trace '" + trace + "'"), 0);
     const std::string text = ReadWholeFile(trace);
-    EXPECT_EQ(text.rfind(std::string(TraceHeader) + "\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind(std::string(Trace::TraceHeader) + "\n", 0), 0u) << text;
     const char* inOrder[] = {"38400,N,8,1",
                              " TX  38400 speed-change ",
                              "9600,N,8,1",

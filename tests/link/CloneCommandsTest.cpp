@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "ChLayout.h"
+#include "CloneErrors.h"
 #include "CloneFrames.h"
 #include "CommandFixture.h"
 #include "MapConversion.h"
 #include "cmcGTex.h"
-#include "indCloneErrors.h"
 
 namespace {
 
@@ -49,7 +49,8 @@ TEST_F(CommandsShortInfo, A37ByteInformationAnswerEndsWith11AndTouchesNothing) {
     EXPECT_EQ(Requests(CloneFrame::ReadRequest), 0);
     EXPECT_TRUE(doc.WorkingImage().IsEqual(before));
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{CloneErrorText(11, 1, "/dev/ttyTEST0")});
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{CloneErrors::CloneErrorText(11, 1, "/dev/ttyTEST0")});
 }
 
 TEST_F(Commands, CloneReadAsksAboutUnsavedChangesAndCancelStopsIt) {

@@ -17,7 +17,7 @@
 #include "SimProcess.h"
 #include "cmcClfFile.h"
 #include "cmcEvMan.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
 #include "indCloneCommands.h"

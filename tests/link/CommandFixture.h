@@ -11,7 +11,7 @@
 #include "SimOnDouble.h"
 #include "VirtualTime.h"
 #include "cmcEvMan.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"

@@ -14,7 +14,7 @@
 #include "ScopedOverride.h"
 #include "SerialProblem.h"
 #include "VirtualTime.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcSerialDouble.h"
 #include "dst_CDrv_Result.h"
 #include "indCloneMan.h"

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "BackupFile.h"
 #include "ClfTestSupport.h"
 #include "CloneFrames.h"
 #include "CommandFixture.h"
-#include "indBackupFile.h"
 #include "indVerifiedWrite.h"
 
 namespace {
@@ -158,17 +158,19 @@ TEST_F(VerifiedWrite, AFolderThatTakesNoFileStopsBeforeTheRadioIsAsked) {
 }
 
 TEST(BackupFile, NamesCarryDateAndTimeAndAnExistingFileIsNeverReplaced) {
-    EXPECT_EQ(BackupFileName(LeapDayEvening(), 0), "radio-backup-20240229-235958.clf");
-    EXPECT_EQ(BackupFileName(LeapDayEvening(), 3), "radio-backup-20240229-235958-3.clf");
+    EXPECT_EQ(BackupFile::BackupFileName(LeapDayEvening(), 0), "radio-backup-20240229-235958.clf");
+    EXPECT_EQ(BackupFile::BackupFileName(LeapDayEvening(), 3),
+              "radio-backup-20240229-235958-3.clf");
     ScratchDir folder;
-    WriteWholeFile(folder.File(BackupFileName(LeapDayEvening(), 0)), "first");
-    WriteWholeFile(folder.File(BackupFileName(LeapDayEvening(), 1)), "second");
+    WriteWholeFile(folder.File(BackupFile::BackupFileName(LeapDayEvening(), 0)), "first");
+    WriteWholeFile(folder.File(BackupFile::BackupFileName(LeapDayEvening(), 1)), "second");
     std::string path;
     std::string error;
-    ASSERT_TRUE(ReserveBackupFile(folder.Path(), LeapDayEvening(), path, error));
-    EXPECT_EQ(path, folder.File(BackupFileName(LeapDayEvening(), 2)));
-    EXPECT_EQ(ReadWholeFile(folder.File(BackupFileName(LeapDayEvening(), 0))), "first");
-    EXPECT_EQ(ReadWholeFile(folder.File(BackupFileName(LeapDayEvening(), 1))), "second");
+    ASSERT_TRUE(BackupFile::ReserveBackupFile(folder.Path(), LeapDayEvening(), path, error));
+    EXPECT_EQ(path, folder.File(BackupFile::BackupFileName(LeapDayEvening(), 2)));
+    EXPECT_EQ(ReadWholeFile(folder.File(BackupFile::BackupFileName(LeapDayEvening(), 0))), "first");
+    EXPECT_EQ(ReadWholeFile(folder.File(BackupFile::BackupFileName(LeapDayEvening(), 1))),
+              "second");
 }
 
 TEST(CompareRanges, CountsDifferencesInsideTheRangesOnlyAndNamesTheFirst) {

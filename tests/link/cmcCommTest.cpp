@@ -4,33 +4,33 @@
 #include <vector>
 
 #include "ComDevicePath.h"
+#include "CommSettings.h"
 #include "VirtualTime.h"
 #include "cmcComm.h"
-#include "cmcCommSettings.h"
 #include "cmcSerialDouble.h"
 
 TEST(CommSettings, ReadsBaudParityDataAndStopBits) {
-    const cmcLineSettings s = ParseCommSettings("38400,N,8,1");
+    const cmcLineSettings s = CommSettings::ParseCommSettings("38400,N,8,1");
     EXPECT_EQ(s.baud, 38400);
     EXPECT_EQ(s.parity, 'N');
     EXPECT_EQ(s.dataBits, 8);
     EXPECT_EQ(s.stopBits, cmcStopBits::One);
-    EXPECT_EQ(ParseCommSettings("9600,n,8,1,extra").baud, 9600);
-    EXPECT_EQ(ParseCommSettings("9600,N,7,1.5").stopBits, cmcStopBits::OneAndHalf);
-    EXPECT_EQ(ParseCommSettings("9600,N,7,2").dataBits, 7);
-    EXPECT_EQ(ParseCommSettings("9600,N,7,2").stopBits, cmcStopBits::Two);
-    EXPECT_EQ(ParseCommSettings("9600,N,8,3").stopBits, cmcStopBits::One);
+    EXPECT_EQ(CommSettings::ParseCommSettings("9600,n,8,1,extra").baud, 9600);
+    EXPECT_EQ(CommSettings::ParseCommSettings("9600,N,7,1.5").stopBits, cmcStopBits::OneAndHalf);
+    EXPECT_EQ(CommSettings::ParseCommSettings("9600,N,7,2").dataBits, 7);
+    EXPECT_EQ(CommSettings::ParseCommSettings("9600,N,7,2").stopBits, cmcStopBits::Two);
+    EXPECT_EQ(CommSettings::ParseCommSettings("9600,N,8,3").stopBits, cmcStopBits::One);
 }
 
 TEST(CommSettings, ClampsDataBitsAndReadsMissingFieldsAsEmpty) {
-    EXPECT_EQ(ParseCommSettings("9600,N,9,1").dataBits, 8);
-    EXPECT_EQ(ParseCommSettings("9600,N,3,1").dataBits, 4);
-    const cmcLineSettings s = ParseCommSettings("4800");
+    EXPECT_EQ(CommSettings::ParseCommSettings("9600,N,9,1").dataBits, 8);
+    EXPECT_EQ(CommSettings::ParseCommSettings("9600,N,3,1").dataBits, 4);
+    const cmcLineSettings s = CommSettings::ParseCommSettings("4800");
     EXPECT_EQ(s.baud, 4800);
     EXPECT_EQ(s.dataBits, 4);
     EXPECT_EQ(s.stopBits, cmcStopBits::One);
-    EXPECT_EQ(ParseCommSettings("").baud, 0);
-    EXPECT_EQ(ParseCommSettings("99999999999999999999,x").baud, 100000000);
+    EXPECT_EQ(CommSettings::ParseCommSettings("").baud, 0);
+    EXPECT_EQ(CommSettings::ParseCommSettings("99999999999999999999,x").baud, 100000000);
 }
 
 TEST(ComDevicePath, PatternTakesPortMinusOneOrIsALiteralPath) {

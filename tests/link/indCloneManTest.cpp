@@ -4,16 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "CloneErrors.h"
 #include "CloneFrames.h"
+#include "RadioChecks.h"
 #include "ScopedOverride.h"
 #include "SimOnDouble.h"
 #include "VirtualTime.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
-#include "indCloneErrors.h"
 #include "indCloneMan.h"
-#include "indRadioChecks.h"
 
 namespace {
 
@@ -36,9 +36,10 @@ struct CloneManRig {
         man = std::make_unique<indCloneMan>(std::move(d));
         man->SetHost(&host);
         man->SetLinkSettings([this] { return link; });
-        man->SetInformationHandler(
-            [this](dst_CDrv_Result& r) { stored = TakeRadioIdentity(r, identity) || stored; });
-        man->SetReadHandler([](dst_CDrv_Result& r) { CheckReadImage(r); });
+        man->SetInformationHandler([this](dst_CDrv_Result& r) {
+            stored = RadioChecks::TakeRadioIdentity(r, identity) || stored;
+        });
+        man->SetReadHandler([](dst_CDrv_Result& r) { RadioChecks::CheckReadImage(r); });
         man->SetIdentity(0x2336, 0);
         man->SetImageSize(0x4000);
     }
@@ -116,7 +117,7 @@ TEST_F(CloneManShortInfo, A37ByteAnswerIsCode11WithOneMessage) {
     EXPECT_FALSE(stored);
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].icon, cmcMbIcon::Stop);
-    EXPECT_EQ(boxes.Boxes()[0].text, CloneErrorText(11, 1, "/dev/ttyTEST0"));
+    EXPECT_EQ(boxes.Boxes()[0].text, CloneErrors::CloneErrorText(11, 1, "/dev/ttyTEST0"));
 }
 
 TEST_F(CloneMan, HighSpeedChangesOnlyTheTransferNotTheInformationExchange) {
@@ -183,19 +184,21 @@ TEST_F(CloneMan, WithoutHandlersInformationIs11AndReadIs8) {
 }
 
 TEST(CloneErrors, HeadlineBlankLineAndTheCodesHints) {
-    const std::string port = CloneErrorText(2, 3, "/dev/ttyUSB2");
-    EXPECT_EQ(port, FormatPortText(GTex().GetText("GI_Mess_CloneErr_Head", 2), 3, "/dev/ttyUSB2") +
+    const std::string port = CloneErrors::CloneErrorText(2, 3, "/dev/ttyUSB2");
+    EXPECT_EQ(port, CloneErrors::FormatPortText(GTex().GetText("GI_Mess_CloneErr_Head", 2), 3,
+                                                "/dev/ttyUSB2") +
                         "\n\n" + GTex().GetText("GI_Mess_CloneErr_Check", 0) + "\n" +
                         GTex().GetText("GI_Mess_CloneErr_Check", 1) + "\n" +
                         GTex().GetText("GI_Mess_CloneErr_Check", 2) + "\n" +
                         GTex().GetText("GI_Mess_CloneErr_Check", 3));
     EXPECT_NE(port.find("/dev/ttyUSB2"), std::string::npos);
-    EXPECT_EQ(CloneErrorText(16, 1, ""), GTex().GetText("GI_Mess_CloneErr_Head", 16) + "\n\n");
-    EXPECT_EQ(CloneErrorHints(13), (std::vector<int>{6, 7}));
-    EXPECT_EQ(CloneErrorHints(10), (std::vector<int>{0, 2, 3}));
-    EXPECT_EQ(CloneErrorHints(12), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(CloneErrorHints(14), (std::vector<int>{0, 4, 5}));
-    EXPECT_EQ(CloneErrorHints(17), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(CloneErrors::CloneErrorText(16, 1, ""),
+              GTex().GetText("GI_Mess_CloneErr_Head", 16) + "\n\n");
+    EXPECT_EQ(CloneErrors::CloneErrorHints(13), (std::vector<int>{6, 7}));
+    EXPECT_EQ(CloneErrors::CloneErrorHints(10), (std::vector<int>{0, 2, 3}));
+    EXPECT_EQ(CloneErrors::CloneErrorHints(12), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(CloneErrors::CloneErrorHints(14), (std::vector<int>{0, 4, 5}));
+    EXPECT_EQ(CloneErrors::CloneErrorHints(17), (std::vector<int>{0, 1, 2, 3}));
     // Every headline and hint the codes use exists in the overlay.
     for (int code = 1; code <= 17; ++code) {
         EXPECT_FALSE(GTex().GetText("GI_Mess_CloneErr_Head", code).empty());
@@ -206,8 +209,9 @@ TEST(CloneErrors, HeadlineBlankLineAndTheCodesHints) {
 }
 
 TEST(CloneErrors, PortTextFormatsOnlyItsOwnConversions) {
-    EXPECT_EQ(FormatPortText("COM%d at %s, 100%%", 4, "/dev/x"), "COM4 at /dev/x, 100%");
-    EXPECT_EQ(FormatPortText("%n %x %", 1, "y"), "%n %x %");
+    EXPECT_EQ(CloneErrors::FormatPortText("COM%d at %s, 100%%", 4, "/dev/x"),
+              "COM4 at /dev/x, 100%");
+    EXPECT_EQ(CloneErrors::FormatPortText("%n %x %", 1, "y"), "%n %x %");
 }
 
 TEST(CloneProgress, FilledCellsAreDoneTimes33OverTotal) {
@@ -281,7 +285,7 @@ TEST(CloneManPartialWrite, TheMessageWarnsOfThePartlyWrittenImage) {
         EXPECT_EQ(t.results[0].code, c.code) << c.fault;
         ASSERT_EQ(t.boxes.Boxes().size(), 1u) << c.fault;
         const std::string partial =
-            WithPartial(CloneErrorText(CodeNumber(c.code), 1, "/dev/ttyTEST0"));
+            WithPartial(CloneErrors::CloneErrorText(CodeNumber(c.code), 1, "/dev/ttyTEST0"));
         EXPECT_EQ(t.boxes.Boxes()[0].text,
                   c.code == CloneResult::WriteFailed ? WithVanished(partial) : partial)
             << c.fault;
@@ -350,7 +354,8 @@ TEST(CloneManLineLost, AReadWhoseLineIsLostSaysSo) {
     ASSERT_TRUE(t.RunToEnd());
     EXPECT_EQ(t.results.at(0).code, CloneResult::LineLost);
     EXPECT_EQ(t.boxes.Boxes().at(0).text,
-              WithVanished(CloneErrorText(CodeNumber(CloneResult::LineLost), 1, "/dev/ttyTEST0")));
+              WithVanished(CloneErrors::CloneErrorText(CodeNumber(CloneResult::LineLost), 1,
+                                                       "/dev/ttyTEST0")));
 }
 
 // The owner of the manager may destroy it from a command's completion.

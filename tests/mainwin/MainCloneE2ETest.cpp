@@ -12,7 +12,7 @@
 #include "SimProcess.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcTimerHost.h"

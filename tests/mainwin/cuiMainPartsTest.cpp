@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "WindowBounds.h"
 #include "cuiSheetHistory.h"
-#include "cuiWindowBounds.h"
 
 namespace {
 
@@ -25,10 +25,11 @@ TEST(WindowBounds, ClampKeepsSixteenPixelsInsideAndTheTitleBarBelowTheTop) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ClampToWorkArea(c.stored, area), c.expected);
+        EXPECT_EQ(WindowBounds::ClampToWorkArea(c.stored, area), c.expected);
     }
     // An area that does not start at the origin (a second screen on the right).
-    EXPECT_EQ(ClampToWorkArea({0, 0, 300, 200}, {1280, 0, 1024, 768}), (cuiRect{996, 0, 300, 200}));
+    EXPECT_EQ(WindowBounds::ClampToWorkArea({0, 0, 300, 200}, {1280, 0, 1024, 768}),
+              (cuiRect{996, 0, 300, 200}));
 }
 
 TEST(SheetHistory, OneEntryPerReferenceNewestFirst) {

@@ -13,15 +13,16 @@
 #include "ChBanks.h"
 #include "ChShift.h"
 #include "ClfTestSupport.h"
+#include "DataDirectory.h"
 #include "EventIds.h"
 #include "MainTestSupport.h"
 #include "ModelType.h"
 #include "ScopedOverride.h"
-#include "cmcDataDirectory.h"
+#include "WarningCheck.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
-#include "cmcMessageBox.h"
+#include "cmcInternalErrorBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcStopSignals.h"
@@ -29,7 +30,6 @@
 #include "cmcVirtualTimerHost.h"
 #include "indEnviron.h"
 #include "indMain.h"
-#include "indWarningCheck.h"
 
 namespace {
 
@@ -256,7 +256,7 @@ TEST_F(MainTest, SerialTraceWindowHoldsBoundedLinesOnlyWhileOpen) {
     std::string header, first;
     std::getline(in, header);
     std::getline(in, first);
-    EXPECT_EQ(header, TraceHeader);
+    EXPECT_EQ(header, Trace::TraceHeader);
     EXPECT_EQ(first, "line 10");
     EXPECT_TRUE(box.Boxes().empty());
     EXPECT_FALSE(main.SaveSerialTrace(dir.File("no/such/folder/trace.txt")));
@@ -283,8 +283,8 @@ TEST_F(MainTest, ViewAndSpeedSettingsFromTheMenu) {
     EXPECT_TRUE(store.ComSpeedHigh());
     Click("CL_Help_Contents");
     // The data folder of a build is the program's own folder, which holds the built manual.
-    EXPECT_EQ(view.help, DataDirectory() + GTex().GetText("GI_Sys_MyHelpFile"));
-    EXPECT_EQ(DataDirectory(), ProgramDirectory());
+    EXPECT_EQ(view.help, DataDirectory::DataDirectory() + GTex().GetText("GI_Sys_MyHelpFile"));
+    EXPECT_EQ(DataDirectory::DataDirectory(), ProgramDirectory());
     EXPECT_TRUE(std::ifstream(view.help).good()) << view.help;
 }
 
@@ -358,8 +358,8 @@ TEST_F(MainTest, WarningCheckRunsOnceAfterTheLastKey) {
     EXPECT_EQ(done, 1);
     events.RemoveListener(&Counter::OnEvent, &done);
 
-    const indWarningCheckResult expected =
-        CheckWarnings(main.Context().Handler(), GTex(), main.Document().ModelType(), nullptr);
+    const indWarningCheckResult expected = WarningCheck::CheckWarnings(
+        main.Context().Handler(), GTex(), main.Document().ModelType(), nullptr);
     ASSERT_EQ(expected.warningReferences, std::vector<std::string>{"GI_Sheet_UserTone"});
     std::vector<std::string> warned;
     main.Tree().ForEach([&](cuiTree::Node& node, int) {

@@ -10,7 +10,7 @@
 #include "ScopedOverride.h"
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
 #include "cmcVirtualTimerHost.h"

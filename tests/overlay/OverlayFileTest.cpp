@@ -8,7 +8,7 @@
 #include "MenuLayout.h"
 #include "OverlayTestUtil.h"
 #include "ScopedOverride.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 
 namespace {

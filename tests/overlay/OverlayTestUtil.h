@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "cmcThrowingErrorBox.h"
 
 // A text table over lines that it keeps alive itself.

@@ -8,7 +8,7 @@
 #include "ScopedOverride.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcTimerHost.h"

@@ -3,20 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include "PrintLayout.h"
 #include "cmcGTex.h"
-#include "cuiPrintLayout.h"
 
 namespace {
 
 TEST(PrintLayout, MarginsUseTheVerticalResolutionAndTruncate) {
     const double ten[4] = {10, 10, 10, 10};
-    EXPECT_EQ(PageRect(4960, 7016, 600, ten), (cuiPrintRect{236, 236, 4960 - 236, 7016 - 236}));
+    EXPECT_EQ(PrintLayout::PageRect(4960, 7016, 600, ten),
+              (cuiPrintRect{236, 236, 4960 - 236, 7016 - 236}));
     const double mixed[4] = {0, 15, 25.4, 1};
-    EXPECT_EQ(PageRect(1000, 2000, 300, mixed), (cuiPrintRect{0, 177, 1000 - 300, 2000 - 11}));
+    EXPECT_EQ(PrintLayout::PageRect(1000, 2000, 300, mixed),
+              (cuiPrintRect{0, 177, 1000 - 300, 2000 - 11}));
 }
 
 TEST(PrintLayout, OverlayTextsGiveMarginsFontsAndFrameTexts) {
-    const cuiPrintTexts t = ReadPrintTexts(GTex());
+    const cuiPrintTexts t = PrintLayout::ReadPrintTexts(GTex());
     for (double m : t.margins) {
         EXPECT_EQ(m, 15);
     }
@@ -24,12 +26,12 @@ TEST(PrintLayout, OverlayTextsGiveMarginsFontsAndFrameTexts) {
     EXPECT_EQ(t.framePoints, 8);
     EXPECT_EQ(t.titleRev, GTex().GetText("GI_Sys_AppTitleRev", 0));
     EXPECT_EQ(t.maker, GTex().GetText("GI_Sys_Maker", 0));
-    EXPECT_EQ(FontPixels(9, 600), 75);
-    EXPECT_EQ(FontPixels(8, 1200), 133);
+    EXPECT_EQ(PrintLayout::FontPixels(9, 600), 75);
+    EXPECT_EQ(PrintLayout::FontPixels(8, 1200), 133);
 }
 
 TEST(PrintLayout, FrameTakesHeadingBarsAndFooterOffThePage) {
-    const cuiFrame f = FrameLayout({100, 200, 1100, 2200}, -100);
+    const cuiFrame f = PrintLayout::FrameLayout({100, 200, 1100, 2200}, -100);
     EXPECT_EQ(f.h, 100);
     EXPECT_EQ(f.a, 11);
     EXPECT_EQ(f.topBar, (cuiPrintRect{100, 311, 1100, 322}));
@@ -68,7 +70,8 @@ TEST(PrintLayout, ColumnGroupsNeverBeginAtANoBreakColumn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<int> groups = ColumnGroups(c.widths, c.fixed, c.noBreak, c.limit);
+        const std::vector<int> groups =
+            PrintLayout::ColumnGroups(c.widths, c.fixed, c.noBreak, c.limit);
         EXPECT_EQ(groups, c.groups);
         int col = c.fixed;
         for (int g : groups) {
@@ -82,30 +85,30 @@ TEST(PrintLayout, ColumnGroupsNeverBeginAtANoBreakColumn) {
 
 TEST(PrintLayout, PagesGoRowGroupByRowGroupWithColumnGroupsInside) {
     const std::vector<int> heights = {20, 30, 30, 30, 30, 30};  // one fixed row
-    const std::vector<int> rows = RowGroups(heights, 1, 85);
+    const std::vector<int> rows = PrintLayout::RowGroups(heights, 1, 85);
     EXPECT_EQ(rows, (std::vector<int>{2, 2, 1}));
-    const std::vector<cuiPrintPage> pages = PrintPages({2, 1}, rows, 2, 1);
+    const std::vector<cuiPrintPage> pages = PrintLayout::PrintPages({2, 1}, rows, 2, 1);
     const std::vector<cuiPrintPage> expected = {
         {2, 2, 1, 2}, {4, 1, 1, 2}, {2, 2, 3, 2}, {4, 1, 3, 2}, {2, 2, 5, 1}, {4, 1, 5, 1},
     };
     EXPECT_EQ(pages, expected);
     // Fixed rows and columns are on every page's part.
     const std::vector<int> widths = {5, 7, 100, 200, 300};
-    const cuiPartSize part = PartSize(widths, heights, 2, 1, pages[1]);
+    const cuiPartSize part = PrintLayout::PartSize(widths, heights, 2, 1, pages[1]);
     EXPECT_EQ(part.width, 5 + 7 + 300);
     EXPECT_EQ(part.height, 20 + 30 + 30);
 }
 
 TEST(PrintLayout, AnOverflowingPartShrinksByItsMeasuredScale) {
     const cuiPrintRect printable{100, 100, 1100, 600};  // 1000 x 500
-    EXPECT_TRUE(PartFits({1000, 500}, printable));
-    EXPECT_FALSE(PartFits({1001, 10}, printable));
-    EXPECT_FALSE(PartFits({10, 501}, printable));
-    EXPECT_TRUE(PartFits({0, 0}, printable));
+    EXPECT_TRUE(PrintLayout::PartFits({1000, 500}, printable));
+    EXPECT_FALSE(PrintLayout::PartFits({1001, 10}, printable));
+    EXPECT_FALSE(PrintLayout::PartFits({10, 501}, printable));
+    EXPECT_TRUE(PrintLayout::PartFits({0, 0}, printable));
     // The tighter of the two directions decides; truncated.
-    EXPECT_EQ(ShrunkFontHeight(-75, {2000, 600}, printable), 37);
-    EXPECT_EQ(ShrunkFontHeight(75, {1500, 1000}, printable), 37);
-    EXPECT_EQ(ShrunkFontHeight(-3, {100000, 10}, printable), 1);
+    EXPECT_EQ(PrintLayout::ShrunkFontHeight(-75, {2000, 600}, printable), 37);
+    EXPECT_EQ(PrintLayout::ShrunkFontHeight(75, {1500, 1000}, printable), 37);
+    EXPECT_EQ(PrintLayout::ShrunkFontHeight(-3, {100000, 10}, printable), 1);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "CellNames.h"
+#include "CodecKeys.h"
+#include "SettingRules.h"
 #include "SettingsFixture.h"
-#include "indCodecKeys.h"
-#include "indSettingRules.h"
 
 namespace {
 
@@ -200,14 +200,14 @@ TEST_F(SettingItemsTest, KeyOptionsPairTheTwelveFunctions) {
                  {0x32, 0, 7}, {0x35, 0, 7}, {0x36, 1, 5}, {0x39, 1, 5},
                  {0x37, 1, 6}, {0x3A, 1, 6}, {0x38, 1, 7}, {0x3B, 1, 7}};
     for (const auto& p : pairs) {
-        Codec::KeyOption o;
-        ASSERT_TRUE(Codec::KeyFunctionOption(p.code, o)) << p.code;
+        CodecKeys::KeyOption o;
+        ASSERT_TRUE(CodecKeys::KeyFunctionOption(p.code, o)) << p.code;
         EXPECT_EQ(o.byteIndex, p.byte) << p.code;
         EXPECT_EQ(o.bit, p.bit) << p.code;
     }
-    Codec::KeyOption o;
-    EXPECT_FALSE(Codec::KeyFunctionOption(0x2F, o));
-    EXPECT_FALSE(Codec::KeyFunctionOption(0x3C, o));
+    CodecKeys::KeyOption o;
+    EXPECT_FALSE(CodecKeys::KeyFunctionOption(0x2F, o));
+    EXPECT_FALSE(CodecKeys::KeyFunctionOption(0x3C, o));
 }
 
 TEST_F(SettingItemsTest, PllReferenceFollowsTheTypeAndIsRememberedPerType) {

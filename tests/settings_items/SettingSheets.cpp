@@ -1,7 +1,7 @@
 #include "SettingSheets.h"
 
-#include "cuiSheetFactory.h"
-#include "indSettingItems.h"
+#include "SheetFactory.h"
+#include "indSettingItem.h"
 
 const std::vector<SettingSheet>& SettingSheets() {
     namespace M = ModelMask;
@@ -43,7 +43,7 @@ std::vector<cmcCellObj> SettingSheetCells(cmcGTex& texts, const cmcEeprom& image
         env.texts = &texts;
         env.image = &image;
         env.modelType = modelType;
-        auto sheet = CreateSheet(s.reference, env);
+        auto sheet = SheetFactory::CreateSheet(s.reference, env);
         sheet->Build();
         for (int r = 0; r < sheet->Rows(); ++r) {
             for (int c = 0; c < sheet->Columns(); ++c) {

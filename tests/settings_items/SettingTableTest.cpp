@@ -15,12 +15,12 @@
 
 #include "CellNames.h"
 #include "ClfTestSupport.h"
+#include "SettingRules.h"
 #include "SettingSheets.h"
 #include "SettingsFixture.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
-#include "indSettingItems.h"
-#include "indSettingRules.h"
+#include "indSettingItem.h"
 
 namespace {
 

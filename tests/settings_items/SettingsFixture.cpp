@@ -6,7 +6,7 @@
 
 #include "ClfResult.h"
 #include "MemoryMap.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "indDocument.h"
 
 const std::vector<std::string>& DeliveredOverlay() {

@@ -11,8 +11,8 @@
 #include "ChEvents.h"
 #include "EventIds.h"
 #include "SettingsFixture.h"
+#include "WarningCheck.h"
 #include "datCh.h"
-#include "indWarningCheck.h"
 
 namespace {
 
@@ -34,7 +34,9 @@ class RecordingTree : public indWarningTree {
 
 class WarningCheckTest : public ::testing::Test {
   protected:
-    indWarningCheckResult Check() { return CheckWarnings(f.handler, f.texts, f.model, nullptr); }
+    indWarningCheckResult Check() {
+        return WarningCheck::CheckWarnings(f.handler, f.texts, f.model, nullptr);
+    }
 
     // Channel row of a BiisPmr image: BIIS or not, selective call value.
     void SetChannel(int row, bool biis, int selectiveCall) {
@@ -62,9 +64,11 @@ TEST_F(WarningCheckTest, NewImagesOfEveryModelPassTheChecks) {
 }
 
 TEST_F(WarningCheckTest, BankChecksNameTheBankSheetsAsTheTreeDoes) {
-    EXPECT_EQ(BankCheckCell(ModelLmr, 0), "{(%CL_Check_Mch:[St_ChBank]GI_Sheet_Mch_Lmr,Bank 0)}");
-    EXPECT_EQ(BankCheckCell(ModelPmr, 7), "{(%CL_Check_Mch:[St_ChBank]GI_Sheet_Mch_Pmr,Bank 7)}");
-    EXPECT_EQ(BankCheckCell(ModelBiisPmr, 15),
+    EXPECT_EQ(WarningCheck::BankCheckCell(ModelLmr, 0),
+              "{(%CL_Check_Mch:[St_ChBank]GI_Sheet_Mch_Lmr,Bank 0)}");
+    EXPECT_EQ(WarningCheck::BankCheckCell(ModelPmr, 7),
+              "{(%CL_Check_Mch:[St_ChBank]GI_Sheet_Mch_Pmr,Bank 7)}");
+    EXPECT_EQ(WarningCheck::BankCheckCell(ModelBiisPmr, 15),
               "{(%CL_Check_Mch:[St_ChBank]GI_Sheet_Mch_PmrB,Bank 15)}");
     // The referenced sheets exist in the overlay under exactly these names.
     for (int model : {ModelLmr, ModelPmr, ModelBiisPmr}) {
@@ -143,7 +147,7 @@ TEST_F(WarningCheckTest, WithoutATreeNothingRuns) {
     f.LoadTemplate(ModelBiisPmr);
     f.SetWord(0x34E4, 4095);
     int errors = 7, warnings = 7;
-    RunWarningCheck(nullptr, f.handler, f.texts, f.model, &errors, &warnings);
+    WarningCheck::RunWarningCheck(nullptr, f.handler, f.texts, f.model, &errors, &warnings);
     EXPECT_EQ(errors, 0);
     EXPECT_EQ(warnings, 0);
     EXPECT_EQ(f.events.QueuedCount(), 0);
@@ -160,7 +164,7 @@ TEST_F(WarningCheckTest, TreeIsClearedThenMarkedLastNodeFirstErrorsOverWarnings)
         static_cast<std::vector<int>*>(self)->push_back(e.kind);
     };
     f.events.AddListener(listener, &posted);
-    RunWarningCheck(&tree, f.handler, f.texts, f.model, &errors, &warnings);
+    WarningCheck::RunWarningCheck(&tree, f.handler, f.texts, f.model, &errors, &warnings);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(warnings, 1);
     EXPECT_EQ(tree.calls, (std::vector<std::string>{"clear", "mark 1 1 1", "mark 1 0 1",

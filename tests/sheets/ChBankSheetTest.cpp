@@ -7,8 +7,8 @@
 #include "CellNames.h"
 #include "ChEvents.h"
 #include "EventIds.h"
+#include "SheetFactory.h"
 #include "SheetTestSupport.h"
-#include "cuiSheetFactory.h"
 #include "iuiSh_ChBank.h"
 
 namespace {
@@ -53,7 +53,7 @@ class ChBankSheetTest : public ::testing::Test, public SheetTestBase {
     std::unique_ptr<iuiSh_ChBank> Bank(const std::string& argument, bool printing = false,
                                        const std::string& sheet = "CB") {
         std::unique_ptr<cuiSheet> s =
-            CreateSheet("[St_ChBank]" + sheet + "," + argument, Env(0, printing));
+            SheetFactory::CreateSheet("[St_ChBank]" + sheet + "," + argument, Env(0, printing));
         s->Build();
         return std::unique_ptr<iuiSh_ChBank>(static_cast<iuiSh_ChBank*>(s.release()));
     }

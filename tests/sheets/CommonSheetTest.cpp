@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SheetFactory.h"
 #include "SheetTestSupport.h"
-#include "cuiSheetFactory.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ class CommonSheetTest : public ::testing::Test, public SheetTestBase {
 
     // The first cell's text of every row.
     std::vector<std::string> Rows(const std::string& name, int model) {
-        auto sheet = CreateSheet("[St_Common]" + name, Env(model));
+        auto sheet = SheetFactory::CreateSheet("[St_Common]" + name, Env(model));
         sheet->Build();
         std::vector<std::string> out;
         for (int r = 0; r < sheet->Rows(); ++r) {
@@ -79,7 +79,7 @@ using Texts = std::vector<std::string>;
 TEST_F(CommonSheetTest, SkippedLinesIncludeDirectiveLines) {
     EXPECT_EQ(Rows("CO", ModelLmr), (Texts{"a", "b", "c", "d"}));
 
-    auto pmr = CreateSheet("[St_Common]CO", Env(ModelPmr));
+    auto pmr = SheetFactory::CreateSheet("[St_Common]CO", Env(ModelPmr));
     pmr->Build();
     ASSERT_EQ(pmr->Rows(), 6);
     EXPECT_EQ(pmr->Cell(2, 0).Text(), "p2");
@@ -87,7 +87,7 @@ TEST_F(CommonSheetTest, SkippedLinesIncludeDirectiveLines) {
     EXPECT_FALSE(pmr->RowMultiSelect(2));  // the SelectOFF inside was read
 
     // For Lmr the skipped SelectOFF never took effect.
-    auto lmr = CreateSheet("[St_Common]CO", Env(ModelLmr));
+    auto lmr = SheetFactory::CreateSheet("[St_Common]CO", Env(ModelLmr));
     lmr->Build();
     EXPECT_TRUE(lmr->RowMultiSelect(3));
 }
@@ -106,7 +106,7 @@ TEST_F(CommonSheetTest, EachConditionByModelType) {
 }
 
 TEST_F(CommonSheetTest, APlainSheetIgnoresTheConditions) {
-    auto sheet = CreateSheet("EACH", Env(ModelLmr));
+    auto sheet = SheetFactory::CreateSheet("EACH", Env(ModelLmr));
     sheet->Build();
     EXPECT_EQ(sheet->Rows(), 5);
 }

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "CellNames.h"
+#include "SheetFactory.h"
 #include "SheetTestSupport.h"
-#include "cuiSheetFactory.h"
-#include "cuiSheetRef.h"
+#include "clsSheetRef.h"
 #include "iuiSh_ChBank.h"
 #include "iuiSh_Common.h"
 
@@ -74,7 +74,7 @@ class SheetModelTest : public ::testing::Test, public SheetTestBase {
     void SetUp() override { texts.SetLines(&kOverlay); }
 
     std::unique_ptr<cuiSheet> Built(const std::string& reference, cuiSheetEnv env) {
-        auto sheet = CreateSheet(reference, env);
+        auto sheet = SheetFactory::CreateSheet(reference, env);
         sheet->Build();
         return sheet;
     }
@@ -155,7 +155,7 @@ TEST_F(SheetModelTest, BasicCellFontFollowsPercentageAndPrintRatio) {
     auto printed = Built("T", env);
     EXPECT_EQ(printed->BasicCell().font->height, -16);  // PrintFontRatio 80
 
-    auto fixed = CreateSheet("T", Env());
+    auto fixed = SheetFactory::CreateSheet("T", Env());
     fixed->SetFontHeight(-11);
     fixed->Build();
     EXPECT_EQ(fixed->BasicCell().font->height, -11);
@@ -194,7 +194,7 @@ TEST_F(SheetModelTest, FindsSelectableCellsRowByRow) {
 TEST_F(SheetModelTest, CapsuleCarriesCellOwnerAndCallerFlags) {
     indCellCapsule owner;
     owner.Bank = 9;
-    auto sheet = CreateSheet("T", Env(0, true));
+    auto sheet = SheetFactory::CreateSheet("T", Env(0, true));
     sheet->SetOwnerCapsule(&owner);
     sheet->Build();
 
@@ -233,17 +233,17 @@ TEST(SheetRefTest, SplitsClassNameAndArgument) {
 }
 
 TEST_F(SheetModelTest, FactoryChoosesTheSheetKindByClass) {
-    auto bank = CreateSheet("[St_ChBank]T,Bank 1", Env());
+    auto bank = SheetFactory::CreateSheet("[St_ChBank]T,Bank 1", Env());
     EXPECT_NE(dynamic_cast<iuiSh_ChBank*>(bank.get()), nullptr);
     EXPECT_EQ(bank->Reference(), "[St_ChBank]T,Bank 1");
     EXPECT_EQ(bank->Argument(), "Bank 1");
     EXPECT_EQ(dynamic_cast<iuiSh_ChBank*>(bank.get())->Bank(), 1);
 
-    auto common = CreateSheet("[St_Common]T", Env());
+    auto common = SheetFactory::CreateSheet("[St_Common]T", Env());
     EXPECT_NE(dynamic_cast<iuiSh_Common*>(common.get()), nullptr);
     EXPECT_EQ(common->Name(), "T");
 
-    auto plain = CreateSheet("[Other]T,x", Env());
+    auto plain = SheetFactory::CreateSheet("[Other]T,x", Env());
     EXPECT_EQ(dynamic_cast<iuiSh_ChBank*>(plain.get()), nullptr);
     EXPECT_EQ(dynamic_cast<iuiSh_Common*>(plain.get()), nullptr);
     EXPECT_EQ(plain->Argument(), "x");

@@ -11,15 +11,15 @@
 #include "CellNames.h"
 #include "ChBanks.h"
 #include "ClfResult.h"
+#include "Codec.h"
 #include "MemoryMap.h"
 #include "MenuLayout.h"
+#include "SheetFactory.h"
 #include "SheetTestSupport.h"
 #include "cmcClipCh.h"
 #include "cmcFCache.h"
-#include "cuiSheetFactory.h"
 #include "datCh.h"
 #include "indActiveCell.h"
-#include "indCodec.h"
 #include "indDocument.h"
 #include "indHandlerContext.h"
 #include "iuiSh_ChBank.h"
@@ -66,7 +66,7 @@ class SheetOverlayTest : public ::testing::Test, public SheetTestBase {
         env.texts = &texts;
         env.image = &ctx.WorkingImage();
         env.modelType = model;
-        auto sheet = CreateSheet(reference, env);
+        auto sheet = SheetFactory::CreateSheet(reference, env);
         sheet->Build();
         return sheet;
     }

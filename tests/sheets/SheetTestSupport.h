@@ -9,7 +9,7 @@
 #include "cmcEeprom.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "cmcThrowingErrorBox.h"
 #include "cmcTimerHost.h"
 #include "cmcVirtualTimerHost.h"

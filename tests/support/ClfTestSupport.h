@@ -6,7 +6,7 @@
 
 #include "ScopedOverride.h"
 #include "cmcEeprom.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 
 class ScratchDir {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "ClfTestSupport.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 CliRun RunCli(const std::string& arguments, const std::string& errFile) {
     const std::string command = ProgramDirectory() + "orvane-cli " + arguments + " 2>" + errFile;

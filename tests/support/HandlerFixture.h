@@ -17,7 +17,7 @@
 #include "cmcEvMan.h"
 #include "cmcFCache.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcTimerHost.h"
 #include "cmcVirtualTimerHost.h"

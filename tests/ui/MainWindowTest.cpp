@@ -25,7 +25,7 @@
 #include "WindowTest.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcSettingsBackend.h"
 #include "cmcTimerHost.h"
 #include "cuiQtMenu.h"

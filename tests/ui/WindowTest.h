@@ -15,7 +15,7 @@
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcSettingsBackend.h"
 #include "cmcTimerHost.h"

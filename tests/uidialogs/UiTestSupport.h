@@ -3,8 +3,8 @@
 // scope, and the internal error box that throws instead of ending the test.
 
 #include "ScopedOverride.h"
-#include "cmcInternalError.h"
-#include "cmcMessageBox.h"
+#include "cmcInternalErrorBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cmcThrowingErrorBox.h"
 

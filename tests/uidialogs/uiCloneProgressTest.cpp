@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
+#include "RadioChecks.h"
 #include "SimOnDouble.h"
 #include "UiTestSupport.h"
 #include "VirtualTime.h"
 #include "cmcGTex.h"
-#include "indRadioChecks.h"
 #include "uiCloneProgress.h"
 
 namespace {
@@ -97,7 +97,7 @@ void uiCloneProgressTest::CellsGrowAsAReadArrives() {
     SimOnDouble sim(*device, SimOnDouble::DefaultConfig());
     indCloneMan manager(std::move(device));
     manager.SetLinkSettings([] { return indLinkSettings{1, false, "/dev/ttyTEST%d"}; });
-    manager.SetReadHandler([](dst_CDrv_Result& r) { CheckReadImage(r); });
+    manager.SetReadHandler([](dst_CDrv_Result& r) { RadioChecks::CheckReadImage(r); });
     manager.SetIdentity(0x2336, 0);
     manager.SetImageSize(0x4000);
     QWidget main;

@@ -13,9 +13,9 @@
 
 #include "ChLayout.h"
 #include "ClfTestSupport.h"
+#include "Csv.h"
 #include "SimProcess.h"
 #include "UiTestSupport.h"
-#include "cmcCsv.h"
 #include "cmcTimerHost.h"
 #include "indDocument.h"
 #include "uiFleetDialog.h"
@@ -116,7 +116,7 @@ void uiFleetDialogTest::ARunShowsEachPortAndLogsEveryRadio() {
     QCOMPARE(Cell(dialog.Table(), 1, 1), QString("finished"));
     QVERIFY(dialog.Messages()->toPlainText().contains("finished: 2 radio(s), 1 failed"));
     QVERIFY(dialog.CloseButton()->isEnabled() && dialog.StartButton()->isEnabled());
-    const std::vector<cmcCsvRecord> records = ParseCsv(ReadWholeFile(log));
+    const std::vector<cmcCsvRecord> records = Csv::ParseCsv(ReadWholeFile(log));
     QCOMPARE(records.size(), size_t{3});
     QVERIFY(sim.WaitForLine("write at 38400 baud", 2000));
     QCOMPARE(boxes.boxes.Boxes().size(), size_t{1});  // the failed port spoke in the list only

@@ -8,11 +8,11 @@
 #include <sstream>
 #include <string>
 
-#include "ClfComment.h"
+#include "CloneFileComment.h"
+#include "Path.h"
 #include "TemplateDescription.h"
 #include "cmcClfFile.h"
 #include "cmcGTex.h"
-#include "cmcPath.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ int Write(cmcEeprom& image, const std::string& path) {
     cmcClfFile file;
     file.AttachTarget(&image);
     file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
-    file.SetComment(BuildClfComment(image));
+    file.SetComment(CloneFileComment::BuildClfComment(image));
     return file.SaveFile(path,
                          GetAddressRanges(RangePurpose::FileSave, MemoryMap::LongMapRevision));
 }
@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (int type = 0; type < ModelTypeCount; ++type) {
-        const std::string path = PathJoin(argv[3], overlay.GetText("GI_App_InitialFile", type));
+        const std::string path =
+            Path::PathJoin(argv[3], overlay.GetText("GI_App_InitialFile", type));
         if (Write(images[static_cast<size_t>(type)], path) != ClfOk) {
             return 1;
         }

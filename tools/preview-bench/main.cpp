@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "CellNames.h"
-#include "cmcInternalError.h"
-#include "cmcRadioFont.h"
+#include "RadioFont.h"
+#include "cmcInternalErrorBox.h"
 #include "cuiCellPainter.h"
 #include "cuiFText.h"
 #include "cuiGridMeasure.h"

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "ClfComment.h"
+#include "CloneFileComment.h"
 #include "ImageChecks.h"
+#include "SafeFile.h"
 #include "cmcClfFile.h"
 #include "cmcInputFile.h"
-#include "cmcSafeFile.h"
 
 bool LoadSimImage(const std::string& path, cmcEeprom& image, std::string& error) {
     const cmcInputFile text = ReadInputFile(path, kMaxCloneFileBytes);
@@ -35,10 +35,10 @@ bool SaveSimImage(const std::string& path, const cmcEeprom& image,
     cmcClfFile file;
     file.AttachTarget(&copy);
     file.SetHeaderWords(MemoryMap::ModelCode, MemoryMap::FileRevision);
-    file.SetComment(BuildClfComment(copy));
+    file.SetComment(CloneFileComment::BuildClfComment(copy));
     const std::string text = file.FormatText(ranges);
     int failure = 0;
-    if (WriteFileReplacing(path, text, &failure) != cmcSafeFileResult::Ok) {
+    if (SafeFile::WriteFileReplacing(path, text, &failure) != cmcSafeFileResult::Ok) {
         error = "cannot write " + path + ": " + std::strerror(failure);
         return false;
     }

@@ -7,7 +7,7 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 

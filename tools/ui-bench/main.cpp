@@ -19,7 +19,7 @@
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 #include "cuiQtHosts.h"
 #include "cuiQtMenu.h"
 #include "cuiQtSettings.h"

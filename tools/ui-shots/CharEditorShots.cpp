@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
+#include "RadioFont.h"
 #include "ShotSave.h"
 #include "cmcGTex.h"
-#include "cmcRadioFont.h"
 #include "cuiCEdit.h"
 #include "cuiTextEditor.h"
 #include "indDocument.h"

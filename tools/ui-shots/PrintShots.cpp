@@ -10,7 +10,7 @@
 #include "ShotSave.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
 #include "cuiEeDebugWin.h"
 #include "cuiSheetPrinter.h"

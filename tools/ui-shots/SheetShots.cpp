@@ -13,9 +13,10 @@
 #include "CellNames.h"
 #include "ModelType.h"
 #include "TForm1.h"
+#include "TextPaste.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcTimerHost.h"
 #include "cuiCellEditor.h"
 #include "cuiFBitsR.h"
@@ -27,7 +28,6 @@
 #include "datCh.h"
 #include "indEnviron.h"
 #include "indMain.h"
-#include "indTextPaste.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ int ShowSheetShot(const std::string& name, const std::string& out) {
             main.SelectSheet(BankSheets::Reference(ModelBiisPmr, 0));
             ready = ready && Wait([&] { return pane.RowCount() > 0; });
             ready = ready && OnCell(*form, CL_Mch_FreqR) &&
-                    PasteTabText(*main.Sheet(), main.Context(), Channels).pasted;
+                    TextPaste::PasteTabText(*main.Sheet(), main.Context(), Channels).pasted;
             // A BIIS channel without selective call: its cell and bank show the error mark.
             datCh rec(&main.Document().WorkingImage());
             rec.Decode(ChannelKindOf(ModelBiisPmr), 2);

@@ -23,16 +23,16 @@
 
 #include "CellNames.h"
 #include "ChLayout.h"
+#include "ChannelCsv.h"
 #include "CharEditorShots.h"
 #include "PrintShots.h"
 #include "SheetShots.h"
 #include "ShotSave.h"
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
-#include "cmcMessageBox.h"
+#include "cmcInternalErrorBox.h"
+#include "cmcMessageBoxHost.h"
 #include "cmcTimerHost.h"
 #include "cuiInformation.h"
-#include "indChannelCsv.h"
 #include "indCloneCommands.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
@@ -308,12 +308,12 @@ int ShowCompare(const Options& o) {
 int ShowProblems(const Options& o) {
     indSheetSession s;
     std::vector<indCsvProblem> errors, notes;
-    const std::string exported = ExportChannelCsv(s.Context());
+    const std::string exported = ChannelCsv::ExportChannelCsv(s.Context());
     const std::string csv = exported.substr(0, exported.find('\n') + 1) + "1,bad\n1,300\n17,1\n";
-    ImportChannelCsv(s.Context(), csv, errors, notes);
+    ChannelCsv::ImportChannelCsv(s.Context(), csv, errors, notes);
     std::vector<std::string> lines;
     for (const indCsvProblem& p : errors) {
-        lines.push_back(DescribeCsvProblem(p));
+        lines.push_back(ChannelCsv::DescribeCsvProblem(p));
     }
     uiProblemList list("Import Channels (CSV)",
                        "The channels were not imported; nothing was changed. " +

@@ -11,7 +11,7 @@
 
 #include "MenuLayout.h"
 #include "cmcGTex.h"
-#include "cmcMessageBox.h"
+#include "cmcMessageBoxHost.h"
 #include "uiOverlayStyle.h"
 #include "uiWindowHooks.h"
 

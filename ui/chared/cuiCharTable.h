@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "cmcRadioFont.h"
+#include "RadioFont.h"
 #include "cuiSheet.h"
 
 class cuiCharTable : public QWidget {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "cmcRadioFont.h"
+#include "RadioFont.h"
 #include "indCellCapsule.h"
 
 class QPainter;

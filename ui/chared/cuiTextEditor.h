@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "cmcRadioFont.h"
+#include "RadioFont.h"
 
 class QLineEdit;
 class QPushButton;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "indChannelExchange.h"
+#include "ChannelExchange.h"
 
 class QTreeWidget;
 

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "cmcGTex.h"
-#include "cmcInternalError.h"
+#include "cmcInternalErrorBox.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Path.h"
+#include "SheetName.h"
 #include "cmcGTex.h"
-#include "cmcPath.h"
 #include "cuiPrintTargets.h"
-#include "cuiSheetName.h"
 #include "cuiTree.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
@@ -67,7 +67,7 @@ int Run(const std::vector<std::string>& words) {
     if (args.all && !args.sheet.empty()) {
         return Usage("--sheet and --all exclude each other");
     }
-    if (PathsNameSameFile(args.output, args.file)) {
+    if (Path::PathsNameSameFile(args.output, args.file)) {
         return Usage("the PDF file must not be the clone file");
     }
 
@@ -86,7 +86,8 @@ int Run(const std::vector<std::string>& words) {
     std::vector<std::string> references;
     if (!args.sheet.empty()) {
         // Named as on the command line: a reference, a tree caption or a path.
-        const cuiSheetLookup lookup = ResolveSheetName(texts, document.ModelType(), args.sheet);
+        const cuiSheetLookup lookup =
+            SheetName::ResolveSheetName(texts, document.ModelType(), args.sheet);
         if (lookup.result != cuiSheetNameResult::Found) {
             std::fprintf(stderr, "orvane: %s\n", lookup.message.c_str());
             return ExitUsage;

@@ -6,8 +6,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "SafeFile.h"
 #include "cmcGTex.h"
-#include "cmcSafeFile.h"
 #include "cuiSheetPrinter.h"
 #include "indDocumentContext.h"
 
@@ -58,7 +58,7 @@ class PdfFileTarget : public cuiPrintTarget {
             return end;
         }
         const QByteArray& bytes = buffer_.data();
-        return WriteFileReplacing(path_, std::string(bytes.constData(), bytes.size())) ==
+        return SafeFile::WriteFileReplacing(path_, std::string(bytes.constData(), bytes.size())) ==
                        cmcSafeFileResult::Ok
                    ? cuiPrintEnd::Done
                    : cuiPrintEnd::WriteFailed;

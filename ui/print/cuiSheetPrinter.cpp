@@ -4,12 +4,12 @@
 #include <QPalette>
 #include <memory>
 
+#include "PrintLayout.h"
+#include "RadioFont.h"
+#include "SheetFactory.h"
 #include "cmcGTex.h"
-#include "cmcRadioFont.h"
 #include "cuiCellPainter.h"
 #include "cuiGridMeasure.h"
-#include "cuiPrintLayout.h"
-#include "cuiSheetFactory.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 #include "uiOverlayStyle.h"
@@ -49,7 +49,7 @@ std::unique_ptr<cuiSheet> BuildForPrint(indDocumentContext& context, const std::
     env.image = &context.Document().WorkingImage();
     env.modelType = context.Document().ModelType();
     env.printing = true;
-    std::unique_ptr<cuiSheet> sheet = CreateSheet(reference, env);
+    std::unique_ptr<cuiSheet> sheet = SheetFactory::CreateSheet(reference, env);
     sheet->SetReference(reference);
     sheet->SetFontHeight(-fontHeight);
     sheet->Build();
@@ -116,24 +116,25 @@ struct cuiSheetPrinter::Layout {
 
 cuiSheetPrinter::Layout cuiSheetPrinter::Prepare(const std::string& reference) {
     Layout l;
-    l.texts = ReadPrintTexts(context_.Texts());
+    l.texts = PrintLayout::ReadPrintTexts(context_.Texts());
     const int dpi = device_.logicalDpiY();
-    l.page = PageRect(device_.width(), device_.height(), dpi, l.texts.margins);
-    l.fontHeight = FontPixels(l.texts.fontPoints, dpi);
+    l.page = PrintLayout::PageRect(device_.width(), device_.height(), dpi, l.texts.margins);
+    l.fontHeight = PrintLayout::FontPixels(l.texts.fontPoints, dpi);
     l.sheet = BuildForPrint(context_, reference, l.fontHeight);
     l.frameFont = OverlayFont(l.sheet->Style().titleFont);
-    l.frameFont.setPixelSize(std::max(1, FontPixels(l.texts.framePoints, dpi)));
+    l.frameFont.setPixelSize(std::max(1, PrintLayout::FontPixels(l.texts.framePoints, dpi)));
     l.frameFont.setBold(false);
     l.frameFont.setItalic(false);
     l.frameFont.setUnderline(false);
     l.frameFont.setStrikeOut(false);
-    l.frame = FrameLayout(l.page, l.frameFont.pixelSize());
+    l.frame = PrintLayout::FrameLayout(l.page, l.frameFont.pixelSize());
     // Here, not at construction: a device's resolution may be set after the printer is made.
     cells_.SetDeviceScale(dpi / ScreenDpi);
     l.sizes = MeasureGrid(cells_, *l.sheet);
-    l.colGroups = ColumnGroups(l.sizes.widths, l.sheet->FixedCols(), JoinedColumns(*l.sheet),
-                               l.frame.inner.Width());
-    l.rowGroups = RowGroups(l.sizes.heights, l.sheet->FixedRows(), l.frame.inner.Height());
+    l.colGroups = PrintLayout::ColumnGroups(l.sizes.widths, l.sheet->FixedCols(),
+                                            JoinedColumns(*l.sheet), l.frame.inner.Width());
+    l.rowGroups =
+        PrintLayout::RowGroups(l.sizes.heights, l.sheet->FixedRows(), l.frame.inner.Height());
     // A sheet of fixed columns or rows only still prints its fixed part.
     if (l.colGroups.empty()) {
         l.colGroups.push_back(0);
@@ -165,15 +166,16 @@ int cuiSheetPrinter::PrintSheet(const std::string& reference,
     int fontHeight = l.fontHeight;
     const QPalette palette = PaperPalette();
     int printed = 0;
-    for (const cuiPrintPage& page : PrintPages(l.colGroups, l.rowGroups, fixedCols, fixedRows)) {
-        for (int shrink = 0; shrink < MaxShrinks && sheet->IsPrintable() && !cancelled();
-             ++shrink) {
+    for (const cuiPrintPage& page :
+         PrintLayout::PrintPages(l.colGroups, l.rowGroups, fixedCols, fixedRows)) {
+        for (int shrink = 0;
+             shrink < PrintLayout::MaxShrinks && sheet->IsPrintable() && !cancelled(); ++shrink) {
             const cuiPartSize part =
-                PartSize(sizes.widths, sizes.heights, fixedCols, fixedRows, page);
-            if (PartFits(part, inner)) {
+                PrintLayout::PartSize(sizes.widths, sizes.heights, fixedCols, fixedRows, page);
+            if (PrintLayout::PartFits(part, inner)) {
                 break;
             }
-            fontHeight = ShrunkFontHeight(fontHeight, part, inner);
+            fontHeight = PrintLayout::ShrunkFontHeight(fontHeight, part, inner);
             sheet = BuildForPrint(context_, reference, fontHeight);
             sizes = MeasureGrid(cells_, *sheet);
         }

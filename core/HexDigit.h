@@ -1,0 +1,20 @@
+#pragma once
+// Hexadecimal digits.
+
+namespace HexDigit {
+
+// The value of a hexadecimal digit ("0"-"9", "a"-"f", "A"-"F"), or -1.
+constexpr int HexDigitValue(char ch) {
+    if (ch >= '0' && ch <= '9') {
+        return ch - '0';
+    }
+    if (ch >= 'a' && ch <= 'f') {
+        return ch - 'a' + 10;
+    }
+    if (ch >= 'A' && ch <= 'F') {
+        return ch - 'A' + 10;
+    }
+    return -1;
+}
+
+}  // namespace HexDigit
