@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "CellParser.h"
+#include "WindowHooks.h"
 #include "cmcGTex.h"
 #include "cuiQtMenu.h"
 #include "cuiQtToolBar.h"
@@ -23,7 +24,6 @@
 #include "cuiStatusPanel.h"
 #include "indEnviron.h"
 #include "uiTraceWindow.h"
-#include "uiWindowHooks.h"
 
 namespace {
 
@@ -37,21 +37,21 @@ const QColor MakerBackground(128, 0, 0);
 
 TForm1::TForm1(indEnviron& store, cmcGTex& texts) : environ_(store), texts_(texts) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowIcon(uiHooks::ApplicationIcon());
+    setWindowIcon(WindowHooks::ApplicationIcon());
     cmcCellObj basic;
     ParseCell(texts_.GetText("GI_Form_Main_BasicCell", 0), basic, nullptr, nullptr, false, &texts_);
-    setFont(uiHooks::CellFont(basic));
+    setFont(WindowHooks::CellFont(basic));
     PlaceWindow();
     setMinimumSize(MinWidth, MinHeight);
 
-    progress_ = uiHooks::MakeProgressHost(this, texts_);
+    progress_ = WindowHooks::MakeProgressHost(this, texts_);
     main_ = std::make_unique<indMain>(environ_, texts_, *this);
     BuildPanes();
     BuildStatusBar();
     main_->Start();
-    menu_ = std::make_unique<cuiQtMenu>(*menuBar(), texts_, *main_, &uiHooks::ToolBarIcon);
+    menu_ = std::make_unique<cuiQtMenu>(*menuBar(), texts_, *main_, &WindowHooks::ToolBarIcon);
     menu_->Build("GI_Menu_Main");
-    toolBar_ = std::make_unique<cuiQtToolBar>(*this, texts_, *main_, &uiHooks::ToolBarIcon);
+    toolBar_ = std::make_unique<cuiQtToolBar>(*this, texts_, *main_, &WindowHooks::ToolBarIcon);
     toolBar_->Build("GI_ToolBar_Main");
     toolBar_->SetVisible(environ_.ToolbarVisible());
     TitleChanged();
@@ -207,10 +207,10 @@ void TForm1::TreeRebuilt() {
         parents.resize(static_cast<size_t>(depth));
         auto* item = depth == 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(parents.back());
         item->setText(0, QString::fromStdString(node.Caption()));
-        const int image = node.overlay == 0   ? uiHooks::TreeErrorMark
-                          : node.overlay == 1 ? uiHooks::TreeWarningMark
+        const int image = node.overlay == 0   ? WindowHooks::TreeErrorMark
+                          : node.overlay == 1 ? WindowHooks::TreeWarningMark
                                               : node.image;
-        item->setIcon(0, uiHooks::TreeIcon(image));
+        item->setIcon(0, WindowHooks::TreeIcon(image));
         item->setData(0, ReferenceRole, QString::fromStdString(node.Reference()));
         item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
         item->setExpanded(node.expanded);
@@ -258,8 +258,8 @@ void TForm1::SheetChanged() {
 void TForm1::StatusChanged() {
     const cuiStatusMessage& status = main_->Status();
     message_->Show(QString::fromStdString(status.text),
-                   uiHooks::Colour(status.textColour, palette()),
-                   uiHooks::Colour(status.background, palette()));
+                   WindowHooks::Colour(status.textColour, palette()),
+                   WindowHooks::Colour(status.background, palette()));
 }
 
 void TForm1::MakerModeShown() {
@@ -297,19 +297,19 @@ void TForm1::ShowToolBar(bool visible) {
 }
 
 bool TForm1::AskPortNumber(int& port) {
-    return uiHooks::AskPortNumber(this, texts_, port);
+    return WindowHooks::AskPortNumber(this, texts_, port);
 }
 
 void TForm1::ShowAbout() {
-    uiHooks::ShowAbout(this, texts_, [this] { main_->RequestMakerMode(); });
+    WindowHooks::ShowAbout(this, texts_, [this] { main_->RequestMakerMode(); });
 }
 
 void TForm1::ShowFleetWrite(const indFleetSetup& proposal) {
-    uiHooks::ShowFleetWrite(this, proposal);
+    WindowHooks::ShowFleetWrite(this, proposal);
 }
 
 void TForm1::ShowCloneInfo() {
-    uiHooks::ShowCloneInfo(this, main_->Context());
+    WindowHooks::ShowCloneInfo(this, main_->Context());
 }
 
 bool TForm1::ChooseCsvFile(bool save, const std::string& directory, std::string& path) {
@@ -327,14 +327,14 @@ bool TForm1::ChooseCsvFile(bool save, const std::string& directory, std::string&
 
 void TForm1::ShowList(const std::string& title, const std::string& message,
                       const std::vector<std::string>& lines) {
-    uiHooks::ShowList(this, title, message, lines);
+    WindowHooks::ShowList(this, title, message, lines);
 }
 
 void TForm1::ShowComparison(const indCompareResult& result, const std::string& otherName) {
-    uiHooks::ShowComparison(this, result, otherName,
-                            [this](const std::string& reference, int row, int col) {
-                                main_->ShowCell(reference, row, col);
-                            });
+    WindowHooks::ShowComparison(this, result, otherName,
+                                [this](const std::string& reference, int row, int col) {
+                                    main_->ShowCell(reference, row, col);
+                                });
 }
 
 void TForm1::ShowSerialTrace() {

@@ -3,18 +3,18 @@
 
 #include <QTreeWidget>
 
+#include "PrintUi.h"
 #include "TForm1.h"
 #include "cuiDebugWin.h"
 #include "cuiEeDebugWin.h"
-#include "cuiPrintUi.h"
 #include "cuiPrintingDialog.h"
 
 bool TForm1::HasPrintOutput(cuiPrintOutput output) {
-    return cuiPrintUi::HasOutput(output);
+    return PrintUi::HasOutput(output);
 }
 
 std::unique_ptr<cuiPrintTarget> TForm1::StartPrint(cuiPrintOutput output) {
-    return cuiPrintUi::Start(this, output, main_->Context());
+    return PrintUi::Start(this, output, main_->Context());
 }
 
 void TForm1::ShowPrinting(bool shown) {

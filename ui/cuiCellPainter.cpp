@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "cuiFText.h"
+#include "FText.h"
+#include "OverlayStyle.h"
+#include "WindowHooks.h"
 #include "indActiveCell.h"
-#include "uiOverlayStyle.h"
-#include "uiWindowHooks.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ int MarginX(const QFont& font, int scale) {
 
 // The display text without the line feed that ends its last line.
 QString Shown(const std::string& text) {
-    QString s = Qs(text);
+    QString s = OverlayStyle::Qs(text);
     while (s.endsWith(QLatin1Char('\n'))) {
         s.chop(1);
     }
@@ -81,7 +81,7 @@ QFont cuiCellPainter::Scaled(const QFont& font) const {
 }
 
 QFont cuiCellPainter::Font(const cmcCellObj& cell) const {
-    return Scaled(OverlayFont(CellFont(cell)));
+    return Scaled(OverlayStyle::OverlayFont(OverlayStyle::CellFont(cell)));
 }
 
 void cuiCellPainter::Ask(cuiSheet& sheet, int row, int col) {
@@ -110,9 +110,8 @@ QSize cuiCellPainter::Measure(cuiSheet& sheet, int row, int col) {
                        size.height() + (2 * PadY + 1) * scale_);
     if (capsule_.RadioPreview.length > 0) {
         // A radio-text cell shows its whole field in the radio font.
-        const int height = cuiFText::CellHeight(needed.height(), capsule_.RadioPreview);
-        return {std::max(needed.width(), cuiFText::CellWidth(height, capsule_.RadioPreview)),
-                height};
+        const int height = FText::CellHeight(needed.height(), capsule_.RadioPreview);
+        return {std::max(needed.width(), FText::CellWidth(height, capsule_.RadioPreview)), height};
     }
     return needed;
 }
@@ -122,14 +121,14 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     Ask(sheet, row, col);
     const cmcCellObj& cell = sheet.Cell(row, col);
     uint32_t background = cell.color;
-    uint32_t text = capsule_.HasFontColor ? capsule_.FontColor : CellFont(cell).color;
+    uint32_t text = capsule_.HasFontColor ? capsule_.FontColor : OverlayStyle::CellFont(cell).color;
     if (look == Look::Focused) {
         background = ClHighlight;
         text = ClHighlightText;
     } else if (look == Look::Unfocused) {
         background = ClBtnFace;
     }
-    const QColor fill = OverlayColor(background, palette);
+    const QColor fill = OverlayStyle::OverlayColor(background, palette);
     painter.fillRect(box, fill);
     painter.setPen(QPen(GridLine, scale_ > 1 ? scale_ : 0));
     painter.drawLine(box.topRight(), box.bottomRight());
@@ -141,12 +140,12 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     }
     const QFont font = Font(cell);
     const int margin = MarginX(font, scale_);
-    const QColor ink = ReadableOn(OverlayColor(text, palette), fill);
+    const QColor ink = ReadableOn(OverlayStyle::OverlayColor(text, palette), fill);
     painter.setFont(font);
     painter.setPen(ink);
     if (capsule_.RadioPreview.length > 0) {
-        cuiFText::DrawCell(painter, box, capsule_.DisplayText, capsule_.RadioPreview,
-                           userGlyphs_ ? userGlyphs_() : RadioFont::UserGlyphs{}, ink);
+        FText::DrawCell(painter, box, capsule_.DisplayText, capsule_.RadioPreview,
+                        userGlyphs_ ? userGlyphs_() : RadioFont::UserGlyphs{}, ink);
     } else {
         painter.drawText(box.adjusted(margin, PadY * scale_, -margin - scale_, -PadY * scale_),
                          CellAlignment(cell), Shown(capsule_.DisplayText));
@@ -154,7 +153,7 @@ void cuiCellPainter::Draw(QPainter& painter, const QPalette& palette, cuiSheet& 
     const bool error = (capsule_.Flags & CapsuleFlags::Error) != 0;
     if (error || (capsule_.Flags & CapsuleFlags::Warning) != 0) {
         const QPixmap mark =
-            uiHooks::TreeIcon(error ? uiHooks::TreeErrorMark : uiHooks::TreeWarningMark)
+            WindowHooks::TreeIcon(error ? WindowHooks::TreeErrorMark : WindowHooks::TreeWarningMark)
                 .pixmap(MarkSize, MarkSize)
                 .scaled(MarkSize * scale_, MarkSize * scale_);
         const int x = cell.HAlign() == kAlignRightBottom ? box.left() + mark.width() / 8

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "CellNames.h"
+#include "GridMeasure.h"
 #include "cuiGridCursor.h"
-#include "cuiGridMeasure.h"
 #include "indDocumentContext.h"
 
 namespace {
@@ -52,8 +52,8 @@ cuiFlector::cuiFlector(QWidget* parent, indDocumentContext& context, const indPo
                 std::max(heights[static_cast<size_t>(r)], size.height());
         }
     }
-    colX_ = GridEdges(widths);
-    rowY_ = GridEdges(heights);
+    colX_ = GridMeasure::GridEdges(widths);
+    rowY_ = GridMeasure::GridEdges(heights);
     resize(colX_.back() + 2 * Border, rowY_.back() + 2 * Border);
 }
 
@@ -72,8 +72,8 @@ QRect cuiFlector::CellRect(int row, int col) const {
 }
 
 std::optional<cuiCellPos> cuiFlector::CellAt(const QPoint& p) const {
-    const int col = GridIndexAt(colX_, p.x() - Border);
-    const int row = GridIndexAt(rowY_, p.y() - Border);
+    const int col = GridMeasure::GridIndexAt(colX_, p.x() - Border);
+    const int row = GridMeasure::GridIndexAt(rowY_, p.y() - Border);
     if (row < 0 || col < 0) {
         return std::nullopt;
     }

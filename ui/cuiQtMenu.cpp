@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "OverlayStyle.h"
 #include "indMain.h"
-#include "uiOverlayStyle.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void cuiQtMenu::AddItems(const cmcMenuLayout& layout, QMenu* root, std::vector<E
         const cmcMenuItem& item = items[i];
         QMenu* parent = item.parent >= 0 ? menus[static_cast<size_t>(item.parent)] : root;
         const bool hasChildren = i + 1 < items.size() && items[i + 1].parent == static_cast<int>(i);
-        const QString caption = Qs(item.cell.Text());
+        const QString caption = OverlayStyle::Qs(item.cell.Text());
         QAction* action = nullptr;
         if (hasChildren) {
             QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar_.addMenu(caption);
@@ -61,7 +61,7 @@ void cuiQtMenu::AddItems(const cmcMenuLayout& layout, QMenu* root, std::vector<E
         auto* cell = const_cast<cmcCellObj*>(&item.cell);
         if (item.cell.param && !hasChildren) {
             // "Ctrl+Shift+Z; Ctrl+Y": one entry, several keys.
-            action->setShortcuts(QKeySequence::listFromString(Qs(*item.cell.param)));
+            action->setShortcuts(QKeySequence::listFromString(OverlayStyle::Qs(*item.cell.param)));
             // The Edit menu's keys belong to the sheet; the menu only shows them.
             action->setShortcutContext(windowShortcuts ? Qt::WindowShortcut : Qt::WidgetShortcut);
         }
@@ -106,8 +106,8 @@ void cuiQtMenu::Refresh(Entry entry) {
     action->setChecked(checked);
     action->setVisible((cell.stateFlags & Hidden) == 0);
     action->setEnabled((cell.stateFlags & Disabled) == 0);
-    if ((cell.stateFlags & Caption) != 0 && action->text() != Qs(cell.Text())) {
-        action->setText(Qs(cell.Text()));
+    if ((cell.stateFlags & Caption) != 0 && action->text() != OverlayStyle::Qs(cell.Text())) {
+        action->setText(OverlayStyle::Qs(cell.Text()));
     }
 }
 

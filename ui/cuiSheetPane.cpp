@@ -14,17 +14,17 @@
 
 #include "CellNames.h"
 #include "EventIds.h"
+#include "GridMeasure.h"
+#include "OverlayStyle.h"
 #include "TextPaste.h"
 #include "cmcEvMan.h"
 #include "cmcMessageBoxHost.h"
 #include "cuiCellEditor.h"
 #include "cuiFlector.h"
 #include "cuiGridCursor.h"
-#include "cuiGridMeasure.h"
 #include "cuiSheetAccessible.h"
 #include "cuiTextEditor.h"
 #include "indMain.h"
-#include "uiOverlayStyle.h"
 
 namespace {
 
@@ -162,11 +162,12 @@ void cuiSheetPane::ShowTitle() {
         return;
     }
     const cmcSheetStyle& style = sheet_->Style();
-    title_->setText(Qs(sheet_->Title()));
-    title_->setFont(painter_.Scaled(OverlayFont(style.titleFont)));
+    title_->setText(OverlayStyle::Qs(sheet_->Title()));
+    title_->setFont(painter_.Scaled(OverlayStyle::OverlayFont(style.titleFont)));
     QPalette pal = title_->palette();
-    pal.setColor(QPalette::Window, OverlayColor(style.titleColor, palette()));
-    pal.setColor(QPalette::WindowText, OverlayColor(sheet_->TitleTextColor(), palette()));
+    pal.setColor(QPalette::Window, OverlayStyle::OverlayColor(style.titleColor, palette()));
+    pal.setColor(QPalette::WindowText,
+                 OverlayStyle::OverlayColor(sheet_->TitleTextColor(), palette()));
     title_->setPalette(pal);
     const int height = title_->sizeHint().height();
     setViewportMargins(0, height, 0, 0);
@@ -232,10 +233,10 @@ void cuiSheetPane::Reload() {
 void cuiSheetPane::Measure() {
     cuiGridSizes sizes;
     if (sheet_ != nullptr) {
-        sizes = MeasureGrid(painter_, *sheet_);
+        sizes = GridMeasure::MeasureGrid(painter_, *sheet_);
     }
-    colX_ = GridEdges(sizes.widths);
-    rowY_ = GridEdges(sizes.heights);
+    colX_ = GridMeasure::GridEdges(sizes.widths);
+    rowY_ = GridMeasure::GridEdges(sizes.heights);
     UpdateScrollBars();
 }
 
@@ -271,7 +272,7 @@ std::optional<cuiCellPos> cuiSheetPane::CellAt(const QPoint& p) const {
     // A point beyond the fixed cells is shifted by the scroll offset.
     const auto find = [](const std::vector<int>& edges, int fixed, int fixedEnd, int offset,
                          int v) {
-        const int i = GridIndexAt(edges, v < fixedEnd ? v : v + offset);
+        const int i = GridMeasure::GridIndexAt(edges, v < fixedEnd ? v : v + offset);
         return v >= fixedEnd && i < fixed ? -1 : i;
     };
     const int col =
@@ -582,7 +583,7 @@ void cuiSheetPane::OpenCellMenu(const QPoint& at) {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(Qs(entry.caption));
+        QAction* action = menu->addAction(OverlayStyle::Qs(entry.caption));
         // Paste also takes another program's text.
         action->setEnabled(entry.enabled ||
                            (entry.item == CL_PMenu_Paste && ClipboardHoldsForeignText()));
@@ -717,7 +718,7 @@ void cuiSheetPane::Follow(const indCellResult& result) {
         const cuiCellPos at = Current();
         CursorMoved();
         editor_->Open(CellRect(at.row, at.col), painter_.Font(sheet_->Cell(at.row, at.col)),
-                      Qs(result.editText), result.caretPos, result.selLength);
+                      OverlayStyle::Qs(result.editText), result.caretPos, result.selLength);
     } else if (result.outcome == indCellOutcome::PopupOpened &&
                result.popup.kind == indPopupRequest::Kind::ChoiceList) {
         OpenChoice(result.popup);

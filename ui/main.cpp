@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "PdfExport.h"
 #include "TForm1.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcInternalErrorBox.h"
 #include "cmcMessageBoxHost.h"
 #include "cmcStopSignals.h"
-#include "cuiPdfExport.h"
-#include "cuiQtHosts.h"
+#include "cuiQtInternalErrorBox.h"
+#include "cuiQtMessageBox.h"
 #include "cuiQtSettings.h"
 #include "cuiQtTimerHost.h"
 #include "indEnviron.h"
@@ -23,14 +24,14 @@
 int main(int argc, char** argv) {
     SetProgramPath(argv[0]);
     // An export prints without a window, so it needs no display.
-    const bool exportPdf = cuiPdfExport::Requested(argc, argv);
+    const bool exportPdf = PdfExport::Requested(argc, argv);
     if (exportPdf) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     std::vector<std::string> args(argv, argv + argc);
     if (exportPdf) {
-        return cuiPdfExport::Run(args);
+        return PdfExport::Run(args);
     }
 
     cuiQtSettings settings;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "OverlayStyle.h"
 #include "cmcGTex.h"
 #include "indTraceLog.h"
-#include "uiOverlayStyle.h"
 
 namespace {
 
@@ -25,17 +25,17 @@ constexpr int InitialHeight = 420;
 uiTraceWindow::uiTraceWindow(indTraceLog& log, cmcGTex& texts, Hooks hooks, QWidget* owner)
     : QWidget(owner, Qt::Tool), log_(log), texts_(texts), hooks_(std::move(hooks)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Qs(texts.GetText("GI_TraceWin", Caption)));
-    note_ = new QLabel(Qs(texts.GetText("GI_TraceWin", Note)), this);
+    setWindowTitle(OverlayStyle::Qs(texts.GetText("GI_TraceWin", Caption)));
+    note_ = new QLabel(OverlayStyle::Qs(texts.GetText("GI_TraceWin", Note)), this);
     note_->setWordWrap(true);
     lines_ = new QPlainTextEdit(this);
     lines_->setReadOnly(true);
     lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines_->setMaximumBlockCount(static_cast<int>(indTraceLog::Capacity));
     lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    save_ = new QPushButton(Qs(texts.GetText("GI_TraceWin", SaveButton)), this);
-    clear_ = new QPushButton(Qs(texts.GetText("GI_TraceWin", ClearButton)), this);
-    close_ = new QPushButton(Qs(texts.GetText("GI_TraceWin", CloseButton)), this);
+    save_ = new QPushButton(OverlayStyle::Qs(texts.GetText("GI_TraceWin", SaveButton)), this);
+    clear_ = new QPushButton(OverlayStyle::Qs(texts.GetText("GI_TraceWin", ClearButton)), this);
+    close_ = new QPushButton(OverlayStyle::Qs(texts.GetText("GI_TraceWin", CloseButton)), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save_);
     buttons->addWidget(clear_);
@@ -52,15 +52,17 @@ uiTraceWindow::uiTraceWindow(indTraceLog& log, cmcGTex& texts, Hooks hooks, QWid
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     askPath = [this](std::string& path) {
         const QString chosen = QFileDialog::getSaveFileName(
-            this, Qs(texts_.GetText("GI_TraceWin", Caption)), QStringLiteral("serial-trace.txt"),
-            Qs(texts_.GetText("GI_TraceWin", FileFilter)));
+            this, OverlayStyle::Qs(texts_.GetText("GI_TraceWin", Caption)),
+            QStringLiteral("serial-trace.txt"),
+            OverlayStyle::Qs(texts_.GetText("GI_TraceWin", FileFilter)));
         path = chosen.toStdString();
         return !chosen.isEmpty();
     };
     for (const std::string& line : log_.Lines()) {
-        lines_->appendPlainText(Qs(line));
+        lines_->appendPlainText(OverlayStyle::Qs(line));
     }
-    log_.SetListener([this](const std::string& line) { lines_->appendPlainText(Qs(line)); });
+    log_.SetListener(
+        [this](const std::string& line) { lines_->appendPlainText(OverlayStyle::Qs(line)); });
 }
 
 uiTraceWindow::~uiTraceWindow() {

@@ -24,6 +24,7 @@
 #include "EventIds.h"
 #include "FullImage.h"
 #include "ModelType.h"
+#include "PrintUi.h"
 #include "RadioFont.h"
 #include "ScopedOverride.h"
 #include "cmcEeprom.h"
@@ -34,7 +35,6 @@
 #include "cuiDebugWin.h"
 #include "cuiEeDebugWin.h"
 #include "cuiEeGrid.h"
-#include "cuiPrintUi.h"
 #include "cuiPrintingDialog.h"
 #include "cuiSheetPrinter.h"
 #include "cuiTree.h"
@@ -286,7 +286,7 @@ TEST(PdfFileDialog, AsksBeforeATypedNameReplacesAnExistingPdfFile) {
         }
     });
     answer.start(20);
-    EXPECT_EQ(cuiPrintUi::Start(nullptr, cuiPrintOutput::PdfFile, context), nullptr);
+    EXPECT_EQ(PrintUi::Start(nullptr, cuiPrintOutput::PdfFile, context), nullptr);
     EXPECT_TRUE(typed);
     EXPECT_TRUE(asked);
     EXPECT_EQ(Contents(pdf), "old contents");

@@ -23,6 +23,7 @@
 
 #include "CellNames.h"
 #include "EventIds.h"
+#include "WindowHooks.h"
 #include "WindowTest.h"
 #include "cmcEeprom.h"
 #include "cuiCellEditor.h"
@@ -33,7 +34,6 @@
 #include "cuiTree.h"
 #include "indDocument.h"
 #include "indSheetSession.h"
-#include "uiWindowHooks.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ bool Holds(const QTreeWidgetItem* item, const NodeTest& wanted) {
 // Whether the node shows the tree image.
 bool Shows(const QTreeWidgetItem* item, int image) {
     return item != nullptr && item->icon(0).pixmap(16, 16).toImage() ==
-                                  uiHooks::TreeIcon(image).pixmap(16, 16).toImage();
+                                  WindowHooks::TreeIcon(image).pixmap(16, 16).toImage();
 }
 
 // Where a key goes: an open pop-up, else the focus.
@@ -304,12 +304,13 @@ TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
         Key(Qt::Key_Down);
     }
     ASSERT_EQ(CurrentCell().item, CL_Msk_AdrRange_Killer);
-    EXPECT_FALSE(Shows(Node(ranges), uiHooks::TreeErrorMark));
+    EXPECT_FALSE(Shows(Node(ranges), WindowHooks::TreeErrorMark));
     Type(start.substr(0, start.find_first_not_of("0123456789")).c_str());  // the group start
     Key(Qt::Key_Return);
     ASSERT_EQ(form->SheetPane().LastResult().outcome, indCellOutcome::Done)
         << form->SheetPane().LastResult().message;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Shows(Node(ranges), uiHooks::TreeErrorMark); }, 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return Shows(Node(ranges), WindowHooks::TreeErrorMark); }, 2000));
     // A screen reader hears of the mark too.
     const cuiCellPos killer = form->SheetPane().Current();
     QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(&form->SheetPane())
@@ -321,14 +322,15 @@ TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
     ASSERT_EQ(QApplication::focusWidget(), &form->TreePane());
     QTreeWidgetItem* parent = Node(ranges)->parent();
     ASSERT_NE(parent, nullptr);
-    EXPECT_FALSE(Shows(parent, uiHooks::TreeErrorMark));  // open: the mark is on the node itself
+    EXPECT_FALSE(
+        Shows(parent, WindowHooks::TreeErrorMark));  // open: the mark is on the node itself
     Key(Qt::Key_Left);
     Key(Qt::Key_Left);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             QTreeWidgetItem* node = Node(ranges);
             return node != nullptr && node->parent() != nullptr && !node->parent()->isExpanded() &&
-                   Shows(node->parent(), uiHooks::TreeErrorMark);
+                   Shows(node->parent(), WindowHooks::TreeErrorMark);
         },
         2000));
 }

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "CellNames.h"
+#include "FText.h"
+#include "GridMeasure.h"
 #include "RadioFont.h"
 #include "cmcInternalErrorBox.h"
 #include "cuiCellPainter.h"
-#include "cuiFText.h"
-#include "cuiGridMeasure.h"
 #include "indSheetSession.h"
 
 namespace {
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     painter.SetUserGlyphs([&s] { return RadioFont::ReadUserGlyphs(s.Document().WorkingImage()); });
 
     // Column widths and row heights as the grid measures them.
-    const cuiGridSizes sizes = MeasureGrid(painter, sheet);
+    const cuiGridSizes sizes = GridMeasure::MeasureGrid(painter, sheet);
     std::vector<int> colX{0}, rowY{0};
     for (const int w : sizes.widths) {
         colX.push_back(colX.back() + w);
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
         const auto previews = [&](size_t count) {
             clock.restart();
             for (size_t i = 0; i < count; ++i) {
-                cuiFText::DrawCell(p, names[i].box, names[i].text, {12, false}, user, Qt::black);
+                FText::DrawCell(p, names[i].box, names[i].text, {12, false}, user, Qt::black);
             }
             return static_cast<double>(clock.nsecsElapsed()) / 1e6;
         };

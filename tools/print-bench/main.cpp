@@ -8,11 +8,11 @@
 
 #include "FullImage.h"
 #include "ModelType.h"
+#include "PrintTargets.h"
 #include "cmcGTex.h"
 #include "cmcInternalErrorBox.h"
 #include "cmcMessageBoxHost.h"
 #include "cmcScriptedMessageBox.h"
-#include "cuiPrintTargets.h"
 #include "cuiTree.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    indPrintJob job(MakePdfFileTarget(out, context), PrintAllReferences(tree, GTex()));
+    indPrintJob job(PrintTargets::MakePdfFileTarget(out, context),
+                    PrintAllReferences(tree, GTex()));
     job.RunToEnd();
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     std::printf("print all (%zu tree nodes) to %s: %d pages in %.0f ms (%s)\n", job.Visited(),

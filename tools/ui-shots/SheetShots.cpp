@@ -21,7 +21,7 @@
 #include "cuiCellEditor.h"
 #include "cuiFBitsR.h"
 #include "cuiFlector.h"
-#include "cuiQtHosts.h"
+#include "cuiQtMessageBox.h"
 #include "cuiQtSettings.h"
 #include "cuiQtTimerHost.h"
 #include "cuiSheetPane.h"

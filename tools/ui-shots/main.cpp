@@ -25,6 +25,7 @@
 #include "ChLayout.h"
 #include "ChannelCsv.h"
 #include "CharEditorShots.h"
+#include "Icons.h"
 #include "PrintShots.h"
 #include "SheetShots.h"
 #include "ShotSave.h"
@@ -43,7 +44,6 @@
 #include "uiCloneProgress.h"
 #include "uiCompareList.h"
 #include "uiFleetDialog.h"
-#include "uiIcons.h"
 #include "uiPortDialog.h"
 #include "uiProblemList.h"
 #include "uiTraceWindow.h"
@@ -270,8 +270,8 @@ int ShowIcons(const Options& o) {
             grid->addWidget(label, r, i);
         }
     };
-    row(0, uiIcons::TreeCount, uiIcons::Tree);
-    row(1, uiIcons::ToolBarCount, uiIcons::ToolBar);
+    row(0, Icons::TreeCount, Icons::Tree);
+    row(1, Icons::ToolBarCount, Icons::ToolBar);
     sheet.show();
     SaveWhenShown(&sheet, o.out);
     return QApplication::exec();
@@ -375,6 +375,6 @@ int main(int argc, char** argv) {
     if (o.dark) {
         UseDarkPalette();
     }
-    QApplication::setWindowIcon(uiIcons::Application());
+    QApplication::setWindowIcon(Icons::Application());
     return shot->second(o);
 }

@@ -10,10 +10,10 @@
 #include <algorithm>
 
 #include "MenuLayout.h"
+#include "OverlayStyle.h"
+#include "WindowHooks.h"
 #include "cmcGTex.h"
 #include "cmcMessageBoxHost.h"
-#include "uiOverlayStyle.h"
-#include "uiWindowHooks.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ class CEditPreview : public QWidget {
 
 QString Text(cmcGTex& texts, const char* name, int index, const char* fallback) {
     const std::string text = texts.GetText(name, index);
-    return text.empty() ? QString::fromLatin1(fallback) : Qs(text);
+    return text.empty() ? QString::fromLatin1(fallback) : OverlayStyle::Qs(text);
 }
 
 }  // namespace
@@ -189,10 +189,11 @@ void cuiCEdit::BuildToolBar(cmcGTex& texts, QWidget* panel) {
             continue;
         }
         const int tag = item.cell.index;
-        const QString caption = Qs(item.cell.text.value_or(""));
-        QAction* action = item.cell.imageIndex >= 0
-                              ? bar->addAction(uiHooks::ToolBarIcon(item.cell.imageIndex), caption)
-                              : bar->addAction(caption);
+        const QString caption = OverlayStyle::Qs(item.cell.text.value_or(""));
+        QAction* action =
+            item.cell.imageIndex >= 0
+                ? bar->addAction(WindowHooks::ToolBarIcon(item.cell.imageIndex), caption)
+                : bar->addAction(caption);
         action->setToolTip(caption);
         if (tag != TagClear) {
             action->setCheckable(true);

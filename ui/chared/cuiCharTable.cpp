@@ -4,13 +4,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "FText.h"
 #include "RadioText.h"
-#include "cuiFText.h"
 
 cuiCharTable::cuiCharTable(std::unique_ptr<cuiSheet> sheet, int cellHeight, QWidget* parent,
                            Acted acted)
     : QWidget(parent), sheet_(std::move(sheet)), cellH_(cellHeight), acted_(std::move(acted)) {
-    cellW_ = cuiFText::CellWidth(cellHeight, {1, true}) + 4;
+    cellW_ = FText::CellWidth(cellHeight, {1, true}) + 4;
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Character table"));
     for (int r = 0; r < sheet_->Rows(); ++r) {
@@ -65,13 +65,13 @@ void cuiCharTable::paintEvent(QPaintEvent* event) {
             if (current) {
                 painter.fillRect(box, palette().highlight());
             }
-            cuiFText::Style style;
+            FText::Style style;
             style.perLine = 1;
             style.fieldLength = 1;
             style.centred = true;
-            cuiFText::Draw(
-                painter, box, RadioText::FromDisplay(sheet_->Cell(r, c).text.value_or("")), style,
-                user_, current ? palette().highlightedText().color() : palette().text().color());
+            FText::Draw(painter, box, RadioText::FromDisplay(sheet_->Cell(r, c).text.value_or("")),
+                        style, user_,
+                        current ? palette().highlightedText().color() : palette().text().color());
         }
     }
 }

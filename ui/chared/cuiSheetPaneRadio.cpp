@@ -1,11 +1,11 @@
 // The sheet pane's editors for text in the radio's character set.
 
+#include "OverlayStyle.h"
 #include "cmcGTex.h"
 #include "cuiCEdit.h"
 #include "cuiSheetPane.h"
 #include "cuiTextEditor.h"
 #include "indMain.h"
-#include "uiOverlayStyle.h"
 
 void cuiSheetPane::OpenRadioEditor(const indCellResult& result) {
     const cuiCellPos at = Current();
@@ -24,8 +24,8 @@ void cuiSheetPane::OpenRadioEditor(const indCellResult& result) {
     setup.selLength = result.selLength;
     setup.fieldLength = result.radio.length;
     setup.font = painter_.Font(sheet_->Cell(at.row, at.col));
-    setup.ok = Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0));
-    setup.cancel = Qs(texts.GetText("GI_AppInd_Button_OkCancel", 1));
+    setup.ok = OverlayStyle::Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0));
+    setup.cancel = OverlayStyle::Qs(texts.GetText("GI_AppInd_Button_OkCancel", 1));
     setup.user = RadioFont::ReadUserGlyphs(main_.Context().WorkingImage());
     textEditor_ =
         new cuiTextEditor(this, setup, main_.Context().MakeSheet("GI_Sheet_Sel_Text"), done);

@@ -10,9 +10,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "FText.h"
 #include "RadioText.h"
 #include "cuiCharTable.h"
-#include "cuiFText.h"
 #include "cuiSheet.h"
 
 namespace {
@@ -47,11 +47,11 @@ class PreviewBox : public QWidget {
         painter.fillRect(rect(), Qt::white);
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        cuiFText::Style style;
+        FText::Style style;
         style.perLine = PreviewPerLine;
         style.lines = PreviewLines;
         style.fieldLength = fieldLength_;
-        cuiFText::Draw(painter, rect().adjusted(1, 1, -1, -1), bytes_(), style, user_, Qt::black);
+        FText::Draw(painter, rect().adjusted(1, 1, -1, -1), bytes_(), style, user_, Qt::black);
     }
 
   private:

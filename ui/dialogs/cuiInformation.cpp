@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "OverlayStyle.h"
+#include "Placement.h"
 #include "cmcGTex.h"
 #include "cuiSheet.h"
 #include "indDocumentContext.h"
-#include "uiOverlayStyle.h"
-#include "uiPlacement.h"
 #include "uiSheetView.h"
 
 namespace {
@@ -46,7 +46,8 @@ cuiInformation::cuiInformation(QWidget* owner, const QString& caption, cmcGTex& 
 
     // Below the panel the form grows by the button's height + 10; the button
     // sits 5 pixels from the right and bottom edges.
-    button_ = new QPushButton(Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0)), this);
+    button_ =
+        new QPushButton(OverlayStyle::Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0)), this);
     button_->setDefault(true);
     connect(button_, &QPushButton::clicked, this, &QDialog::close);
     auto* buttonRow = new QHBoxLayout;
@@ -66,7 +67,7 @@ cuiInformation::cuiInformation(QWidget* owner, const QString& caption, cmcGTex& 
         setEnabled(true);  // a window stays usable while its disabled owner waits
     }
     adjustSize();
-    CentreOver(*this, owner_);
+    Placement::CentreOver(*this, owner_);
     show();
     button_->setFocus();
 }
@@ -80,7 +81,7 @@ cuiInformation::~cuiInformation() {
 }
 
 cuiInformation* ShowCloneInformation(QWidget* owner, indDocumentContext& context) {
-    return new cuiInformation(owner, Qs(context.Texts().GetText("GI_Sys_AppTitle", 0)),
-                              context.Texts(), context.MakeSheet("GI_Sheet_CloneInfo"),
-                              context.Handler());
+    return new cuiInformation(
+        owner, OverlayStyle::Qs(context.Texts().GetText("GI_Sys_AppTitle", 0)), context.Texts(),
+        context.MakeSheet("GI_Sheet_CloneInfo"), context.Handler());
 }

@@ -7,34 +7,34 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Icons.h"
+#include "OverlayStyle.h"
+#include "Placement.h"
 #include "cmcGTex.h"
-#include "uiIcons.h"
-#include "uiOverlayStyle.h"
-#include "uiPlacement.h"
 
 uiAboutBox::uiAboutBox(QWidget* mainWindow, cmcGTex& texts, KeyTyped keyTyped)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       mainWindow_(mainWindow),
       keyTyped_(std::move(keyTyped)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Qs(texts.GetText("GI_App_About_Caption", 0)));
+    setWindowTitle(OverlayStyle::Qs(texts.GetText("GI_App_About_Caption", 0)));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(uiIcons::Application().pixmap(48, 48));
+    icon->setPixmap(Icons::Application().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
-    auto* title = new QLabel(Qs(texts.GetText("GI_Sys_AppTitleRev", 0)), this);
+    auto* title = new QLabel(OverlayStyle::Qs(texts.GetText("GI_Sys_AppTitleRev", 0)), this);
     QFont bold = title->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
     title->setFont(bold);
-    auto* body = new QLabel(Qs(texts.GetLines("GI_App_About_Text")), this);
-    auto* maker = new QLabel(Qs(texts.GetText("GI_Sys_Maker", 0)), this);
+    auto* body = new QLabel(OverlayStyle::Qs(texts.GetLines("GI_App_About_Text")), this);
+    auto* maker = new QLabel(OverlayStyle::Qs(texts.GetText("GI_Sys_Maker", 0)), this);
     for (QLabel* label : {title, body, maker}) {
         label->setTextFormat(Qt::PlainText);
     }
 
-    button_ = new QPushButton(Qs(texts.GetText("GI_App_About_Button", 0)), this);
+    button_ = new QPushButton(OverlayStyle::Qs(texts.GetText("GI_App_About_Button", 0)), this);
     button_->setDefault(true);
     connect(button_, &QPushButton::clicked, this, &QDialog::close);
 
@@ -83,7 +83,7 @@ bool uiAboutBox::eventFilter(QObject* watched, QEvent* event) {
 uiAboutBox* ShowAboutBox(QWidget* mainWindow, cmcGTex& texts, uiAboutBox::KeyTyped keyTyped) {
     auto* box = new uiAboutBox(mainWindow, texts, std::move(keyTyped));
     box->adjustSize();
-    CentreOver(*box, mainWindow);
+    Placement::CentreOver(*box, mainWindow);
     box->show();
     box->CloseButton()->setFocus();
     return box;

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
+#include "OverlayStyle.h"
+#include "Placement.h"
 #include "cmcGTex.h"
-#include "uiOverlayStyle.h"
-#include "uiPlacement.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void uiProgressBar::paintEvent(QPaintEvent* /*event*/) {
 
 uiCloneProgress::uiCloneProgress(QWidget* owner, cmcGTex& texts)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(Qs(texts.GetText("GI_CloneProgress_Caption", 0)));
+    setWindowTitle(OverlayStyle::Qs(texts.GetText("GI_CloneProgress_Caption", 0)));
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(Bevel);
@@ -79,7 +79,7 @@ void uiCloneProgressHost::ShowProgress() {
     delete window_.data();
     window_ = new uiCloneProgress(mainWindow_, texts_);
     window_->setEnabled(true);  // drawn in the active colours over the disabled main window
-    CentreOver(*window_, mainWindow_);
+    Placement::CentreOver(*window_, mainWindow_);
     window_->show();
 }
 

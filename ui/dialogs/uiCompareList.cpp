@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "uiOverlayStyle.h"
+#include "OverlayStyle.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ uiCompareList::uiCompareList(const indCompareResult& result, const std::string& 
                              OpenCell open, QWidget* owner)
     : QDialog(owner), list_(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("uiCompareList"));
-    setWindowTitle(QStringLiteral("Compare with ") + Qs(otherName));
+    setWindowTitle(QStringLiteral("Compare with ") + OverlayStyle::Qs(otherName));
     auto* layout = new QVBoxLayout(this);
     const size_t count = result.diff.cells.size() + result.diff.bytes.size() +
                          (result.modelThis != result.modelOther ? 1 : 0);
@@ -34,7 +34,8 @@ uiCompareList::uiCompareList(const indCompareResult& result, const std::string& 
     layout->addWidget(summary);
     list_->setColumnCount(5);
     list_->setHeaderLabels({QStringLiteral("Sheet"), QStringLiteral("Row"),
-                            QStringLiteral("Column"), QStringLiteral("This image"), Qs(otherName)});
+                            QStringLiteral("Column"), QStringLiteral("This image"),
+                            OverlayStyle::Qs(otherName)});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     const auto add = [this](const QStringList& texts) { return new QTreeWidgetItem(list_, texts); };
@@ -44,8 +45,9 @@ uiCompareList::uiCompareList(const indCompareResult& result, const std::string& 
     }
     for (const indCellDifference& d : result.diff.cells) {
         QTreeWidgetItem* item =
-            add({Qs(d.sheet), Qs(d.row), Qs(d.column), Qs(d.before), Qs(d.after)});
-        item->setData(0, ReferenceRole, Qs(d.reference));
+            add({OverlayStyle::Qs(d.sheet), OverlayStyle::Qs(d.row), OverlayStyle::Qs(d.column),
+                 OverlayStyle::Qs(d.before), OverlayStyle::Qs(d.after)});
+        item->setData(0, ReferenceRole, OverlayStyle::Qs(d.reference));
         item->setData(0, RowRole, d.gridRow);
         item->setData(0, ColRole, d.gridCol);
     }

@@ -14,9 +14,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "OverlayStyle.h"
+#include "Placement.h"
 #include "cmcGTex.h"
-#include "uiOverlayStyle.h"
-#include "uiPlacement.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ uiFleetDialog::uiFleetDialog(const indFleetSetup& proposal, QWidget* owner) : QD
     form->setContentsMargins(0, 0, 0, 0);
     const auto row = [&](const QString& label, QLineEdit*& edit, const std::string& text,
                          bool folder, const QString& filter) {
-        edit = new QLineEdit(Qs(text), fields_);
+        edit = new QLineEdit(OverlayStyle::Qs(text), fields_);
         auto* line = new QHBoxLayout;
         line->addWidget(edit, 1);
         line->addWidget(BrowseButton(edit, folder, filter));
@@ -47,7 +47,7 @@ uiFleetDialog::uiFleetDialog(const indFleetSetup& proposal, QWidget* owner) : QD
     ports_ = new QLineEdit(fields_);
     QStringList ports;
     for (const std::string& port : proposal.ports) {
-        ports << Qs(port);
+        ports << OverlayStyle::Qs(port);
     }
     ports_->setText(ports.join(","));
     ports_->setPlaceholderText("/dev/ttyUSB0,/dev/ttyUSB1");
@@ -105,7 +105,7 @@ uiFleetDialog::uiFleetDialog(const indFleetSetup& proposal, QWidget* owner) : QD
     layout->addWidget(messages_);
     layout->addLayout(buttons);
     resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 32);
-    CentreOver(*this, owner);
+    Placement::CentreOver(*this, owner);
 }
 
 uiFleetDialog::~uiFleetDialog() = default;
@@ -212,9 +212,9 @@ void uiFleetDialog::ShowPort(int index) {
     const indFleetPort& port = run_->Port(static_cast<size_t>(index));
     const indFleetRecord& last = port.LastRecord();
     const QString cells[FleetColumns] = {
-        Qs(port.Device()), Qs(port.StatusText()), QString::number(port.Radios()),
-        QString::number(port.Failures()),
-        port.Radios() == 0 ? QString() : Qs(last.message + " (" + last.time + ")")};
+        OverlayStyle::Qs(port.Device()), OverlayStyle::Qs(port.StatusText()),
+        QString::number(port.Radios()), QString::number(port.Failures()),
+        port.Radios() == 0 ? QString() : OverlayStyle::Qs(last.message + " (" + last.time + ")")};
     for (int c = 0; c < FleetColumns; ++c) {
         QTableWidgetItem* item = table_->item(index, c);
         if (item == nullptr) {
@@ -231,7 +231,7 @@ void uiFleetDialog::ShowPort(int index) {
 }
 
 void uiFleetDialog::Note(const std::string& text) {
-    messages_->appendPlainText(Qs(text));
+    messages_->appendPlainText(OverlayStyle::Qs(text));
 }
 
 void uiFleetDialog::RunStateChanged() {

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "OverlayStyle.h"
+#include "Placement.h"
 #include "cmcGTex.h"
-#include "uiOverlayStyle.h"
-#include "uiPlacement.h"
 
 namespace {
 
@@ -41,14 +41,15 @@ uiPortDialog::uiPortDialog(cmcGTex& texts, int port, QWidget* owner)
                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       texts_(texts),
       port_(port) {
-    setWindowTitle(Qs(texts.GetText("GI_AppInd_Opt_ComSel_Caption", 0)));
-    label_ = new QLabel(Qs(texts.GetLines("GI_AppInd_Opt_ComSel_Notice")), this);
+    setWindowTitle(OverlayStyle::Qs(texts.GetText("GI_AppInd_Opt_ComSel_Caption", 0)));
+    label_ = new QLabel(OverlayStyle::Qs(texts.GetLines("GI_AppInd_Opt_ComSel_Notice")), this);
     label_->setTextFormat(Qt::PlainText);
     edit_ = new QLineEdit(QString::number(port), this);
     edit_->setMaxLength(MaxDigits);
     edit_->setAttribute(Qt::WA_InputMethodEnabled, false);
-    ok_ = new QPushButton(Qs(texts.GetText("GI_AppInd_Opt_ComSel_Buttons", 0)), this);
-    cancel_ = new QPushButton(Qs(texts.GetText("GI_AppInd_Opt_ComSel_Buttons", 1)), this);
+    ok_ = new QPushButton(OverlayStyle::Qs(texts.GetText("GI_AppInd_Opt_ComSel_Buttons", 0)), this);
+    cancel_ =
+        new QPushButton(OverlayStyle::Qs(texts.GetText("GI_AppInd_Opt_ComSel_Buttons", 1)), this);
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
     cancel_->setAutoDefault(false);
@@ -67,9 +68,9 @@ void uiPortDialog::Lay(cmcGTex& texts) {
     const int margin = wHeight;
 
     label_->adjustSize();
-    const int buttonWidth =
-        std::max({fm.horizontalAdvance(Qs(texts.GetText("GI_AppInd_Opt_ComSel_SizeOfButtons", 0))),
-                  ok_->sizeHint().width(), cancel_->sizeHint().width()});
+    const int buttonWidth = std::max({fm.horizontalAdvance(OverlayStyle::Qs(
+                                          texts.GetText("GI_AppInd_Opt_ComSel_SizeOfButtons", 0))),
+                                      ok_->sizeHint().width(), cancel_->sizeHint().width()});
     const int buttonHeight = std::max(2 * fm.height(), ok_->sizeHint().height());
     const int gap = buttonHeight / 2;
     const int labelWidth = std::max(label_->width(), 2 * buttonWidth + gap);
@@ -107,7 +108,7 @@ void uiPortDialog::accept() {
 
 std::optional<int> SelectPortNumber(QWidget* owner, cmcGTex& texts, int current) {
     uiPortDialog dialog(texts, current, owner);
-    CentreOver(dialog, owner);
+    Placement::CentreOver(dialog, owner);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

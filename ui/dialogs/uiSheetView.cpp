@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "OverlayStyle.h"
 #include "indActiveCell.h"
 #include "indCellCapsule.h"
-#include "uiOverlayStyle.h"
 
 namespace {
 
@@ -42,14 +42,14 @@ void uiSheetView::Refresh() {
             capsule.Editable = 0;
             handler_.HandleCell(capsule);
             const cmcCellObj& cell = sheet_->Cell(r, c);
-            const cmcFont& font = CellFont(cell);
+            const cmcFont& font = OverlayStyle::CellFont(cell);
             Shown& s = shown_[static_cast<size_t>(r * cols + c)];
-            s.text = Qs(capsule.DisplayText);
+            s.text = OverlayStyle::Qs(capsule.DisplayText);
             while (s.text.endsWith(QLatin1Char('\n'))) {
                 s.text.chop(1);  // a text of lines each ending in a line feed: no empty last line
             }
             s.textColor = capsule.HasFontColor ? capsule.FontColor : font.color;
-            const QSize size = QFontMetrics(OverlayFont(font)).size(0, s.text);
+            const QSize size = QFontMetrics(OverlayStyle::OverlayFont(font)).size(0, s.text);
             auto& width = columnWidths_[static_cast<size_t>(c)];
             auto& height = rowHeights_[static_cast<size_t>(r)];
             width = std::max(width, size.width() + 2 * PadX);
@@ -80,7 +80,8 @@ QString uiSheetView::CellText(int row, int col) const {
 void uiSheetView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QPalette& pal = palette();
-    painter.fillRect(rect(), OverlayColor(0x80000010u, pal));  // grid lines: button shadow
+    painter.fillRect(rect(),
+                     OverlayStyle::OverlayColor(0x80000010u, pal));  // grid lines: button shadow
     int y = GridLine;
     for (int r = 0; r < sheet_->Rows(); ++r) {
         const int h = rowHeights_[static_cast<size_t>(r)];
@@ -89,9 +90,9 @@ void uiSheetView::paintEvent(QPaintEvent* /*event*/) {
             const int w = columnWidths_[static_cast<size_t>(c)];
             const cmcCellObj& cell = sheet_->Cell(r, c);
             const QRect box(x, y, w, h);
-            painter.fillRect(box, OverlayColor(cell.color, pal));
-            painter.setFont(OverlayFont(CellFont(cell)));
-            painter.setPen(OverlayColor(At(r, c).textColor, pal));
+            painter.fillRect(box, OverlayStyle::OverlayColor(cell.color, pal));
+            painter.setFont(OverlayStyle::OverlayFont(OverlayStyle::CellFont(cell)));
+            painter.setPen(OverlayStyle::OverlayColor(At(r, c).textColor, pal));
             painter.drawText(box.adjusted(PadX, PadY, -PadX, -PadY), CellAlignment(cell),
                              At(r, c).text);
             x += w + GridLine;

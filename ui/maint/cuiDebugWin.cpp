@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "EventIds.h"
+#include "Placement.h"
 #include "cmcEvMan.h"
-#include "uiPlacement.h"
 
 cuiDebugWin::cuiDebugWin(QWidget* owner) : QWidget(owner, Qt::Window) {
     setWindowTitle(QStringLiteral("Free Debug Window"));
@@ -23,7 +23,7 @@ cuiDebugWin::cuiDebugWin(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(memo_);
     const int height = owner != nullptr ? owner->height() * 8 / 10 : MinHeight;
     resize(owner != nullptr ? owner->width() / 2 : 400, std::max(height, MinHeight));
-    CentreOver(*this, owner);
+    Placement::CentreOver(*this, owner);
     EvMan().AddListener(&OnEvent, this);
 }
 

@@ -10,12 +10,12 @@
 #include <algorithm>
 
 #include "EventIds.h"
+#include "OverlayStyle.h"
+#include "Placement.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cuiEeGrid.h"
 #include "indDocumentContext.h"
-#include "uiOverlayStyle.h"
-#include "uiPlacement.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ cuiEeDebugWin::cuiEeDebugWin(QWidget* owner, indDocumentContext& context)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     cmcGTex& texts = context.Texts();
-    setWindowTitle(Qs(texts.GetText("GI_Sys_AppTitle", 0)));
+    setWindowTitle(OverlayStyle::Qs(texts.GetText("GI_Sys_AppTitle", 0)));
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -52,7 +52,7 @@ cuiEeDebugWin::cuiEeDebugWin(QWidget* owner, indDocumentContext& context)
     grid_->setFixedSize(grid_->SheetWidth() + grid_->verticalScrollBar()->sizeHint().width(),
                         std::min(grid_->SheetHeight(), screenHeight / 2));
 
-    close_ = new QPushButton(Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0)), this);
+    close_ = new QPushButton(OverlayStyle::Qs(texts.GetText("GI_AppInd_Button_OkCancel", 0)), this);
     setComp_ = new QPushButton(QStringLiteral("Set Comp"), this);
     redraw_ = new QPushButton(QStringLiteral("Redraw"), this);
     const int width = std::max(
@@ -87,7 +87,7 @@ cuiEeDebugWin::cuiEeDebugWin(QWidget* owner, indDocumentContext& context)
     }
     EvMan().AddListener(&OnEvent, this);
     adjustSize();
-    CentreOver(*this, owner);
+    Placement::CentreOver(*this, owner);
 }
 
 cuiEeDebugWin::~cuiEeDebugWin() {

@@ -4,14 +4,14 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "cuiGridMeasure.h"
+#include "GridMeasure.h"
 
 cuiEeGrid::cuiEeGrid(std::unique_ptr<cuiSheet> sheet, indActiveCell& handler, QWidget* parent)
     : QAbstractScrollArea(parent), sheet_(std::move(sheet)), painter_(handler) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setAutoFillBackground(true);
-    const cuiGridSizes sizes = MeasureGrid(painter_, *sheet_);
+    const cuiGridSizes sizes = GridMeasure::MeasureGrid(painter_, *sheet_);
     for (int w : sizes.widths) {
         colX_.push_back(colX_.back() + w);
     }

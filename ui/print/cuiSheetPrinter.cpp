@@ -4,15 +4,15 @@
 #include <QPalette>
 #include <memory>
 
+#include "GridMeasure.h"
+#include "OverlayStyle.h"
 #include "PrintLayout.h"
 #include "RadioFont.h"
 #include "SheetFactory.h"
 #include "cmcGTex.h"
 #include "cuiCellPainter.h"
-#include "cuiGridMeasure.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
-#include "uiOverlayStyle.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ cuiSheetPrinter::Layout cuiSheetPrinter::Prepare(const std::string& reference) {
     l.page = PrintLayout::PageRect(device_.width(), device_.height(), dpi, l.texts.margins);
     l.fontHeight = PrintLayout::FontPixels(l.texts.fontPoints, dpi);
     l.sheet = BuildForPrint(context_, reference, l.fontHeight);
-    l.frameFont = OverlayFont(l.sheet->Style().titleFont);
+    l.frameFont = OverlayStyle::OverlayFont(l.sheet->Style().titleFont);
     l.frameFont.setPixelSize(std::max(1, PrintLayout::FontPixels(l.texts.framePoints, dpi)));
     l.frameFont.setBold(false);
     l.frameFont.setItalic(false);
@@ -130,7 +130,7 @@ cuiSheetPrinter::Layout cuiSheetPrinter::Prepare(const std::string& reference) {
     l.frame = PrintLayout::FrameLayout(l.page, l.frameFont.pixelSize());
     // Here, not at construction: a device's resolution may be set after the printer is made.
     cells_.SetDeviceScale(dpi / ScreenDpi);
-    l.sizes = MeasureGrid(cells_, *l.sheet);
+    l.sizes = GridMeasure::MeasureGrid(cells_, *l.sheet);
     l.colGroups = PrintLayout::ColumnGroups(l.sizes.widths, l.sheet->FixedCols(),
                                             JoinedColumns(*l.sheet), l.frame.inner.Width());
     l.rowGroups =
@@ -177,7 +177,7 @@ int cuiSheetPrinter::PrintSheet(const std::string& reference,
             }
             fontHeight = PrintLayout::ShrunkFontHeight(fontHeight, part, inner);
             sheet = BuildForPrint(context_, reference, fontHeight);
-            sizes = MeasureGrid(cells_, *sheet);
+            sizes = GridMeasure::MeasureGrid(cells_, *sheet);
         }
         if (!sheet->IsPrintable() || cancelled() || !StartPage()) {
             break;
@@ -187,11 +187,11 @@ int cuiSheetPrinter::PrintSheet(const std::string& reference,
         painter_.setPen(Qt::black);
         painter_.setBackgroundMode(Qt::TransparentMode);
         const QRect top(pageRect.left, pageRect.top, pageRect.Width() - 1, frame.h * 2);
-        painter_.drawText(top, Qt::AlignLeft | Qt::AlignTop, Qs(sheet->GetTitle()));
-        painter_.drawText(top, Qt::AlignRight | Qt::AlignTop, Qs(l.texts.titleRev));
+        painter_.drawText(top, Qt::AlignLeft | Qt::AlignTop, OverlayStyle::Qs(sheet->GetTitle()));
+        painter_.drawText(top, Qt::AlignRight | Qt::AlignTop, OverlayStyle::Qs(l.texts.titleRev));
         painter_.fillRect(Qr(frame.topBar), Qt::black);
         painter_.drawText(QRect(pageRect.left, frame.footerTop, pageRect.Width() - 1, frame.h * 2),
-                          Qt::AlignRight | Qt::AlignTop, Qs(l.texts.maker));
+                          Qt::AlignRight | Qt::AlignTop, OverlayStyle::Qs(l.texts.maker));
         painter_.fillRect(Qr(frame.bottomBar), Qt::black);
         // The page's part: fixed rows and columns, then the groups'.
         int y = inner.top;

@@ -1,10 +1,12 @@
-#include "cuiGridMeasure.h"
+#include "GridMeasure.h"
 
 #include <algorithm>
 #include <numeric>
 
 #include "cuiCellPainter.h"
 #include "cuiSheet.h"
+
+namespace GridMeasure {
 
 cuiGridSizes MeasureGrid(cuiCellPainter& painter, cuiSheet& sheet) {
     constexpr int MinCell = 1;
@@ -47,3 +49,5 @@ int GridIndexAt(const std::vector<int>& edges, int v) {
         static_cast<int>(std::upper_bound(edges.begin(), edges.end(), v) - edges.begin()) - 1;
     return i >= 0 && i + 1 < static_cast<int>(edges.size()) ? i : -1;
 }
+
+}  // namespace GridMeasure

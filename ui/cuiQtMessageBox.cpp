@@ -1,4 +1,4 @@
-#include "cuiQtHosts.h"
+#include "cuiQtMessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -57,9 +57,4 @@ cmcMbResult cuiQtMessageBox::Show(const std::string& caption, const std::string&
     QMessageBox box(IconOf(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     ButtonsOf(buttons), QApplication::activeWindow());
     return ResultOf(box.exec(), buttons);
-}
-
-void cuiQtInternalErrorBox::Show(const std::string& caption, const std::string& text) {
-    QMessageBox::critical(QApplication::activeWindow(), QString::fromStdString(caption),
-                          QString::fromStdString(text));
 }

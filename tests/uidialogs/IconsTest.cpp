@@ -2,9 +2,9 @@
 #include <QImage>
 #include <QTest>
 
-#include "uiIcons.h"
+#include "Icons.h"
 
-class uiIconsTest : public QObject {
+class IconsTest : public QObject {
     Q_OBJECT
   private slots:
     void EveryIndexHasADistinctBundledImage();
@@ -13,16 +13,16 @@ class uiIconsTest : public QObject {
 
 // Both lists, by the overlay's index numbers: every image is a 16 x 16 drawing
 // with some opaque pixels, and no two indexes share a drawing.
-void uiIconsTest::EveryIndexHasADistinctBundledImage() {
+void IconsTest::EveryIndexHasADistinctBundledImage() {
     struct List {
         const char* name;
         int count;
-        const uiIcons::Entry* (*entry)(int);
+        const Icons::Entry* (*entry)(int);
     };
-    const List lists[] = {{"tree", uiIcons::TreeCount, uiIcons::TreeEntry},
-                          {"tool bar", uiIcons::ToolBarCount, uiIcons::ToolBarEntry}};
+    const List lists[] = {{"tree", Icons::TreeCount, Icons::TreeEntry},
+                          {"tool bar", Icons::ToolBarCount, Icons::ToolBarEntry}};
     QSet<QByteArray> seen;
-    (void)uiIcons::Tree(0);  // loads the compiled-in images
+    (void)Icons::Tree(0);  // loads the compiled-in images
     for (const List& list : lists) {
         QVERIFY(list.entry(-1) == nullptr);
         QVERIFY(list.entry(list.count) == nullptr);
@@ -45,21 +45,21 @@ void uiIconsTest::EveryIndexHasADistinctBundledImage() {
             seen.insert(bits);
         }
     }
-    QVERIFY(uiIcons::Tree(uiIcons::TreeCount).isNull());
-    QVERIFY(!uiIcons::Application().pixmap(48, 48).isNull());
+    QVERIFY(Icons::Tree(Icons::TreeCount).isNull());
+    QVERIFY(!Icons::Application().pixmap(48, 48).isNull());
 }
 
-void uiIconsTest::WithoutAThemeTheBundledImageIsShown() {
+void IconsTest::WithoutAThemeTheBundledImageIsShown() {
     QIcon::setThemeName(QStringLiteral("no-such-theme"));
     QIcon::setThemeSearchPaths({});
-    for (int i = 0; i < uiIcons::ToolBarCount; ++i) {
+    for (int i = 0; i < Icons::ToolBarCount; ++i) {
         const QImage shown =
-            uiIcons::ToolBar(i).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage bundled = QImage(QString::fromLatin1(uiIcons::ToolBarEntry(i)->resource))
+            Icons::ToolBar(i).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage bundled = QImage(QString::fromLatin1(Icons::ToolBarEntry(i)->resource))
                                    .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(shown, bundled);
     }
 }
 
-QTEST_MAIN(uiIconsTest)
-#include "uiIconsTest.moc"
+QTEST_MAIN(IconsTest)
+#include "IconsTest.moc"

@@ -1,4 +1,4 @@
-#include "uiIcons.h"
+#include "Icons.h"
 
 #include <array>
 
@@ -14,9 +14,9 @@ static void LoadResources() {
 
 namespace {
 
-using uiIcons::Entry;
+using Icons::Entry;
 
-constexpr std::array<Entry, uiIcons::TreeCount> kTree = {{
+constexpr std::array<Entry, Icons::TreeCount> kTree = {{
     {":/icons/tree_rig.png", ""},
     {":/icons/tree_folder.png", "folder"},
     {":/icons/tree_note1.png", ""},
@@ -29,7 +29,7 @@ constexpr std::array<Entry, uiIcons::TreeCount> kTree = {{
     {":/icons/tree_error.png", ""},
 }};
 
-constexpr std::array<Entry, uiIcons::ToolBarCount> kToolBar = {{
+constexpr std::array<Entry, Icons::ToolBarCount> kToolBar = {{
     {":/icons/bar_new.png", "document-new"},
     {":/icons/bar_open.png", "document-open"},
     {":/icons/bar_save.png", "document-save"},
@@ -65,7 +65,7 @@ QIcon Make(const Entry* entry) {
 
 }  // namespace
 
-namespace uiIcons {
+namespace Icons {
 
 const Entry* TreeEntry(int index) {
     return At(kTree, index);
@@ -91,4 +91,4 @@ QIcon Application() {
     return icon;
 }
 
-}  // namespace uiIcons
+}  // namespace Icons

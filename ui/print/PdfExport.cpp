@@ -1,18 +1,18 @@
-#include "cuiPdfExport.h"
+#include "PdfExport.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "Path.h"
+#include "PrintTargets.h"
 #include "SheetName.h"
 #include "cmcGTex.h"
-#include "cuiPrintTargets.h"
 #include "cuiTree.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 #include "indPrintJob.h"
 
-namespace cuiPdfExport {
+namespace PdfExport {
 
 namespace {
 
@@ -96,7 +96,7 @@ int Run(const std::vector<std::string>& words) {
     } else {
         references = PrintAllReferences(tree, texts);
     }
-    indPrintJob job(MakePdfFileTarget(args.output, context), references);
+    indPrintJob job(PrintTargets::MakePdfFileTarget(args.output, context), references);
     job.RunToEnd();
     switch (job.End()) {
         case cuiPrintEnd::Done:
@@ -114,4 +114,4 @@ int Run(const std::vector<std::string>& words) {
     return ExitFailed;
 }
 
-}  // namespace cuiPdfExport
+}  // namespace PdfExport

@@ -1,39 +1,38 @@
-#include "uiWindowHooks.h"
+#include "WindowHooks.h"
 
+#include "Icons.h"
+#include "OverlayStyle.h"
 #include "cuiInformation.h"
 #include "uiAboutBox.h"
 #include "uiCloneProgress.h"
 #include "uiCompareList.h"
 #include "uiFleetDialog.h"
 #include "uiHiddenKeys.h"
-#include "uiIcons.h"
-#include "uiOverlayStyle.h"
 #include "uiPortDialog.h"
 #include "uiProblemList.h"
 
-namespace uiHooks {
+namespace WindowHooks {
 
-static_assert(TreeWarningMark == uiIcons::TreeWarningMark &&
-              TreeErrorMark == uiIcons::TreeErrorMark);
+static_assert(TreeWarningMark == Icons::TreeWarningMark && TreeErrorMark == Icons::TreeErrorMark);
 
 QIcon ApplicationIcon() {
-    return uiIcons::Application();
+    return Icons::Application();
 }
 
 QIcon TreeIcon(int index) {
-    return uiIcons::Tree(index);
+    return Icons::Tree(index);
 }
 
 QIcon ToolBarIcon(int index) {
-    return uiIcons::ToolBar(index);
+    return Icons::ToolBar(index);
 }
 
 QFont CellFont(const cmcCellObj& cell) {
-    return OverlayFont(::CellFont(cell));
+    return OverlayStyle::OverlayFont(OverlayStyle::CellFont(cell));
 }
 
 QColor Colour(uint32_t colour, const QPalette& palette) {
-    return OverlayColor(colour, palette);
+    return OverlayStyle::OverlayColor(colour, palette);
 }
 
 void ShowList(QWidget* owner, const std::string& title, const std::string& message,
@@ -75,4 +74,4 @@ std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& 
     return std::make_unique<uiCloneProgressHost>(mainWindow, texts);
 }
 
-}  // namespace uiHooks
+}  // namespace WindowHooks

@@ -1,16 +1,16 @@
-#include "cuiPrintUi.h"
+#include "PrintUi.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "PrintTargets.h"
 #include "cmcGTex.h"
-#include "cuiPrintTargets.h"
 #include "indDocument.h"
 #include "indDocumentContext.h"
 
-namespace cuiPrintUi {
+namespace PrintUi {
 
 bool HasOutput(cuiPrintOutput output) {
     if (output == cuiPrintOutput::Printer && !QPrinterInfo::availablePrinterNames().isEmpty()) {
@@ -32,10 +32,10 @@ std::unique_ptr<cuiPrintTarget> Start(QWidget* owner, cuiPrintOutput output,
             if (dialog.exec() != QDialog::Accepted) {
                 return nullptr;
             }
-            return MakePrinterTarget(std::move(printer), context);
+            return PrintTargets::MakePrinterTarget(std::move(printer), context);
         }
         case cuiPrintOutput::Preview:
-            return MakePreviewTarget(owner, context);
+            return PrintTargets::MakePreviewTarget(owner, context);
         case cuiPrintOutput::PdfFile: {
             // The dialog adds ".pdf" to a name without a suffix before it asks about
             // replacing a file, so no existing file is replaced unasked.
@@ -51,10 +51,11 @@ std::unique_ptr<cuiPrintTarget> Start(QWidget* owner, cuiPrintOutput output,
                 return nullptr;
             }
             // Exactly the file the dialog confirmed.
-            return MakePdfFileTarget(dialog.selectedFiles().front().toStdString(), context);
+            return PrintTargets::MakePdfFileTarget(dialog.selectedFiles().front().toStdString(),
+                                                   context);
         }
     }
     return nullptr;
 }
 
-}  // namespace cuiPrintUi
+}  // namespace PrintUi

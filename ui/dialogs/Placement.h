@@ -9,9 +9,13 @@
 
 class QWidget;
 
+namespace Placement {
+
 // Top-left corner of a window of size centred over owner and pushed into work.
 QPoint CentredPosition(const QRect& owner, const QSize& size, const QRect& work);
 
 // Moves window (its frame) to the centred position over owner, or over the
 // screen when there is no owner, within that screen's available geometry.
 void CentreOver(QWidget& window, const QWidget* owner);
+
+}  // namespace Placement

@@ -15,7 +15,7 @@
 
 class QPainter;
 
-namespace cuiFText {
+namespace FText {
 
 struct Style {
     int perLine = 12;
@@ -41,4 +41,4 @@ int CellWidth(int rectHeight, const indRadioPreview& preview);
 // The height a cell needs for its preview when one line of text needs lineHeight.
 int CellHeight(int lineHeight, const indRadioPreview& preview);
 
-}  // namespace cuiFText
+}  // namespace FText

@@ -1,4 +1,4 @@
-#include "cuiFText.h"
+#include "FText.h"
 
 #include <QCache>
 #include <QImage>
@@ -8,7 +8,7 @@
 #include "RadioText.h"
 #include "cuiFTextLayout.h"
 
-namespace cuiFText {
+namespace FText {
 
 namespace {
 
@@ -106,4 +106,4 @@ int CellWidth(int rectHeight, const indRadioPreview& preview) {
     return style.perLine * l.pitch + 2 * l.startX;
 }
 
-}  // namespace cuiFText
+}  // namespace FText

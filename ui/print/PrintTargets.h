@@ -15,6 +15,8 @@ class QPrinter;
 class QWidget;
 class indDocumentContext;
 
+namespace PrintTargets {
+
 // A printer set up by the user; the document ends when the job does.
 std::unique_ptr<cuiPrintTarget> MakePrinterTarget(std::unique_ptr<QPrinter> printer,
                                                   indDocumentContext& context);
@@ -23,3 +25,5 @@ std::unique_ptr<cuiPrintTarget> MakePdfFileTarget(const std::string& path,
                                                   indDocumentContext& context);
 // The preview dialog over owner, shown when the document ends.
 std::unique_ptr<cuiPrintTarget> MakePreviewTarget(QWidget* owner, indDocumentContext& context);
+
+}  // namespace PrintTargets

@@ -14,6 +14,8 @@
 #include "cmcCellObj.h"
 #include "cmcFont.h"
 
+namespace OverlayStyle {
+
 QColor OverlayColor(uint32_t color, const QPalette& palette);
 QFont OverlayFont(const cmcFont& font);
 // The font of a cell: its own, or the first base's that has one, or the platform's.
@@ -22,3 +24,5 @@ const cmcFont& CellFont(const cmcCellObj& cell);
 inline QString Qs(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+}  // namespace OverlayStyle

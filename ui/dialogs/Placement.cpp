@@ -1,8 +1,10 @@
-#include "uiPlacement.h"
+#include "Placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+namespace Placement {
 
 namespace {
 
@@ -42,3 +44,5 @@ void CentreOver(QWidget& window, const QWidget* owner) {
     const QSize size = window.frameGeometry().size().expandedTo(window.size());
     window.move(CentredPosition(ownerRect, size, work));
 }
+
+}  // namespace Placement

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace cuiPdfExport {
+namespace PdfExport {
 
 constexpr char Option[] = "--export-pdf";
 
@@ -17,4 +17,4 @@ bool Requested(int argc, char** argv);
 // Runs the export (a QGuiApplication exists); the program's exit status.
 int Run(const std::vector<std::string>& args);
 
-}  // namespace cuiPdfExport
+}  // namespace PdfExport

@@ -2,11 +2,11 @@
 #include <QScreen>
 #include <QTest>
 
-#include "uiPlacement.h"
+#include "Placement.h"
 
 Q_DECLARE_METATYPE(QRect)
 
-class uiPlacementTest : public QObject {
+class PlacementTest : public QObject {
     Q_OBJECT
   private slots:
     void CentresThenPushesIntoTheWorkArea_data();
@@ -15,7 +15,7 @@ class uiPlacementTest : public QObject {
     void WindowsStayOnTheOwnersScreen();
 };
 
-void uiPlacementTest::CentresThenPushesIntoTheWorkArea_data() {
+void PlacementTest::CentresThenPushesIntoTheWorkArea_data() {
     QTest::addColumn<QRect>("owner");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("expected");
@@ -37,17 +37,17 @@ void uiPlacementTest::CentresThenPushesIntoTheWorkArea_data() {
         << QRect(0, 0, 1280, 800) << QSize(1500, 900) << QPoint(0, 0);
 }
 
-void uiPlacementTest::CentresThenPushesIntoTheWorkArea() {
+void PlacementTest::CentresThenPushesIntoTheWorkArea() {
     QFETCH(QRect, owner);
     QFETCH(QSize, size);
     QFETCH(QPoint, expected);
-    QCOMPARE(CentredPosition(owner, size, QRect(0, 0, 1280, 800)), expected);
+    QCOMPARE(Placement::CentredPosition(owner, size, QRect(0, 0, 1280, 800)), expected);
     // An area that does not start at 0 (a panel on the left and at the top).
-    QCOMPARE(CentredPosition(owner.translated(40, 30), size, QRect(40, 30, 1280, 800)),
+    QCOMPARE(Placement::CentredPosition(owner.translated(40, 30), size, QRect(40, 30, 1280, 800)),
              expected + QPoint(40, 30));
 }
 
-void uiPlacementTest::WindowsStayOnTheOwnersScreen_data() {
+void PlacementTest::WindowsStayOnTheOwnersScreen_data() {
     QTest::addColumn<QPoint>("ownerShift");  // from the area's top-left corner
     QTest::addColumn<bool>("hasOwner");
     QTest::newRow("no owner: centred on the screen") << QPoint() << false;
@@ -58,7 +58,7 @@ void uiPlacementTest::WindowsStayOnTheOwnersScreen_data() {
 
 // The real screen's available area (offscreen platform): the window ends up
 // wholly inside it, centred on the screen when there is no owner.
-void uiPlacementTest::WindowsStayOnTheOwnersScreen() {
+void PlacementTest::WindowsStayOnTheOwnersScreen() {
     QFETCH(QPoint, ownerShift);
     QFETCH(bool, hasOwner);
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
@@ -66,13 +66,13 @@ void uiPlacementTest::WindowsStayOnTheOwnersScreen() {
     owner.setGeometry(QRect(work.topLeft() + ownerShift, QSize(300, 200)));
     QDialog window;
     window.resize(200, 100);
-    CentreOver(window, hasOwner ? &owner : nullptr);
+    Placement::CentreOver(window, hasOwner ? &owner : nullptr);
     QVERIFY2(work.contains(QRect(window.pos(), window.size())),
              qPrintable(QStringLiteral("%1,%2").arg(window.x()).arg(window.y())));
     if (!hasOwner) {
-        QCOMPARE(window.pos(), CentredPosition(work, window.size(), work));
+        QCOMPARE(window.pos(), Placement::CentredPosition(work, window.size(), work));
     }
 }
 
-QTEST_MAIN(uiPlacementTest)
-#include "uiPlacementTest.moc"
+QTEST_MAIN(PlacementTest)
+#include "PlacementTest.moc"

@@ -22,7 +22,7 @@ struct cmcCellObj;
 struct indFleetSetup;
 struct indCompareResult;
 
-namespace uiHooks {
+namespace WindowHooks {
 
 // Tree images with their overlay numbers; the warning and error marks are 8 and 9.
 inline constexpr int TreeWarningMark = 8;
@@ -54,4 +54,4 @@ void ShowComparison(QWidget* owner, const indCompareResult& result, const std::s
 // Disables the main window during an exchange and shows the progress window.
 std::unique_ptr<indCloneManHost> MakeProgressHost(QWidget* mainWindow, cmcGTex& texts);
 
-}  // namespace uiHooks
+}  // namespace WindowHooks

@@ -14,6 +14,8 @@ struct cuiGridSizes {
     std::vector<int> heights;
 };
 
+namespace GridMeasure {
+
 cuiGridSizes MeasureGrid(cuiCellPainter& painter, cuiSheet& sheet);
 
 // The edges of a run of cells of the given sizes: 0, then each cell's far
@@ -21,3 +23,5 @@ cuiGridSizes MeasureGrid(cuiCellPainter& painter, cuiSheet& sheet);
 std::vector<int> GridEdges(const std::vector<int>& sizes);
 // The cell of edges whose span [edges[i], edges[i + 1]) holds v, or -1 outside.
 int GridIndexAt(const std::vector<int>& edges, int v);
+
+}  // namespace GridMeasure

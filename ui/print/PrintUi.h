@@ -10,7 +10,7 @@
 class QWidget;
 class indDocumentContext;
 
-namespace cuiPrintUi {
+namespace PrintUi {
 
 // A printer is listed, or PDF output (the printer dialog's file target, the
 // PDF file, the preview) can be produced.
@@ -19,4 +19,4 @@ bool HasOutput(cuiPrintOutput output);
 std::unique_ptr<cuiPrintTarget> Start(QWidget* owner, cuiPrintOutput output,
                                       indDocumentContext& context);
 
-}  // namespace cuiPrintUi
+}  // namespace PrintUi

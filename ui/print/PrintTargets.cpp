@@ -1,4 +1,4 @@
-#include "cuiPrintTargets.h"
+#include "PrintTargets.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -10,6 +10,8 @@
 #include "cmcGTex.h"
 #include "cuiSheetPrinter.h"
 #include "indDocumentContext.h"
+
+namespace PrintTargets {
 
 namespace {
 
@@ -118,3 +120,5 @@ std::unique_ptr<cuiPrintTarget> MakePdfFileTarget(const std::string& path,
 std::unique_ptr<cuiPrintTarget> MakePreviewTarget(QWidget* owner, indDocumentContext& context) {
     return std::make_unique<PreviewTarget>(owner, context);
 }
+
+}  // namespace PrintTargets

@@ -7,7 +7,7 @@
 #include <QIcon>
 #include <QString>
 
-namespace uiIcons {
+namespace Icons {
 
 inline constexpr int TreeCount = 10;
 inline constexpr int ToolBarCount = 13;
@@ -32,4 +32,4 @@ struct Entry {
 const Entry* TreeEntry(int index);
 const Entry* ToolBarEntry(int index);
 
-}  // namespace uiIcons
+}  // namespace Icons

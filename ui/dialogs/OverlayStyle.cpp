@@ -1,6 +1,8 @@
-#include "uiOverlayStyle.h"
+#include "OverlayStyle.h"
 
 #include <array>
+
+namespace OverlayStyle {
 
 namespace {
 
@@ -76,3 +78,5 @@ const cmcFont& CellFont(const cmcCellObj& cell) {
     }
     return DefaultPlatformFont();
 }
+
+}  // namespace OverlayStyle
