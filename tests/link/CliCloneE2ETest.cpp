@@ -45,8 +45,8 @@ TEST(CliCloneE2E, RadioInfoReadAndWriteWithTheirExitStatus) {
     EXPECT_EQ(RunCliBounded("write " + port + " '" + file + "' --high-speed"), 1);
     EXPECT_FALSE(sim.WaitForLine("write at", 500));
     const std::string err = OwnTempDir() + "cli_write_err.txt";
-    EXPECT_EQ(RunCliBounded("write " + port + " '" + file + "' --high-speed --yes", "/dev/null", err),
-              0);
+    EXPECT_EQ(
+        RunCliBounded("write " + port + " '" + file + "' --high-speed --yes", "/dev/null", err), 0);
     EXPECT_TRUE(sim.WaitForLine("write at 38400 baud", 2000));
     EXPECT_NE(ReadWholeFile(err).find("Continue?\nok (--yes)\n"), std::string::npos)
         << ReadWholeFile(err);
