@@ -1,5 +1,6 @@
 #include "indFleetPort.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "ChBanks.h"
@@ -18,8 +19,12 @@ std::string LocalTimeText() {
     return text;
 }
 
-std::string FirstLine(const std::string& text) {
-    return text.substr(0, text.find('\n'));
+// A failed exchange's message for a log row: the headline and what is said of
+// the device, on one line; the hints after the blank line are left out.
+std::string LogLine(const std::string& text) {
+    std::string line = text.substr(0, text.find("\n\n"));
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line;
 }
 
 std::string Hex4(int value) {
@@ -39,7 +44,7 @@ indFleetPort::indFleetPort(std::string device, const indFleetOptions& options,
       commands_(session_.Document(), manager_),
       task_(host) {
     manager_.SetHost(this);
-    manager_.SetErrorSink([this](const std::string& text) { exchangeError_ = FirstLine(text); });
+    manager_.SetErrorSink([this](const std::string& text) { exchangeError_ = LogLine(text); });
     const indLinkSettings link{1, options_.highSpeed, device_};
     manager_.SetLinkSettings([link] { return link; });
     commands_.SetWarningCheck([this] { return DocumentChecks::CheckDocument(session_.Context()); });

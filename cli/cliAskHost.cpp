@@ -64,6 +64,8 @@ cmcMbResult cliAskHost::Show(const std::string& /*caption*/, const std::string& 
         return choices.front().result;
     }
     if (accept_) {
+        // Said, so that a log of the run shows how the question was answered.
+        std::fprintf(stderr, "%s (--yes)\n", choices.front().word);
         return choices.front().result;
     }
     if (!isatty(STDIN_FILENO)) {

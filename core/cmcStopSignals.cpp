@@ -37,6 +37,7 @@ cmcStopSignals::~cmcStopSignals() {
     for (int i = 0; i < kSignalCount; ++i) {
         sigaction(kSignals[i], &g_previous[i], nullptr);
     }
+    g_received = 0;  // a request belongs to the work it was meant to stop
 }
 
 int cmcStopSignals::Received() {

@@ -10,7 +10,7 @@ class cmcStopSignals {
     // Installs the handlers (without SA_RESTART, so that a blocking read on
     // the terminal returns) and clears the request.
     cmcStopSignals();
-    // Restores the handlers found at installation.
+    // Restores the handlers found at installation and clears the request.
     ~cmcStopSignals();
     cmcStopSignals(const cmcStopSignals&) = delete;
     cmcStopSignals& operator=(const cmcStopSignals&) = delete;

@@ -37,14 +37,7 @@ class CharEditorTest : public WindowTest {
             QApplication::setActiveWindow(form.get());
         }
         form->Main().SelectSheet(reference);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                return form->Main().Sheet() != nullptr &&
-                       form->Main().Sheet()->Reference() == reference &&
-                       form->SheetPane().RowCount() > 0;
-            },
-            2000))
-            << reference;
+        WaitForSheet(reference);
         form->SheetPane().setFocus();
     }
     std::string BankReference() {
@@ -98,21 +91,6 @@ class CharEditorTest : public WindowTest {
             RadioFont::UserAddress + RadioFont::GlyphBytes * UserChar, g.data(),
             RadioFont::GlyphBytes);
         return g;
-    }
-    void AnswerSaveDialog(const QString& path) {
-        auto* timer = new QTimer(form.get());
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            timer->stop();
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->setText(path);
-            QTest::keyClick(name, Qt::Key_Return);
-            timer->deleteLater();
-        });
-        timer->start(20);
     }
     QTemporaryDir dir;
 };

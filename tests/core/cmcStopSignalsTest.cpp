@@ -20,12 +20,15 @@ TEST(StopSignalsDeathTest, TheFirstSignalIsARequestTheSecondEndsTheProgram) {
         ::testing::KilledBySignal(SIGTERM), "");
 }
 
-TEST(StopSignals, TheHandlersFoundAreRestored) {
+// Afterwards no request is left over for whoever polls next in the process.
+TEST(StopSignals, TheHandlersFoundAreRestoredAndTheRequestCleared) {
     struct sigaction before {};
     sigaction(SIGINT, nullptr, &before);
     {
         cmcStopSignals signals;
         EXPECT_EQ(cmcStopSignals::Received(), 0);
+        std::raise(SIGINT);
+        EXPECT_EQ(cmcStopSignals::Received(), SIGINT);
         struct sigaction during {};
         sigaction(SIGINT, nullptr, &during);
         EXPECT_NE(during.sa_handler, before.sa_handler);
@@ -33,4 +36,5 @@ TEST(StopSignals, TheHandlersFoundAreRestored) {
     struct sigaction after {};
     sigaction(SIGINT, nullptr, &after);
     EXPECT_EQ(after.sa_handler, before.sa_handler);
+    EXPECT_EQ(cmcStopSignals::Received(), 0);
 }

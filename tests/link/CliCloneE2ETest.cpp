@@ -44,8 +44,12 @@ TEST(CliCloneE2E, RadioInfoReadAndWriteWithTheirExitStatus) {
     // Without --yes and without a terminal the confirmation is refused.
     EXPECT_EQ(RunCliBounded("write " + port + " '" + file + "' --high-speed"), 1);
     EXPECT_FALSE(sim.WaitForLine("write at", 500));
-    EXPECT_EQ(RunCliBounded("write " + port + " '" + file + "' --high-speed --yes"), 0);
+    const std::string err = OwnTempDir() + "cli_write_err.txt";
+    EXPECT_EQ(
+        RunCliBounded("write " + port + " '" + file + "' --high-speed --yes", "/dev/null", err), 0);
     EXPECT_TRUE(sim.WaitForLine("write at 38400 baud", 2000));
+    EXPECT_NE(ReadWholeFile(err).find("Continue?\nok (--yes)\n"), std::string::npos)
+        << ReadWholeFile(err);
 }
 
 TEST(CliCloneE2E, FailuresExitWithTwentyPlusTheCloneResultCode) {

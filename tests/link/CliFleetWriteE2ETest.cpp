@@ -146,6 +146,19 @@ TEST_F(CliFleetWrite, ASetupThatDoesNotFitEndsBeforeAnyRadioIsAsked) {
     EXPECT_TRUE(sim.Lines(300).empty());
 }
 
+// The log row of a port that cannot be opened says why, not only that it failed.
+TEST_F(CliFleetWrite, APortThatCannotBeOpenedIsLoggedWithTheReason) {
+    const std::string missing = scratch.File("ttyGONE0");
+    EXPECT_EQ(RunCliBounded("fleet-write '" + file + "' --ports '" + missing + "' --log '" + log +
+                                "' --yes --count 1",
+                            "/dev/null", "/dev/null"),
+              44);
+    const std::vector<std::string>& rec = LogByPort()[missing];
+    ASSERT_EQ(rec.size(), 8u) << ReadWholeFile(log);
+    EXPECT_EQ(rec[kResult], "2");
+    EXPECT_NE(rec[5].find(missing + " does not exist"), std::string::npos) << rec[5];
+}
+
 TEST_F(CliFleetWrite, EachRadioGetsItsOwnCodeAndARefusingRadioIsLoggedAsFailed) {
     const std::vector<std::string> codes = {"11111", "22222", "33333", "44444"};
     WriteWholeFile(radios, kOwnCode + "\n" + codes[0] + "\n" + codes[1] + "\n" + codes[2] + "\n" +

@@ -15,6 +15,7 @@
 #include "ClfTestSupport.h"
 #include "DataDirectory.h"
 #include "EventIds.h"
+#include "MainOnDoubles.h"
 #include "MainTestSupport.h"
 #include "ModelType.h"
 #include "ScopedOverride.h"
@@ -37,7 +38,7 @@ constexpr uint8_t Checked = 0x04, Hidden = 0x08, Disabled = 0x10, Caption = 0x20
 // A plain setting byte (squelch level) that normalisation leaves as it is.
 constexpr int Mark = 0x00E2;
 
-class MainTest : public ::testing::Test {
+class MainTest : public ::testing::Test, protected MainOnDoubles<RecordingView> {
   protected:
     MainTest() {
         main.Start();
@@ -69,17 +70,6 @@ class MainTest : public ::testing::Test {
     }
 
     ScratchDir dir;
-    cmcMemorySettings settings;
-    indEnviron store{&settings, nullptr};
-    cmcScriptedMessageBox box;
-    cmcVirtualTimerHost timers;
-    ScopedOverride<cmcTimerHost> timersOverride_{SetCurrentTimerHost, &timers};
-    cmcEvMan events{&timers};
-    RecordingView view;
-    ScopedOverride<cmcMessageBoxHost> boxOverride_{SetCurrentMessageBoxHost, &box};
-    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
-    // Set before main is made: its tick and the clone manager take the current host.
-    indMain main{store, GTex(), view};
 };
 
 TEST_F(MainTest, StartsUntitledWithTheTreeAndTheModelOnItsRoot) {

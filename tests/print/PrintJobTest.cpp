@@ -5,6 +5,7 @@
 
 #include "CellParser.h"
 #include "EventIds.h"
+#include "MainOnDoubles.h"
 #include "ScopedOverride.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -74,7 +75,7 @@ class PrintView : public cuiMainView {
     std::vector<std::vector<std::string>> compares;
 };
 
-class PrintJobTest : public ::testing::Test {
+class PrintJobTest : public ::testing::Test, protected MainOnDoubles<PrintView> {
   protected:
     PrintJobTest() {
         main.Start();
@@ -95,17 +96,6 @@ class PrintJobTest : public ::testing::Test {
         return cell.stateFlags;
     }
     void Tick() { timers.Advance(indMain::TickMs); }
-
-    cmcMemorySettings settings;
-    indEnviron store{&settings, nullptr};
-    cmcScriptedMessageBox box;
-    cmcVirtualTimerHost timers;
-    ScopedOverride<cmcTimerHost> timersOverride_{SetCurrentTimerHost, &timers};
-    cmcEvMan events{&timers};
-    PrintView view;
-    ScopedOverride<cmcMessageBoxHost> boxOverride_{SetCurrentMessageBoxHost, &box};
-    ScopedOverride<cmcEvMan> eventsOverride_{SetEvMan, &events};
-    indMain main{store, GTex(), view};
 };
 
 TEST_F(PrintJobTest, NoOutputOrACancelledSetUpPrintsNothing) {

@@ -105,14 +105,7 @@ class SheetGridTest : public WindowTest {
         ASSERT_TRUE(wanted(tree.currentItem()));
         const std::string reference =
             tree.currentItem()->data(0, ReferenceRole).toString().toStdString();
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                return form->Main().Sheet() != nullptr &&
-                       form->Main().Sheet()->Reference() == reference &&
-                       form->SheetPane().RowCount() > 0;
-            },
-            2000))
-            << reference;
+        WaitForSheet(reference);
     }
     void SelectBankInTree(int bank) {
         SelectInTree([bank](const QTreeWidgetItem* item) { return BankOf(item) == bank; });
@@ -126,6 +119,18 @@ class SheetGridTest : public WindowTest {
         return nullptr;
     }
     // Right (then Left) until the cursor is in the item's column.
+    // The first channel of bank 1 on a Pmr given a receive frequency, the
+    // cursor on that cell and the grid focused.
+    cuiSheetPane& FirstChannelInUse() {
+        OpenActive(ModelPmr);
+        SelectBankInTree(0);
+        cuiSheetPane& pane = form->SheetPane();
+        pane.setFocus();
+        RightTo(CL_Mch_FreqR);
+        Type("146.52");
+        Key(Qt::Key_Return);
+        return pane;
+    }
     void RightTo(int item) {
         for (int key : {Qt::Key_Right, Qt::Key_Left}) {
             for (int i = 0; i < 30 && CurrentCell().item != item; ++i) {
@@ -242,13 +247,7 @@ TEST_F(SheetGridTest, TheEditorCommitsOrDiscards) {
 // Enter on a choice cell opens its list under the cell with the value marked;
 // the cursor wraps; Escape cancels, Enter answers through the handler.
 TEST_F(SheetGridTest, TheChoiceListAnswersOrCancels) {
-    OpenActive(ModelPmr);
-    SelectBankInTree(0);
-    cuiSheetPane& pane = form->SheetPane();
-    pane.setFocus();
-    RightTo(CL_Mch_FreqR);
-    Type("146.52");
-    Key(Qt::Key_Return);
+    cuiSheetPane& pane = FirstChannelInUse();
     RightTo(CL_Mch_Nar);
     const std::string before = CurrentText();
     const cuiCellPos cell = pane.Current();
@@ -338,13 +337,7 @@ TEST_F(SheetGridTest, AnErrorMarksTheNodeAndItsCollapsedParent) {
 // Enter on a bit-field cell opens its tick boxes; Escape leaves the cell as
 // it was, a digit ticks that position and Enter commits it.
 TEST_F(SheetGridTest, TheFlagBitPopupTicksPositions) {
-    OpenActive(ModelPmr);
-    SelectBankInTree(0);
-    cuiSheetPane& pane = form->SheetPane();
-    pane.setFocus();
-    RightTo(CL_Mch_FreqR);
-    Type("146.52");  // a channel in use shows its scan lists
-    Key(Qt::Key_Return);
+    cuiSheetPane& pane = FirstChannelInUse();  // it shows its scan lists
     RightTo(CL_Mch_Scan);
     const std::string before = CurrentText();
     ASSERT_GE(before.size(), 10u);
@@ -432,13 +425,7 @@ TEST_F(SheetGridTest, TheCellMenuDeletesTheSelectedRows) {
 // A screen reader finds a table whose cells tell their text, headings and
 // state, and hears of each cell the cursor moves to.
 TEST_F(SheetGridTest, ScreenReadersReadCellsWithTheirHeadings) {
-    OpenActive(ModelPmr);
-    SelectBankInTree(0);
-    cuiSheetPane& pane = form->SheetPane();
-    pane.setFocus();
-    RightTo(CL_Mch_FreqR);
-    Type("146.52");
-    Key(Qt::Key_Return);
+    cuiSheetPane& pane = FirstChannelInUse();
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&pane);
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->role(), QAccessible::Table);

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <string>
 
 #include "ScopedOverride.h"
 #include "TForm1.h"
@@ -21,6 +22,8 @@
 #include "cmcTimerHost.h"
 #include "cuiQtMenu.h"
 #include "cuiQtTimerHost.h"
+#include "cuiSheet.h"
+#include "cuiSheetPane.h"
 #include "indEnviron.h"
 
 class HeldLock : public cmcInstanceLock {
@@ -38,6 +41,17 @@ class WindowTest : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         QTest::qWait(30);  // posted state refreshes
         return *form;
+    }
+    // Waits until the sheet of reference is open with its rows drawn.
+    void WaitForSheet(const std::string& reference) {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return form->Main().Sheet() != nullptr &&
+                       form->Main().Sheet()->Reference() == reference &&
+                       form->SheetPane().RowCount() > 0;
+            },
+            2000))
+            << reference;
     }
     QAction* Action(int item, int index = 0) { return form->Menu().FindAction(item, index); }
     // Answers the next save dialog with path, typed into its name field.

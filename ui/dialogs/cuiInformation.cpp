@@ -1,6 +1,5 @@
 #include "cuiInformation.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,12 +9,11 @@
 #include "cmcGTex.h"
 #include "cuiSheet.h"
 #include "indDocumentContext.h"
+#include "uiBevelPanel.h"
 #include "uiSheetView.h"
 
 namespace {
 
-constexpr int PanelBorder = 8;
-constexpr int Bevel = 2;
 constexpr int ButtonMargin = 5;
 
 }  // namespace
@@ -28,21 +26,8 @@ cuiInformation::cuiInformation(QWidget* owner, const QString& caption, cmcGTex& 
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
 
-    // A panel across the top: raised outer bevel, a border of 8 pixels, and a
-    // lowered inner bevel right around the sheet.
-    auto* panel = new QFrame(this);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(Bevel);
-    auto* inner = new QFrame(panel);
-    inner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    inner->setLineWidth(Bevel);
-    view_ = new uiSheetView(std::move(sheet), handler, inner);
-    auto* innerLayout = new QVBoxLayout(inner);
-    innerLayout->setContentsMargins(0, 0, 0, 0);
-    innerLayout->addWidget(view_);
-    auto* panelLayout = new QVBoxLayout(panel);
-    panelLayout->setContentsMargins(PanelBorder, PanelBorder, PanelBorder, PanelBorder);
-    panelLayout->addWidget(inner);
+    view_ = new uiSheetView(std::move(sheet), handler, this);
+    auto* panel = new uiBevelPanel(view_, 0, this);
 
     // Below the panel the form grows by the button's height + 10; the button
     // sits 5 pixels from the right and bottom edges.

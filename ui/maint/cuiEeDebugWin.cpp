@@ -16,11 +16,10 @@
 #include "cmcGTex.h"
 #include "cuiEeGrid.h"
 #include "indDocumentContext.h"
+#include "uiBevelPanel.h"
 
 namespace {
 
-constexpr int PanelBorder = 8;
-constexpr int Bevel = 2;
 constexpr int ButtonMargin = 5;
 
 }  // namespace
@@ -33,20 +32,9 @@ cuiEeDebugWin::cuiEeDebugWin(QWidget* owner, indDocumentContext& context)
     cmcGTex& texts = context.Texts();
     setWindowTitle(OverlayStyle::Qs(texts.GetText("GI_Sys_AppTitle", 0)));
 
-    auto* panel = new QFrame(this);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(Bevel);
-    auto* inner = new QFrame(panel);
-    inner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    inner->setLineWidth(Bevel);
-    grid_ = new cuiEeGrid(context.MakeSheet("GI_Sheet_EeDebugWin"), context.Handler(), inner);
+    grid_ = new cuiEeGrid(context.MakeSheet("GI_Sheet_EeDebugWin"), context.Handler(), this);
     grid_->setFrameStyle(QFrame::NoFrame);
-    auto* innerLayout = new QVBoxLayout(inner);
-    innerLayout->setContentsMargins(Bevel, Bevel, Bevel, Bevel);
-    innerLayout->addWidget(grid_);
-    auto* panelLayout = new QVBoxLayout(panel);
-    panelLayout->setContentsMargins(PanelBorder, PanelBorder, PanelBorder, PanelBorder);
-    panelLayout->addWidget(inner);
+    auto* panel = new uiBevelPanel(grid_, uiBevelPanel::Bevel, this);
     // The sheet's width; its height at most half the screen.
     const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
     grid_->setFixedSize(grid_->SheetWidth() + grid_->verticalScrollBar()->sizeHint().width(),
