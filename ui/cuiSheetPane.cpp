@@ -212,8 +212,10 @@ void cuiSheetPane::Reload() {
         cursor_->Start(sheet_->Current());
         sheet_->SetTitleListener([this] { ShowTitle(); });
     }
-    ShowTitle();
+    // Measured first: the title's height resizes the viewport, and the resize
+    // reads the new sheet's fixed columns from the edges.
     Measure();
+    ShowTitle();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     if (sheet_ != nullptr) {

@@ -153,7 +153,7 @@ TEST_F(CliFleetWrite, APortThatCannotBeOpenedIsLoggedWithTheReason) {
                                 "' --yes --count 1",
                             "/dev/null", "/dev/null"),
               44);
-    const std::vector<std::string>& rec = LogByPort()[missing];
+    const std::vector<std::string> rec = LogByPort()[missing];
     ASSERT_EQ(rec.size(), 8u) << ReadWholeFile(log);
     EXPECT_EQ(rec[kResult], "2");
     EXPECT_NE(rec[5].find(missing + " does not exist"), std::string::npos) << rec[5];
