@@ -5,6 +5,7 @@
 
 #include "ChBanks.h"
 #include "DocumentChecks.h"
+#include "HexDigit.h"
 #include "ModelType.h"
 #include "indFleetRows.h"
 
@@ -25,12 +26,6 @@ std::string LogLine(const std::string& text) {
     std::string line = text.substr(0, text.find("\n\n"));
     std::replace(line.begin(), line.end(), '\n', ' ');
     return line;
-}
-
-std::string Hex4(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
-    return text;
 }
 
 }  // namespace
@@ -209,7 +204,7 @@ void indFleetPort::WriteEnded() {
         case indVerifiedWrite::VerifyMismatch:
             current_.message = std::to_string(m.count) +
                                " byte(s) differ from what was sent, the first at " +
-                               Hex4(m.address) + "; write the radio again";
+                               HexDigit::Address(m.address) + "; write the radio again";
             break;
         case indCloneCommands::NotCompleted:
             current_.message =

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "HexDigit.h"
+
 std::string DefaultBackupFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");
     std::string base;
@@ -18,19 +20,14 @@ std::string DefaultBackupFolder() {
 
 namespace {
 
-std::string Hex(int address) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", address);
-    return text;
-}
-
 // "0100-0103, 0400" (at most a few ranges, then how many more).
 std::string Addresses(const indVerifyMismatch& m) {
     constexpr size_t kListed = 8;
     std::string out;
     for (size_t i = 0; i < m.ranges.size() && i < kListed; ++i) {
         const auto [first, last] = m.ranges[i];
-        out += (i == 0 ? "" : ", ") + Hex(first) + (last > first ? "-" + Hex(last) : "");
+        out += (i == 0 ? "" : ", ") + HexDigit::Address(first) +
+               (last > first ? "-" + HexDigit::Address(last) : "");
     }
     if (m.ranges.size() > kListed) {
         out += " and " + std::to_string(m.ranges.size() - kListed) + " more ranges";
@@ -61,8 +58,8 @@ std::string SafeWriteMessage(const indVerifiedWrite& write, const std::string& f
         case indVerifiedWrite::VerifyMismatch:
             return "Verification failed: " + std::to_string(m.count) +
                    " byte(s) in the radio differ from what was sent, at " + Addresses(m) +
-                   " (the first: sent " + Hex(m.sent).substr(2) + ", the radio holds " +
-                   Hex(m.stored).substr(2) + "). The radio should be written again.\n" + backup;
+                   " (the first: sent " + HexDigit::Byte(m.sent) + ", the radio holds " +
+                   HexDigit::Byte(m.stored) + "). The radio should be written again.\n" + backup;
         default:
             return {};  // the clone commands have shown their message
     }

@@ -55,13 +55,6 @@ std::string Hex(const uint8_t* bytes, int count) {
     return out;
 }
 
-// An address as four upper-case hex digits.
-std::string Address(int address) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04X", address);
-    return buf;
-}
-
 // The address of a data frame whose first four characters are hex digits, else "-".
 std::string RawAddress(const cmcBuff& frame) {
     if (frame.Size() < CommandAt + 5) {
@@ -75,7 +68,7 @@ std::string RawAddress(const cmcBuff& frame) {
         }
         address = address * 16 + digit;
     }
-    return Address(address);
+    return HexDigit::Address(address);
 }
 
 }  // namespace
@@ -110,7 +103,7 @@ std::string FormatTraceFrame(const cmcTraceFrame& frame) {
         const bool good = CloneCheck::DecodeDataPayload(b, fields);
         check = good ? "ok" : "bad";
         if (good) {
-            address = Address(fields.address);
+            address = HexDigit::Address(fields.address);
             payload = Hex(fields.data.data(), static_cast<int>(fields.data.size()));
         } else {
             address = RawAddress(b);
