@@ -1,9 +1,9 @@
 #include "indFleetPort.h"
 
-#include <algorithm>
 #include <ctime>
 
 #include "ChBanks.h"
+#include "CloneErrors.h"
 #include "DocumentChecks.h"
 #include "HexDigit.h"
 #include "ModelType.h"
@@ -20,14 +20,6 @@ std::string LocalTimeText() {
     return text;
 }
 
-// A failed exchange's message for a log row: the headline and what is said of
-// the device, on one line; the hints after the blank line are left out.
-std::string LogLine(const std::string& text) {
-    std::string line = text.substr(0, text.find("\n\n"));
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    return line;
-}
-
 }  // namespace
 
 indFleetPort::indFleetPort(std::string device, const indFleetOptions& options,
@@ -39,7 +31,9 @@ indFleetPort::indFleetPort(std::string device, const indFleetOptions& options,
       commands_(session_.Document(), manager_),
       task_(host) {
     manager_.SetHost(this);
-    manager_.SetErrorSink([this](const std::string& text) { exchangeError_ = LogLine(text); });
+    manager_.SetErrorSink([this](int code, const CloneErrorContext& context) {
+        exchangeError_ = CloneErrors::CloneErrorSummary(code, context);
+    });
     const indLinkSettings link{1, options_.highSpeed, device_};
     manager_.SetLinkSettings([link] { return link; });
     commands_.SetWarningCheck([this] { return DocumentChecks::CheckDocument(session_.Context()); });

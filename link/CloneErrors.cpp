@@ -1,5 +1,7 @@
 #include "CloneErrors.h"
 
+#include <algorithm>
+
 #include "cmcGTex.h"
 #include "dst_CDrv_Result.h"
 
@@ -45,7 +47,10 @@ std::string FormatPortText(const std::string& pattern, int number, const std::st
     return out;
 }
 
-std::string CloneErrorText(int code, const CloneErrorContext& context) {
+namespace {
+
+// The headline, what is said of the device and the partial-write warning, a line each.
+std::string What(int code, const CloneErrorContext& context) {
     std::string text = GTex().GetText("GI_Mess_CloneErr_Head", code);
     if (code == CodeNumber(CloneResult::PortFailed)) {
         text = FormatPortText(text, context.portNumber, context.device);
@@ -56,6 +61,19 @@ std::string CloneErrorText(int code, const CloneErrorContext& context) {
     if (context.partialWrite) {
         text += "\n" + GTex().GetLines("GI_Mess_CloneErr_Partial");
     }
+    return text;
+}
+
+}  // namespace
+
+std::string CloneErrorSummary(int code, const CloneErrorContext& context) {
+    std::string text = What(code, context);
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+std::string CloneErrorText(int code, const CloneErrorContext& context) {
+    std::string text = What(code, context);
     text += "\n\n";
     bool first = true;
     for (int hint : CloneErrorHints(code)) {

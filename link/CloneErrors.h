@@ -27,6 +27,8 @@ namespace CloneErrors {
 std::vector<int> CloneErrorHints(int code);
 // The message text; the headline of code 2 names the port: %s the device, %d the port number.
 std::string CloneErrorText(int code, const CloneErrorContext& context);
+// The message without its hint lines, on one line, for a log.
+std::string CloneErrorSummary(int code, const CloneErrorContext& context);
 std::string CloneErrorText(int code, int portNumber, const std::string& device);
 // Shows it in a message box with the error icon; nothing for code 0.
 void ShowCloneError(int code, const CloneErrorContext& context);

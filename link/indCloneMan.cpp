@@ -130,7 +130,7 @@ void indCloneMan::DriverDone(dst_CDrv_Result& result) {
                               SerialProblemText(result.code, device, driver_.Port().LastError()),
                               hintTexts_};
     if (errorSink_ && result.code != CloneResult::Success) {
-        errorSink_(CloneErrors::CloneErrorText(CodeNumber(result.code), context));
+        errorSink_(CodeNumber(result.code), context);
     } else {
         CloneErrors::ShowCloneError(CodeNumber(result.code), context);
     }

@@ -77,7 +77,7 @@ class indCloneMan {
     void SetHintTexts(CloneHintTexts texts) { hintTexts_ = std::move(texts); }
     // When set, a failure message goes to it instead of a message box (one of
     // many ports reports it beside its own name).
-    void SetErrorSink(std::function<void(const std::string&)> sink) {
+    void SetErrorSink(std::function<void(int code, const CloneErrorContext&)> sink) {
         errorSink_ = std::move(sink);
     }
     // Every frame of every exchange goes to sink as a trace line (nullptr: none).
@@ -117,7 +117,7 @@ class indCloneMan {
     std::function<indLinkSettings()> settings_;
     std::function<bool()> stopRequest_;
     CloneHintTexts hintTexts_;
-    std::function<void(const std::string&)> errorSink_;
+    std::function<void(int code, const CloneErrorContext&)> errorSink_;
     cmcCloneDrv driver_;
     int totalBytes_ = 0;
     CloneOperation operation_ = CloneOperation::None;
